@@ -1,0 +1,75 @@
+#pragma once
+// The enumerations shared by the components of the suite. Values keep their declaration order:
+// stored settings and callers rely on the ordinal values.
+
+#include <QMetaEnum>
+#include <QObject>
+
+namespace Vexa {
+Q_NAMESPACE
+
+// toolkit
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+Q_ENUM_NS(TAlignment)
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
+Q_ENUM_NS(TPenStyle)
+enum TPenMode { pmCopy, pmXor };
+Q_ENUM_NS(TPenMode)
+enum TBrushStyle { bsSolid, bsClear };
+Q_ENUM_NS(TBrushStyle)
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+Q_ENUM_NS(TMouseButton)
+// set members of TShiftState (a bit set: 1 << member)
+enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+Q_ENUM_NS(TShiftStateItem)
+
+// frames and colours of the 3-D look
+enum TFrameStyle { fsNone, fsSimple, fsLowered, fsRaised, fsEmbossed, fsEngraved };
+Q_ENUM_NS(TFrameStyle)
+enum TColorScheme { csBWG, csSystem };
+Q_ENUM_NS(TColorScheme)
+
+// axes
+enum TScaleType { sctXB, sctXT, sctYL, sctYR };
+Q_ENUM_NS(TScaleType)
+enum TScaleUnitAnchor { uaSclTopLft, uaSclCenter, uaSclBotRgt };
+Q_ENUM_NS(TScaleUnitAnchor)
+enum TFigType { ftNoFigs, ftNum, ftTime, ftDateTime, ftUserText };
+Q_ENUM_NS(TFigType)
+enum TTimeFormat { tfHHMMSS, tfHHhMM, tfAMPM };
+Q_ENUM_NS(TTimeFormat)
+enum TYearLength { ylNone, ylYY, ylYYYY };
+Q_ENUM_NS(TYearLength)
+enum TDateOrder { doMMDDYY, doDDMMYY, doYYMMDD };
+Q_ENUM_NS(TDateOrder)
+enum TDateForTime { dtNone, dtOnePerChart, dtOnePerDay, dtAllTicks };
+Q_ENUM_NS(TDateForTime)
+
+// chart
+enum TMouseActMode {
+    maNone, maPan, maPanHoriz, maPanVert, maRubberBand, maZoom, maZoomWind, maZoomWindPos,
+    maZoomDrag, maDragCrossH, maDragLabel, maRotate, maRotAndZoom, maRotXOnly, maRotZOnly
+};
+Q_ENUM_NS(TMouseActMode)
+enum TCrossHMode { chOff, chHoriz, chVert, chBoth };
+Q_ENUM_NS(TCrossHMode)
+enum TTxtLblMode { tlOff, tlsimple, tlBox, tlUnderline, tlShadow };
+Q_ENUM_NS(TTxtLblMode)
+enum TTxtLblAttachMode { tlamNone, tlamXOnly, tlamYOnly, tlamBoth };
+Q_ENUM_NS(TTxtLblAttachMode)
+enum TVerticalAlignment { vaTop, vaCenter, vaBottom };
+Q_ENUM_NS(TVerticalAlignment)
+enum TBkgFill { bfSimple, bfStretch, bfTile };
+Q_ENUM_NS(TBkgFill)
+enum TShadowStyle { ssFlying, ssBox };
+Q_ENUM_NS(TShadowStyle)
+
+}  // namespace Vexa
+
+// The suite names these values without qualification everywhere, as its forms do.
+using namespace Vexa;
+
+// A set of TShiftStateItem members.
+using TShiftState = unsigned;
+constexpr TShiftState ShiftBit(TShiftStateItem item) { return 1u << static_cast<unsigned>(item); }
+constexpr bool InShift(TShiftState s, TShiftStateItem item) { return (s & ShiftBit(item)) != 0; }
