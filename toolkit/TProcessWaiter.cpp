@@ -2,12 +2,13 @@
 
 #include <cerrno>
 #include <poll.h>
-#include <sys/pidfd.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 TProcessWaiter::TProcessWaiter(qint64 Pid) {
-    if (Pid > 0) FFd = ::pidfd_open(pid_t(Pid), 0);
+    // the system call itself: the C library of Debian 12 declares its wrapper without C linkage
+    if (Pid > 0) FFd = int(::syscall(SYS_pidfd_open, pid_t(Pid), 0u));
     else errno = ESRCH;
 }
 
