@@ -15,8 +15,8 @@ public:
     static constexpr int CollectDelayMs = 10000;
 
     TProgramLauncher();
-    // The process id, or 0 when the program cannot be started. Parameters are split like a shell
-    // command line (quotes group words).
+    // The process id, or 0 when the program cannot be started. Parameters are split into words at
+    // blanks; double quotes group words, as on a command line of the host viewer's platform.
     qint64 Start(const QString& Program, const QString& Parameters);
 
 private:
