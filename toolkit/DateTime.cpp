@@ -21,9 +21,9 @@ constexpr double DecodableDays = 1e11;
 std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
     y -= m <= 2;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yoe = y - era * 400;                                  // 0..399
+    const std::int64_t yoe = y - era * 400;                                    // 0..399
     const std::int64_t doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;  // 0..365, from 1 March
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;          // 0..146096
+    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;            // 0..146096
     return era * 146097 + doe - 719468;
 }
 
@@ -39,7 +39,9 @@ void CivilFromDays(std::int64_t z, std::int64_t& y, int& m, int& d) {
     y = yoe + era * 400 + (m <= 2);
 }
 
-bool Decodable(double v) { return std::isfinite(v) && std::fabs(v) <= DecodableDays; }
+bool Decodable(double v) {
+    return std::isfinite(v) && std::fabs(v) <= DecodableDays;
+}
 
 void DecodeDay(std::int64_t day, int& y, int& m, int& d) {
     std::int64_t year = 0;
@@ -63,7 +65,9 @@ void SplitMSecs(std::int64_t t, int& h, int& n, int& s, int& ms) {
 
 }  // namespace
 
-bool IsLeapYear(int y) { return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0); }
+bool IsLeapYear(int y) {
+    return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
+}
 
 int DaysInMonth(int y, int m) {
     static constexpr int Days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -18,7 +18,9 @@ char16_t Upper(QChar c) {
     return (u >= 'a' && u <= 'z') ? static_cast<char16_t>(u - 'a' + 'A') : u;
 }
 
-bool IsLetter(char16_t u) { return u >= 'A' && u <= 'Z'; }
+bool IsLetter(char16_t u) {
+    return u >= 'A' && u <= 'Z';
+}
 
 // Case-insensitive test whether `word` (upper-case ASCII) starts at p[i].
 bool StartsWith(const QChar* p, int n, int i, const char* word) {
@@ -76,7 +78,9 @@ private:
         }
         const int count = IsLetter(token) ? Run(token) : 1;
         switch (token) {
-            case 'D': Days(count); break;
+            case 'D':
+                Days(count);
+                break;
             case 'M':
                 if (count <= 2 && FLast == 'H') {
                     AppendNumber(FOut, FT.Minute, count);
@@ -85,12 +89,24 @@ private:
                     Months(count);
                 }
                 break;
-            case 'Y': AppendNumber(FOut, count <= 2 ? FT.Year % 100 : FT.Year, count <= 2 ? 2 : 4); break;
-            case 'H': AppendNumber(FOut, TwelveHour(FI + count) ? Hour12() : FT.Hour, count >= 2 ? 2 : 1); break;
-            case 'N': AppendNumber(FOut, FT.Minute, count >= 2 ? 2 : 1); break;
-            case 'S': AppendNumber(FOut, FT.Second, count >= 2 ? 2 : 1); break;
-            case 'Z': AppendNumber(FOut, FT.MSec, count >= 3 ? 3 : count); break;
-            default: FOut.append(FP + FI, count); break;  // copied unchanged, letters too
+            case 'Y':
+                AppendNumber(FOut, count <= 2 ? FT.Year % 100 : FT.Year, count <= 2 ? 2 : 4);
+                break;
+            case 'H':
+                AppendNumber(FOut, TwelveHour(FI + count) ? Hour12() : FT.Hour, count >= 2 ? 2 : 1);
+                break;
+            case 'N':
+                AppendNumber(FOut, FT.Minute, count >= 2 ? 2 : 1);
+                break;
+            case 'S':
+                AppendNumber(FOut, FT.Second, count >= 2 ? 2 : 1);
+                break;
+            case 'Z':
+                AppendNumber(FOut, FT.MSec, count >= 3 ? 3 : count);
+                break;
+            default:
+                FOut.append(FP + FI, count);
+                break;  // copied unchanged, letters too
         }
         if (IsLetter(token)) FLast = token;
         FI += count;
@@ -133,8 +149,10 @@ private:
                 continue;
             }
             const char16_t u = Upper(c);
-            if (u == '"' || u == '\'') quote = c;
-            else if (u == 'H') return false;
+            if (u == '"' || u == '\'')
+                quote = c;
+            else if (u == 'H')
+                return false;
             else if (u == 'A')
                 return StartsWith(FP, FN, j, "AM/PM") || StartsWith(FP, FN, j, "A/P") ||
                        StartsWith(FP, FN, j, "AMPM");
@@ -151,7 +169,8 @@ private:
         } else if (count <= 4) {
             // QLocale counts Monday as 1 and Sunday as 7
             const int weekday = QDate(FT.Year, FT.Month, FT.Day).dayOfWeek();
-            FOut.append(locale.standaloneDayName(weekday, count == 3 ? QLocale::ShortFormat : QLocale::LongFormat));
+            FOut.append(
+                locale.standaloneDayName(weekday, count == 3 ? QLocale::ShortFormat : QLocale::LongFormat));
         } else {
             FOut.append(locale.toString(QDate(FT.Year, FT.Month, FT.Day),
                                         count == 5 ? QLocale::ShortFormat : QLocale::LongFormat));
@@ -164,7 +183,8 @@ private:
             return;
         }
         // the stand-alone abbreviations ("Okt", not "Okt.") keep axis texts short
-        FOut.append(QLocale().standaloneMonthName(FT.Month, count == 3 ? QLocale::ShortFormat : QLocale::LongFormat));
+        FOut.append(
+            QLocale().standaloneMonthName(FT.Month, count == 3 ? QLocale::ShortFormat : QLocale::LongFormat));
     }
 
     const QChar* FP;

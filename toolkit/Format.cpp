@@ -218,8 +218,8 @@ QString FormatDecimal(std::int64_t v, int minDigits, int width) {
 namespace {
 
 [[noreturn]] void Invalid(const char* pattern) {
-    throw EVexaError(QStringLiteral("Format '%1' invalid or incompatible with argument")
-                         .arg(QString::fromUtf8(pattern)));
+    throw EVexaError(
+        QStringLiteral("Format '%1' invalid or incompatible with argument").arg(QString::fromUtf8(pattern)));
 }
 
 // Walks the pattern and hands out the arguments in order.
@@ -252,8 +252,10 @@ private:
 
     int StarValue() {
         const FormatArg& a = Next();
-        if (a.Kind() == FormatArg::TKind::Signed) return static_cast<int>(std::clamp<std::int64_t>(a.Signed(), -MaxWidth, MaxWidth));
-        if (a.Kind() == FormatArg::TKind::Unsigned) return static_cast<int>(std::min<std::uint64_t>(a.Bits(), MaxWidth));
+        if (a.Kind() == FormatArg::TKind::Signed)
+            return static_cast<int>(std::clamp<std::int64_t>(a.Signed(), -MaxWidth, MaxWidth));
+        if (a.Kind() == FormatArg::TKind::Unsigned)
+            return static_cast<int>(std::min<std::uint64_t>(a.Bits(), MaxWidth));
         Invalid(FPattern);
     }
 
@@ -270,10 +272,14 @@ private:
     double RealArg() {
         const FormatArg& a = Next();
         switch (a.Kind()) {
-            case FormatArg::TKind::Real: return a.Real();
-            case FormatArg::TKind::Signed: return static_cast<double>(a.Signed());
-            case FormatArg::TKind::Unsigned: return static_cast<double>(a.Bits());
-            default: Invalid(FPattern);
+            case FormatArg::TKind::Real:
+                return a.Real();
+            case FormatArg::TKind::Signed:
+                return static_cast<double>(a.Signed());
+            case FormatArg::TKind::Unsigned:
+                return static_cast<double>(a.Bits());
+            default:
+                Invalid(FPattern);
         }
     }
 
@@ -291,9 +297,12 @@ private:
         }
         bool left = false, zeros = false;
         for (;; ++p) {
-            if (*p == '-') left = true;
-            else if (*p == '0') zeros = true;
-            else break;
+            if (*p == '-')
+                left = true;
+            else if (*p == '0')
+                zeros = true;
+            else
+                break;
         }
         int width = Number(p);
         if (left) width = -std::abs(width);
@@ -304,19 +313,40 @@ private:
         }
         TDigits d;
         switch (*p) {
-            case 'd': case 'D': case 'u': case 'U': {
+            case 'd':
+            case 'D':
+            case 'u':
+            case 'U': {
                 const FormatArg& a = IntegerArg();
                 const bool asSigned = a.Kind() == FormatArg::TKind::Signed && (*p == 'd' || *p == 'D');
-                if (asSigned) SignedInto(d, a.Signed(), precision);
-                else DecimalInto(d, false, a.Bits(), precision);
+                if (asSigned)
+                    SignedInto(d, a.Signed(), precision);
+                else
+                    DecimalInto(d, false, a.Bits(), precision);
                 break;
             }
-            case 'x': case 'X': HexInto(d, IntegerArg().Bits(), precision); break;
-            case 'f': case 'F': FixedInto(d, RealArg(), precision < 0 ? 2 : precision); break;
-            case 'e': case 'E': ScientificInto(d, RealArg(), precision < 0 ? 15 : precision, 3); break;
-            case 'g': case 'G': GeneralInto(d, RealArg(), precision < 0 ? 15 : precision); break;
-            case 's': case 'S': Text(Next(), width, precision); return p + 1;
-            default: Invalid(FPattern);
+            case 'x':
+            case 'X':
+                HexInto(d, IntegerArg().Bits(), precision);
+                break;
+            case 'f':
+            case 'F':
+                FixedInto(d, RealArg(), precision < 0 ? 2 : precision);
+                break;
+            case 'e':
+            case 'E':
+                ScientificInto(d, RealArg(), precision < 0 ? 15 : precision, 3);
+                break;
+            case 'g':
+            case 'G':
+                GeneralInto(d, RealArg(), precision < 0 ? 15 : precision);
+                break;
+            case 's':
+            case 'S':
+                Text(Next(), width, precision);
+                return p + 1;
+            default:
+                Invalid(FPattern);
         }
         FResult += Padded(d, width, zeros);
         return p + 1;
@@ -324,14 +354,20 @@ private:
 
     void Text(const FormatArg& a, int width, int precision) {
         QString text;
-        if (a.Kind() == FormatArg::TKind::Utf16) text = a.Text().toString();
-        else if (a.Kind() == FormatArg::TKind::Utf8) text = QString::fromUtf8(a.Chars());
-        else Invalid(FPattern);
+        if (a.Kind() == FormatArg::TKind::Utf16)
+            text = a.Text().toString();
+        else if (a.Kind() == FormatArg::TKind::Utf8)
+            text = QString::fromUtf8(a.Chars());
+        else
+            Invalid(FPattern);
         if (precision >= 0 && text.size() > precision) text.truncate(precision);
         const int fill = std::abs(width) - static_cast<int>(text.size());
-        if (fill <= 0) FResult += text;
-        else if (width < 0) FResult += text + QString(fill, QLatin1Char(' '));
-        else FResult += QString(fill, QLatin1Char(' ')) + text;
+        if (fill <= 0)
+            FResult += text;
+        else if (width < 0)
+            FResult += text + QString(fill, QLatin1Char(' '));
+        else
+            FResult += QString(fill, QLatin1Char(' ')) + text;
     }
 
     const char* FPattern;

@@ -50,18 +50,18 @@ public:
     enum class TKind { Signed, Unsigned, Real, Utf8, Utf16 };
 
     template <std::integral T>
-        requires(!std::same_as<T, bool> && !std::same_as<T, char>)
-    FormatArg(T v)  // NOLINT(google-explicit-constructor): arguments convert implicitly
+    requires(!std::same_as<T, bool> && !std::same_as<T, char>)
+        FormatArg(T v)  // NOLINT(google-explicit-constructor): arguments convert implicitly
         : FKind(std::is_signed_v<T> ? TKind::Signed : TKind::Unsigned),
           FSigned(static_cast<std::int64_t>(v)),
           // the bits of the argument's own width, so %x of an int -1 reads FFFFFFFF as in printf
           FBits(static_cast<std::uint64_t>(static_cast<std::make_unsigned_t<T>>(v))) {}
-    FormatArg(double v) : FKind(TKind::Real), FReal(v) {}  // NOLINT
-    FormatArg(float v) : FKind(TKind::Real), FReal(v) {}   // NOLINT
+    FormatArg(double v) : FKind(TKind::Real), FReal(v) {}                            // NOLINT
+    FormatArg(float v) : FKind(TKind::Real), FReal(v) {}                             // NOLINT
     FormatArg(long double v) : FKind(TKind::Real), FReal(static_cast<double>(v)) {}  // NOLINT
     FormatArg(const char* s) : FKind(TKind::Utf8), FChars(s ? s : "") {}             // NOLINT
-    FormatArg(const QString& s) : FKind(TKind::Utf16), FText(s) {}                 // NOLINT
-    FormatArg(QStringView s) : FKind(TKind::Utf16), FText(s) {}                    // NOLINT
+    FormatArg(const QString& s) : FKind(TKind::Utf16), FText(s) {}                   // NOLINT
+    FormatArg(QStringView s) : FKind(TKind::Utf16), FText(s) {}                      // NOLINT
 
     TKind Kind() const { return FKind; }
     std::int64_t Signed() const { return FSigned; }

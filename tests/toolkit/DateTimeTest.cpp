@@ -27,7 +27,9 @@ QString DecodedTime(double v) {
 }
 
 // Decoded 23:59:59.999 plus six tenths of a millisecond.
-double AlmostMidnight() { return EncodeTime(23, 59, 59, 999) + 0.6 / 86400000.0; }
+double AlmostMidnight() {
+    return EncodeTime(23, 59, 59, 999) + 0.6 / 86400000.0;
+}
 
 }  // namespace
 
@@ -278,7 +280,8 @@ TEST_F(FormatDateTimeTest, NegativeAndTinyDayCounts) {
     EXPECT_EQ(FormatDateTime(pattern, -1.5), "1899-12-28 12:00:00.000");
     EXPECT_EQ(FormatDateTime(pattern, 1e-9), "1899-12-30 00:00:00.000");
     EXPECT_EQ(FormatDateTime(pattern, -1e-9), "1899-12-30 00:00:00.000");
-    EXPECT_EQ(FormatDateTime(pattern, EncodeDate(1999, 12, 31) + AlmostMidnight()), "2000-01-01 00:00:00.000");
+    EXPECT_EQ(FormatDateTime(pattern, EncodeDate(1999, 12, 31) + AlmostMidnight()),
+              "2000-01-01 00:00:00.000");
     EXPECT_EQ(FormatDateTime(pattern, MinDayCount), "0001-01-01 00:00:00.000");
     EXPECT_EQ(FormatDateTime(pattern, MaxDayCount + 0.5), "9999-12-31 12:00:00.000");
 }
