@@ -60,8 +60,9 @@ public:
     TGlossator& operator=(const TGlossator&) = delete;
 
     // Replaces the keys and values (not the missing entries) by the records of the stream, read
-    // from its start. The stream must be open and allow random access; the caller keeps it.
-    // Raises EStreamReadError when it cannot be read; the dictionary is then empty.
+    // from its start; the stream is left at its end. The stream must be open for reading in binary
+    // mode and allow random access (a file, a buffer); the caller keeps it. Raises EStreamReadError
+    // when it cannot be read; the dictionary is then empty.
     void LoadFromStream(QIODevice& stream);
 
     // The translation of key, with "<%1%>", "<%2%>", ... filled by the arguments. A key without
@@ -69,6 +70,7 @@ public:
     void Translate(const QByteArray& key, const QByteArrayList& arguments, QByteArray& translation);
     QByteArray Translate(const QByteArray& key, const QByteArrayList& arguments = {});
     // The same for text: key and arguments are encoded, the translation decoded, in Encoding().
+    // In a Windows-1252 dictionary a character that code page lacks comes back as "?".
     QString TranslateText(const QString& key, const QStringList& arguments = {});
 
     // Translates the component's marked texts, then those of every component it owns, depth first.
