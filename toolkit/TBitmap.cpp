@@ -1,0 +1,31 @@
+#include "TBitmap.h"
+
+#include <QImageReader>
+#include <algorithm>
+
+void TBitmap::SetSize(int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (!FImage.isNull() && FImage.width() == width && FImage.height() == height) return;
+    FCanvas.Release();
+    if (width == 0 || height == 0) {
+        FImage = QImage();
+    } else {
+        FImage = QImage(width, height, QImage::Format_RGB32);
+        FImage.fill(Qt::white);
+    }
+    FCanvas.SetTarget(&FImage);
+}
+
+bool TBitmap::LoadFromFile(const QString& fileName) {
+    QImageReader reader(fileName);
+    // a hostile file must not make us allocate without bound
+    const QSize size = reader.size();
+    if (size.isValid() && (qint64(size.width()) * size.height() > 64LL * 1024 * 1024)) return false;
+    QImage loaded;
+    if (!reader.read(&loaded) || loaded.isNull()) return false;
+    FCanvas.Release();
+    FImage = loaded.convertToFormat(QImage::Format_RGB32);
+    FCanvas.SetTarget(&FImage);
+    return true;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// An off-screen bitmap with its canvas.
+
+#include <QImage>
+#include <QString>
+
+#include "TCanvas.h"
+
+class TBitmap {
+public:
+    TBitmap() = default;
+    TBitmap(int width, int height) { SetSize(width, height); }
+    TBitmap(const TBitmap&) = delete;
+    TBitmap& operator=(const TBitmap&) = delete;
+
+    int Width() const { return FImage.width(); }
+    int Height() const { return FImage.height(); }
+    bool Empty() const { return FImage.isNull(); }
+    // Keeps the picture when the size does not change; a new size starts white.
+    void SetSize(int width, int height);
+
+    TCanvas& Canvas() { return FCanvas; }
+    // The picture, with the canvas's painter ended so that it may be copied.
+    const QImage& Image() {
+        FCanvas.Release();
+        return FImage;
+    }
+
+    // Loads a picture file (BMP, PNG, ...); false, and the bitmap unchanged, when it cannot be read.
+    bool LoadFromFile(const QString& fileName);
+
+private:
+    QImage FImage;
+    TCanvas FCanvas;
+};

@@ -1,0 +1,47 @@
+#pragma once
+// Push buttons with a caption and an optional picture: TButton, TBitBtn (a button with a
+// picture) and TSpeedButton (a button that never takes the keyboard focus).
+
+#include <QIcon>
+#include <QPushButton>
+
+#include "TComponent.h"
+#include "TEvents.h"
+
+class TButton : public QPushButton, public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+public:
+    explicit TButton(QWidget* parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) { setText(caption); }
+    QString Hint() const { return toolTip(); }
+    void SetHint(const QString& hint) { setToolTip(hint); }
+    // a button with a modal result closes its modal form with that result
+    int ModalResult() const { return FModalResult; }
+    void SetModalResult(int result) { FModalResult = result; }
+    void SetGlyph(const QIcon& glyph) { setIcon(glyph); }
+
+    // Runs the click as the user's click does.
+    void Click();
+
+    TNotifyEvent OnClick;
+
+private:
+    int FModalResult = 0;
+};
+
+class TBitBtn : public TButton {
+    Q_OBJECT
+public:
+    explicit TBitBtn(QWidget* parent = nullptr) : TButton(parent) {}
+};
+
+class TSpeedButton : public TButton {
+    Q_OBJECT
+public:
+    explicit TSpeedButton(QWidget* parent = nullptr);
+};

@@ -1,0 +1,367 @@
+#include "TCanvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <utility>
+
+#include "TFont.h"
+
+namespace {
+
+// Dash patterns of one-pixel pens (on, off, on, off ...), in pixels.
+std::span<const int> DashPattern(TPenStyle style) {
+    static constexpr std::array<int, 2> dash{18, 6};
+    static constexpr std::array<int, 2> dot{3, 3};
+    static constexpr std::array<int, 4> dashDot{9, 6, 3, 6};
+    static constexpr std::array<int, 6> dashDotDot{9, 3, 3, 3, 3, 3};
+    switch (style) {
+        case psDash: return dash;
+        case psDot: return dot;
+        case psDashDot: return dashDot;
+        case psDashDotDot: return dashDotDot;
+        default: return {};
+    }
+}
+
+bool PatternOn(std::span<const int> pattern, int phase) {
+    int period = 0;
+    for (int p : pattern) period += p;
+    int pos = phase % period;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pos < pattern[i]) return i % 2 == 0;
+        pos -= pattern[i];
+    }
+    return true;
+}
+
+QRect Normalized(int left, int top, int right, int bottom) {
+    if (right < left) std::swap(left, right);
+    if (bottom < top) std::swap(top, bottom);
+    // (left, top) .. (right - 1, bottom - 1)
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+Qt::PenStyle QtPenStyle(TPenStyle s) {
+    switch (s) {
+        case psDash: return Qt::DashLine;
+        case psDot: return Qt::DotLine;
+        case psDashDot: return Qt::DashDotLine;
+        case psDashDotDot: return Qt::DashDotDotLine;
+        case psClear: return Qt::NoPen;
+        default: return Qt::SolidLine;
+    }
+}
+
+}  // namespace
+
+TCanvas::TCanvas() = default;
+
+TCanvas::TCanvas(QImage* target) { SetTarget(target); }
+
+TCanvas::~TCanvas() { Release(); }
+
+void TCanvas::SetTarget(QImage* target) {
+    Release();
+    FTarget = target;
+    if (FTarget && FTarget->format() != QImage::Format_RGB32 &&
+        FTarget->format() != QImage::Format_ARGB32_Premultiplied && !FTarget->isNull())
+        *FTarget = FTarget->convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+void TCanvas::Release() { FPainter.reset(); }
+
+void TCanvas::AssignFont(const TFont& font) {
+    Font = font.ToQFont();
+    FontColor = font.Color();
+}
+
+void TCanvas::SetClipRect(const QRect& clip) {
+    FClip = clip;
+    FHasClip = true;
+    if (FPainter) FPainter->setClipRect(clip);
+}
+
+void TCanvas::ClearClipRect() {
+    FHasClip = false;
+    if (FPainter) FPainter->setClipping(false);
+}
+
+QRect TCanvas::ClipRect() const {
+    const QRect all(0, 0, Width(), Height());
+    return FHasClip ? all.intersected(FClip) : all;
+}
+
+QPainter* TCanvas::Painter() {
+    if (!FTarget || FTarget->isNull()) return nullptr;
+    if (!FPainter) {
+        FPainter = std::make_unique<QPainter>(FTarget);
+        FPainter->setRenderHint(QPainter::Antialiasing, false);
+        FPainter->setRenderHint(QPainter::TextAntialiasing, false);
+        FPainter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+        if (FHasClip) FPainter->setClipRect(FClip);
+    }
+    return FPainter.get();
+}
+
+QRgb TCanvas::PenRgb() const { return ColorToRgb(Pen.Color); }
+
+void TCanvas::ApplyPainterState(QPainter& painter, bool usePen, bool useBrush) const {
+    QPainter* p = &painter;
+    if (usePen && Pen.Style != psClear) {
+        const bool thin = ThinPen();
+        // wide pens are solid with round ends, as the classic geometric pens are
+        QPen pen(ColorToQColor(Pen.Color), thin ? 1 : Pen.Width, thin ? QtPenStyle(Pen.Style) : Qt::SolidLine,
+                 thin ? Qt::FlatCap : Qt::RoundCap, Qt::RoundJoin);
+        p->setPen(pen);
+    } else {
+        p->setPen(Qt::NoPen);
+    }
+    if (useBrush && Brush.Style == bsSolid)
+        p->setBrush(ColorToQColor(Brush.Color));
+    else
+        p->setBrush(Qt::NoBrush);
+}
+
+void TCanvas::BlendPixelRaw(int x, int y, QRgb rgb, TPenMode mode) {
+    QRgb* line = reinterpret_cast<QRgb*>(FTarget->scanLine(y));
+    if (mode == pmXor)
+        line[x] ^= (rgb & 0x00FFFFFFu);
+    else
+        line[x] = rgb | 0xFF000000u;
+}
+
+QRgb* TCanvas::ScanLine(int y) { return reinterpret_cast<QRgb*>(FTarget->scanLine(y)); }
+
+void TCanvas::PlotSpan(int x0, int x1, int y, QRgb rgb, TPenMode mode) {
+    const QRect clip = ClipRect();
+    if (y < clip.top() || y > clip.bottom()) return;
+    x0 = std::max(x0, clip.left());
+    x1 = std::min(x1, clip.right());
+    if (x0 > x1) return;
+    QRgb* line = ScanLine(y);
+    if (mode == pmXor) {
+        const QRgb x = rgb & 0x00FFFFFFu;
+        for (int i = x0; i <= x1; ++i) line[i] ^= x;
+    } else {
+        std::fill(line + x0, line + x1 + 1, rgb | 0xFF000000u);
+    }
+}
+
+// Bresenham from (x0, y0) towards (x1, y1), the end point left out.
+void TCanvas::PlotLine(int x0, int y0, int x1, int y1) {
+    if (Pen.Style == psClear || !FTarget || FTarget->isNull()) return;
+    const QRect clip = ClipRect();
+    const QRgb rgb = PenRgb();
+    const std::span<const int> pattern = DashPattern(Pen.Style);
+    const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    const int n = std::max(dx, dy);
+    if (pattern.empty() && Pen.Mode == pmCopy && dy == 0 && n > 0) {
+        PlotSpan(std::min(x0, x1 - sx), std::max(x0, x1 - sx), y0, rgb, pmCopy);
+        return;
+    }
+    int err = (dx > dy ? dx : -dy) / 2;
+    int x = x0, y = y0;
+    for (int i = 0; i < n; ++i) {
+        const bool on = pattern.empty() || PatternOn(pattern, FStylePhase);
+        ++FStylePhase;
+        if (on && clip.contains(x, y)) BlendPixelRaw(x, y, rgb, Pen.Mode);
+        const int e2 = err;
+        if (e2 > -dx) {
+            err -= dy;
+            x += sx;
+        }
+        if (e2 < dy) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void TCanvas::WideOrXorShape(const std::function<void(QPainter&)>& draw, bool usePen, bool useBrush) {
+    if (!Painter()) return;
+    if (Pen.Mode == pmCopy) {
+        ApplyPainterState(*FPainter, usePen, useBrush);
+        draw(*FPainter);
+        return;
+    }
+    // exclusive-or: draw the shape into a mask of the image's size, then flip every pixel it
+    // covers with the colour it was drawn in
+    QImage mask(FTarget->size(), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    {
+        QPainter mp(&mask);
+        mp.setRenderHint(QPainter::Antialiasing, false);
+        if (FHasClip) mp.setClipRect(FClip);
+        ApplyPainterState(mp, usePen, useBrush);
+        draw(mp);
+    }
+    const QRect clip = ClipRect();
+    for (int y = clip.top(); y <= clip.bottom(); ++y) {
+        const QRgb* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        QRgb* line = ScanLine(y);
+        for (int x = clip.left(); x <= clip.right(); ++x)
+            if (qAlpha(m[x]) == 255) line[x] ^= (m[x] & 0x00FFFFFFu);
+    }
+}
+
+void TCanvas::MoveTo(int x, int y) {
+    FPenPos = QPoint(x, y);
+    FStylePhase = 0;
+}
+
+void TCanvas::LineTo(int x, int y) {
+    const QPoint from = FPenPos;
+    FPenPos = QPoint(x, y);
+    if (ThinPen()) {
+        PlotLine(from.x(), from.y(), x, y);
+        return;
+    }
+    if (Pen.Style == psClear) return;
+    WideOrXorShape([&](QPainter& p) { p.drawLine(from, QPoint(x, y)); }, true, false);
+}
+
+void TCanvas::Polyline(std::span<const QPoint> points) {
+    if (points.empty()) return;
+    if (ThinPen()) {
+        MoveTo(points[0].x(), points[0].y());
+        for (std::size_t i = 1; i < points.size(); ++i) LineTo(points[i].x(), points[i].y());
+        return;
+    }
+    FPenPos = points.back();
+    if (Pen.Style == psClear || points.size() < 2) return;
+    WideOrXorShape([&](QPainter& p) { p.drawPolyline(points.data(), int(points.size())); }, true, false);
+}
+
+void TCanvas::Polygon(std::span<const QPoint> points) {
+    if (points.size() < 2) return;
+    WideOrXorShape([&](QPainter& p) { p.drawPolygon(points.data(), int(points.size()), Qt::OddEvenFill); },
+                   true, true);
+}
+
+void TCanvas::FillRect(int left, int top, int right, int bottom) {
+    if (Brush.Style == bsClear || !FTarget || FTarget->isNull()) return;
+    const QRect r = Normalized(left, top, right, bottom);
+    if (r.isEmpty()) return;
+    const QRgb rgb = ColorToRgb(Brush.Color);
+    for (int y = r.top(); y <= r.bottom(); ++y) PlotSpan(r.left(), r.right(), y, rgb, pmCopy);
+}
+
+void TCanvas::Rectangle(int left, int top, int right, int bottom) {
+    if (!FTarget || FTarget->isNull()) return;
+    const QRect r = Normalized(left, top, right, bottom);
+    if (r.isEmpty()) return;
+    const bool outline = Pen.Style != psClear;
+    if (!ThinPen() && outline) {
+        WideOrXorShape([&](QPainter& p) { p.drawRect(r.adjusted(0, 0, -1, -1)); }, true, true);
+        return;
+    }
+    const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
+    // inside
+    if (Brush.Style == bsSolid) {
+        const QRgb brush = ColorToRgb(Brush.Color);
+        const int inset = outline ? 1 : 0;
+        for (int y = t + inset; y <= b - inset; ++y) PlotSpan(l + inset, rr - inset, y, brush, Pen.Mode);
+    }
+    if (!outline) return;
+    if (Pen.Style == psSolid) {
+        const QRgb pen = PenRgb();
+        PlotSpan(l, rr, t, pen, Pen.Mode);
+        if (b > t) PlotSpan(l, rr, b, pen, Pen.Mode);
+        for (int y = t + 1; y < b; ++y) {
+            PlotSpan(l, l, y, pen, Pen.Mode);
+            if (rr > l) PlotSpan(rr, rr, y, pen, Pen.Mode);
+        }
+        return;
+    }
+    // styled outline: one closed path, each pixel once
+    const QPoint saved = FPenPos;
+    MoveTo(l, t);
+    if (rr == l || b == t) {
+        LineTo(rr + (rr == l ? 0 : 1), b + (b == t ? 0 : 1));
+    } else {
+        LineTo(rr, t);
+        LineTo(rr, b);
+        LineTo(l, b);
+        LineTo(l, t);
+    }
+    FPenPos = saved;
+}
+
+void TCanvas::Ellipse(int left, int top, int right, int bottom) {
+    const QRect r = Normalized(left, top, right, bottom);
+    if (r.isEmpty()) return;
+    WideOrXorShape([&](QPainter& p) { p.drawEllipse(r.adjusted(0, 0, -1, -1)); }, true, true);
+}
+
+TColor TCanvas::Pixel(int x, int y) const {
+    if (!FTarget || !QRect(0, 0, Width(), Height()).contains(x, y)) return 0xFFFFFFFFu;
+    const QRgb p = FTarget->pixel(x, y);
+    return RGBColor(qRed(p), qGreen(p), qBlue(p));
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color) {
+    if (!FTarget || !ClipRect().contains(x, y)) return;
+    BlendPixelRaw(x, y, ColorToRgb(color), Pen.Mode);
+}
+
+QSize TCanvas::TextExtent(const QString& text) const {
+    const QFontMetrics fm(Font);
+    return QSize(fm.horizontalAdvance(text), fm.height());
+}
+
+int TCanvas::TextWidth(const QString& text) const { return QFontMetrics(Font).horizontalAdvance(text); }
+
+int TCanvas::TextHeight(const QString& text) const { return TextExtent(text).height(); }
+
+void TCanvas::TextOut(int x, int y, const QString& text) {
+    if (!Painter()) return;
+    const QFontMetrics fm(Font);
+    if (Brush.Style == bsSolid) {
+        const TCanvasPen pen = Pen;
+        FillRect(x, y, x + fm.horizontalAdvance(text), y + fm.height());
+        Pen = pen;
+    }
+    FPainter->setFont(Font);
+    FPainter->setPen(ColorToQColor(FontColor));
+    FPainter->drawText(QPoint(x, y + fm.ascent()), text);
+    FPenPos = QPoint(x + fm.horizontalAdvance(text), y);
+}
+
+void TCanvas::TextRect(const QRect& rect, int x, int y, const QString& text) {
+    if (!Painter()) return;
+    const QRect area = rect.intersected(ClipRect());
+    if (area.isEmpty()) return;
+    if (Brush.Style == bsSolid) {
+        const QRgb rgb = ColorToRgb(Brush.Color);
+        for (int yy = area.top(); yy <= area.bottom(); ++yy) PlotSpan(area.left(), area.right(), yy, rgb, pmCopy);
+    }
+    FPainter->save();
+    FPainter->setClipRect(area);
+    FPainter->setFont(Font);
+    FPainter->setPen(ColorToQColor(FontColor));
+    FPainter->drawText(QPoint(x, y + QFontMetrics(Font).ascent()), text);
+    FPainter->restore();
+    if (FHasClip) FPainter->setClipRect(FClip);
+}
+
+void TCanvas::Draw(int x, int y, const QImage& image) {
+    if (!Painter() || image.isNull()) return;
+    FPainter->drawImage(QPoint(x, y), image);
+}
+
+void TCanvas::StretchDraw(const QRect& dest, const QImage& image) {
+    if (!Painter() || image.isNull() || dest.isEmpty()) return;
+    FPainter->drawImage(dest, image);
+}
+
+void TCanvas::CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect) {
+    if (!Painter() || source.isNull()) return;
+    const QPainter::CompositionMode mode = FPainter->compositionMode();
+    FPainter->setCompositionMode(QPainter::CompositionMode_Source);
+    FPainter->drawImage(dest, source, sourceRect);
+    FPainter->setCompositionMode(mode);
+}

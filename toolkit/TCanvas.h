@@ -1,0 +1,117 @@
+#pragma once
+// A 2-D canvas on a QImage with the conventions the components are written for:
+//  - MoveTo/LineTo leave the end point unpainted; a polyline paints all but its last point;
+//  - Rectangle, Ellipse and FillRect take (left, top, right, bottom) and exclude the right and
+//    bottom edges; the outline is drawn with the pen, the inside filled with the brush;
+//  - TextOut places the text cell's top-left corner; a solid brush fills the cell behind it;
+//  - pen modes copy and exclusive-or (dest ^= pen colour), pen styles of one-pixel lines with the
+//    classic dash patterns continuing along a path.
+// Nothing is antialiased. One-pixel lines, rectangles, fills and pixels are written directly into
+// the image; wider pens, ellipses, polygons, text and bitmaps go through a QPainter that the
+// canvas keeps open on its image until Release().
+
+#include <QFont>
+#include <functional>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <memory>
+#include <span>
+
+#include "Enums.h"
+#include "TColor.h"
+
+class QPainter;
+class TFont;
+
+struct TCanvasPen {
+    TColor Color = clBlack;
+    int Width = 1;
+    TPenStyle Style = psSolid;
+    TPenMode Mode = pmCopy;
+};
+
+struct TCanvasBrush {
+    TColor Color = clWhite;
+    TBrushStyle Style = bsSolid;
+};
+
+class TCanvas {
+public:
+    TCanvas();
+    explicit TCanvas(QImage* target);
+    ~TCanvas();
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+
+    // The image drawn on; not owned. Changing it (or resizing it) must go through SetTarget.
+    void SetTarget(QImage* target);
+    QImage* Target() const { return FTarget; }
+    int Width() const { return FTarget ? FTarget->width() : 0; }
+    int Height() const { return FTarget ? FTarget->height() : 0; }
+
+    // Ends the painter, so that the image may be copied or handed out safely.
+    void Release();
+
+    // drawing state; read at every operation
+    TCanvasPen Pen;
+    TCanvasBrush Brush;
+    QFont Font;
+    TColor FontColor = clBlack;
+    void AssignFont(const TFont& font);
+
+    // Clipping of every operation (the whole image when none is set).
+    void SetClipRect(const QRect& clip);
+    void ClearClipRect();
+    QRect ClipRect() const;
+
+    // path
+    QPoint PenPos() const { return FPenPos; }
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    void Polyline(std::span<const QPoint> points);
+    void Polygon(std::span<const QPoint> points);
+
+    // shapes in (left, top, right, bottom), right and bottom edges excluded
+    void Rectangle(int left, int top, int right, int bottom);
+    void Rectangle(const QRect& r) { Rectangle(r.left(), r.top(), r.right() + 1, r.bottom() + 1); }
+    void Ellipse(int left, int top, int right, int bottom);
+    void FillRect(int left, int top, int right, int bottom);
+
+    // pixels
+    TColor Pixel(int x, int y) const;
+    void SetPixel(int x, int y, TColor color);  // in the pen mode
+    // Raw 0xAARRGGBB pixel writing for hot loops; the caller clips against ClipRect().
+    QRgb* ScanLine(int y);
+    void BlendPixelRaw(int x, int y, QRgb rgb, TPenMode mode);
+
+    // text
+    void TextOut(int x, int y, const QString& text);
+    // Text at (x, y) clipped to the rectangle; a solid brush first fills the whole rectangle.
+    void TextRect(const QRect& rect, int x, int y, const QString& text);
+    QSize TextExtent(const QString& text) const;
+    int TextWidth(const QString& text) const;
+    int TextHeight(const QString& text) const;
+
+    // bitmaps
+    void Draw(int x, int y, const QImage& image);
+    void StretchDraw(const QRect& dest, const QImage& image);
+    void CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect);
+
+private:
+    QPainter* Painter();
+    void ApplyPainterState(QPainter& painter, bool usePen, bool useBrush) const;
+    void PlotLine(int x0, int y0, int x1, int y1);
+    void PlotSpan(int x0, int x1, int y, QRgb rgb, TPenMode mode);
+    void WideOrXorShape(const std::function<void(QPainter&)>& draw, bool usePen, bool useBrush);
+    bool ThinPen() const { return Pen.Width <= 1; }
+    QRgb PenRgb() const;
+
+    QImage* FTarget = nullptr;
+    std::unique_ptr<QPainter> FPainter;
+    QRect FClip;
+    bool FHasClip = false;
+    QPoint FPenPos;
+    int FStylePhase = 0;  // position in the dash pattern, kept along a path
+};

@@ -1,0 +1,21 @@
+#include "TComponent.h"
+
+void TLoadingScope::Join(TComponent* component) {
+    if (!component) return;
+    component->FLoading = true;
+    FEntries.push_back({component, QPointer<QObject>(component->Self())});
+}
+
+void TLoadingScope::End() {
+    if (FEnded) return;
+    FEnded = true;
+    while (FNextLoaded < FEntries.size()) {
+        const Entry& e = FEntries[FNextLoaded++];
+        if (e.Guard) e.Component->Loaded();
+    }
+}
+
+TLoadingScope::~TLoadingScope() {
+    for (std::size_t i = FNextLoaded; i < FEntries.size(); ++i)
+        if (FEntries[i].Guard) FEntries[i].Component->FLoading = false;
+}

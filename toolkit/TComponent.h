@@ -1,0 +1,71 @@
+#pragma once
+// The component model of the suite. Components are QObjects (widgets or plain objects); their
+// owner is their QObject parent. A form builds its components in its constructor inside a
+// TLoadingScope: while the scope is open the components report IsLoading(), so setters that must
+// wait for the whole form do wait; when the form ends the scope, every component gets Loaded(),
+// in the order in which it joined.
+
+#include <QObject>
+#include <QPointer>
+#include <vector>
+
+class TComponent {
+public:
+    explicit TComponent(QObject* self) : FSelf(self) {}
+    virtual ~TComponent() = default;
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
+
+    QObject* Self() const { return FSelf; }
+
+    // true while the form that holds the component is being built
+    bool IsLoading() const { return FLoading; }
+    // the designing state of the original forms; always false while the program runs
+    bool IsDesigning() const { return FDesigning; }
+
+    // Called once when the form has been built; the base clears the loading state.
+    virtual void Loaded() { FLoading = false; }
+
+    // The component behind a QObject, or nullptr when it is not one of ours.
+    static TComponent* Of(QObject* object) { return dynamic_cast<TComponent*>(object); }
+
+protected:
+    void SetDesigning(bool designing) { FDesigning = designing; }
+
+private:
+    friend class TLoadingScope;
+    QObject* FSelf;
+    bool FLoading = false;
+    bool FDesigning = false;
+};
+
+class TLoadingScope {
+public:
+    TLoadingScope() = default;
+    // Leaving the scope without End() (an exception while building) only clears the loading state.
+    ~TLoadingScope();
+    TLoadingScope(const TLoadingScope&) = delete;
+    TLoadingScope& operator=(const TLoadingScope&) = delete;
+
+    // The component joins the form being loaded: it reports IsLoading() until its Loaded().
+    template <typename T>
+    T* Add(T* component) {
+        Join(component);
+        return component;
+    }
+
+    // Runs Loaded() on every component in the order in which they joined. Exceptions of a
+    // Loaded() propagate to the code that builds the form; the components after it stay loading
+    // until the scope is destroyed.
+    void End();
+
+private:
+    void Join(TComponent* component);
+    struct Entry {
+        TComponent* Component;
+        QPointer<QObject> Guard;  // a component destroyed while loading is skipped
+    };
+    std::vector<Entry> FEntries;
+    std::size_t FNextLoaded = 0;  // entries before it have had their Loaded()
+    bool FEnded = false;
+};

@@ -1,0 +1,113 @@
+#include "TForm.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "TControlAlign.h"
+
+TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window), TComponent(this), FFont(new TFont(this)) {
+    FFont->setObjectName(QStringLiteral("Font"));
+    FFont->OnChange = [this](TFont*) { ApplyFont(); };
+    ApplyFont();
+    SetColor(FColor);
+}
+
+TForm::~TForm() {
+    if (FModalLoop) FModalLoop->quit();
+}
+
+void TForm::ApplyFont() {
+    setFont(FFont->ToQFont());
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, ColorToQColor(FFont->Color()));
+    pal.setColor(QPalette::ButtonText, ColorToQColor(FFont->Color()));
+    setPalette(pal);
+}
+
+void TForm::SetColor(TColor color) {
+    FColor = color;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ColorToQColor(color));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void TForm::SetClientSize(int width, int height) {
+    if (FBorderStyle == bsDialog || FBorderStyle == bsSingle || FBorderStyle == bsToolWindow)
+        setFixedSize(width, height);
+    else
+        resize(width, height);
+    AlignChildControls(this);
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+    FBorderStyle = style;
+    if (style == bsDialog || style == bsSingle || style == bsToolWindow) {
+        setFixedSize(size());
+        setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
+    } else {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
+
+void TForm::CentreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void TForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    Fire(OnShow, this);
+}
+
+void TForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    AlignChildControls(this);
+}
+
+int TForm::ShowModal() {
+    if (FModalLoop) return mrNone;
+    FModalResult = mrNone;
+    if (FPosition == poScreenCenter || FPosition == poDesktopCenter) CentreOnScreen();
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    FModalLoop = &loop;
+    show();
+    loop.exec(QEventLoop::DialogExec);
+    FModalLoop = nullptr;
+    hide();
+    setWindowModality(Qt::NonModal);
+    return FModalResult;
+}
+
+void TForm::SetModalResult(int result) {
+    FModalResult = result;
+    if (result != mrNone && FModalLoop) FModalLoop->quit();
+}
+
+void TForm::Close() {
+    if (FModalLoop) {
+        Fire(OnClose, this);
+        if (FModalResult == mrNone) FModalResult = mrCancel;
+        FModalLoop->quit();
+        return;
+    }
+    close();
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+    if (FModalLoop) {
+        // the window's close box ends a modal showing like Close() does
+        event->ignore();
+        Close();
+        return;
+    }
+    Fire(OnClose, this);
+    QWidget::closeEvent(event);
+}

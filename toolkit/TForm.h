@@ -1,0 +1,68 @@
+#pragma once
+// A form: a top-level window with a caption, a font its controls inherit, a client area of a
+// given size, docked children, a show event, and modal showing.
+
+#include <QWidget>
+
+#include "TComponent.h"
+#include "TEvents.h"
+#include "TFont.h"
+
+class QEventLoop;
+
+class TForm : public QWidget, public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(TPosition Position READ Position WRITE SetPosition)
+public:
+    explicit TForm(QWidget* parent = nullptr);
+    ~TForm() override;
+
+    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString& caption) { setWindowTitle(caption); }
+    QString Hint() const { return toolTip(); }
+    void SetHint(const QString& hint) { setToolTip(hint); }
+    TFont* Font() const { return FFont; }
+    TColor Color() const { return FColor; }
+    void SetColor(TColor color);
+
+    // The client area; a dialog border keeps the window at exactly this size.
+    void SetClientSize(int width, int height);
+    int ClientWidth() const { return width(); }
+    int ClientHeight() const { return height(); }
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle style);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition position) { FPosition = position; }
+
+    // Shows the form modally: returns when it is closed, with its modal result.
+    int ShowModal();
+    bool IsModal() const { return FModalLoop != nullptr; }
+    int ModalResult() const { return FModalResult; }
+    // A non-zero result closes a modal form.
+    void SetModalResult(int result);
+    // Closes the form (ends ShowModal when it is modal).
+    void Close();
+
+    TNotifyEvent OnShow;
+    TNotifyEvent OnClose;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ApplyFont();
+    void CentreOnScreen();
+    TFont* FFont;
+    TColor FColor = clBtnFace;
+    TFormBorderStyle FBorderStyle = bsSizeable;
+    TPosition FPosition = poDesigned;
+    QEventLoop* FModalLoop = nullptr;
+    int FModalResult = mrNone;
+};

@@ -1,0 +1,73 @@
+#include "TLabel.h"
+
+#include <QMouseEvent>
+
+#include "TPaintedControl.h"
+
+TLabel::TLabel(QWidget* parent) : QLabel(parent), TComponent(this), FFont(new TFont(this)) {
+    FFont->setObjectName(QStringLiteral("Font"));
+    if (parent) {
+        // the label starts with its parent's font, as a control with a parent font does
+        const QFont pf = parent->font();
+        FFont->SetName(pf.family());
+        if (pf.pixelSize() > 0) FFont->SetHeight(pf.pixelSize());
+        FFont->SetBold(pf.bold());
+        FFont->SetColor(QColorToColor(parent->palette().color(QPalette::WindowText)));
+    }
+    FFont->OnChange = [this](TFont*) { ApplyFont(); };
+    ApplyFont();
+    setMouseTracking(true);
+    ApplyAlignment();
+    SetTransparent(true);
+}
+
+void TLabel::ApplyFont() {
+    setFont(FFont->ToQFont());
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, ColorToQColor(FFont->Color()));
+    setPalette(pal);
+}
+
+void TLabel::SetAlignment(TAlignment alignment) {
+    FAlignment = alignment;
+    ApplyAlignment();
+}
+
+void TLabel::ApplyAlignment() {
+    Qt::Alignment h = FAlignment == taCenter ? Qt::AlignHCenter
+                      : FAlignment == taRightJustify ? Qt::AlignRight
+                                                     : Qt::AlignLeft;
+    setAlignment(h | Qt::AlignTop);
+}
+
+void TLabel::SetWordWrap(bool wrap) { setWordWrap(wrap); }
+
+void TLabel::SetTransparent(bool transparent) {
+    FTransparent = transparent;
+    setAutoFillBackground(!transparent);
+}
+
+void TLabel::SetColor(TColor color) {
+    FColor = color;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ColorToQColor(color));
+    setPalette(pal);
+}
+
+void TLabel::mouseMoveEvent(QMouseEvent* e) {
+    QLabel::mouseMoveEvent(e);
+    const QPoint p = e->position().toPoint();
+    Fire(OnMouseMove, this, TPaintedControl::ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
+}
+
+void TLabel::mousePressEvent(QMouseEvent* e) {
+    QLabel::mousePressEvent(e);
+    if (e->button() == Qt::LeftButton) FPressed = true;
+}
+
+void TLabel::mouseReleaseEvent(QMouseEvent* e) {
+    QLabel::mouseReleaseEvent(e);
+    if (e->button() != Qt::LeftButton || !FPressed) return;
+    FPressed = false;
+    if (rect().contains(e->position().toPoint())) Fire(OnClick, this);
+}

@@ -1,0 +1,23 @@
+#include "TMemo.h"
+
+#include "TColor.h"
+
+TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent), TComponent(this) {
+    setReadOnly(true);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    SetColor(FColor);
+}
+
+QStringList TMemo::Lines() const {
+    const QString text = toPlainText();
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+void TMemo::SetLines(const QStringList& lines) { setPlainText(lines.join(QLatin1Char('\n'))); }
+
+void TMemo::SetColor(TColor color) {
+    FColor = color;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, ColorToQColor(color));
+    setPalette(pal);
+}

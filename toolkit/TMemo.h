@@ -1,0 +1,29 @@
+#pragma once
+// A multi-line text whose lines are a string list, on a background of its own colour. It is
+// read-only here: the program uses it to explain itself.
+
+#include <QPlainTextEdit>
+#include <QStringList>
+
+#include "TColor.h"
+#include "TComponent.h"
+
+class TMemo : public QPlainTextEdit, public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(QStringList Lines READ Lines WRITE SetLines)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+public:
+    explicit TMemo(QWidget* parent = nullptr);
+
+    // A line holding line feeds shows as several lines and reads back as several.
+    QStringList Lines() const;
+    void SetLines(const QStringList& lines);
+    QString Hint() const { return toolTip(); }
+    void SetHint(const QString& hint) { setToolTip(hint); }
+    TColor Color() const { return FColor; }
+    void SetColor(TColor color);
+
+private:
+    TColor FColor = clWindow;
+};

@@ -1,0 +1,80 @@
+#include "TProperties.h"
+
+#include <QMetaObject>
+#include <QMetaType>
+
+TPropKind PropertyKind(const QMetaProperty& property) {
+    if (property.isEnumType() || property.isFlagType()) return TPropKind::Enumeration;
+    const QMetaType type = property.metaType();
+    switch (type.id()) {
+        case QMetaType::QString: return TPropKind::String;
+        case QMetaType::QStringList: return TPropKind::StringList;
+        case QMetaType::Bool: return TPropKind::Boolean;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Long:
+        case QMetaType::ULong:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort: return TPropKind::Integer;
+        case QMetaType::Double:
+        case QMetaType::Float: return TPropKind::Float;
+        default: break;
+    }
+    if (type.flags().testFlag(QMetaType::PointerToQObject)) return TPropKind::Object;
+    return TPropKind::Other;
+}
+
+QList<TPropInfo> PublishedProperties(const QObject* object) {
+    QList<TPropInfo> result;
+    if (!object) return result;
+    const QMetaObject* meta = object->metaObject();
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        const QMetaProperty p = meta->property(i);
+        result.push_back({QByteArray(p.name()), PropertyKind(p), p.isWritable(), p});
+    }
+    return result;
+}
+
+namespace {
+QMetaProperty FindProperty(const QObject* object, const char* name) {
+    if (!object) return {};
+    const QMetaObject* meta = object->metaObject();
+    const int index = meta->indexOfProperty(name);
+    return index < 0 ? QMetaProperty() : meta->property(index);
+}
+}  // namespace
+
+bool HasProperty(const QObject* object, const char* name) { return FindProperty(object, name).isValid(); }
+
+QVariant GetPropValue(const QObject* object, const char* name) {
+    const QMetaProperty p = FindProperty(object, name);
+    return p.isValid() ? p.read(object) : QVariant();
+}
+
+bool SetPropValue(QObject* object, const char* name, const QVariant& value) {
+    const QMetaProperty p = FindProperty(object, name);
+    if (!p.isValid() || !p.isWritable()) return false;
+    return p.write(object, value);
+}
+
+QString GetStrProp(const QObject* object, const char* name) { return GetPropValue(object, name).toString(); }
+
+bool SetStrProp(QObject* object, const char* name, const QString& value) {
+    return SetPropValue(object, name, QVariant(value));
+}
+
+QStringList GetStringListProp(const QObject* object, const char* name) {
+    return GetPropValue(object, name).toStringList();
+}
+
+bool SetStringListProp(QObject* object, const char* name, const QStringList& value) {
+    return SetPropValue(object, name, QVariant(value));
+}
+
+QObject* GetObjectProp(const QObject* object, const char* name) {
+    const QMetaProperty p = FindProperty(object, name);
+    if (!p.isValid() || PropertyKind(p) != TPropKind::Object) return nullptr;
+    return p.read(object).value<QObject*>();
+}

@@ -1,0 +1,49 @@
+#pragma once
+// A scroll bar with the classic Min, Max, Position and PageSize. OnChange runs whenever the
+// position changes, by the user or by the program, except while the form is being built.
+
+#include <QScrollBar>
+
+#include "TComponent.h"
+#include "TEvents.h"
+
+class TScrollBar : public QScrollBar, public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(int Min READ Min WRITE SetMin)
+    Q_PROPERTY(int Max READ Max WRITE SetMax)
+    Q_PROPERTY(int Position READ Position WRITE SetPosition)
+    Q_PROPERTY(int PageSize READ PageSize WRITE SetPageSize)
+    Q_PROPERTY(int SmallChange READ SmallChange WRITE SetSmallChange)
+    Q_PROPERTY(int LargeChange READ LargeChange WRITE SetLargeChange)
+public:
+    explicit TScrollBar(QWidget* parent = nullptr, Qt::Orientation kind = Qt::Horizontal);
+
+    QString Hint() const { return toolTip(); }
+    void SetHint(const QString& hint) { setToolTip(hint); }
+    int Min() const { return FMin; }
+    void SetMin(int min) { SetParams(FPosition, min, FMax); }
+    int Max() const { return FMax; }
+    void SetMax(int max) { SetParams(FPosition, FMin, max); }
+    int Position() const { return FPosition; }
+    // clamped into the range the bar can reach
+    void SetPosition(int position) { SetParams(position, FMin, FMax); }
+    int PageSize() const { return FPageSize; }
+    void SetPageSize(int pageSize);
+    int SmallChange() const { return singleStep(); }
+    void SetSmallChange(int step) { setSingleStep(step); }
+    int LargeChange() const { return pageStep(); }
+    void SetLargeChange(int step) { setPageStep(step); }
+
+    void SetParams(int position, int min, int max);
+
+    TNotifyEvent OnChange;
+
+private:
+    void Sync();
+    int FMin = 0;
+    int FMax = 100;
+    int FPosition = 0;
+    int FPageSize = 0;
+    bool FSyncing = false;
+};
