@@ -11,6 +11,7 @@
 #include "ELumeo.h"
 #include "LumeoProtocol.h"
 #include "SystemError.h"
+#include "TGlossator.h"
 #include "TSingleInstanceLock.h"
 #include "TSystemSettings.h"
 
@@ -37,7 +38,8 @@ QString LanguageFileName(const QString& ExePath) {
 
 // ---- construction and destruction ----
 
-TqmrCustomDemon::TqmrCustomDemon(QObject* AOwner) : QObject(AOwner) {
+TqmrCustomDemon::TqmrCustomDemon(QObject* AOwner)
+    : QObject(AOwner), TComponent(this), FTranslator(std::make_unique<TGlossator>()) {
     FServerEntity.Handle = FindServerWindow();
     const QStringList arguments = QCoreApplication::arguments();
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -48,6 +50,10 @@ TqmrCustomDemon::TqmrCustomDemon(QObject* AOwner) : QObject(AOwner) {
 }
 
 void TqmrCustomDemon::CreateHiddenWindow() {
+    if (IsDesigning()) {
+        FOwnEntity.Title.clear();
+        return;
+    }
     if (TEndpointDirectory::Prepare().isEmpty()) throw ELumeo(SystemError::LastErrorString());
     if (!FWindow.Create(GetWindowClassName(), GetWindowName()))
         throw ELumeo(QStringLiteral("Could not create window handle"));
@@ -66,8 +72,15 @@ TqmrCustomDemon::~TqmrCustomDemon() {
         FInstanceLock.reset();
         FOwnEntity.ExtraHandle = 0;
     }
+    FTranslator.reset();
     // the program ends with its link: the message loop stops after the current message
-    QCoreApplication::quit();
+    if (!IsDesigning()) QCoreApplication::quit();
+}
+
+bool TqmrCustomDemon::AutoCreateItlFile() const { return FTranslator && FTranslator->AutoCreateItlFile(); }
+
+void TqmrCustomDemon::SetAutoCreateItlFile(bool Value) {
+    if (FTranslator) FTranslator->SetAutoCreateItlFile(Value);
 }
 
 // ---- the server's window ----
@@ -154,7 +167,21 @@ void TqmrCustomDemon::HandleMessage(std::unique_ptr<TLumeoMessageStream>& Messag
     }
 }
 
-// ---- steps of loading ----
+// ---- loading ----
+
+void TqmrCustomDemon::Loaded() {
+    if (!IsDesigning()) {
+        LoadLanguage();
+        if (FAutoTranslate && FTranslator && parent()) FTranslator->TranslateComponent(parent());
+        if (!FMultiStart) CheckSingleInstance();
+    }
+    TComponent::Loaded();
+}
+
+void TqmrCustomDemon::LoadLanguage() {
+    const std::unique_ptr<QIODevice> stream = OpenLanguageStream();
+    if (stream && FTranslator) FTranslator->LoadFromStream(*stream);
+}
 
 std::unique_ptr<QIODevice> TqmrCustomDemon::OpenLanguageStream() {
     if (FUseTessaroServer) return GetFileStream(LanguageFileName(MapFileName(ParamStr(0))));

@@ -7,6 +7,11 @@
 //
 // A derived class's constructor calls CreateHiddenWindow() once it can answer
 // GetWindowClassName() and GetWindowName().
+//
+// When its form has been loaded, the component loads the language file into Translator (from the
+// server, or the file beside the executable: gravilo → gravilo.itl), translates the form, and,
+// unless MultiStart is set, ends the process at once when another instance of the program runs,
+// after handing that instance its parameters.
 
 #include <QObject>
 #include <QStringList>
@@ -15,28 +20,34 @@
 #include <memory>
 #include <vector>
 
+#include "TComponent.h"
 #include "TEntity.h"
+#include "TEvents.h"
 #include "TLumeoMessageStream.h"
 #include "TMessageEndpoint.h"
 
 class QIODevice;
+class TGlossator;
 class TSingleInstanceLock;
 
-class TqmrCustomDemon : public QObject {
+class TqmrCustomDemon : public QObject, public TComponent {
     Q_OBJECT
     Q_PROPERTY(bool AutoTranslate READ AutoTranslate WRITE SetAutoTranslate)
+    Q_PROPERTY(bool AutoCreateItlFile READ AutoCreateItlFile WRITE SetAutoCreateItlFile)
     Q_PROPERTY(bool MultiStart READ MultiStart WRITE SetMultiStart)
     Q_PROPERTY(bool UseTessaroServer READ UseTessaroServer WRITE SetUseTessaroServer)
 
 public:
     using TGotAMessageEvent = std::function<void(QObject* Sender, TLumeoMessageStream& Msg)>;
     using TOnQuitMsgReceived = std::function<void(QObject* Sender, bool ServerDown, bool& AllowQuit)>;
-    using TNotifyEvent = std::function<void(QObject* Sender)>;
 
     ~TqmrCustomDemon() override;
 
     bool AutoTranslate() const { return FAutoTranslate; }
     void SetAutoTranslate(bool Value) { FAutoTranslate = Value; }
+    // the dictionary's own flag: it writes the missing keys when it is freed
+    bool AutoCreateItlFile() const;
+    void SetAutoCreateItlFile(bool Value);
     bool MultiStart() const { return FMultiStart; }
     void SetMultiStart(bool Value) { FMultiStart = Value; }
     bool UseTessaroServer() const { return FUseTessaroServer; }
@@ -55,6 +66,8 @@ public:
     const QStringList& Params() const { return FParams; }
     // the value of the last quit message
     bool ServerDown() const { return FServerDown; }
+    // the dictionary that the form's texts come from
+    TGlossator* Translator() const { return FTranslator.get(); }
     // replies not yet claimed by their request
     const std::vector<std::unique_ptr<TLumeoMessageStream>>& PendingReplies() const { return FPendingReplies; }
 
@@ -70,6 +83,9 @@ public:
     // How long a send waits for a peer that does not answer (milliseconds).
     int SendTimeout() const { return FWindow.SendTimeout(); }
     void SetSendTimeout(int Ms) { FWindow.SetSendTimeout(Ms); }
+
+    // The form has been built: language, translation, single instance.
+    void Loaded() override;
 
     // ---- the operations a demon provides ----
     virtual void HandleMessage(std::unique_ptr<TLumeoMessageStream>& Message);
@@ -91,6 +107,7 @@ protected:
     bool HasHiddenWindow() const { return FWindow.Exists(); }
 
     // ---- steps of loading ----
+    void LoadLanguage();
     // The language file: from the server when it is used, otherwise the file beside the
     // executable; none when there is none.
     std::unique_ptr<QIODevice> OpenLanguageStream();
@@ -107,6 +124,7 @@ private:
     void LoadParams(const QByteArray& Text);
     void SendParamsToFirstInstance();
 
+    std::unique_ptr<TGlossator> FTranslator;
     TEntity FServerEntity{this};
     std::vector<std::unique_ptr<TLumeoMessageStream>> FPendingReplies;
     QStringList FParams;

@@ -10,11 +10,19 @@
 TqmrDemonClient::TqmrDemonClient(QObject* AOwner) : TqmrCustomDemon(AOwner) { CreateHiddenWindow(); }
 
 TqmrDemonClient::~TqmrDemonClient() {
-    if (ServerDown()) return;
+    if (ServerDown() || IsDesigning()) return;
     TLumeoMessageStream message(this);
     message.MsgKind = hmUnregister;
     OwnEntity().WriteToStream(message);
     SendTo(ServerEntity(), message);
+}
+
+void TqmrDemonClient::Loaded() {
+    if (!IsDesigning() && UseTessaroServer()) {
+        if (ServerEntity().Handle == 0) throw ELumeo(QStringLiteral("Lumeo server application is not running"));
+        RegisterWithServer();
+    }
+    TqmrCustomDemon::Loaded();
 }
 
 QString TqmrDemonClient::GetWindowClassName() const { return LumeoNames::ClientClassName; }

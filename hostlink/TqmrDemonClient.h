@@ -11,6 +11,9 @@ public:
     // Tells the server that this program is gone, unless the server itself went down.
     ~TqmrDemonClient() override;
 
+    // Registers with the server first when it is used; without a server that is an error.
+    void Loaded() override;
+
     QString GetWindowClassName() const override;
     QString GetWindowName() const override;
     std::unique_ptr<TEntity> FindEntityByTitle(const QString& Title) override;

@@ -56,8 +56,7 @@ TEST(LumeoServer, ClientsAreRegisteredFoundAndForgotten) {
     TLinkSandbox sandbox;
     sandbox.StartServer(QStringLiteral("s1"));
     QProcess* alpha = sandbox.Start(QStringLiteral(LUMEO_CLIENT_PROGRAM),
-                                    {QStringLiteral("--title"), QStringLiteral("Alpha"), QStringLiteral("--register"),
-                                     QStringLiteral("--stay"), QStringLiteral("/serverhandle=s1")});
+                                    {QStringLiteral("--title"), QStringLiteral("Alpha"), QStringLiteral("--stay"), QStringLiteral("/serverhandle=s1")});
     const quint32 alphaHandle = HandleLine(alpha);
     ASSERT_NE(TLinkSandbox::LineStartingWith(alpha, QStringLiteral("running")), QString());
 
@@ -92,8 +91,7 @@ TEST(LumeoServer, ClientThatVanishesIsForgotten) {
     TLinkSandbox sandbox;
     sandbox.StartServer(QStringLiteral("s2"));
     QProcess* beta = sandbox.Start(QStringLiteral(LUMEO_CLIENT_PROGRAM),
-                                   {QStringLiteral("--title"), QStringLiteral("Beta"), QStringLiteral("--register"),
-                                    QStringLiteral("--stay"), QStringLiteral("/serverhandle=s2")});
+                                   {QStringLiteral("--title"), QStringLiteral("Beta"), QStringLiteral("--stay"), QStringLiteral("/serverhandle=s2")});
     ASSERT_NE(TLinkSandbox::LineStartingWith(beta, QStringLiteral("running")), QString());
     sandbox.SetViewerHandle(QStringLiteral("s2"));
     TTestClient client(nullptr);
@@ -215,8 +213,7 @@ TEST(LumeoServer, GoingDownEndsItsClients) {
     QProcess* server = sandbox.StartServer(QStringLiteral("down"));
     sandbox.SetViewerHandle(QStringLiteral("down"));
     QProcess* other = sandbox.Start(QStringLiteral(LUMEO_CLIENT_PROGRAM),
-                                    {QStringLiteral("--title"), QStringLiteral("Other"), QStringLiteral("--register"),
-                                     QStringLiteral("--stay")});
+                                    {QStringLiteral("--title"), QStringLiteral("Other"), QStringLiteral("--stay")});
     ASSERT_NE(TLinkSandbox::LineStartingWith(other, QStringLiteral("running")), QString());
 
     QPointer<TTestClient> client = new TTestClient(nullptr);

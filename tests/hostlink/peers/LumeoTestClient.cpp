@@ -1,19 +1,20 @@
-// A host-link client in a process of its own, for the host-link tests.
+// A host-link client in a program of its own, for the host-link tests: a form titled
+// "GL_Client window" that holds a TqmrDemonClient, loaded the way every form is.
 //
-//   lumeo-test-client [--title T] [--local] [--register] [--single] [--stay] [PARAMETER...]
+//   lumeo-test-client [--title T] [--local] [--multi] [--stay] [PARAMETER...]
 //
 //   --title T    the application title
 //   --local      work without the server (UseTessaroServer false)
-//   --register   register with the server
-//   --single     keep to one instance: a second start hands over its parameters and ends
+//   --multi      allow several instances (MultiStart true)
 //   --stay       keep running until standard input closes or the server says quit
 //
-// It prints "handle H", "server S", "params P1|P2|..." (ParamStr 1 to ParamCount) at start, and
-// while it stays "params ..." when a parameter message came, "got kind=K bytes=B" for any other
-// message (a kind 5001 is answered from inside the handler with a kind 5002 carrying the same
-// content), and "quit serverDown=0/1" for a quit message.
+// It prints "handle H", "server S", "params P1|P2|..." (ParamStr 1 to ParamCount) and
+// "caption C" (the form's caption after loading, translated), then "running"; or "error E" when
+// loading fails. While it stays: "params ..." when a parameter message came, "got kind=K bytes=B"
+// for any other message (a kind 5001 is answered from inside the handler with a kind 5002 of the
+// same content), and "quit serverDown=0/1" for a quit message.
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QPointer>
 #include <QSocketNotifier>
 
@@ -21,16 +22,11 @@
 #include <unistd.h>
 
 #include "LumeoProtocol.h"
+#include "TForm.h"
+#include "VexaError.h"
 #include "TqmrDemonClient.h"
 
 namespace {
-
-class TTestClient : public TqmrDemonClient {
-public:
-    using TqmrDemonClient::TqmrDemonClient;
-    using TqmrCustomDemon::CheckSingleInstance;
-    using TqmrDemonClient::RegisterWithServer;
-};
 
 void Print(const QString& line) {
     std::printf("%s\n", qPrintable(line));
@@ -46,24 +42,31 @@ QString ParamsLine(const TqmrCustomDemon& client) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     const auto has = [&](const char* option) { return arguments.contains(QLatin1String(option)); };
     const qsizetype title = arguments.indexOf(QStringLiteral("--title"));
     if (title > 0 && title + 1 < arguments.size()) QCoreApplication::setApplicationName(arguments[title + 1]);
 
-    QPointer<TTestClient> client = new TTestClient(nullptr);
-    client->SetUseTessaroServer(!has("--local"));
-    Print(QStringLiteral("handle %1").arg(client->OwnEntity().Handle));
-    Print(QStringLiteral("server %1").arg(client->ServerEntity().Handle));
-    Print(ParamsLine(*client));
-    if (has("--register")) client->RegisterWithServer();
-    if (has("--single")) client->CheckSingleInstance();
-    Print(QStringLiteral("running"));
-    if (!has("--stay")) {
-        delete client;
-        return 0;
+    TForm form;
+    QPointer<TqmrDemonClient> client;
+    try {
+        TLoadingScope loading;
+        client = loading.Add(new TqmrDemonClient(&form));
+        client->SetUseTessaroServer(!has("--local"));
+        client->SetMultiStart(has("--multi"));
+        form.SetCaption(QStringLiteral("GL_Client window"));
+        Print(QStringLiteral("handle %1").arg(client->OwnEntity().Handle));
+        Print(QStringLiteral("server %1").arg(client->ServerEntity().Handle));
+        Print(ParamsLine(*client));
+        loading.End();
+    } catch (const EVexaError& error) {
+        Print(QStringLiteral("error ") + error.Message());
+        return 1;
     }
+    Print(QStringLiteral("caption ") + form.Caption());
+    Print(QStringLiteral("running"));
+    if (!has("--stay")) return 0;
 
     client->OnParamsChange = [](QObject* Sender) { Print(ParamsLine(*static_cast<TqmrCustomDemon*>(Sender))); };
     client->OnQuitMsgReceived = [](QObject*, bool ServerDown, bool&) {
@@ -83,8 +86,7 @@ int main(int argc, char** argv) {
         char buffer[256];
         if (::read(STDIN_FILENO, buffer, sizeof buffer) > 0) return;
         input.setEnabled(false);
-        delete client;
-        QCoreApplication::quit();
+        delete client;  // which ends the application
     });
     return app.exec();
 }
