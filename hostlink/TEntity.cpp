@@ -50,4 +50,6 @@ void TEntity::ReadFromStream(TLumeoMessageStream& Message) {
     Title = Message.ReadString();
 }
 
-bool TEntity::IsValid() const { return TMessageEndpoint::IsAlive(Handle); }
+bool TEntity::IsValid() const {
+    return TMessageEndpoint::IsAlive(Handle);
+}

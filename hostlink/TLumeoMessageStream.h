@@ -70,8 +70,8 @@ public:
     QByteArray ToWire() const;
     // A received message from its endpoint data, rewound; EReadError when the data cannot hold
     // a stamp (fewer than 8 bytes).
-    static std::unique_ptr<TLumeoMessageStream> FromWire(TqmrCustomDemon* AOwner, qint32 DataId, quint32 Sender,
-                                                         const QByteArray& Data);
+    static std::unique_ptr<TLumeoMessageStream> FromWire(TqmrCustomDemon* AOwner, qint32 DataId,
+                                                         quint32 Sender, const QByteArray& Data);
 
 private:
     TqmrCustomDemon* FOwner;

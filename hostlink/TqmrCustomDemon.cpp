@@ -24,7 +24,9 @@ QString LowerAscii(QString text) {
     return text;
 }
 
-QString ApplicationTitle() { return QGuiApplication::applicationDisplayName(); }
+QString ApplicationTitle() {
+    return QGuiApplication::applicationDisplayName();
+}
 
 }  // namespace
 
@@ -77,7 +79,9 @@ TqmrCustomDemon::~TqmrCustomDemon() {
     if (!IsDesigning()) QCoreApplication::quit();
 }
 
-bool TqmrCustomDemon::AutoCreateItlFile() const { return FTranslator && FTranslator->AutoCreateItlFile(); }
+bool TqmrCustomDemon::AutoCreateItlFile() const {
+    return FTranslator && FTranslator->AutoCreateItlFile();
+}
 
 void TqmrCustomDemon::SetAutoCreateItlFile(bool Value) {
     if (FTranslator) FTranslator->SetAutoCreateItlFile(Value);
@@ -105,7 +109,9 @@ quint32 TqmrCustomDemon::FindServerWindow() {
 
 // ---- parameters ----
 
-int TqmrCustomDemon::ParamCount() const { return int(FParams.size()) - 1; }
+int TqmrCustomDemon::ParamCount() const {
+    return int(FParams.size()) - 1;
+}
 
 QString TqmrCustomDemon::ParamStr(int N) const {
     if (N == 0) return QCoreApplication::applicationFilePath();
@@ -123,7 +129,8 @@ void TqmrCustomDemon::LoadParams(const QByteArray& Text) {
 
 // ---- sending and receiving ----
 
-void TqmrCustomDemon::SendTo(const TEntity& Target, TLumeoMessageStream& Message, TLumeoMessageStream* Reply) {
+void TqmrCustomDemon::SendTo(const TEntity& Target, TLumeoMessageStream& Message,
+                             TLumeoMessageStream* Reply) {
     Message.SetStamp(QDateTime::currentDateTime());
     Message.SetOwner(this);
     if (Reply) Reply->SetOwner(this);
@@ -146,24 +153,24 @@ void TqmrCustomDemon::Receive(quint32 Sender, qint32 DataId, const QByteArray& D
 
 void TqmrCustomDemon::HandleMessage(std::unique_ptr<TLumeoMessageStream>& Message) {
     switch (Message->MsgKind) {
-    case hmQuit: {
-        FServerDown = Message->ReadBool();
-        bool allowQuit = true;
-        if (OnQuitMsgReceived) OnQuitMsgReceived(this, FServerDown, allowQuit);
-        // not now: this very handling is still on the stack, and so may be a request of ours
-        if (allowQuit) deleteLater();
-        break;
-    }
-    case hmReply:
-        FPendingReplies.push_back(std::move(Message));
-        break;
-    case hmParams:
-        LoadParams(Message->Content());
-        if (OnParamsChange) OnParamsChange(this);
-        break;
-    default:
-        if (OnGotAMessage) OnGotAMessage(this, *Message);
-        break;
+        case hmQuit: {
+            FServerDown = Message->ReadBool();
+            bool allowQuit = true;
+            if (OnQuitMsgReceived) OnQuitMsgReceived(this, FServerDown, allowQuit);
+            // not now: this very handling is still on the stack, and so may be a request of ours
+            if (allowQuit) deleteLater();
+            break;
+        }
+        case hmReply:
+            FPendingReplies.push_back(std::move(Message));
+            break;
+        case hmParams:
+            LoadParams(Message->Content());
+            if (OnParamsChange) OnParamsChange(this);
+            break;
+        default:
+            if (OnGotAMessage) OnGotAMessage(this, *Message);
+            break;
     }
 }
 
@@ -193,17 +200,17 @@ std::unique_ptr<QIODevice> TqmrCustomDemon::OpenLanguageStream() {
 void TqmrCustomDemon::CheckSingleInstance() {
     auto lock = std::make_unique<TSingleInstanceLock>(FOwnEntity.MutexName());
     switch (lock->TryAcquire()) {
-    case TSingleInstanceLock::TResult::Acquired:
-        FInstanceLock = std::move(lock);
-        FOwnEntity.ExtraHandle = FInstanceLock->Handle();
-        return;
-    case TSingleInstanceLock::TResult::Failed:
-        return;  // no way to tell: better a second instance than none
-    case TSingleInstanceLock::TResult::HeldElsewhere:
-        SendParamsToFirstInstance();
-        FWindow.Destroy();
-        std::fflush(nullptr);
-        std::exit(0);
+        case TSingleInstanceLock::TResult::Acquired:
+            FInstanceLock = std::move(lock);
+            FOwnEntity.ExtraHandle = FInstanceLock->Handle();
+            return;
+        case TSingleInstanceLock::TResult::Failed:
+            return;  // no way to tell: better a second instance than none
+        case TSingleInstanceLock::TResult::HeldElsewhere:
+            SendParamsToFirstInstance();
+            FWindow.Destroy();
+            std::fflush(nullptr);
+            std::exit(0);
     }
 }
 

@@ -69,7 +69,9 @@ public:
     // the dictionary that the form's texts come from
     TGlossator* Translator() const { return FTranslator.get(); }
     // replies not yet claimed by their request
-    const std::vector<std::unique_ptr<TLumeoMessageStream>>& PendingReplies() const { return FPendingReplies; }
+    const std::vector<std::unique_ptr<TLumeoMessageStream>>& PendingReplies() const {
+        return FPendingReplies;
+    }
 
     int ParamCount() const;
     // 0: the executable's path; 1..ParamCount: the parameters; otherwise ELumeo.
@@ -94,7 +96,8 @@ public:
     // none when not found; the caller owns what comes back
     virtual std::unique_ptr<TEntity> FindEntityByTitle(const QString& Title) = 0;
     virtual std::unique_ptr<TEntity> FindEntityByHandle(quint32 Handle) = 0;
-    virtual qint32 ExecuteProgram(const QString& Program, const QString& Parameters, bool Wait, qint32 Value) = 0;
+    virtual qint32 ExecuteProgram(const QString& Program, const QString& Parameters, bool Wait,
+                                  qint32 Value) = 0;
     virtual std::unique_ptr<QIODevice> GetFileStream(const QString& FileName) = 0;
     virtual QString MapFileName(const QString& Name) = 0;
     virtual QString QueryString(const QString& Text) = 0;

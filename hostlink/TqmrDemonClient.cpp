@@ -7,7 +7,9 @@
 #include "LumeoProtocol.h"
 #include "TProcessWaiter.h"
 
-TqmrDemonClient::TqmrDemonClient(QObject* AOwner) : TqmrCustomDemon(AOwner) { CreateHiddenWindow(); }
+TqmrDemonClient::TqmrDemonClient(QObject* AOwner) : TqmrCustomDemon(AOwner) {
+    CreateHiddenWindow();
+}
 
 TqmrDemonClient::~TqmrDemonClient() {
     if (ServerDown() || IsDesigning()) return;
@@ -19,15 +21,20 @@ TqmrDemonClient::~TqmrDemonClient() {
 
 void TqmrDemonClient::Loaded() {
     if (!IsDesigning() && UseTessaroServer()) {
-        if (ServerEntity().Handle == 0) throw ELumeo(QStringLiteral("Lumeo server application is not running"));
+        if (ServerEntity().Handle == 0)
+            throw ELumeo(QStringLiteral("Lumeo server application is not running"));
         RegisterWithServer();
     }
     TqmrCustomDemon::Loaded();
 }
 
-QString TqmrDemonClient::GetWindowClassName() const { return LumeoNames::ClientClassName; }
+QString TqmrDemonClient::GetWindowClassName() const {
+    return LumeoNames::ClientClassName;
+}
 
-QString TqmrDemonClient::GetWindowName() const { return {}; }
+QString TqmrDemonClient::GetWindowName() const {
+    return {};
+}
 
 void TqmrDemonClient::RegisterWithServer() {
     TLumeoMessageStream message(this);
@@ -72,7 +79,8 @@ std::unique_ptr<TEntity> TqmrDemonClient::FindEntityByHandle(quint32 Handle) {
     return EntityFromReply(*reply);
 }
 
-qint32 TqmrDemonClient::ExecuteProgram(const QString& Program, const QString& Parameters, bool Wait, qint32 Value) {
+qint32 TqmrDemonClient::ExecuteProgram(const QString& Program, const QString& Parameters, bool Wait,
+                                       qint32 Value) {
     const auto reply = Request(hmExecute, [&](TLumeoMessageStream& Message) {
         Message.WriteString(Program);
         Message.WriteString(Parameters);
@@ -89,7 +97,8 @@ qint32 TqmrDemonClient::ExecuteProgram(const QString& Program, const QString& Pa
 }
 
 std::unique_ptr<QIODevice> TqmrDemonClient::GetFileStream(const QString& FileName) {
-    const auto reply = Request(hmGetFile, [&](TLumeoMessageStream& Message) { Message.WriteString(FileName); });
+    const auto reply =
+        Request(hmGetFile, [&](TLumeoMessageStream& Message) { Message.WriteString(FileName); });
     if (!reply->ReadBool()) return nullptr;
     auto stream = std::make_unique<QBuffer>();
     stream->setData(reply->ReadRest());
@@ -98,11 +107,13 @@ std::unique_ptr<QIODevice> TqmrDemonClient::GetFileStream(const QString& FileNam
 }
 
 QString TqmrDemonClient::MapFileName(const QString& Name) {
-    return Request(hmMapFileName, [&](TLumeoMessageStream& Message) { Message.WriteString(Name); })->ReadString();
+    return Request(hmMapFileName, [&](TLumeoMessageStream& Message) { Message.WriteString(Name); })
+        ->ReadString();
 }
 
 QString TqmrDemonClient::QueryString(const QString& Text) {
-    return Request(hmQueryString, [&](TLumeoMessageStream& Message) { Message.WriteString(Text); })->ReadString();
+    return Request(hmQueryString, [&](TLumeoMessageStream& Message) { Message.WriteString(Text); })
+        ->ReadString();
 }
 
 QString TqmrDemonClient::GetEnvironmentValue(const QString& Name) {

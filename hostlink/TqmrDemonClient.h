@@ -21,7 +21,8 @@ public:
     // Asks the server to start Program. With Wait, waits for it to end and returns its exit code
     // as far as this process can know it (see TProcessWaiter: 0 for a program the server
     // started); without, returns the server's answer, the process id.
-    qint32 ExecuteProgram(const QString& Program, const QString& Parameters, bool Wait, qint32 Value) override;
+    qint32 ExecuteProgram(const QString& Program, const QString& Parameters, bool Wait,
+                          qint32 Value) override;
     // The file's bytes, positioned at 0, or none when the server has no such file.
     std::unique_ptr<QIODevice> GetFileStream(const QString& FileName) override;
     QString MapFileName(const QString& Name) override;
@@ -36,6 +37,7 @@ protected:
 
 private:
     // One request to the server; the reply is rewound and may be empty.
-    std::unique_ptr<TLumeoMessageStream> Request(qint32 Kind, const std::function<void(TLumeoMessageStream&)>& Write);
+    std::unique_ptr<TLumeoMessageStream> Request(qint32 Kind,
+                                                 const std::function<void(TLumeoMessageStream&)>& Write);
     std::unique_ptr<TEntity> EntityFromReply(TLumeoMessageStream& Reply);
 };

@@ -7,7 +7,9 @@ void TClientRegistry::Add(const TEntity& Client) {
     if (entry.Order == 0) entry.Order = FNextOrder++;
 }
 
-void TClientRegistry::Remove(quint32 Handle) { FClients.erase(Handle); }
+void TClientRegistry::Remove(quint32 Handle) {
+    FClients.erase(Handle);
+}
 
 const TEntity* TClientRegistry::FindByHandle(quint32 Handle) {
     const auto it = FClients.find(Handle);
@@ -24,7 +26,8 @@ const TEntity* TClientRegistry::FindByTitle(const QString& Title) {
             it = FClients.erase(it);
             continue;
         }
-        if (it->second.Entity.Title == Title && (!first || it->second.Order < first->Order)) first = &it->second;
+        if (it->second.Entity.Title == Title && (!first || it->second.Order < first->Order))
+            first = &it->second;
         ++it;
     }
     return first ? &first->Entity : nullptr;

@@ -17,7 +17,8 @@ TLumeoServer::TLumeoServer(const QString& Text, const QString& Root, const QStri
     : FText(Text), FRoot(Root), FLog(LogPath) {}
 
 bool TLumeoServer::Start(QString* Error) {
-    if (!FLog.fileName().isEmpty() && !FLog.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+    if (!FLog.fileName().isEmpty() &&
+        !FLog.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
         *Error = QStringLiteral("cannot open the log %1: %2").arg(FLog.fileName(), FLog.errorString());
         return false;
     }
@@ -49,7 +50,8 @@ void TLumeoServer::Log(qint32 Kind, quint32 Sender, qint64 ContentSize) {
 
 void TLumeoServer::Receive(quint32 Sender, qint32 DataId, const QByteArray& Data) {
     // without a stamp it is no message; FromWire refuses it
-    const std::unique_ptr<TLumeoMessageStream> message = TLumeoMessageStream::FromWire(nullptr, DataId, Sender, Data);
+    const std::unique_ptr<TLumeoMessageStream> message =
+        TLumeoMessageStream::FromWire(nullptr, DataId, Sender, Data);
     Log(message->MsgKind, Sender, message->Size());
     Answer(*message);
 }
@@ -57,43 +59,45 @@ void TLumeoServer::Receive(quint32 Sender, qint32 DataId, const QByteArray& Data
 void TLumeoServer::Answer(TLumeoMessageStream& Request) {
     TLumeoMessageStream reply;
     switch (Request.MsgKind) {
-    case hmRegister:
-    case hmUnregister: {
-        TEntity client;
-        client.ReadFromStream(Request);
-        if (Request.MsgKind == hmRegister) FClients.Add(client);
-        else FClients.Remove(client.Handle);
-        return;
-    }
-    case hmFindEntity:
-        AnswerFindEntity(Request, reply);
-        break;
-    case hmExecute: {
-        const QString program = Request.ReadString();
-        const QString parameters = Request.ReadString();
-        Request.ReadBool();   // wait: the client waits itself
-        Request.ReadInt32();  // value: nothing here gives it a meaning
-        reply.WriteInt32(qint32(FLauncher.Start(program, parameters)));
-        break;
-    }
-    case hmGetFile: {
-        QByteArray bytes;
-        const bool found = FRoot.Read(Request.ReadString(), MaxFileSize, &bytes);
-        reply.WriteBool(found);
-        reply.WriteBytes(bytes);
-        break;
-    }
-    case hmMapFileName:
-        reply.WriteString(FRoot.Map(Request.ReadString()));
-        break;
-    case hmQueryString:
-        reply.WriteString(AnswerQuery(Request.ReadString()));
-        break;
-    case hmGetEnvironment:
-        reply.WriteString(AnswerEnvironment(Request.ReadString()));
-        break;
-    default:
-        return;  // quit, reply and parameters ask for nothing
+        case hmRegister:
+        case hmUnregister: {
+            TEntity client;
+            client.ReadFromStream(Request);
+            if (Request.MsgKind == hmRegister)
+                FClients.Add(client);
+            else
+                FClients.Remove(client.Handle);
+            return;
+        }
+        case hmFindEntity:
+            AnswerFindEntity(Request, reply);
+            break;
+        case hmExecute: {
+            const QString program = Request.ReadString();
+            const QString parameters = Request.ReadString();
+            Request.ReadBool();   // wait: the client waits itself
+            Request.ReadInt32();  // value: nothing here gives it a meaning
+            reply.WriteInt32(qint32(FLauncher.Start(program, parameters)));
+            break;
+        }
+        case hmGetFile: {
+            QByteArray bytes;
+            const bool found = FRoot.Read(Request.ReadString(), MaxFileSize, &bytes);
+            reply.WriteBool(found);
+            reply.WriteBytes(bytes);
+            break;
+        }
+        case hmMapFileName:
+            reply.WriteString(FRoot.Map(Request.ReadString()));
+            break;
+        case hmQueryString:
+            reply.WriteString(AnswerQuery(Request.ReadString()));
+            break;
+        case hmGetEnvironment:
+            reply.WriteString(AnswerEnvironment(Request.ReadString()));
+            break;
+        default:
+            return;  // quit, reply and parameters ask for nothing
     }
     // the requester is still inside its send: the reply reaches it there, with its own stamp
     reply.MsgKind = hmReply;

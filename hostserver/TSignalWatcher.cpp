@@ -2,9 +2,9 @@
 
 #include <QSocketNotifier>
 
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <csignal>
 
 namespace {
 
@@ -17,7 +17,8 @@ void OnSignal(int) {
 
 }  // namespace
 
-TSignalWatcher::TSignalWatcher(std::function<void()> OnSignalCallback) : FOnSignal(std::move(OnSignalCallback)) {
+TSignalWatcher::TSignalWatcher(std::function<void()> OnSignalCallback)
+    : FOnSignal(std::move(OnSignalCallback)) {
     ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, Pipe);
     FNotifier = std::make_unique<QSocketNotifier>(Pipe[1], QSocketNotifier::Read);
     QObject::connect(FNotifier.get(), &QSocketNotifier::activated, [this] {

@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A stand-in for the Lumeo host viewer's server."));
     parser.addHelpOption();
-    const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("Handle text of the server endpoint."),
+    const QCommandLineOption text(QStringLiteral("text"),
+                                  QStringLiteral("Handle text of the server endpoint."),
                                   QStringLiteral("TEXT"));
     const QCommandLineOption root(QStringLiteral("root"), QStringLiteral("Folder of the served files."),
                                   QStringLiteral("DIR"), QDir::currentPath());

@@ -12,7 +12,9 @@ void Put(QByteArray& bytes, quint32 value) {
     bytes.append(raw, 4);
 }
 
-quint32 Get(const QByteArray& bytes, qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); }
+quint32 Get(const QByteArray& bytes, qsizetype at) {
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
 
 }  // namespace
 

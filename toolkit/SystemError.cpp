@@ -13,6 +13,8 @@ QString ErrorString(int ErrorNumber) {
     return QString::fromLocal8Bit(text);
 }
 
-QString LastErrorString() { return ErrorString(errno); }
+QString LastErrorString() {
+    return ErrorString(errno);
+}
 
 }  // namespace SystemError

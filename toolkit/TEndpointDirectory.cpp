@@ -5,14 +5,14 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -30,9 +30,13 @@ private:
     int FSaved;
 };
 
-QByteArray Native(const QString& path) { return QFile::encodeName(path); }
+QByteArray Native(const QString& path) {
+    return QFile::encodeName(path);
+}
 
-QString HandleName(quint32 handle) { return QStringLiteral("%1").arg(handle, 8, 16, QLatin1Char('0')); }
+QString HandleName(quint32 handle) {
+    return QStringLiteral("%1").arg(handle, 8, 16, QLatin1Char('0'));
+}
 
 // The folder's own lock, held while records are created or swept away.
 class TFolderLock {
@@ -198,7 +202,9 @@ QString TEndpointDirectory::InfoPath(const QString& Dir, quint32 Handle) {
 
 // ---- records ----
 
-TEndpointRecord::~TEndpointRecord() { Withdraw(); }
+TEndpointRecord::~TEndpointRecord() {
+    Withdraw();
+}
 
 bool TEndpointRecord::Publish(const QString& Dir, const QString& ClassName, const QString& Title) {
     Withdraw();
@@ -216,9 +222,9 @@ bool TEndpointRecord::Publish(const QString& Dir, const QString& ClassName, cons
     const QByteArray temporary = Native(Dir + QLatin1String("/.new-") + HandleName(handle));
     const int infoFd = ::open(temporary.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (infoFd < 0) return false;
-    const QByteArray record = QByteArray(RecordMagic) + '\n' + ClassName.toUtf8().toPercentEncoding() +
-                              '\n' + Title.toUtf8().toPercentEncoding() + '\n' +
-                              QByteArray::number(::getpid()) + '\n';
+    const QByteArray record = QByteArray(RecordMagic) + '\n' + ClassName.toUtf8().toPercentEncoding() + '\n' +
+                              Title.toUtf8().toPercentEncoding() + '\n' + QByteArray::number(::getpid()) +
+                              '\n';
     int listenFd = -1;
     if (::flock(infoFd, LOCK_EX | LOCK_NB) != 0 || !WriteAll(infoFd, record) ||
         (listenFd = ListenOn(TEndpointDirectory::SocketPath(Dir, handle))) < 0 ||
@@ -271,7 +277,8 @@ quint32 TEndpointRecord::Find(const QString& Dir, const QString& ClassName, cons
 
 bool TEndpointRecord::IsAlive(const QString& Dir, quint32 Handle) {
     if (Handle == 0) return false;
-    const int fd = ::open(Native(TEndpointDirectory::InfoPath(Dir, Handle)).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd =
+        ::open(Native(TEndpointDirectory::InfoPath(Dir, Handle)).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     const bool alive = RecordLocked(fd);
     ::close(fd);

@@ -8,19 +8,21 @@
 #include <QThread>
 #include <QTimer>
 
-#include <cerrno>
-#include <cstring>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
-#include "TMessageEndpoint.h"
 #include "TEndpointDirectory.h"
+#include "TMessageEndpoint.h"
 
 namespace {
 
-qint64 Now() { return QDateTime::currentMSecsSinceEpoch(); }
+qint64 Now() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
 
 bool SameUser(int fd) {
     ucred credentials{};
@@ -60,15 +62,18 @@ public:
         if ((revents & POLLOUT) && Writing()) {
             const ssize_t n = ::send(FFd, FFrame.constData() + FWritten, size_t(FFrame.size() - FWritten),
                                      MSG_NOSIGNAL | MSG_DONTWAIT);
-            if (n > 0) FWritten += n;
-            else if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) return TStep::Failed;
+            if (n > 0)
+                FWritten += n;
+            else if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
+                return TStep::Failed;
         }
         if (revents & (POLLIN | POLLHUP | POLLERR)) {
             char buffer[EndpointFrame::AckSize];
             const ssize_t n = ::recv(FFd, buffer, size_t(EndpointFrame::AckSize - FAck.size()), MSG_DONTWAIT);
             if (n == 0) return TStep::Failed;
-            if (n < 0) return (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) ? TStep::Going
-                                                                                          : TStep::Failed;
+            if (n < 0)
+                return (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) ? TStep::Going
+                                                                                   : TStep::Failed;
             // an answer before the whole frame went out is no acknowledgement
             if (Writing()) return TStep::Failed;
             FAck.append(buffer, n);
@@ -105,7 +110,8 @@ void TEndpointHub::Attach(TMessageEndpoint* Endpoint, quint32 Handle, int Listen
     listener.Endpoint = Endpoint;
     listener.Fd = ListenFd;
     listener.Notifier = new QSocketNotifier(ListenFd, QSocketNotifier::Read);
-    QObject::connect(listener.Notifier, &QSocketNotifier::activated, [this, Handle] { ServiceListener(Handle); });
+    QObject::connect(listener.Notifier, &QSocketNotifier::activated,
+                     [this, Handle] { ServiceListener(Handle); });
     FListeners[Handle] = listener;
     if (!FIdleSweep->isActive()) FIdleSweep->start();
 }
@@ -153,7 +159,8 @@ void TEndpointHub::ServiceIncoming(quint64 Id) {
     TIncoming& incoming = it->second;
     EndpointFrame::THeader header;
     for (;;) {
-        const EndpointFrame::TState state = EndpointFrame::Inspect(incoming.Received, incoming.Endpoint, &header);
+        const EndpointFrame::TState state =
+            EndpointFrame::Inspect(incoming.Received, incoming.Endpoint, &header);
         if (state == EndpointFrame::TState::Malformed) return CloseIncoming(Id);
         if (state == EndpointFrame::TState::Complete) return Dispatch(Id, header);
         // never read past the frame: what a peer sends beyond it is not ours to take
@@ -265,8 +272,10 @@ bool TEndpointHub::Send(const QString& Dir, quint32 From, quint32 To, qint32 Dat
         handling.start();
         for (std::size_t i = 1; i < fds.size(); ++i) {
             if (fds[i].revents == 0) continue;
-            if (polled[i].Listener) ServiceListener(quint32(polled[i].Key));
-            else ServiceIncoming(polled[i].Key);
+            if (polled[i].Listener)
+                ServiceListener(quint32(polled[i].Key));
+            else
+                ServiceIncoming(polled[i].Key);
         }
         ownHandling += handling.elapsed();
     }

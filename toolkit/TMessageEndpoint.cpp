@@ -2,7 +2,9 @@
 
 #include "TEndpointHub.h"
 
-TMessageEndpoint::~TMessageEndpoint() { Destroy(); }
+TMessageEndpoint::~TMessageEndpoint() {
+    Destroy();
+}
 
 bool TMessageEndpoint::Create(const QString& ClassName, const QString& Title) {
     Destroy();

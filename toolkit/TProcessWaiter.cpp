@@ -1,15 +1,17 @@
 #include "TProcessWaiter.h"
 
-#include <cerrno>
 #include <poll.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
 
 TProcessWaiter::TProcessWaiter(qint64 Pid) {
     // the system call itself: the C library of Debian 12 declares its wrapper without C linkage
-    if (Pid > 0) FFd = int(::syscall(SYS_pidfd_open, pid_t(Pid), 0u));
-    else errno = ESRCH;
+    if (Pid > 0)
+        FFd = int(::syscall(SYS_pidfd_open, pid_t(Pid), 0u));
+    else
+        errno = ESRCH;
 }
 
 TProcessWaiter::~TProcessWaiter() {

@@ -9,7 +9,9 @@
 
 TSingleInstanceLock::TSingleInstanceLock(const QString& Name) : FName(Name) {}
 
-TSingleInstanceLock::~TSingleInstanceLock() { Release(); }
+TSingleInstanceLock::~TSingleInstanceLock() {
+    Release();
+}
 
 TSingleInstanceLock::TResult TSingleInstanceLock::TryAcquire() {
     if (IsHeld()) return TResult::Acquired;
@@ -34,6 +36,10 @@ void TSingleInstanceLock::Release() {
     FLock.reset();
 }
 
-bool TSingleInstanceLock::IsHeld() const { return FLock && FLock->isLocked(); }
+bool TSingleInstanceLock::IsHeld() const {
+    return FLock && FLock->isLocked();
+}
 
-quint32 TSingleInstanceLock::Handle() const { return IsHeld() ? quint32(QCoreApplication::applicationPid()) : 0; }
+quint32 TSingleInstanceLock::Handle() const {
+    return IsHeld() ? quint32(QCoreApplication::applicationPid()) : 0;
+}

@@ -39,7 +39,9 @@ struct TLinkedForm {
     TqmrDemonClient* Client;
 };
 
-QString ProgramName() { return QFileInfo(QCoreApplication::applicationFilePath()).fileName(); }
+QString ProgramName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
 
 }  // namespace
 
@@ -66,7 +68,8 @@ TEST(DemonLoading, PublishedValuesAfterConstruction) {
     QStringList published;
     for (int i = QObject::staticMetaObject.propertyCount(); i < client.metaObject()->propertyCount(); ++i)
         published << client.metaObject()->property(i).name();
-    EXPECT_EQ(published, QStringList({"AutoTranslate", "AutoCreateItlFile", "MultiStart", "UseTessaroServer"}));
+    EXPECT_EQ(published,
+              QStringList({"AutoTranslate", "AutoCreateItlFile", "MultiStart", "UseTessaroServer"}));
 }
 
 TEST(DemonLoading, WithTheServerItRegistersAndTakesItsLanguageFile) {
@@ -80,7 +83,8 @@ TEST(DemonLoading, WithTheServerItRegistersAndTakesItsLanguageFile) {
         handle = linked.Client->OwnEntity().Handle;
         EXPECT_FALSE(linked.Client->IsLoading());
         EXPECT_EQ(linked.Form.Caption(), QStringLiteral("Masse"));
-        EXPECT_EQ(linked.Client->Translator()->TranslateText(QStringLiteral("mass")), QStringLiteral("Masse"));
+        EXPECT_EQ(linked.Client->Translator()->TranslateText(QStringLiteral("mass")),
+                  QStringLiteral("Masse"));
     }
     const QStringList log = sandbox.ServerLogLines();
     ASSERT_GE(log.size(), 4);

@@ -24,7 +24,9 @@ TEST(DemonMessages, RequestsTravelAsTheirExactBytes) {
     EXPECT_EQ(find.Message->MsgKind, 4100);
     EXPECT_EQ(find.Sender, client.OwnEntity().Handle);
     EXPECT_EQ(find.DataSize, 16);
-    EXPECT_EQ(find.Message->Content(), QByteArray("\x02\x03\x00\x00\x00" "abc", 8));
+    EXPECT_EQ(find.Message->Content(), QByteArray("\x02\x03\x00\x00\x00"
+                                                  "abc",
+                                                  8));
 
     TLumeoMessageStream empty;
     empty.MsgKind = 4242;
@@ -45,7 +47,8 @@ TEST(DemonMessages, RepliesArePairedByStamp) {
         TLumeoMessageStream stray;
         stray.Assign(Request);
         stray.StampTime += 1;  // a reply to some other request
-        server.SendTo(Request.Entity.Handle, hmReply, TScriptedServer::String(QStringLiteral("stray")), &stray);
+        server.SendTo(Request.Entity.Handle, hmReply, TScriptedServer::String(QStringLiteral("stray")),
+                      &stray);
         server.Reply(Request, TScriptedServer::String(QStringLiteral("/first")));
         server.Reply(Request, TScriptedServer::String(QStringLiteral("/second")));
     };
@@ -134,7 +137,8 @@ TEST(DemonMessages, ParameterMessagesReplaceTheParameters) {
         EXPECT_EQ(Sender, &client);
         ++changes;
     };
-    ASSERT_TRUE(server.SendTo(client.OwnEntity().Handle, hmParams, "/other/gravilo\r\nfirst\nsecond\rthird\r\n"));
+    ASSERT_TRUE(
+        server.SendTo(client.OwnEntity().Handle, hmParams, "/other/gravilo\r\nfirst\nsecond\rthird\r\n"));
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(client.Params(), QStringList({"/other/gravilo", "first", "second", "third"}));
     EXPECT_EQ(client.ParamCount(), 3);
@@ -165,8 +169,10 @@ TEST(DemonMessages, OtherKindsGoToOnGotAMessage) {
         EXPECT_EQ(Msg.Position(), 0);
         got.emplace_back(Msg.MsgKind, Msg.Size() > 0 ? Msg.ReadString() : QString());
     };
-    ASSERT_TRUE(server.SendTo(client.OwnEntity().Handle, 5000, TScriptedServer::String(QStringLiteral("hello"))));
-    ASSERT_TRUE(server.SendTo(client.OwnEntity().Handle, hmExecute, TScriptedServer::String(QStringLiteral("x"))));
+    ASSERT_TRUE(
+        server.SendTo(client.OwnEntity().Handle, 5000, TScriptedServer::String(QStringLiteral("hello"))));
+    ASSERT_TRUE(
+        server.SendTo(client.OwnEntity().Handle, hmExecute, TScriptedServer::String(QStringLiteral("x"))));
     ASSERT_EQ(got.size(), 2u);
     EXPECT_EQ(got[0], std::make_pair(qint32(5000), QStringLiteral("hello")));
     EXPECT_EQ(got[1].first, qint32(hmExecute));

@@ -37,11 +37,13 @@ TEST(DemonProcess, ServerSwitchAndParameters) {
     EXPECT_EQ(Number(TLinkSandbox::LineStartingWith(mixed, "server "), "server "), server);
     EXPECT_EQ(TLinkSandbox::NextLine(mixed), QStringLiteral("params --local|--multi|x|/SERVERHANDLE=1A2B|y"));
 
-    QProcess* exact = StartClient(sandbox, {"--local", "--multi", "/serverhandle=nothere", "z", "/serverhandle=1a2b"});
+    QProcess* exact =
+        StartClient(sandbox, {"--local", "--multi", "/serverhandle=nothere", "z", "/serverhandle=1a2b"});
     EXPECT_EQ(Number(TLinkSandbox::LineStartingWith(exact, "server "), "server "), server);
     EXPECT_EQ(TLinkSandbox::NextLine(exact), QStringLiteral("params --local|--multi|z"));
 
-    QProcess* wrong = StartClient(sandbox, {"--local", "--multi", "/serverhandle=1a2b", "/serverhandle=nothere"});
+    QProcess* wrong =
+        StartClient(sandbox, {"--local", "--multi", "/serverhandle=1a2b", "/serverhandle=nothere"});
     EXPECT_EQ(Number(TLinkSandbox::LineStartingWith(wrong, "server "), "server "), 0u);
 
     // a setting other than "none" wins over the switch
@@ -57,8 +59,7 @@ TEST(DemonProcess, ServerSwitchAndParameters) {
 TEST(DemonProcess, TwoClientsExchangeMessages) {
     TLinkSandbox sandbox;
     sandbox.StartServer(QStringLiteral("two"));
-    QProcess* alpha =
-        StartClient(sandbox, {"--title", "Alpha", "--stay", "/serverhandle=two"});
+    QProcess* alpha = StartClient(sandbox, {"--title", "Alpha", "--stay", "/serverhandle=two"});
     const quint32 alphaHandle = Number(TLinkSandbox::LineStartingWith(alpha, "handle "), "handle ");
     ASSERT_NE(TLinkSandbox::LineStartingWith(alpha, "running"), QString());
 
@@ -93,8 +94,7 @@ TEST(DemonProcess, TwoClientsExchangeMessages) {
 TEST(DemonProcess, SecondStartHandsOverItsParametersAndEnds) {
     TLinkSandbox sandbox;
     sandbox.StartServer(QStringLiteral("one"));
-    QProcess* first =
-        StartClient(sandbox, {"--title", "Solo", "--stay", "/serverhandle=one"});
+    QProcess* first = StartClient(sandbox, {"--title", "Solo", "--stay", "/serverhandle=one"});
     ASSERT_NE(TLinkSandbox::LineStartingWith(first, "running"), QString());
 
     QProcess* second = StartClient(sandbox, {"--title", "Solo", "/serverhandle=one", "book.lum"});

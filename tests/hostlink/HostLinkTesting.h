@@ -14,10 +14,10 @@
 
 class TTestClient : public TqmrDemonClient {
 public:
-    using TqmrDemonClient::TqmrDemonClient;
     using TqmrCustomDemon::CheckSingleInstance;
     using TqmrCustomDemon::OpenLanguageStream;
     using TqmrDemonClient::RegisterWithServer;
+    using TqmrDemonClient::TqmrDemonClient;
 };
 
 // A server endpoint in this process, found by clients through the "ViewerHandle" setting.
@@ -33,13 +33,15 @@ public:
         Sandbox.SetViewerHandle(Text);
         EXPECT_TRUE(Endpoint.Create(LumeoNames::ServerClassName(Text), LumeoNames::ServerTitle(Text)));
         Endpoint.OnReceive = [this](quint32 Sender, qint32 DataId, const QByteArray& Data) {
-            Requests.push_back({Sender, TLumeoMessageStream::FromWire(nullptr, DataId, Sender, Data), Data.size()});
+            Requests.push_back(
+                {Sender, TLumeoMessageStream::FromWire(nullptr, DataId, Sender, Data), Data.size()});
             if (OnRequest) OnRequest(*Requests.back().Message);
         };
     }
 
     // Sends a message of Kind with Content to the client; Stamp from Request when given.
-    bool SendTo(quint32 Client, qint32 Kind, const QByteArray& Content, const TLumeoMessageStream* Request = nullptr) {
+    bool SendTo(quint32 Client, qint32 Kind, const QByteArray& Content,
+                const TLumeoMessageStream* Request = nullptr) {
         TLumeoMessageStream message;
         message.MsgKind = Kind;
         message.WriteBytes(Content);

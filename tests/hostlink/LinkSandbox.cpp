@@ -47,9 +47,9 @@ QProcess* TLinkSandbox::Start(const QString& Program, const QStringList& Argumen
 }
 
 QProcess* TLinkSandbox::StartServer(const QString& Text) {
-    QProcess* server = Start(QStringLiteral(LUMEO_SERVER_PROGRAM),
-                             {QStringLiteral("--text"), Text, QStringLiteral("--root"), ServerRoot(),
-                              QStringLiteral("--log"), ServerLog()});
+    QProcess* server =
+        Start(QStringLiteral(LUMEO_SERVER_PROGRAM), {QStringLiteral("--text"), Text, QStringLiteral("--root"),
+                                                     ServerRoot(), QStringLiteral("--log"), ServerLog()});
     WaitUntil([&] {
         return TMessageEndpoint::Find(LumeoNames::ServerClassName(Text), LumeoNames::ServerTitle(Text)) != 0;
     });

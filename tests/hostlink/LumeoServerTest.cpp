@@ -24,7 +24,9 @@ void WriteFile(const QString& Path, const QByteArray& Bytes) {
     file.write(Bytes);
 }
 
-QString CanonicalRoot(const TLinkSandbox& Sandbox) { return QFileInfo(Sandbox.ServerRoot()).canonicalFilePath(); }
+QString CanonicalRoot(const TLinkSandbox& Sandbox) {
+    return QFileInfo(Sandbox.ServerRoot()).canonicalFilePath();
+}
 
 quint32 HandleLine(QProcess* Client) {
     const QString line = TLinkSandbox::LineStartingWith(Client, QStringLiteral("handle "));
@@ -49,14 +51,16 @@ TEST(LumeoServer, FoundThroughTheSettingOnly) {
     EXPECT_TRUE(client.ServerEntity().IsValid());
     // the server tells about itself when asked for the missing details
     EXPECT_EQ(client.ServerEntity().GetTitle(), QStringLiteral("lumeo-server"));
-    EXPECT_EQ(client.ServerEntity().GetExeName(), QFileInfo(QStringLiteral(LUMEO_SERVER_PROGRAM)).canonicalFilePath());
+    EXPECT_EQ(client.ServerEntity().GetExeName(),
+              QFileInfo(QStringLiteral(LUMEO_SERVER_PROGRAM)).canonicalFilePath());
 }
 
 TEST(LumeoServer, ClientsAreRegisteredFoundAndForgotten) {
     TLinkSandbox sandbox;
     sandbox.StartServer(QStringLiteral("s1"));
     QProcess* alpha = sandbox.Start(QStringLiteral(LUMEO_CLIENT_PROGRAM),
-                                    {QStringLiteral("--title"), QStringLiteral("Alpha"), QStringLiteral("--stay"), QStringLiteral("/serverhandle=s1")});
+                                    {QStringLiteral("--title"), QStringLiteral("Alpha"),
+                                     QStringLiteral("--stay"), QStringLiteral("/serverhandle=s1")});
     const quint32 alphaHandle = HandleLine(alpha);
     ASSERT_NE(TLinkSandbox::LineStartingWith(alpha, QStringLiteral("running")), QString());
 
@@ -79,8 +83,12 @@ TEST(LumeoServer, ClientsAreRegisteredFoundAndForgotten) {
     EXPECT_EQ(alpha->exitCode(), 0);
     EXPECT_EQ(client.FindEntityByTitle(QStringLiteral("Alpha")), nullptr);
     const QStringList log = sandbox.ServerLogLines();
-    EXPECT_TRUE(log.contains(QStringLiteral("kind=4098 from=%1 bytes=%2").arg(alphaHandle).arg(4 + 4 + 4 +
-        QFileInfo(QStringLiteral(LUMEO_CLIENT_PROGRAM)).canonicalFilePath().toUtf8().size() + 4 + 5)))
+    EXPECT_TRUE(log.contains(
+        QStringLiteral("kind=4098 from=%1 bytes=%2")
+            .arg(alphaHandle)
+            .arg(4 + 4 + 4 +
+                 QFileInfo(QStringLiteral(LUMEO_CLIENT_PROGRAM)).canonicalFilePath().toUtf8().size() + 4 +
+                 5)))
         << qPrintable(log.join('\n'));
     EXPECT_TRUE(log.filter(QStringLiteral("kind=4099 from=%1 ").arg(alphaHandle)).size() == 1);
     // the look-up of "Alpha": the selector, the length and five characters
@@ -91,7 +99,8 @@ TEST(LumeoServer, ClientThatVanishesIsForgotten) {
     TLinkSandbox sandbox;
     sandbox.StartServer(QStringLiteral("s2"));
     QProcess* beta = sandbox.Start(QStringLiteral(LUMEO_CLIENT_PROGRAM),
-                                   {QStringLiteral("--title"), QStringLiteral("Beta"), QStringLiteral("--stay"), QStringLiteral("/serverhandle=s2")});
+                                   {QStringLiteral("--title"), QStringLiteral("Beta"),
+                                    QStringLiteral("--stay"), QStringLiteral("/serverhandle=s2")});
     ASSERT_NE(TLinkSandbox::LineStartingWith(beta, QStringLiteral("running")), QString());
     sandbox.SetViewerHandle(QStringLiteral("s2"));
     TTestClient client(nullptr);
@@ -176,7 +185,9 @@ TEST(LumeoServer, ProgramsAreStartedAndWaitedFor) {
 
     // waiting really waits: the mark exists once the call returns
     const QString mark = sandbox.Path("mark");
-    EXPECT_EQ(client.ExecuteProgram("sh", QStringLiteral("-c \"sleep 0.3; echo done > '%1'\"").arg(mark), true, 0), 0);
+    EXPECT_EQ(
+        client.ExecuteProgram("sh", QStringLiteral("-c \"sleep 0.3; echo done > '%1'\"").arg(mark), true, 0),
+        0);
     EXPECT_TRUE(QFileInfo::exists(mark));
     // a program that is over before we look can still be waited for
     EXPECT_EQ(client.ExecuteProgram("/bin/true", QString(), true, 0), 0);
@@ -212,8 +223,9 @@ TEST(LumeoServer, GoingDownEndsItsClients) {
     TLinkSandbox sandbox;
     QProcess* server = sandbox.StartServer(QStringLiteral("down"));
     sandbox.SetViewerHandle(QStringLiteral("down"));
-    QProcess* other = sandbox.Start(QStringLiteral(LUMEO_CLIENT_PROGRAM),
-                                    {QStringLiteral("--title"), QStringLiteral("Other"), QStringLiteral("--stay")});
+    QProcess* other =
+        sandbox.Start(QStringLiteral(LUMEO_CLIENT_PROGRAM),
+                      {QStringLiteral("--title"), QStringLiteral("Other"), QStringLiteral("--stay")});
     ASSERT_NE(TLinkSandbox::LineStartingWith(other, QStringLiteral("running")), QString());
 
     QPointer<TTestClient> client = new TTestClient(nullptr);
@@ -225,7 +237,8 @@ TEST(LumeoServer, GoingDownEndsItsClients) {
     ::kill(pid_t(server->processId()), SIGTERM);
     ASSERT_TRUE(TLinkSandbox::WaitUntil([&] { return client.isNull(); }));
     EXPECT_TRUE(serverDown);
-    EXPECT_EQ(TLinkSandbox::LineStartingWith(other, QStringLiteral("quit")), QStringLiteral("quit serverDown=1"));
+    EXPECT_EQ(TLinkSandbox::LineStartingWith(other, QStringLiteral("quit")),
+              QStringLiteral("quit serverDown=1"));
     ASSERT_TRUE(TLinkSandbox::WaitForExit(other));
     EXPECT_EQ(other->exitCode(), 0);
     ASSERT_TRUE(TLinkSandbox::WaitForExit(server));
@@ -233,8 +246,10 @@ TEST(LumeoServer, GoingDownEndsItsClients) {
     EXPECT_EQ(server->exitCode(), 0);
     // the server went down: nobody said goodbye to it
     const QStringList log = sandbox.ServerLogLines();
-    EXPECT_TRUE(log.contains(QStringLiteral("kind=4098 from=%1 bytes=%2").arg(handle).arg(
-        16 + QCoreApplication::applicationFilePath().toUtf8().size() + QCoreApplication::applicationName().toUtf8().size())))
+    EXPECT_TRUE(log.contains(QStringLiteral("kind=4098 from=%1 bytes=%2")
+                                 .arg(handle)
+                                 .arg(16 + QCoreApplication::applicationFilePath().toUtf8().size() +
+                                      QCoreApplication::applicationName().toUtf8().size())))
         << qPrintable(log.join('\n'));
     EXPECT_TRUE(log.filter(QStringLiteral("kind=4099")).isEmpty());
 }

@@ -9,11 +9,11 @@
 #include <QFileInfo>
 #include <QtEndian>
 
-#include <csignal>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <csignal>
 
 #include "EndpointFrame.h"
 #include "LinkSandbox.h"
@@ -53,7 +53,8 @@ public:
         FFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
-        const QByteArray path = QFile::encodeName(TEndpointDirectory::SocketPath(TEndpointDirectory::Locate(), Handle));
+        const QByteArray path =
+            QFile::encodeName(TEndpointDirectory::SocketPath(TEndpointDirectory::Locate(), Handle));
         memcpy(address.sun_path, path.constData(), size_t(path.size()));
         Connected = ::connect(FFd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     }
@@ -188,8 +189,9 @@ TEST(MessageEndpoint, SendsThatCannotArriveReturnAtOnce) {
     EXPECT_FALSE(own.Endpoint.Send(vanished, 1, QByteArray("x")));
 
     // a process that died without tidying up leaves nothing that looks alive
-    QProcess* peer = sandbox.Start(QStringLiteral(ENDPOINT_PEER_PROGRAM),
-                                   {QStringLiteral("echo"), QStringLiteral("Doomed"), QStringLiteral("peer")});
+    QProcess* peer =
+        sandbox.Start(QStringLiteral(ENDPOINT_PEER_PROGRAM),
+                      {QStringLiteral("echo"), QStringLiteral("Doomed"), QStringLiteral("peer")});
     const quint32 killed = PeerHandle(peer);
     ::kill(pid_t(peer->processId()), SIGKILL);
     ASSERT_TRUE(TLinkSandbox::WaitForExit(peer));
@@ -205,7 +207,8 @@ TEST(MessageEndpoint, SendsThatCannotArriveReturnAtOnce) {
     EXPECT_FALSE(QFileInfo::exists(TEndpointDirectory::SocketPath(sandbox.EndpointDir(), killed)));
 
     // too much data is not sent at all
-    EXPECT_FALSE(own.Endpoint.Send(own.Endpoint.Handle(), 1, QByteArray(TMessageEndpoint::MaxDataSize + 1, 'x')));
+    EXPECT_FALSE(
+        own.Endpoint.Send(own.Endpoint.Handle(), 1, QByteArray(TMessageEndpoint::MaxDataSize + 1, 'x')));
     EXPECT_TRUE(own.Received.empty());
 }
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "EReadError.h"
-#include "TLumeoMessageStream.h"
 #include "LumeoProtocol.h"
+#include "TLumeoMessageStream.h"
 #include "TqmrCustomDemon.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <unistd.h>
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 #include "SystemError.h"
 #include "TProcessWaiter.h"
@@ -38,8 +38,8 @@ void WriteViewerHandle(const QString& Folder, const QString& Value) {
 }
 
 QString ViewerHandle() {
-    return TSystemSettings::ReadString(QStringLiteral("Quenta"), QStringLiteral("tessaro"), QStringLiteral("demon"),
-                                       QStringLiteral("ViewerHandle"));
+    return TSystemSettings::ReadString(QStringLiteral("Quenta"), QStringLiteral("tessaro"),
+                                       QStringLiteral("demon"), QStringLiteral("ViewerHandle"));
 }
 
 }  // namespace
@@ -62,14 +62,15 @@ TEST(SystemServices, SettingsComeFromTheFirstConfigFolderThatHasThem) {
     WriteViewerHandle(first, QStringLiteral("00000000"));
     EXPECT_EQ(ViewerHandle(), QStringLiteral("00000000"));
     // another group or key is another value
-    EXPECT_EQ(TSystemSettings::ReadString(QStringLiteral("Quenta"), QStringLiteral("tessaro"), QStringLiteral("other"),
-                                          QStringLiteral("ViewerHandle")),
+    EXPECT_EQ(TSystemSettings::ReadString(QStringLiteral("Quenta"), QStringLiteral("tessaro"),
+                                          QStringLiteral("other"), QStringLiteral("ViewerHandle")),
               QString());
 }
 
 TEST(SystemServices, SingleInstanceLockIsHeldByOneAtATime) {
     QTemporaryDir dir;
-    TScopedVariable folder("GRAVILO_ENDPOINT_DIR", QFile::encodeName(dir.filePath(QStringLiteral("endpoints"))));
+    TScopedVariable folder("GRAVILO_ENDPOINT_DIR",
+                           QFile::encodeName(dir.filePath(QStringLiteral("endpoints"))));
     TSingleInstanceLock first(QStringLiteral("LU_gravilo"));
     TSingleInstanceLock second(QStringLiteral("LU_gravilo"));
     TSingleInstanceLock other(QStringLiteral("LU_other"));

@@ -9,9 +9,9 @@
 
 #include <QCoreApplication>
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
 
 #include "TMessageEndpoint.h"
 

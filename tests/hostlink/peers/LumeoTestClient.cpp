@@ -18,13 +18,13 @@
 #include <QPointer>
 #include <QSocketNotifier>
 
-#include <cstdio>
 #include <unistd.h>
+#include <cstdio>
 
 #include "LumeoProtocol.h"
 #include "TForm.h"
-#include "VexaError.h"
 #include "TqmrDemonClient.h"
+#include "VexaError.h"
 
 namespace {
 
@@ -68,7 +68,9 @@ int main(int argc, char** argv) {
     Print(QStringLiteral("running"));
     if (!has("--stay")) return 0;
 
-    client->OnParamsChange = [](QObject* Sender) { Print(ParamsLine(*static_cast<TqmrCustomDemon*>(Sender))); };
+    client->OnParamsChange = [](QObject* Sender) {
+        Print(ParamsLine(*static_cast<TqmrCustomDemon*>(Sender)));
+    };
     client->OnQuitMsgReceived = [](QObject*, bool ServerDown, bool&) {
         Print(QStringLiteral("quit serverDown=%1").arg(ServerDown ? 1 : 0));
     };
