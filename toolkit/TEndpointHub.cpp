@@ -127,6 +127,7 @@ void TEndpointHub::Detach(quint32 Handle) {
     for (const auto& [id, incoming] : FIncoming)
         if (incoming.Endpoint == Handle && !incoming.Dispatching) orphans.push_back(id);
     for (const quint64 id : orphans) CloseIncoming(id);
+    StopSweepWhenIdle();
 }
 
 void TEndpointHub::ServiceListener(quint32 Handle) {
@@ -224,6 +225,12 @@ void TEndpointHub::SweepIdle() {
     for (const auto& [id, incoming] : FIncoming)
         if (!incoming.Dispatching && incoming.LastActivity < limit) idle.push_back(id);
     for (const quint64 id : idle) CloseIncoming(id);
+    StopSweepWhenIdle();
+}
+
+void TEndpointHub::StopSweepWhenIdle() {
+    // a process without endpoints is not woken for nothing
+    if (FListeners.empty() && FIncoming.empty()) FIdleSweep->stop();
 }
 
 void TEndpointHub::AddOwnSockets(std::vector<pollfd>& Fds, std::vector<TPolled>& Polled) const {

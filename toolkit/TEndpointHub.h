@@ -66,6 +66,7 @@ private:
     void Dispatch(quint64 Id, const EndpointFrame::THeader& Header);
     void CloseIncoming(quint64 Id);
     void SweepIdle();
+    void StopSweepWhenIdle();
     void AddOwnSockets(std::vector<pollfd>& Fds, std::vector<TPolled>& Polled) const;
 
     std::map<quint32, TListener> FListeners;
