@@ -107,7 +107,6 @@ protected:
     explicit TqmrCustomDemon(QObject* AOwner);
 
     void CreateHiddenWindow();
-    bool HasHiddenWindow() const { return FWindow.Exists(); }
 
     // ---- steps of loading ----
     void LoadLanguage();
