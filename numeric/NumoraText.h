@@ -1,6 +1,6 @@
 #pragma once
 // How the numeric label turns its value into text, apart from any painting: the format's own text,
-// then the decimal-mark step ("." or "," whatever the system's locale says) and the plus sign.
+// then the decimal-mark step ("." or ",", independent of the system's locale) and the plus sign.
 
 #include <QString>
 #include <optional>

@@ -190,7 +190,7 @@ void TNumora::Loaded() {
     AdoptParentFont();
 }
 
-// The parent's published Font, when it has one and the label follows it.
+// Takes the inherited font while the label follows it.
 void TNumora::AdoptParentFont() {
     FollowParentFont();
     if (!FParentFont || !FFollowedFont || FFont->SameAs(*FFollowedFont)) return;

@@ -3,7 +3,9 @@
 #include <QTest>
 #include <QWidget>
 
+#include "TForm.h"
 #include "TNumora.h"
+#include "TPanel.h"
 #include "TProperties.h"
 #include "TestPrinting.h"
 #include "VexaError.h"
@@ -23,15 +25,12 @@ protected:
     }
 };
 
-// A form that publishes its font, as the forms of the program do.
-class TFontForm : public QWidget {
+// A container that wants the hints of its controls shown.
+class THintingPanel : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(TFont* Font READ Font)
     Q_PROPERTY(bool ShowHint READ ShowHint)
 public:
-    TFont* Font() const { return FFont; }
     bool ShowHint() const { return true; }
-    TFont* FFont = new TFont(this);
 };
 
 }  // namespace
@@ -214,18 +213,19 @@ TEST(NumoraProperties, HiddenLabelPaintsWhatChangedWhenShownAgain) {
     EXPECT_NE(n.Picture(), before);
 }
 
-TEST(NumoraProperties, FontFollowsTheParentUntilSetItself) {
-    TFontForm form;
-    form.FFont->SetHeight(14);
-    TNumora n(&form);
+TEST(NumoraProperties, FontFollowsTheFormUntilSetItself) {
+    TForm form;
+    form.Font()->SetHeight(14);
+    TPanel panel(&form);
+    TNumora n(&panel);
     EXPECT_TRUE(n.ParentFont());
     EXPECT_EQ(n.Font()->Height(), 14);
-    form.FFont->SetName("Courier New");
+    form.Font()->SetName("Courier New");
     EXPECT_EQ(n.Font()->Name(), "Courier New");
     EXPECT_TRUE(n.ParentFont());
     n.Font()->SetBold(true);
     EXPECT_FALSE(n.ParentFont());
-    form.FFont->SetHeight(9);
+    form.Font()->SetHeight(9);
     EXPECT_EQ(n.Font()->Height(), 14);
     n.SetParentFont(true);
     EXPECT_EQ(n.Font()->Height(), 9);
@@ -236,10 +236,14 @@ TEST(NumoraProperties, FontFollowsTheParentUntilSetItself) {
     n.SetFont(&big);
     EXPECT_EQ(n.Font()->Height(), 20);
     EXPECT_NE(n.Font(), &big);
-    EXPECT_TRUE(n.ShowHint());  // from the form
+    EXPECT_FALSE(n.ShowHint());
+    THintingPanel hinting;
+    n.setParent(&hinting);
+    EXPECT_TRUE(n.ShowHint());  // from the parent
     n.SetShowHint(false);
     EXPECT_FALSE(n.ParentShowHint());
     EXPECT_FALSE(n.ShowHint());
+    n.setParent(nullptr);
 }
 
 TEST(NumoraProperties, MouseEventsAndBeforeDisplay) {
