@@ -4,7 +4,7 @@
 
 #include "VexaError.h"
 
-class EStreamReadError : public EVexaError {
+class EReadError : public EVexaError {
 public:
     using EVexaError::EVexaError;
 };
