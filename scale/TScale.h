@@ -15,6 +15,9 @@
 // two different ends.
 
 #include <QImage>
+#include <QMenu>
+#include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <functional>
 
@@ -34,6 +37,8 @@ class TCanvas;
 using TScaleTickDrawnEvent = std::function<void(QObject* Sender, TCanvas*& Canvas, TScaleType ScaleType,
                                                 double CurrentTickPos, int ChartX, int ChartY)>;
 using TScaleRenderedEvent = std::function<void(QObject* Sender, TCanvas* Canvas)>;
+// a context menu is wanted at MousePos; a handler that sets Handled keeps the PopupMenu closed
+using TContextPopupEvent = std::function<void(QObject* Sender, QPoint MousePos, bool& Handled)>;
 
 class TScale : public TPaintedControl {
     Q_OBJECT
@@ -66,6 +71,9 @@ class TScale : public TPaintedControl {
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
     Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+    Q_PROPERTY(QMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
     Q_PROPERTY(TAlign Align READ Align WRITE SetAlign)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
@@ -152,9 +160,18 @@ public:
     TFont* Font() const { return FFont; }
     // copies the font's settings
     void SetFont(TFont* font);
-    // the font follows the parent's; changing Font turns it off
+    // true: the font follows the published Font of the nearest ancestor that has one (the
+    // form); changing Font turns it off
     bool ParentFont() const { return FParentFont; }
     void SetParentFont(bool on);
+    // hints show when ShowHint is on; with ParentShowHint the nearest ancestor publishing
+    // ShowHint decides
+    bool ShowHint() const;
+    void SetShowHint(bool on);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool on) { FParentShowHint = on; }
+    QMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(QMenu* menu) { FPopupMenu = menu; }
     TAlign Align() const;
     void SetAlign(TAlign a);
     // The scale's own visibility flag. An embedded scale only keeps the flag: it never shows as
@@ -191,12 +208,15 @@ public:
     TScaleTickDrawnEvent OnScaleTickDrawn;
     TScaleRenderedEvent OnBeforeScaleRendered;
     TScaleRenderedEvent OnAfterScaleRendered;
+    TContextPopupEvent OnContextPopup;
 
 protected:
     void Paint() override;
     QImage::Format PictureFormat() const override;
     void BoundsChanged() override;
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     bool Vertical() const { return FScaleType == sctYL || FScaleType == sctYR; }
@@ -206,7 +226,8 @@ private:
     void PaintTransparent(TCanvas* canvas, int dx, int dy);
     void PaintOpaque(TCanvas* target, int dx, int dy);
     void SetMargin(int& field, int m);
-    void CopyParentFont();
+    void AdoptParentFont();
+    void FollowParentFont();
     void FontChanged();
 
     TScaleRange FRange;
@@ -240,7 +261,11 @@ private:
     bool FTransparent = false;
     TFont* FFont;
     bool FParentFont = true;
-    bool FCopyingParentFont = false;
+    bool FAdoptingFont = false;
+    QPointer<TFont> FFollowedFont;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    QPointer<QMenu> FPopupMenu;
 
     bool FVisible = true;
     bool FPaintSuppressed = true;

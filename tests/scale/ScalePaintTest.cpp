@@ -392,3 +392,27 @@ TEST_F(TPaintFixture, TargetCanvasOffsetsMoveTheWholeAxis) {
     EXPECT_EQ(shifted.Image().pixel(29, 24), White);
     EXPECT_EQ(shifted.Image().pixel(230, 75), White);
 }
+
+TEST(ScaleOnAForm, TransparentScaleShowsItsParentBeneath) {
+    QWidget form;
+    form.resize(200, 60);
+    QPalette pal = form.palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 0));
+    form.setPalette(pal);
+    form.setAutoFillBackground(true);
+    TScale s(&form);
+    s.SetBounds(0, 0, 200, 60);
+    s.SetTransparent(true);
+    s.SetCaption("[m]");
+    const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shot.pixel(5, 5), qRgb(255, 255, 0));
+    EXPECT_EQ(shot.pixel(100, 55), qRgb(255, 255, 0));
+    EXPECT_EQ(shot.pixel(20, 39), Black);  // base line and the tick at 0
+    EXPECT_EQ(shot.pixel(20, 33), Black);
+    // an opaque scale covers its parent with its own background and frame
+    s.SetTransparent(false);
+    s.SetColorBackGnd(clWhite);
+    const QImage opaque = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(opaque.pixel(5, 5), White);
+    EXPECT_EQ(opaque.pixel(0, 0), ColorToRgb(0x808080));  // lowered frame
+}
