@@ -65,7 +65,9 @@ void TScale::UpdateScaleFactors() {
     FRange.UpdateFactors(Geometry());
 }
 
-int TScale::ValueToPixel(double v) const { return FRange.ValueToPixel(v, width()); }
+int TScale::ValueToPixel(double v) const {
+    return FRange.ValueToPixel(v, width());
+}
 
 void TScale::SetRangeLow(double v) {
     if (!FRange.SetRangeLow(v)) return;
@@ -121,12 +123,21 @@ void TScale::SetMargin(int& field, int m) {
     RequestRepaint();
 }
 
-void TScale::SetMarginLeft(int m) { SetMargin(FMarginLeft, m); }
-void TScale::SetMarginRight(int m) { SetMargin(FMarginRight, m); }
-void TScale::SetMarginTop(int m) { SetMargin(FMarginTop, m); }
-void TScale::SetMarginBottom(int m) { SetMargin(FMarginBottom, m); }
+void TScale::SetMarginLeft(int m) {
+    SetMargin(FMarginLeft, m);
+}
+void TScale::SetMarginRight(int m) {
+    SetMargin(FMarginRight, m);
+}
+void TScale::SetMarginTop(int m) {
+    SetMargin(FMarginTop, m);
+}
+void TScale::SetMarginBottom(int m) {
+    SetMargin(FMarginBottom, m);
+}
 
-void TScale::ChooseTickStep(int n, double start, double finish, double& first, double& step, int& minorIntervals) {
+void TScale::ChooseTickStep(int n, double start, double finish, double& first, double& step,
+                            int& minorIntervals) {
     const TTickStep t = ::ChooseTickStep(n, start, finish);
     first = static_cast<double>(t.First);
     step = static_cast<double>(t.Step);
@@ -303,9 +314,13 @@ void TScale::contextMenuEvent(QContextMenuEvent* e) {
     TPaintedControl::contextMenuEvent(e);
 }
 
-TAlign TScale::Align() const { return ControlAlign(this); }
+TAlign TScale::Align() const {
+    return ControlAlign(this);
+}
 
-void TScale::SetAlign(TAlign a) { SetControlAlign(this, a); }
+void TScale::SetAlign(TAlign a) {
+    SetControlAlign(this, a);
+}
 
 void TScale::SetVisible(bool visible) {
     FVisible = visible;
@@ -393,7 +408,9 @@ void TScale::SetBounds(int left, int top, int w, int h) {
     TPaintedControl::SetBounds(left, top, w, h);
 }
 
-void TScale::BoundsChanged() { UpdateScaleFactors(); }
+void TScale::BoundsChanged() {
+    UpdateScaleFactors();
+}
 
 void TScale::Loaded() {
     TPaintedControl::Loaded();

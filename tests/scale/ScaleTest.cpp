@@ -230,7 +230,7 @@ TEST(Scale, OpaqueScalesPaintAtOnceTransparentOnesAreInvalidated) {
     s.SetCaption("y");
     EXPECT_EQ(counter.Paints, 1);
     EXPECT_FALSE(s.testAttribute(Qt::WA_OpaquePaintEvent));  // the form paints beneath it
-    s.RenderedPicture();  // the window's paint renders it
+    s.RenderedPicture();                                     // the window's paint renders it
     EXPECT_EQ(counter.Paints, 2);
     s.RenderedPicture();
     EXPECT_EQ(counter.Paints, 2);
@@ -442,6 +442,15 @@ TEST(Scale, PublishedPropertiesByName) {
     EXPECT_TRUE(SetPropValue(&s, "Visible", false));
     EXPECT_FALSE(s.Visible());
     EXPECT_FALSE(SetPropValue(&s, "NumTicks", 3));  // read-only
+    int enumerations = 0;
+    for (const TPropInfo& p : PublishedProperties(&s))
+        if (p.Name == "ScaleType" || p.Name == "LabelType" || p.Name == "FrameStyle" || p.Name == "Align")
+            enumerations += p.Kind == TPropKind::Enumeration;
+    EXPECT_EQ(enumerations, 4);
+    enumerations = 0;
+    for (const TPropInfo& p : PublishedProperties(s.DateFormat()))
+        enumerations += p.Kind == TPropKind::Enumeration;
+    EXPECT_EQ(enumerations, 4);  // TimeFormat, YearLength, DateOrder, DateForTime
 }
 
 TEST(Scale, FollowsItsFormsFontUntilItsOwnFontChanges) {
