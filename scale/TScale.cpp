@@ -547,6 +547,7 @@ void TScale::Assign(const QObject* source) {
     FTargetDy = s->FTargetDy;
     FScaleType = s->FScaleType;
     FPaintSuppressed = s->FPaintSuppressed;
+    setAttribute(Qt::WA_OpaquePaintEvent, !FTransparent);
     RequestRepaint();
 }
 
