@@ -30,8 +30,6 @@ void LinkLook(TLabel* label) {
     font->SetUnderline(true);
     font->SetColor(clBlue);
     label->setCursor(Qt::PointingHandCursor);
-    // a move over a link belongs to the link, not to the panel around it
-    label->setAttribute(Qt::WA_NoMousePropagation, true);
 }
 
 }  // namespace
@@ -77,8 +75,6 @@ void TFrmAbout::BuildComponents() {
     LblWebSite->SetAlignment(taRightJustify);
     LblWebSite->SetWordWrap(true);
     LblWebSite->Font()->Assign(*Font());
-    // the panel reacts to moves around the links only
-    LblWebSite->setAttribute(Qt::WA_NoMousePropagation, true);
     LblHomePage = Place<TLabel>(loading, Panel2, "LblHomePage", 152, 12, 369, 16);
     LinkLook(LblHomePage);
     LblHomePage->SetCaption(QStringLiteral("GL_HomePage"));
