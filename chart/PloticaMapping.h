@@ -1,0 +1,48 @@
+#pragma once
+// World <-> pixel conversion of the chart's layers. Each axis keeps a factor and an offset in
+// extended precision (pixel = k * u + d, u the world value or its natural logarithm) and double
+// copies for the renderer's hot loop; a double result that lies too close to a rounding tie is
+// computed again in extended precision, so both paths give the same pixel.
+
+#include <cmath>
+#include <cstdint>
+#include <emmintrin.h>
+
+#include "Rounding.h"
+
+struct TAxisMapping {
+    long double K = 0;
+    long double D = 0;
+    double Kd = 0;
+    double Dd = 0;
+    bool Log = false;
+    bool Reversed = false;  // RangeHigh < RangeLow
+    std::int32_t Extent = 0;  // control width (x) or height (y): where a non-positive log value goes
+    bool IsY = false;
+
+    // Sets the factors so that lo lands on pixel pLo and hi on pixel pHi (span > 0 pixels), or the
+    // degenerate mapping onto `middle` when the area has no extent.
+    void Set(long double lo, long double hi, long double pLo, long double pHi, bool span, long double middle);
+
+    // The pixel of a world value: clamped to +-2147483647, rounded half to even.
+    std::int32_t ToPixel(double v) const {
+        if (Log) return ToPixelLog(v);
+        const double f = Kd * v + Dd;
+        const double r = static_cast<double>(_mm_cvtsd_si32(_mm_set_sd(f)));
+        // outside the safe range, NaN, or within reach of a tie: the extended-precision path
+        if (!(std::fabs(f) < 1.0e9) || !(std::fabs(f - r) <= 0.5 - Tolerance(v))) return ToPixelExact(v);
+        return static_cast<std::int32_t>(r);
+    }
+    std::int32_t ToPixelExact(double v) const { return Vexa::RoundToPixel(K * static_cast<long double>(v) + D); }
+    double ToWorld(int pixel) const;
+
+private:
+    // how far the double result may lie from the extended one
+    double Tolerance(double v) const { return (std::fabs(Kd * v) + std::fabs(Dd)) * 1.0e-15 + 1.0e-300; }
+    std::int32_t ToPixelLog(double v) const;
+};
+
+struct TLayerMapping {
+    TAxisMapping X;
+    TAxisMapping Y;
+};
