@@ -1,0 +1,67 @@
+// Loading language files and looking keys up. A file of random bytes stands for a damaged or wrong
+// file: it must load in a small fraction of a second whatever its size, since it is read at start.
+
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QTemporaryFile>
+
+#include "TGlossator.h"
+
+namespace {
+
+QByteArray RandomBytes(qsizetype size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator random(7);
+    random.fillRange(reinterpret_cast<quint32*>(bytes.data()), size / 4);
+    return bytes;
+}
+
+QByteArray ManyRecords(int count) {
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes +=
+            "[Key number " + QByteArray::number(i) + "]=Value number " + QByteArray::number(i) + "|$$\r\n";
+    return bytes;
+}
+
+void LoadRandomFile(benchmark::State& state) {
+    QTemporaryFile file;
+    file.open();
+    file.write(RandomBytes(state.range(0) * 1024 * 1024));
+    file.flush();
+    for (auto _ : state) {
+        TGlossator dictionary;
+        dictionary.LoadFromStream(file);
+        benchmark::DoNotOptimize(dictionary.Keys().size());
+    }
+    state.SetBytesProcessed(state.iterations() * file.size());
+}
+BENCHMARK(LoadRandomFile)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
+
+void LoadRecords(benchmark::State& state) {
+    QBuffer buffer;
+    buffer.setData(ManyRecords(int(state.range(0))));
+    buffer.open(QIODevice::ReadOnly);
+    for (auto _ : state) {
+        TGlossator dictionary;
+        dictionary.LoadFromStream(buffer);
+        benchmark::DoNotOptimize(dictionary.Keys().size());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(LoadRecords)->Arg(20)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void TranslateKey(benchmark::State& state) {
+    QBuffer buffer;
+    buffer.setData(ManyRecords(int(state.range(0))));
+    buffer.open(QIODevice::ReadOnly);
+    TGlossator dictionary;
+    dictionary.LoadFromStream(buffer);
+    const QByteArray key = "KEY NUMBER " + QByteArray::number(state.range(0) - 1);
+    for (auto _ : state) benchmark::DoNotOptimize(dictionary.Translate(key));
+}
+BENCHMARK(TranslateKey)->Arg(20)->Arg(100000);
+
+}  // namespace

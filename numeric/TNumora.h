@@ -1,0 +1,202 @@
+#pragma once
+// TNumora: a number in a framed box, a descriptive text on its left and a unit text on its right
+// ("Mass", a box showing 10.0, "[kg]"). Every setter that changes a value repaints at once; a text
+// too wide for the box, or a value the format cannot show, gives way to the overflow indicator.
+
+#include <QMenu>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+#include "Enums.h"
+#include "NumoraEnums.h"
+#include "NumoraText.h"
+#include "TColor.h"
+#include "TFont.h"
+#include "TPaintedControl.h"
+
+class TCanvas;
+
+// Called with the text just before it is measured and drawn; it may change the text.
+using TBeforeDisplayEvent = std::function<void(QObject* Sender, QString& Text)>;
+
+class TNumora : public TPaintedControl {
+    Q_OBJECT
+    Q_PROPERTY(double Value READ Value WRITE SetValue)
+    Q_PROPERTY(Numora::TDisplay DisplayType READ DisplayType WRITE SetDisplayType)
+    Q_PROPERTY(int Precision READ Precision WRITE SetPrecision)
+    Q_PROPERTY(bool Comma READ Comma WRITE SetComma)
+    Q_PROPERTY(bool ForcePlusSign READ ForcePlusSign WRITE SetForcePlusSign)
+    Q_PROPERTY(bool Empty READ Empty WRITE SetEmpty)
+    Q_PROPERTY(QString OverflowIndicator READ OverflowIndicator WRITE SetOverflowIndicator)
+    Q_PROPERTY(QString StateText READ StateText WRITE SetStateText)
+    Q_PROPERTY(QString DTFormat READ DTFormat WRITE SetDTFormat)
+    Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftText)
+    Q_PROPERTY(QString RightText READ RightText WRITE SetRightText)
+    Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpace)
+    Q_PROPERTY(int LabelWidth READ LabelWidth WRITE SetLabelWidth)
+    Q_PROPERTY(Vexa::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(Vexa::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLeftTextAlignment)
+    Q_PROPERTY(Vexa::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRightTextAlignment)
+    Q_PROPERTY(Vexa::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(Vexa::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakG)
+    Q_PROPERTY(TColor ColorLabText READ ColorLabText WRITE SetColorLabText)
+    Q_PROPERTY(TColor ColorOutBakG READ ColorOutBakG WRITE SetColorOutBakG)
+    Q_PROPERTY(TColor ColorOutText READ ColorOutText WRITE SetColorOutText)
+    Q_PROPERTY(Vexa::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+    Q_PROPERTY(QMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    static constexpr int DefaultWidth = 160;
+    static constexpr int DefaultHeight = 28;
+
+    explicit TNumora(QWidget* parent = nullptr);
+    ~TNumora() override;
+
+    double Value() const { return FValue; }
+    void SetValue(double value);
+    TDisplay DisplayType() const { return FDisplayType; }
+    void SetDisplayType(TDisplay type);
+    int Precision() const { return FPrecision; }
+    // negative values are ignored, values above 15 stored as 15
+    void SetPrecision(int precision);
+    bool Comma() const { return FComma; }
+    void SetComma(bool comma);
+    bool ForcePlusSign() const { return FForcePlusSign; }
+    void SetForcePlusSign(bool force);
+    bool Empty() const { return FEmpty; }
+    void SetEmpty(bool empty);
+    QString OverflowIndicator() const { return FOverflowIndicator; }
+    void SetOverflowIndicator(const QString& text);
+    QString StateText() const { return FStateText; }
+    void SetStateText(const QString& text);
+    QString DTFormat() const { return FDTFormat; }
+    void SetDTFormat(const QString& format);
+    QString LeftText() const { return FLeftText; }
+    void SetLeftText(const QString& text);
+    QString RightText() const { return FRightText; }
+    void SetRightText(const QString& text);
+    // x of the box's left edge; negative values are ignored, values beyond the width stored as the width
+    int LeftSpace() const { return FLeftSpace; }
+    void SetLeftSpace(int space);
+    int LabelWidth() const { return FLabelWidth; }
+    void SetLabelWidth(int width);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment alignment);
+    TAlignment LeftTextAlignment() const { return FLeftTextAlignment; }
+    void SetLeftTextAlignment(TAlignment alignment);
+    TAlignment RightTextAlignment() const { return FRightTextAlignment; }
+    void SetRightTextAlignment(TAlignment alignment);
+    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    void SetFrameStyle(TFrameStyle style);
+    // csBWG: grey and white frame lines; csSystem: the system's button shadow and highlight
+    TColorScheme ColorScheme() const { return FColorScheme; }
+    void SetColorScheme(TColorScheme scheme);
+    TColor ColorLabBakG() const { return FColorLabBakG; }
+    void SetColorLabBakG(TColor color);
+    TColor ColorLabText() const { return FColorLabText; }
+    void SetColorLabText(TColor color);
+    TColor ColorOutBakG() const { return FColorOutBakG; }
+    void SetColorOutBakG(TColor color);
+    TColor ColorOutText() const { return FColorOutText; }
+    void SetColorOutText(TColor color);
+
+    // docking to an edge of the parent
+    TAlign Align() const;
+    void SetAlign(TAlign align);
+
+    // The font of all texts; assigning copies the settings (the label keeps its own font object).
+    TFont* Font() const { return FFont; }
+    void SetFont(TFont* font);
+    // true: the font follows the published Font of the nearest ancestor that has one (the form);
+    // changing the font itself turns it off
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool parentFont);
+    // tool tips (Hint) appear only while ShowHint holds; ParentShowHint takes it from the parent
+    bool ShowHint() const;
+    void SetShowHint(bool show);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool parentShowHint);
+    // the menu a right click opens; not owned
+    QMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(QMenu* menu);
+
+    // Showing the control again paints what changed while it was hidden.
+    void SetVisible(bool visible);
+
+    // The frame-line colours of the 3-D styles (set by ColorScheme, copied by Assign).
+    TColor FrameDarkColor() const { return FFrameDarkColor; }
+    TColor FrameLightColor() const { return FFrameLightColor; }
+    TColor FrameDeepColor() const { return FFrameDeepColor; }
+
+    // Copies the display settings of another numeric label (not Comma, ForcePlusSign, DTFormat,
+    // Font or the events), then repaints. Any other kind of source raises EVexaError.
+    void Assign(const QObject* source);
+
+    // The text the box shows for the current settings, before OnBeforeDisplay and the width rule.
+    QString DisplayText() const;
+
+    // The sample whose height places every text: tall letters, descenders and accents.
+    static QString SampleText();
+
+    TBeforeDisplayEvent OnBeforeDisplay;
+
+protected:
+    void Paint() override;
+    void BoundsChanged() override;
+    void Loaded() override;
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    template <typename T>
+    void Change(T& field, const T& value);
+    TNumoraText TextSettings() const;
+    void FontChanged();
+    void AdoptParentFont();
+    void FollowParentFont();
+
+    // painting steps
+    void DrawSideTexts(TCanvas& canvas, int textY) const;
+    void DrawBox(TCanvas& canvas) const;
+    void DrawNumber(TCanvas& canvas, int textY);
+
+    double FValue = 0;
+    TDisplay FDisplayType = dtFixP;
+    int FPrecision = 2;
+    bool FComma = false;
+    bool FForcePlusSign = false;
+    bool FEmpty = false;
+    QString FOverflowIndicator = TNumoraText::DefaultOverflowIndicator();
+    QString FStateText = TNumoraText::DefaultStateText();
+    QString FDTFormat = TNumoraText::DefaultDTFormat();
+    QString FLeftText;
+    QString FRightText;
+    int FLeftSpace = 35;
+    int FLabelWidth = 80;
+    TAlignment FAlignment = taCenter;
+    TAlignment FLeftTextAlignment = taRightJustify;
+    TAlignment FRightTextAlignment = taLeftJustify;
+    TFrameStyle FFrameStyle = fsLowered;
+    TColorScheme FColorScheme = csBWG;
+    TColor FColorLabBakG = clBtnFace;
+    TColor FColorLabText = clBlack;
+    TColor FColorOutBakG = clBtnFace;
+    TColor FColorOutText = clBlack;
+    TColor FFrameDarkColor = 0x808080;
+    TColor FFrameLightColor = 0xFFFFFF;
+    TColor FFrameDeepColor = clBlack;
+
+    TFont* FFont;
+    bool FParentFont = true;
+    bool FAdoptingFont = false;
+    QPointer<TFont> FFollowedFont;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    QPointer<QMenu> FPopupMenu;
+};

@@ -1,0 +1,135 @@
+#pragma once
+// TGlossator: the translation dictionary. It maps translation keys (the English texts that stand in
+// the forms behind the prefix "GL_") to the texts of one language, read from a language file of
+// records "[" key "]=" value "|$$". It answers single lookups and walks forms to replace every
+// marked text.
+//
+// Keys and values are bytes, as the file holds them; lookups compare them byte for byte after
+// turning A-Z into a-z. The dictionary's Encoding says how those bytes become text: UTF-8 when the
+// loaded file is valid UTF-8 (and before any load), Windows-1252 otherwise. The form walk and
+// TranslateText decode there, so a form property always receives a proper QString.
+//
+// With AutoCreateItlFile on, keys that were looked up and not found are collected, and when the
+// dictionary is destroyed they are written together with every loaded entry to a new language
+// file, so that a translator only has to fill in the values.
+//
+// Form walk. Components are QObjects; the components an object owns are its children, in creation
+// order. Published properties are the Q_PROPERTY declarations of the object's class and its
+// bases. The walk changes:
+//   - QString properties but objectName and "Name", whose value begins with "GL_";
+//   - lines of QStringList properties that begin with "GL_", from the last line to the first;
+//   - through object-valued properties (a QObject-derived pointer): the items of a collection and
+//     the properties of a chart's scale-properties object.
+// A collection is an object whose class is, or derives from, a class named "TCollection"; it shows
+// its items through two invokable methods:
+//       Q_INVOKABLE int Count() const;
+//       Q_INVOKABLE QObject* Item(int index) const;
+// A scale-properties object is one whose class is, or derives from, a class named "TScaleProps".
+// Every other object a property refers to (fonts, date/time label settings, cross-hairs, text
+// labels, other components) is left alone, and so are the settings objects of that kind that a
+// component keeps among its children: they are not components of their own.
+
+#include <QByteArray>
+#include <QByteArrayList>
+#include <QHash>
+#include <QIODevice>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "TTextCodec.h"
+
+struct TPropInfo;
+
+class TGlossator {
+public:
+    // Called after every successful lookup with the key as passed in; it may change the translation.
+    using TKeyTranslatedEvent =
+        std::function<void(TGlossator& sender, const QByteArray& key, QByteArray& translation)>;
+    // Asked before the properties of one object are translated; setting translate to false skips
+    // them (the components the object owns are still visited).
+    using TTranslateObjectEvent = std::function<void(TGlossator& sender, QObject* object, bool& translate)>;
+
+    // appName replaces "<%APPNAME%>" in the values as they are loaded.
+    explicit TGlossator(const QByteArray& appName = {});
+    // With AutoCreateItlFile on, writes the missing-keys file (see ItlFilePath).
+    ~TGlossator();
+    TGlossator(const TGlossator&) = delete;
+    TGlossator& operator=(const TGlossator&) = delete;
+
+    // Replaces the keys and values (not the missing entries) by the records of the stream, read
+    // from its start; the stream is left at its end. The stream must be open for reading in binary
+    // mode and allow random access (a file, a buffer); the caller keeps it. Raises EStreamReadError
+    // when it cannot be read; the dictionary is then empty.
+    void LoadFromStream(QIODevice& stream);
+
+    // The translation of key, with "<%1%>", "<%2%>", ... filled by the arguments. A key without
+    // an entry translates to itself.
+    void Translate(const QByteArray& key, const QByteArrayList& arguments, QByteArray& translation);
+    QByteArray Translate(const QByteArray& key, const QByteArrayList& arguments = {});
+    // The same for text: key and arguments are encoded, the translation decoded, in Encoding().
+    // In a Windows-1252 dictionary a character that code page lacks comes back as "?".
+    QString TranslateText(const QString& key, const QStringList& arguments = {});
+
+    // Translates the component's marked texts, then those of every component it owns, depth first.
+    void TranslateComponent(QObject* component);
+    // Translates the marked texts of one object (a component, a collection item, a scale-properties
+    // object) and of the collections and scale-properties objects its properties refer to.
+    void TranslateObject(QObject* object);
+
+    const QByteArray& KeyPrefix() const { return FKeyPrefix; }
+    const QByteArray& AppName() const { return FAppName; }
+
+    bool AutoCreateItlFile() const { return FAutoCreateItlFile; }
+    void SetAutoCreateItlFile(bool value) { FAutoCreateItlFile = value; }
+
+    // One record line per key that was looked up and not found, in the order first missed; a key
+    // is recorded once whatever its letter case.
+    const QByteArrayList& MissingEntries() const { return FMissingEntries; }
+
+    // The normalised keys and processed values in file order; entry i of one belongs to entry i of
+    // the other.
+    const QByteArrayList& Keys() const { return FKeys; }
+    const QByteArrayList& Values() const { return FValues; }
+
+    TTextEncoding Encoding() const { return FEncoding; }
+    QString Decode(const QByteArray& bytes) const { return TTextCodec::Decode(bytes, FEncoding); }
+    QByteArray Encode(const QString& text) const { return TTextCodec::Encode(text, FEncoding); }
+
+    // Where the missing-keys file goes: the program's file name with the extension "itl"
+    // (TItlFile::NameFor) in ItlFileDirectory, or in the working directory of the moment of
+    // writing while ItlFileDirectory is empty.
+    QString ItlFileDirectory() const { return FItlFileDirectory; }
+    void SetItlFileDirectory(const QString& directory) { FItlFileDirectory = directory; }
+    QString ItlFilePath() const;
+
+    TKeyTranslatedEvent OnKeyTranslated() const { return FOnKeyTranslated; }
+    void SetOnKeyTranslated(TKeyTranslatedEvent handler) { FOnKeyTranslated = std::move(handler); }
+    TTranslateObjectEvent OnTranslateObject() const { return FOnTranslateObject; }
+    void SetOnTranslateObject(TTranslateObjectEvent handler) { FOnTranslateObject = std::move(handler); }
+
+private:
+    void AddEntry(const QByteArray& key, const QByteArray& value);
+    void RecordMissing(const QByteArray& key);
+    void WriteItlFile();
+
+    bool StartsWithPrefix(const QString& text) const;
+    void TranslateStringProperty(QObject* object, const TPropInfo& property);
+    void TranslateStringListProperty(QObject* object, const TPropInfo& property);
+    void TranslateObjectProperty(QObject* object, const TPropInfo& property);
+
+    TKeyTranslatedEvent FOnKeyTranslated;
+    TTranslateObjectEvent FOnTranslateObject;
+    QByteArrayList FKeys;
+    QByteArrayList FValues;
+    QHash<QByteArray, qsizetype> FFirstIndex;  // key -> its first entry: the first entry wins
+    QByteArray FKeyPrefix = "GL_";
+    QByteArrayList FMissingEntries;
+    QSet<QString> FMissingFolded;  // the missing entries, case-folded
+    bool FAutoCreateItlFile = false;
+    QByteArray FAppName;
+    TTextEncoding FEncoding = TTextEncoding::teUtf8;
+    QString FItlFileDirectory;
+};

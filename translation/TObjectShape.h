@@ -1,0 +1,26 @@
+#pragma once
+// What the form walk needs to know about an object, read from its class chain in Qt's meta-object
+// information, so the dictionary needs no link to the libraries that define those classes. A class
+// name matches with or without its namespace.
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class TObjectShape {
+public:
+    // The object's class is the named class or derives from it.
+    static bool InheritsClass(const QObject* object, const char* className);
+
+    static bool IsCollection(const QObject* object) { return InheritsClass(object, "TCollection"); }
+    static bool IsScaleProps(const QObject* object) { return InheritsClass(object, "TScaleProps"); }
+
+    // A settings object that a component keeps (scale properties, cross-hairs, text labels, the
+    // background image, joined layers, date/time label settings, collections and their items):
+    // part of its owner's state, not a component of its own, even when it is a child of it.
+    static bool IsSettingsObject(const QObject* object);
+
+    // The items of a collection, by its invokable Count() and Item(int); empty when it has neither.
+    // Guarded, since translating one item may destroy another.
+    static QList<QPointer<QObject>> CollectionItems(QObject* collection);
+};
