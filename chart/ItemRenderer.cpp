@@ -12,10 +12,6 @@
 
 namespace {
 
-constexpr int DrawLimit = 30000;  // far-away items must not overflow the drawing interface
-
-inline int ClampCoord(std::int32_t v) { return std::clamp<std::int32_t>(v, -DrawLimit, DrawLimit); }
-
 // text items give their size in points; the chart's pixels are those of a 96-dpi screen
 int PointsToPixels(int points) { return int(Vexa::RoundHalfEven(points * 96.0 / 72.0)); }
 
@@ -50,11 +46,6 @@ void TItemRenderer::End(TItemRenderState& s) {
     UsePenWidth(s, 1);
 }
 
-QPoint TItemRenderer::Convert(const TDrawItem& item, double x, double y) const {
-    const TLayerMapping& m = FSetup.Layers[item.Layer];
-    return QPoint(ClampCoord(m.X.ToPixel(x)) - FSetup.OffsetX, ClampCoord(m.Y.ToPixel(y)) - FSetup.OffsetY);
-}
-
 void TItemRenderer::Flush(TItemRenderState& s) {
     if (s.PolylineCount == 0) return;
     const QPoint last = s.Polyline[s.PolylineCount - 1];
@@ -64,15 +55,14 @@ void TItemRenderer::Flush(TItemRenderState& s) {
     s.PolylineCount = 0;
 }
 
-void TItemRenderer::UsePen(TItemRenderState& s, TColor color, TPenStyle style) {
-    if (color != s.PenColor) {
-        s.PenColor = color;
-        FCanvas.Pen.Color = color;
-    }
-    if (style != s.PenStyle) {
-        s.PenStyle = style;
-        FCanvas.Pen.Style = style;
-    }
+void TItemRenderer::SetPenColor(TItemRenderState& s, TColor color) {
+    s.PenColor = color;
+    FCanvas.Pen.Color = color;
+}
+
+void TItemRenderer::SetPenStyle(TItemRenderState& s, TPenStyle style) {
+    s.PenStyle = style;
+    FCanvas.Pen.Style = style;
 }
 
 void TItemRenderer::UseBrush(TItemRenderState& s, TColor color, TBrushStyle style) {

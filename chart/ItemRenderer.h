@@ -71,9 +71,19 @@ public:
 
 private:
     // pixel of a world point in bitmap coordinates, clamped to +-30000 first
-    QPoint Convert(const TDrawItem& item, double x, double y) const;
+    Q_ALWAYS_INLINE QPoint Convert(const TDrawItem& item, double x, double y) const {
+        const TLayerMapping& m = FSetup.Layers[item.Layer];
+        return QPoint(ClampCoord(m.X.ToPixel(x)) - FSetup.OffsetX, ClampCoord(m.Y.ToPixel(y)) - FSetup.OffsetY);
+    }
+    // far-away items must not overflow the drawing interface
+    static int ClampCoord(std::int32_t v) { return v < -30000 ? -30000 : (v > 30000 ? 30000 : v); }
     void Flush(TItemRenderState& s);
-    void UsePen(TItemRenderState& s, TColor color, TPenStyle style);
+    Q_ALWAYS_INLINE void UsePen(TItemRenderState& s, TColor color, TPenStyle style) {
+        if (color != s.PenColor) SetPenColor(s, color);
+        if (style != s.PenStyle) SetPenStyle(s, style);
+    }
+    void SetPenColor(TItemRenderState& s, TColor color);
+    void SetPenStyle(TItemRenderState& s, TPenStyle style);
     void UseBrush(TItemRenderState& s, TColor color, TBrushStyle style);
     void UsePenWidth(TItemRenderState& s, int width);
     void PixelAt(const QPoint& p, TColor color);

@@ -28,6 +28,10 @@ void TAxisMapping::Set(long double lo, long double hi, long double pLo, long dou
     Dd = static_cast<double>(D);
 }
 
+std::int32_t TAxisMapping::ToPixelExact(double v) const {
+    return Vexa::RoundToPixel(K * static_cast<long double>(v) + D);
+}
+
 std::int32_t TAxisMapping::ToPixelLog(double v) const {
     if (v > 1e-100) return Vexa::RoundToPixel(K * std::log(static_cast<long double>(v)) + D);
     // not above 0: the far end of the axis

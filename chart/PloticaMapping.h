@@ -33,13 +33,14 @@ struct TAxisMapping {
         if (!(std::fabs(f) < 1.0e9) || !(std::fabs(f - r) <= 0.5 - Tolerance(v))) return ToPixelExact(v);
         return static_cast<std::int32_t>(r);
     }
-    std::int32_t ToPixelExact(double v) const { return Vexa::RoundToPixel(K * static_cast<long double>(v) + D); }
+    // the extended-precision conversion (kept out of the hot loop)
+    [[gnu::noinline]] std::int32_t ToPixelExact(double v) const;
     double ToWorld(int pixel) const;
 
 private:
     // how far the double result may lie from the extended one
     double Tolerance(double v) const { return (std::fabs(Kd * v) + std::fabs(Dd)) * 1.0e-15 + 1.0e-300; }
-    std::int32_t ToPixelLog(double v) const;
+    [[gnu::noinline]] std::int32_t ToPixelLog(double v) const;
 };
 
 struct TLayerMapping {
