@@ -41,6 +41,15 @@ void TItemRenderer::Begin(TItemRenderState& s) {
     FMarks.Attach();
 }
 
+void TItemRenderer::Suspend(TItemRenderState& s) const { s.CanvasPenPos = FCanvas.PenPos(); }
+
+void TItemRenderer::Resume(const TItemRenderState& s) {
+    FCanvas.Pen = TCanvasPen{s.PenColor, s.PenWidth, s.PenStyle, pmCopy};
+    FCanvas.Brush = TCanvasBrush{s.BrushColor, s.BrushStyle};
+    FCanvas.MoveTo(s.CanvasPenPos.x(), s.CanvasPenPos.y());
+    FMarks.Attach();
+}
+
 void TItemRenderer::End(TItemRenderState& s) {
     Flush(s);
     UsePenWidth(s, 1);

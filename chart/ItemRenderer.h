@@ -43,7 +43,8 @@ struct TItemRenderSetup {
 struct TItemRenderState {
     static constexpr int PolylineCapacity = 200;
 
-    QPoint PenPos;  // the pen position of the drawing (bitmap pixels)
+    QPoint PenPos;        // the pen position of the drawing (bitmap pixels)
+    QPoint CanvasPenPos;  // where the canvas's own pen stood (relative moves start there)
     // the pen and brush as last set on the canvas
     TColor PenColor = 0;
     TPenStyle PenStyle = psSolid;
@@ -68,6 +69,12 @@ public:
     void Render(const TDrawItem* items, int from, int to, TItemRenderState& state);
     // Ends a pass: draws the pending polyline and sets the pen width back to 1.
     void End(TItemRenderState& state);
+
+    // Stopping after any item and going on later, possibly on a copy of the bitmap: Suspend
+    // records what only the canvas knows; Resume gives a canvas the state's pen, brush and
+    // position again.
+    void Suspend(TItemRenderState& state) const;
+    void Resume(const TItemRenderState& state);
 
 private:
     // pixel of a world point in bitmap coordinates, clamped to +-30000 first

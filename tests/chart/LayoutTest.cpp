@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ChartTestSupport.h"
+#include "TComponent.h"
 #include "TProperties.h"
 
 using namespace charttest;
@@ -132,4 +133,26 @@ TEST(Layout, PublishedPropertiesReachTheChartAndItsSettings) {
     TPlotica other;
     EXPECT_TRUE(SetPropValue(&other, "UseDataOf", QVariant::fromValue<TCustomPlotica*>(&chart)));
     EXPECT_EQ(other.UseDataOf(), &chart);
+}
+
+TEST(Layout, LoadingDefersChecksAndPaintingUntilLoaded) {
+    QWidget form;
+    TLoadingScope loading;
+    TPlotica* chart = loading.Add(new TPlotica(&form));
+    int paints = 0;
+    chart->OnScalesRendered = [&](QObject*, TCanvas*&, int, int) { ++paints; };
+    chart->HandleNeeded();
+    // a stored form may switch an axis to logarithmic before its range is read
+    chart->Scale1X()->SetLogarithmic(true);
+    chart->Scale1X()->SetRangeLow(1);
+    chart->Scale1X()->SetRangeHigh(1000);
+    chart->SetBounds(0, 0, 280, 200);
+    EXPECT_EQ(paints, 0);
+    loading.End();
+    EXPECT_EQ(paints, 1);
+    EXPECT_TRUE(chart->Scale1X()->Logarithmic());
+    EXPECT_EQ(chart->WorldToPixel(1, 10, 0).x(), 50 + 70);
+    // after loading the logarithmic check applies
+    chart->Scale1Y()->SetLogarithmic(true);
+    EXPECT_FALSE(chart->Scale1Y()->Logarithmic());
 }
