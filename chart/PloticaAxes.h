@@ -3,10 +3,15 @@
 // become windows of their own: they are owned here, have no parent widget, are sized with the
 // chart, and paint only when the chart renders, onto its control bitmap.
 
+#include <array>
+#include <memory>
 #include <vector>
+
+#include "PloticaTypes.h"
 
 class TCustomPlotica;
 class TCanvas;
+class TScale;
 
 class TPloticaAxes {
 public:
@@ -28,10 +33,14 @@ public:
     // The first-time settings: transparent, in the chart's window colour, without a frame.
     void Embed();
     // Paints the horizontal controls of layers 1..16, then the vertical ones, onto the canvas.
-    void RenderAll(TCanvas& canvas);
-    // The tick values the layer's control computed at its last layout (for the grid).
-    std::vector<double> TickValues(int layer, bool horizontal);
+    void RenderAll();
+    // The tick values the layer's control computed at its last paint (for the grid).
+    std::vector<double> TickValues(int layer, bool horizontal) const;
+
+    TScale* Control(int layer, bool horizontal) const;
 
 private:
     TCustomPlotica& FChart;
+    std::array<std::unique_ptr<TScale>, PloticaLayerCount + 1> FX;
+    std::array<std::unique_ptr<TScale>, PloticaLayerCount + 1> FY;
 };

@@ -71,7 +71,7 @@ void TCustomPlotica::PaintFrame() {
     if (s > 0) PaintShadow(w, h, s);
     PaintCaption();
     UpdateScaling();
-    FAxes->RenderAll(c);
+    FAxes->RenderAll();
     FireRender(OnScalesRendered, c, 0, 0);
 }
 

@@ -208,6 +208,8 @@ TTextLabel* TCustomPlotica::TextLabel(int n) const {
     return n >= 1 && n <= PloticaTextLabelCount ? FTextLabels[n] : nullptr;
 }
 
+TScale* TCustomPlotica::AxisControl(int layer, bool horizontal) const { return FAxes->Control(layer, horizontal); }
+
 void TCustomPlotica::SetBackGroundImg(TBakGndImg* v) {
     if (v) FBackGroundImg->Assign(*v);
 }

@@ -19,6 +19,7 @@
 #include "TColor.h"
 #include "TDrawItem.h"
 #include "TPaintedControl.h"
+#include "TScale.h"
 
 class TFont;
 class TItemList;
@@ -36,8 +37,6 @@ class TCustomPlotica;
 
 // render events: the handler may replace the canvas the rest of the pass draws on
 using TRenderEvent = std::function<void(QObject* Sender, TCanvas*& Canvas, int Top, int Left)>;
-using TScaleTickDrawnEvent = std::function<void(QObject* Sender, TCanvas*& Canvas, TScaleType ScaleType,
-                                                double CurrentTickPos, int ChartX, int ChartY)>;
 // mouse events of the chart
 using TMouseMoveInChartEvent =
     std::function<void(QObject* Sender, bool InChart, TShiftState Shift, double rMousePosX, double rMousePosY)>;
@@ -131,6 +130,8 @@ public:
     TCrossHair* CrossHair(int n) const;  // 1..4
     void SetCrossHair(int n, TCrossHair* v);
     TTextLabel* TextLabel(int n) const;  // 1..30; nullptr outside
+    // the embedded axis control of a layer (1..16; nullptr outside)
+    TScale* AxisControl(int layer, bool horizontal) const;
     TFont* Font() const { return FFont.get(); }
 
     // ---- chart-level layout and look ---------------------------------------------------------

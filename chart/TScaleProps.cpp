@@ -3,7 +3,17 @@
 #include <algorithm>
 #include <cmath>
 
-TScaleProps::TScaleProps(QObject* parent) : QObject(parent), FFont(std::make_unique<TFont>()) {
+TScaleProps::TScaleProps(QObject* parent)
+    : QObject(parent), FDateFormat(new TDTLabel(this)), FFont(std::make_unique<TFont>()) {
+    FDateFormat->setObjectName(QStringLiteral("DateFormat"));
+    FDateFormat->SetTimeFormat(tfHHMMSS);
+    FDateFormat->SetDateSeparator(u'-');
+    FDateFormat->SetTimeSeparator(u':');
+    FDateFormat->SetYearLength(ylYYYY);
+    FDateFormat->SetMonthName(true);
+    FDateFormat->SetDateForTime(dtOnePerDay);
+    FDateFormat->SetDateOrder(doDDMMYY);
+    FDateFormat->OnChange = [this](QObject*) { Changed(); };
     FFont->OnChange = [this](TFont*) { Changed(); };
 }
 
@@ -129,6 +139,7 @@ void TScaleProps::Assign(const TScaleProps& o) {
     FCaptionAlignment = o.FCaptionAlignment;
     FCaptionAnchor = o.FCaptionAnchor;
     FColorScale = o.FColorScale;
+    FDateFormat->Assign(o.FDateFormat);
     FDecPlaces = o.FDecPlaces;
     FLogarithmic = o.FLogarithmic;
     FLabelType = o.FLabelType;

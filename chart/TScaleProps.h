@@ -10,6 +10,7 @@
 #include "Enums.h"
 #include "PloticaTypes.h"
 #include "TColor.h"
+#include "TDTLabel.h"
 #include "TFont.h"
 
 class TScaleProps : public QObject {
@@ -20,6 +21,7 @@ class TScaleProps : public QObject {
     Q_PROPERTY(TAlignment CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment)
     Q_PROPERTY(TScaleUnitAnchor CaptionAnchor READ CaptionAnchor WRITE SetCaptionAnchor)
     Q_PROPERTY(TColor ColorScale READ ColorScale WRITE SetColorScale)
+    Q_PROPERTY(TDTLabel* DateFormat READ DateFormat WRITE SetDateFormat)
     Q_PROPERTY(int DecPlaces READ DecPlaces WRITE SetDecPlaces)
     Q_PROPERTY(bool Logarithmic READ Logarithmic WRITE SetLogarithmic)
     Q_PROPERTY(TFigType LabelType READ LabelType WRITE SetLabelType)
@@ -51,6 +53,11 @@ public:
     void SetCaptionAnchor(TScaleUnitAnchor v);
     TColor ColorScale() const { return FColorScale; }
     void SetColorScale(TColor v);
+    // the date/time label settings of calendar axes; writing copies them
+    TDTLabel* DateFormat() const { return FDateFormat; }
+    void SetDateFormat(TDTLabel* v) {
+        if (v) FDateFormat->Assign(v);
+    }
     int DecPlaces() const { return FDecPlaces; }
     void SetDecPlaces(int v);  // clamps to -3 .. 12
     bool Logarithmic() const { return FLogarithmic; }
@@ -107,6 +114,7 @@ private:
     TAlignment FCaptionAlignment = taCenter;
     TScaleUnitAnchor FCaptionAnchor = uaSclTopLft;
     TColor FColorScale = 0;
+    TDTLabel* FDateFormat;
     int FDecPlaces = -2;
     bool FLogarithmic = false;
     TFigType FLabelType = ftNum;

@@ -34,6 +34,12 @@ inline TColor PixelOf(TPlotica& chart, int x, int y) {
     return RGBColor(qRed(p), qGreen(p), qBlue(p));
 }
 
+// A colour as the pixels show it (system colours resolved).
+inline TColor Shade(TColor c) {
+    const QRgb p = ColorToRgb(c);
+    return RGBColor(qRed(p), qGreen(p), qBlue(p));
+}
+
 inline TColor PixelOf(const QImage& image, int x, int y) {
     const QRgb p = image.pixel(x, y);
     return RGBColor(qRed(p), qGreen(p), qBlue(p));
