@@ -8,6 +8,7 @@
 #include "ChartTestSupport.h"
 #include "TCanvas.h"
 #include "TFont.h"
+#include "TScale.h"
 #include "TTextLabel.h"
 
 using namespace charttest;
@@ -361,4 +362,49 @@ TEST(Render, ShowItemsRefreshesTheDataAreaAndClearItemsBlanksIt) {
     chart->AddMark(50, 50, 9);
     chart->ShowItems();  // without AutoRedraw: a full repaint
     EXPECT_EQ(Painted(*chart).size(), 49u);
+}
+
+TEST(Render, GridStepZeroFollowsTheAxisTicks) {
+    auto chart = MakeChart(392, 200);
+    chart->Scale1X()->SetVisible(true);
+    chart->SetGridColor(clBlue);
+    chart->SetGridStyle(gsVertLines);
+    chart->SetGridDx(0);
+    chart->Paint();
+    const TScale* axis = chart->AxisControl(1, true);
+    ASSERT_GT(axis->NumTicks(), 3);
+    std::set<int> expected;
+    for (int i = 1; i <= axis->NumTicks() && axis->TickValue(i) < 100; ++i) {
+        const int x = chart->WorldToPixel(1, axis->TickValue(i), 0).x();
+        if (x > 50 && x < 372) expected.insert(x);
+    }
+    std::set<int> columns;
+    for (int x = 51; x < 372; ++x)
+        if (PixelOf(*chart, x, 100) == clBlue) columns.insert(x);
+    EXPECT_EQ(columns, expected);
+}
+
+TEST(Render, RenderEventsGetTheirCanvasAndOffsets) {
+    auto chart = MakeChart(280, 200);
+    chart->Scale1X()->SetVisible(true);
+    int ticks = 0;
+    chart->OnScaleTickDrawn = [&](QObject* sender, TCanvas*&, TScaleType type, double, int, int) {
+        EXPECT_EQ(sender, chart.get());
+        EXPECT_EQ(type, sctXT);
+        ++ticks;
+    };
+    chart->OnDataRendered = [&](QObject* sender, TCanvas*& canvas, int top, int left) {
+        EXPECT_EQ(sender, chart.get());
+        EXPECT_EQ(canvas, &chart->DataBitmap().Canvas());
+        canvas->SetPixel(100 - left, 100 - top, clRed);  // control pixel (100, 100)
+    };
+    chart->OnScalesRendered = [&](QObject*, TCanvas*& canvas, int top, int left) {
+        EXPECT_EQ(top, 0);
+        EXPECT_EQ(left, 0);
+        canvas->SetPixel(5, 5, clRed);
+    };
+    chart->Paint();
+    EXPECT_EQ(PixelOf(*chart, 100, 100), clRed);
+    EXPECT_EQ(PixelOf(*chart, 5, 5), clRed);
+    EXPECT_GE(ticks, chart->AxisControl(1, true)->NumTicks());  // every tick drawn is reported
 }
