@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <unordered_map>
 
+#include "ChartPolygon.h"
 #include "TCanvas.h"
 
 namespace {
@@ -60,7 +61,7 @@ void Circle(TCanvas& c, bool filled, int l, int t, int r, int b) {
 void Triangle(TCanvas& c, bool filled, QPoint a, QPoint b, QPoint d) {
     Filled(c, filled);
     const std::array<QPoint, 3> pts{a, b, d};
-    c.Polygon(pts);
+    DrawPolygon(c, pts);
 }
 
 void Line(TCanvas& c, int x0, int y0, int x1, int y1) {
@@ -90,7 +91,7 @@ void DrawMarkShape(TCanvas& c, int m, int x, int y) {
             const int r = m - 12;
             Filled(c, true);
             const std::array<QPoint, 4> pts{QPoint(x - r, y), QPoint(x, y + r), QPoint(x + r, y), QPoint(x, y - r)};
-            c.Polygon(pts);
+            DrawPolygon(c, pts);
             break;
         }
         case 16: Circle(c, false, x - 2, y - 2, x + 3, y + 3); break;

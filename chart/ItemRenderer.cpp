@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "Rounding.h"
+#include "ChartPolygon.h"
 #include "TCanvas.h"
 #include "TFont.h"
 
@@ -255,9 +256,9 @@ void TItemRenderer::DrawBar3D(const TDrawItem& item, TItemRenderState& s) {
     const int b = -Round(std::sin(angle) * item.Param2);
     if (item.Param1 > 90) std::swap(x1, x2);
     const std::array<QPoint, 4> top{QPoint(x1, y1), QPoint(x1 + a, y1 + b), QPoint(x2 + a, y1 + b), QPoint(x2, y1)};
-    FCanvas.Polygon(top);
+    DrawPolygon(FCanvas, top);
     const std::array<QPoint, 4> side{QPoint(x2 + a, y1 + b), QPoint(x2, y1), QPoint(x2, y2), QPoint(x2 + a, y2 + b)};
-    FCanvas.Polygon(side);
+    DrawPolygon(FCanvas, side);
     QPoint c(x1, y1), d(x2, y2);
     IncludeFarCorner(c, d);
     FCanvas.Rectangle(c.x(), c.y(), d.x(), d.y());
@@ -347,6 +348,6 @@ void TItemRenderer::DrawArrow(const TDrawItem& item, TItemRenderState& s) {
         FCanvas.LineTo(b2.x(), b2.y());
     } else {
         const std::array<QPoint, 3> head{b, b1, b2};
-        FCanvas.Polygon(head);
+        DrawPolygon(FCanvas, head);
     }
 }

@@ -7,6 +7,7 @@
 
 #include "ItemRenderer.h"
 #include "PloticaAxes.h"
+#include "ChartPolygon.h"
 #include "TCanvas.h"
 #include "TCrossHair.h"
 #include "TCustomPlotica.h"
@@ -91,10 +92,10 @@ void TCustomPlotica::PaintShadow(int w, int h, int s) {
     }
     const std::array<QPoint, 4> bottom{QPoint(e, h - s), QPoint(s - 1, h - 1), QPoint(w - 1, h - 1),
                                        QPoint(w - s, h - s)};
-    c.Polygon(bottom);
+    DrawPolygon(c, bottom);
     const std::array<QPoint, 4> right{QPoint(w - s, h - s), QPoint(w - 1, h - 1), QPoint(w - 1, s - 1),
                                       QPoint(w - s, e)};
-    c.Polygon(right);
+    DrawPolygon(c, right);
     c.Pen = TCanvasPen{clBlack, 1, psSolid, pmCopy};
     c.MoveTo(0, 0);
     c.LineTo(w - s, 0);

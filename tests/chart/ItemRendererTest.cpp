@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <set>
 #include <cstring>
 #include <vector>
 
@@ -79,4 +80,27 @@ TEST(ItemRenderer, APassResumedFromItsStateDrawsTheSamePicture) {
         r.End(s);
         EXPECT_EQ(second.Image(), whole.Image()) << "cut after " << cut;
     }
+}
+
+namespace {
+std::set<std::pair<int, int>> SpritePixels(int mark, int sx = 1, int sy = 1) {
+    std::set<std::pair<int, int>> s;
+    for (const TMarkRun& r : MarkSprite(mark, 1, psSolid).Runs)
+        for (int x = r.X0; x <= r.X1; ++x) s.emplace(sx * x, sy * r.Dy);
+    return s;
+}
+}  // namespace
+
+// Triangles whose corners mirror each other must come out as mirror images, pixel for pixel.
+TEST(MarkShapes, MirroredTrianglesAreMirrorImages) {
+    for (int m : {29, 30, 31, 32, 33, 34, 35, 36}) EXPECT_EQ(SpritePixels(m), SpritePixels(m, -1, 1)) << m;
+    EXPECT_EQ(SpritePixels(33), SpritePixels(35, 1, -1));
+    EXPECT_EQ(SpritePixels(34), SpritePixels(36, 1, -1));
+    for (int m : {40, 41, 42, 43}) EXPECT_EQ(SpritePixels(m), SpritePixels(m + 4, -1, 1)) << m;
+    for (int m : {40, 42}) EXPECT_EQ(SpritePixels(m), SpritePixels(m, 1, -1)) << m;
+    // the corners belong to the shape: 33 spans 9 pixels at its top and ends in one at the bottom
+    const auto t = SpritePixels(33);
+    EXPECT_TRUE(t.count({-4, -3}) && t.count({4, -3}) && t.count({0, 4}));
+    EXPECT_FALSE(t.count({0, 0}));  // an outline
+    EXPECT_TRUE(SpritePixels(34).count({0, 0}));
 }
