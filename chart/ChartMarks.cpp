@@ -14,7 +14,8 @@ namespace {
 using TPattern = std::array<const char*, 7>;
 
 // 7 x 7 masks around the centre; '#' sets a pixel
-constexpr TPattern BoldDiagonalCross{"##...##", "###.###", ".#####.", "..###..", ".#####.", "###.###", "##...##"};
+constexpr TPattern BoldDiagonalCross{"##...##", "###.###", ".#####.", "..###..",
+                                     ".#####.", "###.###", "##...##"};
 
 void SetPattern(TCanvas& c, const TPattern& p, int x, int y) {
     for (int row = 0; row < 7; ++row)
@@ -71,6 +72,8 @@ void Line(TCanvas& c, int x0, int y0, int x1, int y1) {
 
 }  // namespace
 
+// One line per row of the mark table.
+// clang-format off
 void DrawMarkShape(TCanvas& c, int m, int x, int y) {
     const TCanvasBrush savedBrush = c.Brush;
     switch (m) {
@@ -150,6 +153,7 @@ void DrawMarkShape(TCanvas& c, int m, int x, int y) {
     }
     c.Brush = savedBrush;
 }
+// clang-format on
 
 namespace {
 
@@ -176,7 +180,8 @@ TMarkSprite MakeSprite(int mark, int penWidth, TPenStyle penStyle) {
             }
             const int start = x;
             while (x < scratch.width() && (line[x] & 0xFFFFFFu) != 0) ++x;
-            sprite.Runs.push_back({std::int16_t(y - half), std::int16_t(start - half), std::int16_t(x - 1 - half)});
+            sprite.Runs.push_back(
+                {std::int16_t(y - half), std::int16_t(start - half), std::int16_t(x - 1 - half)});
             sprite.Box |= QRect(QPoint(start - half, y - half), QPoint(x - 1 - half, y - half));
         }
     }
@@ -188,13 +193,16 @@ TMarkSprite MakeSprite(int mark, int penWidth, TPenStyle penStyle) {
 const TMarkSprite& MarkSprite(int mark, int penWidth, TPenStyle penStyle) {
     static std::unordered_map<std::uint32_t, TMarkSprite> sprites;
     penWidth = std::clamp(penWidth, 1, 255);
-    const std::uint32_t key = std::uint32_t(mark) | (std::uint32_t(penWidth) << 8) | (std::uint32_t(penStyle) << 24);
+    const std::uint32_t key =
+        std::uint32_t(mark) | (std::uint32_t(penWidth) << 8) | (std::uint32_t(penStyle) << 24);
     auto it = sprites.find(key);
     if (it == sprites.end()) it = sprites.emplace(key, MakeSprite(mark, penWidth, penStyle)).first;
     return it->second;
 }
 
-TMarkPainter::TMarkPainter(TCanvas& canvas) : FCanvas(canvas) { Attach(); }
+TMarkPainter::TMarkPainter(TCanvas& canvas) : FCanvas(canvas) {
+    Attach();
+}
 
 void TMarkPainter::Attach() {
     QImage* image = FCanvas.Target();

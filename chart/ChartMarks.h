@@ -51,7 +51,8 @@ public:
     void Attach();
 
     void Paint(TMarkCache& cache, int mark, int penWidth, TPenStyle penStyle, int x, int y, QRgb rgb) {
-        const std::uint32_t key = std::uint32_t(mark) | (std::uint32_t(penWidth) << 8) | (std::uint32_t(penStyle) << 24);
+        const std::uint32_t key =
+            std::uint32_t(mark) | (std::uint32_t(penWidth) << 8) | (std::uint32_t(penStyle) << 24);
         if (key != cache.Key) {
             cache.Sprite = &MarkSprite(mark, penWidth, penStyle);
             cache.Key = key;

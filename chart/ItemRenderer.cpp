@@ -6,17 +6,21 @@
 #include <span>
 #include <utility>
 
-#include "Rounding.h"
 #include "ChartPolygon.h"
+#include "Rounding.h"
 #include "TCanvas.h"
 #include "TFont.h"
 
 namespace {
 
 // text items give their size in points; the chart's pixels are those of a 96-dpi screen
-int PointsToPixels(int points) { return int(Vexa::RoundHalfEven(points * 96.0 / 72.0)); }
+int PointsToPixels(int points) {
+    return int(Vexa::RoundHalfEven(points * 96.0 / 72.0));
+}
 
-int Round(double v) { return int(std::clamp<std::int64_t>(Vexa::RoundHalfEven(v), -2147483647, 2147483647)); }
+int Round(double v) {
+    return int(std::clamp<std::int64_t>(Vexa::RoundHalfEven(v), -2147483647, 2147483647));
+}
 
 }  // namespace
 
@@ -42,7 +46,9 @@ void TItemRenderer::Begin(TItemRenderState& s) {
     FMarks.Attach();
 }
 
-void TItemRenderer::Suspend(TItemRenderState& s) const { s.CanvasPenPos = FCanvas.PenPos(); }
+void TItemRenderer::Suspend(TItemRenderState& s) const {
+    s.CanvasPenPos = FCanvas.PenPos();
+}
 
 void TItemRenderer::Resume(const TItemRenderState& s) {
     FCanvas.Pen = TCanvasPen{s.PenColor, s.PenWidth, s.PenStyle, pmCopy};
@@ -92,7 +98,9 @@ void TItemRenderer::UsePenWidth(TItemRenderState& s, int width) {
     FCanvas.Pen.Width = width;
 }
 
-void TItemRenderer::PixelAt(const QPoint& p, TColor color) { FCanvas.SetPixel(p.x(), p.y(), color); }
+void TItemRenderer::PixelAt(const QPoint& p, TColor color) {
+    FCanvas.SetPixel(p.x(), p.y(), color);
+}
 
 void TItemRenderer::Render(const TDrawItem* items, int from, int to, TItemRenderState& s) {
     const bool* classVisible = FSetup.ClassVisible;
@@ -122,18 +130,41 @@ void TItemRenderer::Render(const TDrawItem* items, int from, int to, TItemRender
                     DrawMark(item, s);
                 }
                 break;
-            case ikLine: DrawLine(item, s); break;
-            case ikLineTo: AddLineTo(item, s); break;
-            case ikRectangle: DrawRectangle(item, s); break;
-            case ikFramedBox: DrawFramedBox(item, s); break;
-            case ikBar3D: DrawBar3D(item, s); break;
-            case ikText: DrawText(item, s); break;
-            case ikMoveTo: DoMoveTo(item, s); break;
-            case ikEllipse: DrawEllipse(item, s); break;
-            case ikMoveRel: DoMoveRel(item, s); break;
-            case ikLineRel: DrawLineRel(item, s); break;
-            case ikArrow: DrawArrow(item, s); break;
-            default: break;  // 0, 10, 11 and unknown codes are skipped
+            case ikLine:
+                DrawLine(item, s);
+                break;
+            case ikLineTo:
+                AddLineTo(item, s);
+                break;
+            case ikRectangle:
+                DrawRectangle(item, s);
+                break;
+            case ikFramedBox:
+                DrawFramedBox(item, s);
+                break;
+            case ikBar3D:
+                DrawBar3D(item, s);
+                break;
+            case ikText:
+                DrawText(item, s);
+                break;
+            case ikMoveTo:
+                DoMoveTo(item, s);
+                break;
+            case ikEllipse:
+                DrawEllipse(item, s);
+                break;
+            case ikMoveRel:
+                DoMoveRel(item, s);
+                break;
+            case ikLineRel:
+                DrawLineRel(item, s);
+                break;
+            case ikArrow:
+                DrawArrow(item, s);
+                break;
+            default:
+                break;  // 0, 10, 11 and unknown codes are skipped
         }
     }
 }
@@ -214,7 +245,9 @@ void TItemRenderer::DrawFramedBox(const TDrawItem& item, TItemRenderState& s) {
     TColor c1 = item.FrameColor1, c2 = item.FrameColor2;
     const TPenStyle style = TPenStyle(item.PenStyle);
     switch (item.FrameStyle) {
-        case 3: std::swap(c1, c2); [[fallthrough]];
+        case 3:
+            std::swap(c1, c2);
+            [[fallthrough]];
         case 2:
             UsePen(s, c1, style);
             FCanvas.MoveTo(x1, y1);
@@ -224,7 +257,9 @@ void TItemRenderer::DrawFramedBox(const TDrawItem& item, TItemRenderState& s) {
             FCanvas.LineTo(x2, y1);
             FCanvas.LineTo(x1, y1);
             break;
-        case 5: std::swap(c1, c2); [[fallthrough]];
+        case 5:
+            std::swap(c1, c2);
+            [[fallthrough]];
         case 4:
             UsePen(s, c1, style);
             FCanvas.MoveTo(x1 + 1, y1);
@@ -239,7 +274,8 @@ void TItemRenderer::DrawFramedBox(const TDrawItem& item, TItemRenderState& s) {
             FCanvas.LineTo(x2 - 1, y1 - 1);
             FCanvas.LineTo(x1, y1 - 1);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -255,9 +291,11 @@ void TItemRenderer::DrawBar3D(const TDrawItem& item, TItemRenderState& s) {
     const int a = Round(std::cos(angle) * item.Param2);
     const int b = -Round(std::sin(angle) * item.Param2);
     if (item.Param1 > 90) std::swap(x1, x2);
-    const std::array<QPoint, 4> top{QPoint(x1, y1), QPoint(x1 + a, y1 + b), QPoint(x2 + a, y1 + b), QPoint(x2, y1)};
+    const std::array<QPoint, 4> top{QPoint(x1, y1), QPoint(x1 + a, y1 + b), QPoint(x2 + a, y1 + b),
+                                    QPoint(x2, y1)};
     DrawPolygon(FCanvas, top);
-    const std::array<QPoint, 4> side{QPoint(x2 + a, y1 + b), QPoint(x2, y1), QPoint(x2, y2), QPoint(x2 + a, y2 + b)};
+    const std::array<QPoint, 4> side{QPoint(x2 + a, y1 + b), QPoint(x2, y1), QPoint(x2, y2),
+                                     QPoint(x2 + a, y2 + b)};
     DrawPolygon(FCanvas, side);
     QPoint c(x1, y1), d(x2, y2);
     IncludeFarCorner(c, d);
@@ -277,8 +315,10 @@ void TItemRenderer::DrawText(const TDrawItem& item, TItemRenderState& s) {
     const QSize size = FCanvas.TextExtent(text);
     QPoint p = Convert(item, item.X1, item.Y1);
     p.ry() -= size.height() / 2;
-    if (FSetup.TextAlignment == taRightJustify) p.rx() -= size.width();
-    else if (FSetup.TextAlignment == taCenter) p.rx() -= size.width() / 2;
+    if (FSetup.TextAlignment == taRightJustify)
+        p.rx() -= size.width();
+    else if (FSetup.TextAlignment == taCenter)
+        p.rx() -= size.width() / 2;
     FCanvas.TextOut(p.x(), p.y(), text);
 }
 
@@ -333,14 +373,17 @@ void TItemRenderer::DrawArrow(const TDrawItem& item, TItemRenderState& s) {
     if (length < 1) return;
     const double pi = std::numbers::pi;
     double phi;
-    if (a.x() == b.x()) phi = b.y() > a.y() ? pi : 0.0;
+    if (a.x() == b.x())
+        phi = b.y() > a.y() ? pi : 0.0;
     else {
         phi = std::atan(double(b.y() - a.y()) / double(b.x() - a.x())) + pi / 2;
         if (b.x() < a.x()) phi += pi;  // the shaft points left: 3/2 pi in all
     }
     const double barb = 20.0 * pi / 180.0;
-    const QPoint b1(b.x() - Round(std::sin(phi + barb) * length), b.y() + Round(std::cos(phi + barb) * length));
-    const QPoint b2(b.x() - Round(std::sin(phi - barb) * length), b.y() + Round(std::cos(phi - barb) * length));
+    const QPoint b1(b.x() - Round(std::sin(phi + barb) * length),
+                    b.y() + Round(std::cos(phi + barb) * length));
+    const QPoint b2(b.x() - Round(std::sin(phi - barb) * length),
+                    b.y() + Round(std::cos(phi - barb) * length));
     if (item.FillTransparent) {
         FCanvas.MoveTo(b.x(), b.y());
         FCanvas.LineTo(b1.x(), b1.y());

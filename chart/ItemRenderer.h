@@ -80,7 +80,8 @@ private:
     // pixel of a world point in bitmap coordinates, clamped to +-30000 first
     Q_ALWAYS_INLINE QPoint Convert(const TDrawItem& item, double x, double y) const {
         const TLayerMapping& m = FSetup.Layers[item.Layer];
-        return QPoint(ClampCoord(m.X.ToPixel(x)) - FSetup.OffsetX, ClampCoord(m.Y.ToPixel(y)) - FSetup.OffsetY);
+        return QPoint(ClampCoord(m.X.ToPixel(x)) - FSetup.OffsetX,
+                      ClampCoord(m.Y.ToPixel(y)) - FSetup.OffsetY);
     }
     // far-away items must not overflow the drawing interface
     static int ClampCoord(std::int32_t v) { return v < -30000 ? -30000 : (v > 30000 ? 30000 : v); }

@@ -38,10 +38,18 @@ void TPloticaAxes::Forward(int layer, bool horizontal) {
     s->SetScaleType(p.ScaleType());
     // the control is as large as the chart: one of its margins puts the axis line in place
     switch (p.ScaleType()) {
-        case sctXB: s->SetMarginBottom(p.ScalePos() + h - FChart.MarginTop() - 1); break;
-        case sctXT: s->SetMarginTop(p.ScalePos() + h - FChart.MarginBottom() - FChart.ShadowWidth()); break;
-        case sctYL: s->SetMarginLeft(p.ScalePos() + w - FChart.MarginRight() - FChart.ShadowWidth()); break;
-        case sctYR: s->SetMarginRight(p.ScalePos() + w - FChart.MarginLeft() - 1); break;
+        case sctXB:
+            s->SetMarginBottom(p.ScalePos() + h - FChart.MarginTop() - 1);
+            break;
+        case sctXT:
+            s->SetMarginTop(p.ScalePos() + h - FChart.MarginBottom() - FChart.ShadowWidth());
+            break;
+        case sctYL:
+            s->SetMarginLeft(p.ScalePos() + w - FChart.MarginRight() - FChart.ShadowWidth());
+            break;
+        case sctYR:
+            s->SetMarginRight(p.ScalePos() + w - FChart.MarginLeft() - 1);
+            break;
     }
     s->SetRangeLow(p.RangeLow());
     s->SetRangeHigh(p.RangeHigh());

@@ -35,7 +35,9 @@ bool TCustomPlotica::PaintBackgroundImage() {
             c.Rectangle(0, 0, bw, bh);
             c.Draw(0, 0, image);
             break;
-        case bfStretch: c.StretchDraw(QRect(0, 0, bw, bh), image); break;
+        case bfStretch:
+            c.StretchDraw(QRect(0, 0, bw, bh), image);
+            break;
         case bfTile: {
             const int cols = (bw - 1) / iw + 1, rows = (bh - 1) / ih + 1;
             for (int row = 0; row < rows; ++row)
@@ -58,13 +60,28 @@ void TCustomPlotica::PaintMarkedArea() {
     c.Pen.Color = a.AreaColor();
     c.Brush = TCanvasBrush{a.AreaColor(), bsSolid};
     switch (a.AreaMode()) {
-        case bamLeft: c.Rectangle(0, 0, l, h); break;
-        case bamRight: c.Rectangle(r, 0, w, h); break;
-        case bamTop: c.Rectangle(0, 0, w, t); break;
-        case bamBottom: c.Rectangle(0, b, w, h); break;
-        case bamVStripe: c.Rectangle(l, 0, r, h); break;
-        case bamHStripe: c.Rectangle(0, t, w, b); break;
-        case bamRect: c.Rectangle(l, t, r, b); break;
-        default: break;
+        case bamLeft:
+            c.Rectangle(0, 0, l, h);
+            break;
+        case bamRight:
+            c.Rectangle(r, 0, w, h);
+            break;
+        case bamTop:
+            c.Rectangle(0, 0, w, t);
+            break;
+        case bamBottom:
+            c.Rectangle(0, b, w, h);
+            break;
+        case bamVStripe:
+            c.Rectangle(l, 0, r, h);
+            break;
+        case bamHStripe:
+            c.Rectangle(0, t, w, b);
+            break;
+        case bamRect:
+            c.Rectangle(l, t, r, b);
+            break;
+        default:
+            break;
     }
 }

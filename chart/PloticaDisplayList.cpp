@@ -60,8 +60,8 @@ void TCustomPlotica::AddEllipse(double xc, double yc, double rx, double ry) {
     PropagateItems();
 }
 
-void TCustomPlotica::AddFramedBox(double x1, double y1, double x2, double y2, int frameStyle, TColor frameColor1,
-                                  TColor frameColor2) {
+void TCustomPlotica::AddFramedBox(double x1, double y1, double x2, double y2, int frameStyle,
+                                  TColor frameColor1, TColor frameColor2) {
     if (TDrawItem* item = NewItem(ikFramedBox, x1, y1, x2, y2)) {
         item->FillColor = FFillColor;
         item->FrameStyle = std::uint8_t(frameStyle);
@@ -118,9 +118,15 @@ void TCustomPlotica::ClearItems() {
     PropagateItems();
 }
 
-int TCustomPlotica::ItemCount() const { return FItems->Count(); }
-int TCustomPlotica::ItemCapacity() const { return FItems->Capacity(); }
-const TDrawItem& TCustomPlotica::Item(int index) const { return (*FItems)[index]; }
+int TCustomPlotica::ItemCount() const {
+    return FItems->Count();
+}
+int TCustomPlotica::ItemCapacity() const {
+    return FItems->Capacity();
+}
+const TDrawItem& TCustomPlotica::Item(int index) const {
+    return (*FItems)[index];
+}
 
 void TCustomPlotica::SetAllocSize(int v) {
     if (v >= 1 && v <= 1000000) FAllocSize = v;
@@ -130,7 +136,9 @@ void TCustomPlotica::SetClassDefault(int v) {
     if (v >= 0 && v < 255) FClassDefault = v;
 }
 
-void TCustomPlotica::SetCurrentLayer(int layer) { FCurrentLayer = ClampLayer(layer); }
+void TCustomPlotica::SetCurrentLayer(int layer) {
+    FCurrentLayer = ClampLayer(layer);
+}
 
 bool TCustomPlotica::ClassVisible(int itemClass) const {
     return itemClass >= 0 && itemClass <= 255 && FClassVisible[itemClass];
@@ -169,8 +177,10 @@ void TCustomPlotica::RefreshChart() {
 void TCustomPlotica::ShowItems() {
     if (Visible()) {
         PropagateItems();
-        if (FAutoRedraw) RefreshDataArea();
-        else Paint();
+        if (FAutoRedraw)
+            RefreshDataArea();
+        else
+            Paint();
     }
     if (FUseDataOf) {
         FUseDataOf->RefreshChart();
@@ -204,7 +214,8 @@ void TCustomPlotica::SetUseDataOf(TCustomPlotica* source) {
         return;
     }
     if (FSharerCount > 0) {
-        ShowInformation(QStringLiteral("Plotica: Cannot use foreign data. Other Ploticas are using my own data."));
+        ShowInformation(
+            QStringLiteral("Plotica: Cannot use foreign data. Other Ploticas are using my own data."));
         return;
     }
     if (source == FUseDataOf) return;

@@ -40,8 +40,10 @@ std::vector<double> GridValues(const TScaleProps& axis, double d, const std::vec
     } else if (d == -2 || d == -3) {
         const double m = std::floor(std::log10(lo));
         const double t = std::nearbyint(std::pow(10.0, std::log10(lo) - m));
-        if (d == -3) g = std::pow(10.0, m) * t;
-        else g = std::pow(10.0, m) * (t <= 2 ? 2 : t <= 5 ? 5 : 10);
+        if (d == -3)
+            g = std::pow(10.0, m) * t;
+        else
+            g = std::pow(10.0, m) * (t <= 2 ? 2 : t <= 5 ? 5 : 10);
     } else {
         g = lo;
     }
@@ -58,8 +60,10 @@ std::vector<double> GridValues(const TScaleProps& axis, double d, const std::vec
             double m, t;
             DecadeOf(g, m, t);
             const double p = std::pow(10.0, m);
-            if (d == -2) next = p * (t == 1 ? 2 : t == 2 ? 5 : 10);
-            else next = p * (t + 1);
+            if (d == -2)
+                next = p * (t == 1 ? 2 : t == 2 ? 5 : 10);
+            else
+                next = p * (t + 1);
         }
         if (!(next > g) && d != 0) break;  // no progress (a step below the resolution)
         g = next;
@@ -76,8 +80,10 @@ void TCustomPlotica::RenderGrid(TCanvas& c) {
     const bool wantX = FGridStyle != gsHorizLines && FGridStyle != gsHorizDotLines;
     const bool wantY = FGridStyle != gsVertLines && FGridStyle != gsVertDotLines;
     std::vector<double> xs, ys;
-    if (wantX) xs = GridValues(ax, FGridDx, FGridDx == 0 ? FAxes->TickValues(layer, true) : std::vector<double>{});
-    if (wantY) ys = GridValues(ay, FGridDy, FGridDy == 0 ? FAxes->TickValues(layer, false) : std::vector<double>{});
+    if (wantX)
+        xs = GridValues(ax, FGridDx, FGridDx == 0 ? FAxes->TickValues(layer, true) : std::vector<double>{});
+    if (wantY)
+        ys = GridValues(ay, FGridDy, FGridDy == 0 ? FAxes->TickValues(layer, false) : std::vector<double>{});
     const TLayerMapping& m = LayerMapping(layer);
     auto px = [&](double v) { return std::clamp(m.X.ToPixel(v), -30000, 30000) - FMarginLeft; };
     auto py = [&](double v) { return std::clamp(m.Y.ToPixel(v), -30000, 30000) - FMarginTop; };
@@ -91,7 +97,8 @@ void TCustomPlotica::RenderGrid(TCanvas& c) {
             }
         return;
     }
-    const bool dotted = FGridStyle == gsVertDotLines || FGridStyle == gsHorizDotLines || FGridStyle == gsDotLines;
+    const bool dotted =
+        FGridStyle == gsVertDotLines || FGridStyle == gsHorizDotLines || FGridStyle == gsDotLines;
     if (dotted) c.Pen.Style = psDot;
     const int yLow = py(ay.RangeLow()), yHigh = py(ay.RangeHigh());
     const int xLow = px(ax.RangeLow()), xHigh = px(ax.RangeHigh());

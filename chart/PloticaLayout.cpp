@@ -34,29 +34,87 @@ constexpr TAxisRow HiddenX{10, 100, taCenter, uaSclCenter, 0, false, slBottom};
 constexpr TAxisRow HiddenY{10, 100, taRightJustify, uaSclTopLft, 0, false, slLeft};
 constexpr TAxisRow X1Bottom{0, 22, taCenter, uaSclCenter, 0, true, slBottom};
 constexpr TAxisRow X1Low{-20, 7, taRightJustify, uaSclTopLft, 0, true, slBottom};
-constexpr TAxisRow YLeft(int pos) { return {0, -23, taRightJustify, uaSclTopLft, pos, true, slLeft}; }
+constexpr TAxisRow YLeft(int pos) {
+    return {0, -23, taRightJustify, uaSclTopLft, pos, true, slLeft};
+}
 
 const TLayoutRow& LayoutRow(TplLayout layout) {
     static const std::array<TLayoutRow, 7> rows{{
-        {50, 20, 20, 40, 0, -16, taRightJustify, cahChartRight, cavChartTop,
+        {50,
+         20,
+         20,
+         40,
+         0,
+         -16,
+         taRightJustify,
+         cahChartRight,
+         cavChartTop,
          {X1Bottom, HiddenX, HiddenX, HiddenX},
          {TAxisRow{0, -16, taLeftJustify, uaSclTopLft, 0, true, slLeft}, HiddenY, HiddenY, HiddenY}},
-        {100, 20, 24, 40, 0, -16, taRightJustify, cahChartRight, cavChartTop,
+        {100,
+         20,
+         24,
+         40,
+         0,
+         -16,
+         taRightJustify,
+         cahChartRight,
+         cavChartTop,
          {X1Bottom, HiddenX, HiddenX, HiddenX},
          {YLeft(0), YLeft(50), HiddenY, HiddenY}},
-        {150, 20, 24, 40, 0, -16, taRightJustify, cahChartRight, cavChartTop,
+        {150,
+         20,
+         24,
+         40,
+         0,
+         -16,
+         taRightJustify,
+         cahChartRight,
+         cavChartTop,
          {X1Bottom, HiddenX, HiddenX, HiddenX},
          {YLeft(0), YLeft(50), YLeft(100), HiddenY}},
-        {200, 20, 24, 40, 0, -16, taRightJustify, cahChartRight, cavChartTop,
+        {200,
+         20,
+         24,
+         40,
+         0,
+         -16,
+         taRightJustify,
+         cahChartRight,
+         cavChartTop,
          {X1Bottom, HiddenX, HiddenX, HiddenX},
          {YLeft(0), YLeft(50), YLeft(100), YLeft(150)}},
-        {50, 50, 24, 40, 0, -20, taCenter, cahChartCenter, cavChartTop,
+        {50,
+         50,
+         24,
+         40,
+         0,
+         -20,
+         taCenter,
+         cahChartCenter,
+         cavChartTop,
          {X1Bottom, HiddenX, HiddenX, HiddenX},
          {YLeft(0), TAxisRow{0, -23, taLeftJustify, uaSclTopLft, 0, true, slRight}, HiddenY, HiddenY}},
-        {100, 20, 24, 70, 0, -16, taRightJustify, cahChartRight, cavChartTop,
+        {100,
+         20,
+         24,
+         70,
+         0,
+         -16,
+         taRightJustify,
+         cahChartRight,
+         cavChartTop,
          {X1Low, TAxisRow{-20, 7, taRightJustify, uaSclTopLft, 30, true, slBottom}, HiddenX, HiddenX},
          {YLeft(0), YLeft(50), HiddenY, HiddenY}},
-        {50, 50, 48, 40, 0, -46, taCenter, cahChartCenter, cavChartTop,
+        {50,
+         50,
+         48,
+         40,
+         0,
+         -46,
+         taCenter,
+         cahChartCenter,
+         cavChartTop,
          {X1Low, TAxisRow{-20, -24, taRightJustify, uaSclTopLft, 0, true, slTop}, HiddenX, HiddenX},
          {TAxisRow{0, -40, taRightJustify, uaSclTopLft, 0, true, slLeft},
           TAxisRow{0, -40, taLeftJustify, uaSclTopLft, 0, true, slRight},
@@ -125,10 +183,18 @@ void TCustomPlotica::MarginChanged(int which) {
         FAxes->Forward(n, false);
     }
     switch (which) {
-        case mLeft: FAxes->SetLeftMargins(); break;
-        case mRight: FAxes->SetRightMargins(); break;
-        case mTop: FAxes->SetTopMargins(); break;
-        default: FAxes->SetBottomMargins(); break;
+        case mLeft:
+            FAxes->SetLeftMargins();
+            break;
+        case mRight:
+            FAxes->SetRightMargins();
+            break;
+        case mTop:
+            FAxes->SetTopMargins();
+            break;
+        default:
+            FAxes->SetBottomMargins();
+            break;
     }
     UpdateScaling();
     RepaintIfAuto();

@@ -5,7 +5,8 @@ void TAxisMapping::Set(long double lo, long double hi, long double pLo, long dou
     Reversed = hi < lo;
     if (Log) {
         // a range end not above 0 has no logarithm: keep the degenerate mapping
-        if (!(lo > 0) || !(hi > 0)) span = false;
+        if (!(lo > 0) || !(hi > 0))
+            span = false;
         else {
             lo = std::log(lo);
             hi = std::log(hi);

@@ -4,9 +4,9 @@
 // copies for the renderer's hot loop; a double result that lies too close to a rounding tie is
 // computed again in extended precision, so both paths give the same pixel.
 
+#include <emmintrin.h>
 #include <cmath>
 #include <cstdint>
-#include <emmintrin.h>
 
 #include "Rounding.h"
 
@@ -16,7 +16,7 @@ struct TAxisMapping {
     double Kd = 0;
     double Dd = 0;
     bool Log = false;
-    bool Reversed = false;  // RangeHigh < RangeLow
+    bool Reversed = false;    // RangeHigh < RangeLow
     std::int32_t Extent = 0;  // control width (x) or height (y): where a non-positive log value goes
     bool IsY = false;
 

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <array>
 
+#include "ChartPolygon.h"
 #include "ItemRenderer.h"
 #include "PloticaAxes.h"
-#include "ChartPolygon.h"
 #include "TCanvas.h"
 #include "TCrossHair.h"
 #include "TCustomPlotica.h"
@@ -113,23 +113,43 @@ void TCustomPlotica::PaintCaption() {
     c.AssignFont(*FFont);  // the caption is written in the chart's font
     int x = FCaptionPosX;
     switch (FCaptionAnchorHoriz) {
-        case cahControlLeft: break;
-        case cahChartLeft: x += FMarginLeft; break;
-        case cahChartCenter: x += FMarginLeft + DataAreaWidth() / 2; break;
-        case cahChartRight: x += w - FMarginRight - FShadowWidth; break;
-        case cahControlRight: x += w; break;
+        case cahControlLeft:
+            break;
+        case cahChartLeft:
+            x += FMarginLeft;
+            break;
+        case cahChartCenter:
+            x += FMarginLeft + DataAreaWidth() / 2;
+            break;
+        case cahChartRight:
+            x += w - FMarginRight - FShadowWidth;
+            break;
+        case cahControlRight:
+            x += w;
+            break;
     }
     int y = FCaptionPosY;
     switch (FCaptionAnchorVert) {
-        case cavControlTop: break;
-        case cavChartTop: y += FMarginTop; break;
-        case cavChartCenter: y += FMarginTop + DataAreaHeight() / 2; break;
-        case cavChartBottom: y += h - FMarginBottom; break;
-        case cavControlBottom: y += h; break;
+        case cavControlTop:
+            break;
+        case cavChartTop:
+            y += FMarginTop;
+            break;
+        case cavChartCenter:
+            y += FMarginTop + DataAreaHeight() / 2;
+            break;
+        case cavChartBottom:
+            y += h - FMarginBottom;
+            break;
+        case cavControlBottom:
+            y += h;
+            break;
     }
     const int tw = c.TextWidth(FCaption);
-    if (FCaptionAlignment == taRightJustify) x -= tw;
-    else if (FCaptionAlignment == taCenter) x -= tw / 2;
+    if (FCaptionAlignment == taRightJustify)
+        x -= tw;
+    else if (FCaptionAlignment == taCenter)
+        x -= tw / 2;
     c.TextOut(x, y, FCaption);
     c.Brush.Style = bsSolid;
 }

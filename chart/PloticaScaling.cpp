@@ -8,8 +8,12 @@
 #include "TJointLayers.h"
 #include "TScaleProps.h"
 
-int TCustomPlotica::DataAreaWidth() const { return width() - FMarginLeft - FMarginRight - FShadowWidth; }
-int TCustomPlotica::DataAreaHeight() const { return height() - FMarginTop - FMarginBottom - FShadowWidth; }
+int TCustomPlotica::DataAreaWidth() const {
+    return width() - FMarginLeft - FMarginRight - FShadowWidth;
+}
+int TCustomPlotica::DataAreaHeight() const {
+    return height() - FMarginTop - FMarginBottom - FShadowWidth;
+}
 
 void TCustomPlotica::UpdateScaling() {
     if (IsLoading()) return;

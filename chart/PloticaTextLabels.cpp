@@ -10,7 +10,9 @@
 #include "TTextLabel.h"
 
 namespace {
-int RoundPixel(double v) { return Vexa::RoundToPixel(v); }
+int RoundPixel(double v) {
+    return Vexa::RoundToPixel(v);
+}
 }  // namespace
 
 void TCustomPlotica::RenderTextLabels(TCanvas& c) {
@@ -35,10 +37,14 @@ void TCustomPlotica::RenderTextLabels(TCanvas& c) {
         if (w == 0) w = c.TextWidth(tl.Caption());
         const int h = c.TextHeight(tl.Caption());
 
-        if (tl.VerticalAlignment() == vaTop) ay += h;
-        else if (tl.VerticalAlignment() == vaCenter) ay += h / 2;
-        if (tl.Alignment() == taRightJustify) ax -= w;
-        else if (tl.Alignment() == taCenter) ax -= w / 2;
+        if (tl.VerticalAlignment() == vaTop)
+            ay += h;
+        else if (tl.VerticalAlignment() == vaCenter)
+            ay += h / 2;
+        if (tl.Alignment() == taRightJustify)
+            ax -= w;
+        else if (tl.Alignment() == taCenter)
+            ax -= w / 2;
 
         const QRect box(QPoint(ax - 4, ay - n_lines * h - 2), QPoint(ax + w + 4 - 1, ay + 2 - 1));
         auto fillBox = [&](const QRect& r, TColor pen) {
@@ -51,7 +57,9 @@ void TCustomPlotica::RenderTextLabels(TCanvas& c) {
             case tlsimple:
                 if (!tl.Transparent()) fillBox(box, tl.ColorBkg());
                 break;
-            case tlBox: c.Rectangle(box); break;
+            case tlBox:
+                c.Rectangle(box);
+                break;
             case tlUnderline:
                 if (!tl.Transparent()) fillBox(box, tl.ColorBkg());
                 c.MoveTo(ax, ay);
@@ -66,13 +74,16 @@ void TCustomPlotica::RenderTextLabels(TCanvas& c) {
                 c.Brush = savedBrush;
                 break;
             }
-            default: break;
+            default:
+                break;
         }
         for (int k = 0; k < n_lines; ++k) {
             const int lw = c.TextWidth(lines[k]);
             int o = 0;
-            if (tl.Alignment() == taRightJustify) o = w - lw;
-            else if (tl.Alignment() == taCenter) o = (w - lw) / 2;
+            if (tl.Alignment() == taRightJustify)
+                o = w - lw;
+            else if (tl.Alignment() == taCenter)
+                o = (w - lw) / 2;
             c.TextOut(ax + o, ay - (n_lines - k) * h, lines[k]);
         }
     }

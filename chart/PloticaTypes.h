@@ -10,7 +10,16 @@
 namespace Plotica {
 Q_NAMESPACE
 
-enum GridStyleType { gsNone, gsPoints, gsVertLines, gsHorizLines, gsLines, gsVertDotLines, gsHorizDotLines, gsDotLines };
+enum GridStyleType {
+    gsNone,
+    gsPoints,
+    gsVertLines,
+    gsHorizLines,
+    gsLines,
+    gsVertDotLines,
+    gsHorizDotLines,
+    gsDotLines
+};
 Q_ENUM_NS(GridStyleType)
 
 enum TplLayout {
@@ -49,7 +58,9 @@ Q_ENUM_NS(TFontStyle)
 using namespace Plotica;
 
 using TFontStyles = unsigned;
-constexpr TFontStyles FontStyleBit(TFontStyle s) { return 1u << static_cast<unsigned>(s); }
+constexpr TFontStyles FontStyleBit(TFontStyle s) {
+    return 1u << static_cast<unsigned>(s);
+}
 
 // Item kinds of the display list; the renderer skips every other code.
 enum TDrawItemKind : std::uint8_t {

@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 
-static QString FilePart(const QString& path) { return path.isEmpty() ? path : QFileInfo(path).fileName(); }
+static QString FilePart(const QString& path) {
+    return path.isEmpty() ? path : QFileInfo(path).fileName();
+}
 
 void TBakGndImg::SetName(const QString& v) {
     FName = FIncludePath ? v : FilePart(v);

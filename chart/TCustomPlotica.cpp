@@ -129,8 +129,8 @@ TCustomPlotica::~TCustomPlotica() {
 
 void TCustomPlotica::SetLayerDefaults() {
     static constexpr std::array<TColor, PloticaLayerCount> LayerColors{
-        clBlack, clMaroon, clGreen, clOlive, clNavy, clPurple, clTeal, clGray,
-        clSilver, clRed, clLime, clYellow, clBlue, clFuchsia, clAqua, clWhite};
+        clBlack,  clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clGray,
+        clSilver, clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
     for (int n = 1; n <= PloticaLayerCount; ++n) {
         auto* x = new TScalePropsHoriz(this);
         auto* y = new TScalePropsVert(this);
@@ -183,7 +183,9 @@ void TCustomPlotica::RepaintIfAuto() {
     if (FAutoRedraw || IsDesigning()) Paint();
 }
 
-void TCustomPlotica::RefreshDependent() { RepaintIfAuto(); }
+void TCustomPlotica::RefreshDependent() {
+    RepaintIfAuto();
+}
 
 // ---- settings objects -------------------------------------------------------------------------
 
@@ -208,7 +210,9 @@ TTextLabel* TCustomPlotica::TextLabel(int n) const {
     return n >= 1 && n <= PloticaTextLabelCount ? FTextLabels[n] : nullptr;
 }
 
-TScale* TCustomPlotica::AxisControl(int layer, bool horizontal) const { return FAxes->Control(layer, horizontal); }
+TScale* TCustomPlotica::AxisControl(int layer, bool horizontal) const {
+    return FAxes->Control(layer, horizontal);
+}
 
 void TCustomPlotica::SetBackGroundImg(TBakGndImg* v) {
     if (v) FBackGroundImg->Assign(*v);
@@ -220,10 +224,10 @@ void TCustomPlotica::SetJointLayers(TJointLayers* v) {
 
 // ---- look: every setter stores and repaints ---------------------------------------------------
 
-#define PLOTICA_SETTER(Name, Type, Field) \
+#define PLOTICA_SETTER(Name, Type, Field)    \
     void TCustomPlotica::Set##Name(Type v) { \
-        Field = v;                          \
-        RepaintIfAuto();                    \
+        Field = v;                           \
+        RepaintIfAuto();                     \
     }
 PLOTICA_SETTER(ShadowStyle, TShadowStyle, FShadowStyle)
 PLOTICA_SETTER(ShadowColor, TColor, FShadowColor)

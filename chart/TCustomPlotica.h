@@ -38,8 +38,8 @@ class TCustomPlotica;
 // render events: the handler may replace the canvas the rest of the pass draws on
 using TRenderEvent = std::function<void(QObject* Sender, TCanvas*& Canvas, int Top, int Left)>;
 // mouse events of the chart
-using TMouseMoveInChartEvent =
-    std::function<void(QObject* Sender, bool InChart, TShiftState Shift, double rMousePosX, double rMousePosY)>;
+using TMouseMoveInChartEvent = std::function<void(QObject* Sender, bool InChart, TShiftState Shift,
+                                                  double rMousePosX, double rMousePosY)>;
 using TZoomPanEvent = std::function<void(QObject* Sender)>;
 using TCrossHairMoveEvent = std::function<void(QObject* Sender, TCrossHair* WhichCrossHair)>;
 using TTextLabelMoveEvent = std::function<void(QObject* Sender, TTextLabel* WhichTextLabel)>;
@@ -233,7 +233,9 @@ public:
     TTextLabelMoveEvent OnTextLabelMove;
 
 protected:
-    static int ClampLayer(int layer) { return layer < 1 ? 1 : (layer > PloticaLayerCount ? PloticaLayerCount : layer); }
+    static int ClampLayer(int layer) {
+        return layer < 1 ? 1 : (layer > PloticaLayerCount ? PloticaLayerCount : layer);
+    }
     // Stores the ranges as they are into the layer's scale properties, forwards both axes and
     // updates the scaling.
     void ApplyLayerRanges(int layer, double xLow, double xHigh, double yLow, double yHigh);

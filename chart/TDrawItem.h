@@ -21,9 +21,9 @@ struct TDrawItem {
     TColor FrameColor1;  // framed box
     TColor FrameColor2;
     std::int32_t LineWidth;
-    std::int32_t Layer;   // 1..16
-    std::int32_t Param1;  // text size in points; bar angle in degrees; arrow head length
-    std::int32_t Param2;  // bar depth in pixels
+    std::int32_t Layer;     // 1..16
+    std::int32_t Param1;    // text size in points; bar angle in degrees; arrow head length
+    std::int32_t Param2;    // bar depth in pixels
     std::uint8_t PenStyle;  // TPenStyle
     std::uint8_t Class;
     std::uint8_t Kind;  // TDrawItemKind

@@ -8,7 +8,9 @@
 
 static_assert(std::is_trivially_copyable_v<TDrawItem>, "items are moved with realloc");
 
-TItemList::~TItemList() { std::free(FItems); }
+TItemList::~TItemList() {
+    std::free(FItems);
+}
 
 bool TItemList::Reserve(std::size_t items) {
     if (items <= FStorage) return true;

@@ -23,13 +23,15 @@ void TJointLayers::SetControlledBy(TAxis axis, int n, int d) {
         table[n] = n;
         return;
     }
-    if (table[d] != d) throw EVexaPloticaError(QStringLiteral("Destination layer %1 is already joined").arg(d));
+    if (table[d] != d)
+        throw EVexaPloticaError(QStringLiteral("Destination layer %1 is already joined").arg(d));
     QStringList followers;
     for (int j = 1; j <= PloticaLayerCount; ++j)
         if (j != n && table[j] == n) followers << QString::number(j);
     if (!followers.isEmpty())
-        throw EVexaPloticaError(
-            QStringLiteral("Layer %1 is joined by other layers (%2)").arg(n).arg(followers.join(QStringLiteral(", "))));
+        throw EVexaPloticaError(QStringLiteral("Layer %1 is joined by other layers (%2)")
+                                    .arg(n)
+                                    .arg(followers.join(QStringLiteral(", "))));
     table[n] = d;
     if (OnJoined) OnJoined(axis, n, d);
     if (OnChange) OnChange(this);

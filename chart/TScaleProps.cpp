@@ -55,8 +55,7 @@ void TScaleProps::SetDecPlaces(int v) {
 
 void TScaleProps::SetLogarithmic(bool v) {
     // a stored form may switch it on before its range is read; the check waits until loaded
-    if (!v || FLoading ||
-        (FRangeLow >= LogMinimum && FRangeHigh >= LogMinimum && FLabelType != ftDateTime))
+    if (!v || FLoading || (FRangeLow >= LogMinimum && FRangeHigh >= LogMinimum && FLabelType != ftDateTime))
         FLogarithmic = v;
     Changed();
 }
@@ -102,9 +101,13 @@ void TScaleProps::SetScaleInscript(const QString& v) {
     Changed();
 }
 
-static bool IsHorizontal(TScaleType t) { return t == sctXB || t == sctXT; }
+static bool IsHorizontal(TScaleType t) {
+    return t == sctXB || t == sctXT;
+}
 
-int TScaleProps::ScalePos() const { return IsHorizontal(FScaleType) ? FScalePosHoriz : FScalePosVert; }
+int TScaleProps::ScalePos() const {
+    return IsHorizontal(FScaleType) ? FScalePosHoriz : FScalePosVert;
+}
 
 void TScaleProps::SetScalePos(int v) {
     (IsHorizontal(FScaleType) ? FScalePosHoriz : FScalePosVert) = v;

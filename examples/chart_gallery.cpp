@@ -44,7 +44,8 @@ QImage Sheet(const std::vector<QImage>& pictures, int columns) {
 }
 
 void Save(const QImage& image, const char* name, int zoom = 1) {
-    const QImage out = zoom == 1 ? image : image.scaled(image.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage out =
+        zoom == 1 ? image : image.scaled(image.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QString path = QDir(OutDir).filePath(QString::fromLatin1(name));
     out.save(path);
     std::printf("%s\n", qPrintable(path));
@@ -143,7 +144,7 @@ void ItemsGallery() {
 
 void GridGallery() {
     std::vector<QImage> pictures;
-    const GridStyleType styles[] = {gsPoints, gsVertLines, gsHorizLines, gsLines,
+    const GridStyleType styles[] = {gsPoints,       gsVertLines,     gsHorizLines, gsLines,
                                     gsVertDotLines, gsHorizDotLines, gsDotLines};
     for (GridStyleType style : styles) {
         auto chart = NewChart(200, 150);
@@ -261,7 +262,8 @@ void CrossHairAndShadowGallery() {
     std::vector<QImage> pictures;
     for (TShadowStyle style : {ssFlying, ssBox}) {
         auto chart = NewChart(250, 200);
-        chart->SetCaption(style == ssFlying ? QStringLiteral("ssFlying, 8 px") : QStringLiteral("ssBox, 8 px"));
+        chart->SetCaption(style == ssFlying ? QStringLiteral("ssFlying, 8 px")
+                                            : QStringLiteral("ssBox, 8 px"));
         chart->SetShadowWidth(8);
         chart->SetShadowStyle(style);
         chart->Scale1X()->SetRangeHigh(10);

@@ -25,7 +25,8 @@ private:
 };
 
 const QString MsgMyself = QStringLiteral("Plotica: Cannot share data with myself");
-const QString MsgHasSharers = QStringLiteral("Plotica: Cannot use foreign data. Other Ploticas are using my own data.");
+const QString MsgHasSharers =
+    QStringLiteral("Plotica: Cannot use foreign data. Other Ploticas are using my own data.");
 const QString MsgTooMany = QStringLiteral("Plotica: Max. number of data shares exceeded");
 
 }  // namespace

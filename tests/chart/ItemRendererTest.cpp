@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <set>
 #include <cstring>
+#include <set>
 #include <vector>
 
 #include "ItemRenderer.h"
@@ -47,7 +47,8 @@ struct TFixture {
 TEST(ItemRenderer, APassResumedFromItsStateDrawsTheSamePicture) {
     TFixture f;
     f.Add(ikMoveTo, 5, 5);
-    for (int i = 0; i < 450; ++i) f.Add(ikLineTo, 5 + (i % 90), 5 + i / 5.0).Color = (i / 150) ? clRed : clBlue;
+    for (int i = 0; i < 450; ++i)
+        f.Add(ikLineTo, 5 + (i % 90), 5 + i / 5.0).Color = (i / 150) ? clRed : clBlue;
     f.Add(ikMark, 50, 50).Mark = 12;
     f.Add(ikMoveRel, 4, -3);
     f.Add(ikLineRel, 10, 7).Color = clGreen;

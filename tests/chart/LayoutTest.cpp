@@ -67,9 +67,9 @@ TEST(Layout, StandardLayoutsSetMarginsCaptionsAndAxes) {
         int VisibleX, VisibleY;
     };
     const TRow rows[] = {
-        {pll_X1Bottom_Y1Left, 50, 20, 20, 40, -16, 1, 1}, {pll_X1Bottom_Y2Left, 100, 20, 24, 40, -16, 1, 2},
+        {pll_X1Bottom_Y1Left, 50, 20, 20, 40, -16, 1, 1},  {pll_X1Bottom_Y2Left, 100, 20, 24, 40, -16, 1, 2},
         {pll_X1Bottom_Y3Left, 150, 20, 24, 40, -16, 1, 3}, {pll_X1Bottom_Y4Left, 200, 20, 24, 40, -16, 1, 4},
-        {pll_X1Bottom_Y2Both, 50, 50, 24, 40, -20, 1, 2}, {pll_X2Bottom_Y2Left, 100, 20, 24, 70, -16, 2, 2},
+        {pll_X1Bottom_Y2Both, 50, 50, 24, 40, -20, 1, 2},  {pll_X2Bottom_Y2Left, 100, 20, 24, 70, -16, 2, 2},
         {pll_X2Both_Y2Both, 50, 50, 48, 40, -46, 2, 2},
     };
     TPlotica chart;

@@ -85,7 +85,8 @@ void ExpectTextAt(TPlotica& chart, const TFont& font, TColor color, int x, int y
     int inked = 0;
     for (int yy = y; yy < y + size.height(); ++yy)
         for (int xx = x; xx < x + size.width(); ++xx) {
-            ASSERT_EQ(PixelOf(pic, xx, yy), PixelOf(expected, xx, yy)) << qPrintable(text) << " at " << xx << "," << yy;
+            ASSERT_EQ(PixelOf(pic, xx, yy), PixelOf(expected, xx, yy))
+                << qPrintable(text) << " at " << xx << "," << yy;
             inked += PixelOf(expected, xx, yy) != Shade(chart.WindColor());
         }
     EXPECT_GT(inked, 5) << qPrintable(text);
@@ -139,7 +140,8 @@ TEST(MainWindowCharts, EnergyChartHasBothAxesAndItsCaptionAboveTheTopRightCorner
     // "[m]" centred under the x axis, 22 pixels below its line; "[kJ]" above the y axis
     measure.AssignFont(*c.Scale1X()->Font());
     const int mw = measure.TextWidth(QStringLiteral("[m]"));
-    ExpectTextAt(c, *c.Scale1X()->Font(), clBlack, 50 + (392 - 50 - 19) / 2 - mw / 2, 370 + 22, QStringLiteral("[m]"));
+    ExpectTextAt(c, *c.Scale1X()->Font(), clBlack, 50 + (392 - 50 - 19) / 2 - mw / 2, 370 + 22,
+                 QStringLiteral("[m]"));
     ExpectTextAt(c, *c.Scale1Y()->Font(), clBlack, 50, 4, QStringLiteral("[kJ]"));
 }
 

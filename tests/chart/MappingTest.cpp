@@ -98,7 +98,8 @@ TEST(Mapping, FastPathAgreesWithExtendedPrecision) {
         m.Set(lo, lo + span, left, left + width, true, 0);
         for (int i = 0; i < 5000; ++i) {
             double v = lo + span * (unit(random) * 3 - 1);
-            if (i % 3 == 0) v = lo + span * (std::floor(unit(random) * 2 * width) + 1) / (2.0 * width);  // ties
+            if (i % 3 == 0)
+                v = lo + span * (std::floor(unit(random) * 2 * width) + 1) / (2.0 * width);  // ties
             ASSERT_EQ(m.ToPixel(v), m.ToPixelExact(v)) << lo << " " << span << " " << v;
             ++checked;
         }

@@ -80,7 +80,8 @@ TEST(Render, MarksOfTheSimulationHaveTheirShapes) {
     EXPECT_FALSE(circle.count({0, 0}));  // hollow
     int minX = 9, maxX = -9, minY = 9, maxY = -9;
     for (auto [x, y] : circle) {
-        minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y), maxY = std::max(maxY, y);
+        minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y),
+        maxY = std::max(maxY, y);
         EXPECT_TRUE(circle.count({-x, y}) && circle.count({x, -y})) << x << "," << y;  // symmetric
     }
     EXPECT_EQ(std::make_pair(minX, maxX), std::make_pair(-2, 2));
@@ -137,7 +138,8 @@ TEST(Render, LinesLeaveTheirEndPointAndRectanglesIncludeBothCorners) {
     const QPoint e = chart->WorldToPixel(1, 40, 70), f = chart->WorldToPixel(1, 60, 30);
     int minX = 9999, maxX = -1, minY = 9999, maxY = -1;
     for (auto [x, y] : Painted(*chart))
-        minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y), maxY = std::max(maxY, y);
+        minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y),
+        maxY = std::max(maxY, y);
     EXPECT_EQ(minX, e.x());
     EXPECT_EQ(maxX, f.x());
     EXPECT_EQ(minY, e.y());
@@ -333,8 +335,8 @@ TEST(Render, LogarithmicGridStepsFollowTheDecades) {
     chart->SetGridDx(-1);
     EXPECT_EQ(columns(), at({10, 100}));  // 1 lies under the frame
     chart->SetGridDx(-3);
-    EXPECT_EQ(columns(), at({2, 3, 4, 5, 6, 7, 8, 9, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 200, 300, 400, 500,
-                             600, 700, 800, 900}));
+    EXPECT_EQ(columns(), at({2,  3,  4,  5,  6,   7,   8,   9,   10,  20,  30,  40,  50,
+                             60, 70, 80, 90, 100, 200, 300, 400, 500, 600, 700, 800, 900}));
     chart->SetLayerRanges(1, 1, 1000, 0, 100);
     chart->Scale1X()->SetLogarithmic(false);
     chart->SetGridDx(1e-9);  // a tiny step stops after 1000 lines, all under the frame here
