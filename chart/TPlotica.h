@@ -2,6 +2,7 @@
 // The chart as forms use it: TCustomPlotica with its published properties.
 
 #include "TBakGndImg.h"
+#include "TControlAlign.h"
 #include "TCrossHair.h"
 #include "TCustomPlotica.h"
 #include "TJointLayers.h"
@@ -51,6 +52,7 @@ class TPlotica : public TCustomPlotica {
     Q_PROPERTY(bool Isometric READ Isometric WRITE SetIsometric)
     Q_PROPERTY(TplLayout StandardLayout READ StandardLayout WRITE SetStandardLayout)
     Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(TAlign Align READ Align WRITE SetAlign)
     // settings objects
     Q_PROPERTY(TScalePropsHoriz* Scale1X READ Scale1X WRITE SetScale1X)
     Q_PROPERTY(TScalePropsHoriz* Scale2X READ Scale2X WRITE SetScale2X)
@@ -71,6 +73,10 @@ class TPlotica : public TCustomPlotica {
     Q_PROPERTY(bool MouseCursorFixed READ MouseCursorFixed WRITE SetMouseCursorFixed)
 public:
     explicit TPlotica(QWidget* parent = nullptr) : TCustomPlotica(parent) {}
+
+    // docking to an edge of the parent, as forms lay out their controls
+    TAlign Align() const { return ControlAlign(this); }
+    void SetAlign(TAlign align) { SetControlAlign(this, align); }
 
     TScalePropsHoriz* Scale1X() const { return ScalePropsX(1); }
     TScalePropsHoriz* Scale2X() const { return ScalePropsX(2); }

@@ -156,3 +156,17 @@ TEST(Layout, LoadingDefersChecksAndPaintingUntilLoaded) {
     chart->Scale1Y()->SetLogarithmic(true);
     EXPECT_FALSE(chart->Scale1Y()->Logarithmic());
 }
+
+TEST(Layout, DockedChartsFollowTheirParent) {
+    QWidget form;
+    form.resize(718, 520);
+    auto* left = new TPlotica(&form);
+    left->SetBounds(0, 0, 326, 100);
+    left->SetAlign(alLeft);
+    auto* rest = new TPlotica(&form);
+    rest->SetAlign(alClient);
+    EXPECT_EQ(left->geometry(), QRect(0, 0, 326, 520));
+    EXPECT_EQ(rest->geometry(), QRect(326, 0, 392, 520));
+    EXPECT_EQ(rest->DataBitmap().Width(), 392 - 50 - 20 + 1);
+    EXPECT_EQ(rest->Align(), alClient);
+}
