@@ -177,11 +177,8 @@ void TCustomPlotica::SizeDataBitmap() {
 
 void TCustomPlotica::MarginChanged(int which) {
     SizeDataBitmap();
-    for (int n = 1; n <= PloticaLayerCount; ++n) {
-        if (FIsometric) ApplyIsometric(n);
-        FAxes->Forward(n, true);
-        FAxes->Forward(n, false);
-    }
+    if (FIsometric) ApplyIsometricToAll();
+    ForwardAllAxes();
     switch (which) {
         case mLeft:
             FAxes->SetLeftMargins();
@@ -227,6 +224,14 @@ void TCustomPlotica::SetShadowWidth(int v) {
     RepaintIfAuto();
 }
 
+// The isometric rule for every layer; the range changes repaint once, afterwards, at the caller.
+void TCustomPlotica::ApplyIsometricToAll() {
+    const bool wasSuppressed = FPaintSuppressed;
+    FPaintSuppressed = true;
+    for (int n = 1; n <= PloticaLayerCount; ++n) ApplyIsometric(n);
+    FPaintSuppressed = wasSuppressed;
+}
+
 void TCustomPlotica::ApplyIsometric(int n) {
     const double w = width() - FMarginLeft - FMarginRight - FShadowWidth + 1;
     const double h = height() - FMarginTop - FMarginBottom - FShadowWidth + 1;
@@ -239,7 +244,7 @@ void TCustomPlotica::ApplyIsometric(int n) {
 void TCustomPlotica::SetIsometric(bool v) {
     FIsometric = v;
     if (!v) return;
-    for (int n = 1; n <= PloticaLayerCount; ++n) ApplyIsometric(n);
+    ApplyIsometricToAll();
     RepaintIfAuto();
 }
 
@@ -253,8 +258,7 @@ void TCustomPlotica::SetBounds(int left, int top, int w, int h) {
 void TCustomPlotica::BoundsChanged() {
     if (!FAxes) return;
     SizeDataBitmap();
-    for (int n = 1; n <= PloticaLayerCount; ++n)
-        if (FIsometric) ApplyIsometric(n);
+    if (FIsometric) ApplyIsometricToAll();
     ForwardAllAxes();
     FAxes->SetSizes(width(), height());
     FAxes->SetAllMargins();

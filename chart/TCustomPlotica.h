@@ -288,6 +288,7 @@ private:
     void FillItemSetup(TItemRenderSetup& setup) const;
     // layout
     void ApplyIsometric(int layer);
+    void ApplyIsometricToAll();
     void ForwardAllAxes();
     void SetLayerDefaults();
     void ApplyLayoutRow(TplLayout layout);
