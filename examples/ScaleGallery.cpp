@@ -62,7 +62,9 @@ private:
     std::vector<std::unique_ptr<TScale>> FScales;
 };
 
-double Date(int y, int m, int d) { return Vexa::EncodeDate(y, m, d); }
+double Date(int y, int m, int d) {
+    return Vexa::EncodeDate(y, m, d);
+}
 
 void HorizontalColumn(TGallery& g, int x) {
     const int w = 380, h = 64, step = 86;
@@ -301,7 +303,6 @@ void VerticalColumns(TGallery& g, int x) {
         const double d = Date(2024, 3, 5) + 0.5;
         s.SetRangeHigh(d + 0.5 / 86400);
         s.SetRangeLow(d);
-        s.DateFormat()->SetDateForTime(dtNone);
     });
     cell(2, 370, "sctYL seconds, AM/PM", [](TScale& s) {
         s.SetScaleType(sctYL);
@@ -337,6 +338,28 @@ void VerticalColumns(TGallery& g, int x) {
         s.SetScaleType(sctYL);
         s.SetLabelType(ftTime);
         s.SetRangeHigh(7200);
+    });
+    cell(4, 10, "sctYR hours, dates", [](TScale& s) {
+        s.SetScaleType(sctYR);
+        s.SetLabelType(ftDateTime);
+        const double d = Date(2024, 12, 31) + 0.75;
+        s.SetRangeHigh(d + 0.5);
+        s.SetRangeLow(d);
+        s.SetMinTicks(4);
+    });
+    cell(4, 370, "sctYR elapsed, ms", [](TScale& s) {
+        s.SetScaleType(sctYR);
+        s.SetLabelType(ftTime);
+        s.SetRangeLow(-0.2);
+        s.SetRangeHigh(0.2);
+    });
+    cell(4, 730, "sctYL user texts", [](TScale& s) {
+        s.SetScaleType(sctYL);
+        s.SetLabelType(ftUserText);
+        s.SetUserTickText("low|medium|high");
+        s.SetRangeHigh(2);
+        s.SetMinTicks(2);
+        s.SetShortTicks(false);
     });
     cell(3, 730, "sctYR months", [](TScale& s) {
         s.SetScaleType(sctYR);

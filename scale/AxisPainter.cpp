@@ -8,17 +8,23 @@
 
 namespace {
 
-int ClampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, -INT_MAX, INT_MAX)); }
+int ClampToInt(long long v) {
+    return static_cast<int>(std::clamp<long long>(v, -INT_MAX, INT_MAX));
+}
 
 }  // namespace
 
 int TAxisPainter::AxisCoordinate(const TAxisSettings& s) {
     const TScaleGeometry& g = s.Geometry;
     switch (s.ScaleType) {
-        case sctXT: return s.OffsetY + g.MarginTop;
-        case sctYL: return s.OffsetX + g.MarginLeft;
-        case sctYR: return s.OffsetX + g.Width - g.MarginRight - 1;
-        default: return s.OffsetY + g.Height - g.MarginBottom - 1;
+        case sctXT:
+            return s.OffsetY + g.MarginTop;
+        case sctYL:
+            return s.OffsetX + g.MarginLeft;
+        case sctYR:
+            return s.OffsetX + g.Width - g.MarginRight - 1;
+        default:
+            return s.OffsetY + g.Height - g.MarginBottom - 1;
     }
 }
 
@@ -50,14 +56,17 @@ void TAxisPainter::DrawAxis(TCanvas*& canvas, const TAxisSettings& s, const TTic
     CaptionText();
 }
 
-void TAxisPainter::Begin(const TTickRun& run) { FLabeler.Begin(FSettings->Labels, run); }
+void TAxisPainter::Begin(const TTickRun& run) {
+    FLabeler.Begin(FSettings->Labels, run);
+}
 
 void TAxisPainter::Tick(const TScaleTick& tick) {
     if (tick.Recorded) FValues.Add(tick.Value);
     const long long along = AlongAxis(tick.Value);
     const int p = ClampToInt(along);
     TCanvas* canvas = *FCanvas;
-    int length = tick.Major ? (Vertical() ? MajorTickLengthVertical : MajorTickLengthHorizontal) : MinorTickLength;
+    int length =
+        tick.Major ? (Vertical() ? MajorTickLengthVertical : MajorTickLengthHorizontal) : MinorTickLength;
     // ticks point into the control, away from the edge the axis runs along
     if (FSettings->ScaleType == sctXB || FSettings->ScaleType == sctYR) length = -length;
     if (Vertical()) {
@@ -75,12 +84,17 @@ void TAxisPainter::TickText(const TScaleTick& tick, long long along) {
     const QString text = FLabeler.Text(tick);
     const bool dateLine = FLabeler.DateLine(tick, FDateLine);
     if (Vertical()) {
-        // the date line sits above the time, from the same left edge
+        // the date line sits above the time, aligned to the axis as the time is (on the right
+        // of the axis both start at the same x; on its left both end 8 pixels before the line,
+        // as the wider date would otherwise run across the axis)
         const QFontMetrics& fm = Metrics();
-        const int w = fm.horizontalAdvance(text), h = fm.height();
-        const long long left = FSettings->ScaleType == sctYL ? FAxis + TextGapVertical : FAxis - w - TextGapVertical;
-        if (!text.isEmpty()) Write(left, along - h / 2, text);
-        if (dateLine) Write(left, along - 3 * (h / 2), FDateLine);
+        const int h = fm.height();
+        const auto left = [&](const QString& t) -> long long {
+            return FSettings->ScaleType == sctYL ? FAxis + TextGapVertical
+                                                 : FAxis - fm.horizontalAdvance(t) - TextGapVertical;
+        };
+        if (!text.isEmpty()) Write(left(text), along - h / 2, text);
+        if (dateLine) Write(left(FDateLine), along - 3 * (h / 2), FDateLine);
         return;
     }
     if (!text.isEmpty()) HorizontalText(text, along, FAxis);
@@ -101,7 +115,8 @@ void TAxisPainter::HorizontalText(const QString& text, long long x, int axis) {
     const long long m = std::min<long long>(local - TextEdgeGap, hw);
     const long long left = local + hw < width - TextEdgeGap ? local - m : width - 2LL * hw - TextEdgeGap;
     const int h = fm.height();
-    const long long top = FSettings->ScaleType == sctXT ? axis + TextGapHorizontal : axis - h - TextGapHorizontal;
+    const long long top =
+        FSettings->ScaleType == sctXT ? axis + TextGapHorizontal : axis - h - TextGapHorizontal;
     Write(originX + left, top, text);
 }
 
@@ -149,13 +164,15 @@ void TAxisPainter::CaptionText() {
     long long x, y;
     if (!Vertical()) {
         long long anchor = g.MarginLeft;
-        if (s.CaptionAnchor == uaSclCenter) anchor = g.MarginLeft + (g.Width - g.MarginLeft - g.MarginRight) / 2;
+        if (s.CaptionAnchor == uaSclCenter)
+            anchor = g.MarginLeft + (g.Width - g.MarginLeft - g.MarginRight) / 2;
         if (s.CaptionAnchor == uaSclBotRgt) anchor = g.Width - g.MarginRight;
         x = s.OffsetX + s.CaptionPosX + anchor;
         y = s.CaptionPosY + static_cast<long long>(FAxis);
     } else {
         long long anchor = g.MarginTop;
-        if (s.CaptionAnchor == uaSclCenter) anchor = g.MarginTop + (g.Height - g.MarginTop - g.MarginBottom) / 2;
+        if (s.CaptionAnchor == uaSclCenter)
+            anchor = g.MarginTop + (g.Height - g.MarginTop - g.MarginBottom) / 2;
         if (s.CaptionAnchor == uaSclBotRgt) anchor = g.Height - g.MarginBottom;
         y = s.OffsetY + s.CaptionPosY + anchor;
         x = s.CaptionPosX + static_cast<long long>(FAxis);

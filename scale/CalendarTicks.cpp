@@ -23,10 +23,14 @@ constexpr TClockFamily HundredthsFamily{8640000, {1, 2, 5, 10, 20, 50}, {1, 1, 1
 
 const TClockFamily& ClockFamily(TTickFamily f) {
     switch (f) {
-        case TTickFamily::Hundredths: return HundredthsFamily;
-        case TTickFamily::Seconds: return SecondsFamily;
-        case TTickFamily::Minutes: return MinutesFamily;
-        default: return HoursFamily;
+        case TTickFamily::Hundredths:
+            return HundredthsFamily;
+        case TTickFamily::Seconds:
+            return SecondsFamily;
+        case TTickFamily::Minutes:
+            return MinutesFamily;
+        default:
+            return HoursFamily;
     }
 }
 
@@ -36,7 +40,9 @@ constexpr long double EndOfCalendar = Vexa::MaxDayCount + 1;
 // start, on clocks: a start typed as 14:00 is stored a hair above 14:00 and keeps its tick
 constexpr long double EndTolerance = 1e-8L;
 
-bool BeforeEnd(long double p, long double high) { return p - high < EndTolerance && p < EndOfCalendar; }
+bool BeforeEnd(long double p, long double high) {
+    return p - high < EndTolerance && p < EndOfCalendar;
+}
 
 // the remainder that keeps its phase across day 0
 std::int64_t FloorMod(std::int64_t a, std::int64_t b) {
@@ -84,11 +90,20 @@ TTickRun TCalendarTicks::Generate(const TTickSettings& s, TTickSink& sink) {
         case TTickFamily::Hundredths:
         case TTickFamily::Seconds:
         case TTickFamily::Minutes:
-        case TTickFamily::Hours: TimeOfDay(s, run.Family, sink); break;
-        case TTickFamily::Days: Days(s, sink); break;
-        case TTickFamily::Months: Months(s, sink); break;
-        case TTickFamily::Years: Years(s, sink); break;
-        default: break;
+        case TTickFamily::Hours:
+            TimeOfDay(s, run.Family, sink);
+            break;
+        case TTickFamily::Days:
+            Days(s, sink);
+            break;
+        case TTickFamily::Months:
+            Months(s, sink);
+            break;
+        case TTickFamily::Years:
+            Years(s, sink);
+            break;
+        default:
+            break;
     }
     return run;
 }

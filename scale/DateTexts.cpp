@@ -16,13 +16,18 @@ QString Literal(QChar c) {
     return QString(quote) + c + quote;
 }
 
-QString MonthLetters(const TDTLabel& f) { return f.MonthName() ? QStringLiteral("mmm") : QStringLiteral("mm"); }
+QString MonthLetters(const TDTLabel& f) {
+    return f.MonthName() ? QStringLiteral("mmm") : QStringLiteral("mm");
+}
 
 QString YearLetters(const TDTLabel& f) {
     switch (f.YearLength()) {
-        case ylYY: return QStringLiteral("yy");
-        case ylYYYY: return QStringLiteral("yyyy");
-        default: return QString();
+        case ylYY:
+            return QStringLiteral("yy");
+        case ylYYYY:
+            return QStringLiteral("yyyy");
+        default:
+            return QString();
     }
 }
 
@@ -32,9 +37,12 @@ QString TDateTexts::BuildDateFormat(const TDTLabel& f) {
     const QString s = Literal(f.DateSeparator()), m = MonthLetters(f), y = YearLetters(f);
     const QString dd = QStringLiteral("dd");
     switch (f.DateOrder()) {
-        case doMMDDYY: return y.isEmpty() ? m + s + dd : m + s + dd + s + y;
-        case doDDMMYY: return y.isEmpty() ? dd + s + m : dd + s + m + s + y;
-        default: return y.isEmpty() ? m + s + dd : y + s + m + s + dd;
+        case doMMDDYY:
+            return y.isEmpty() ? m + s + dd : m + s + dd + s + y;
+        case doDDMMYY:
+            return y.isEmpty() ? dd + s + m : dd + s + m + s + y;
+        default:
+            return y.isEmpty() ? m + s + dd : y + s + m + s + dd;
     }
 }
 
@@ -44,7 +52,8 @@ QString TDateTexts::TimePattern(TTickFamily family, const TDTLabel& f) {
     switch (f.TimeFormat()) {
         case tfHHhMM:
             if (family == TTickFamily::Hours) return QStringLiteral("h\"h\"");
-            return seconds ? QStringLiteral("h\"h\"nn") + t + QStringLiteral("ss") : QStringLiteral("h\"h\"nn");
+            return seconds ? QStringLiteral("h\"h\"nn") + t + QStringLiteral("ss")
+                           : QStringLiteral("h\"h\"nn");
         case tfAMPM:
             if (family == TTickFamily::Hours) return QStringLiteral("ham/pm");
             // the 12-hour form separates minutes and seconds by a point
@@ -61,9 +70,12 @@ QString TDateTexts::DayPattern(const TDTLabel& f) {
     const QString s = Literal(f.DateSeparator()), m = MonthLetters(f), y = YearLetters(f);
     const QString dd = QStringLiteral("dd");
     switch (f.DateOrder()) {
-        case doMMDDYY: return m + s + dd + s + y;
-        case doDDMMYY: return dd + s + m + s + y;
-        default: return y + s + m + s + dd;
+        case doMMDDYY:
+            return m + s + dd + s + y;
+        case doDDMMYY:
+            return dd + s + m + s + y;
+        default:
+            return y + s + m + s + dd;
     }
 }
 
@@ -72,7 +84,9 @@ QString TDateTexts::MonthPattern(const TDTLabel& f) {
     return f.DateOrder() == doYYMMDD ? y + s + m : m + s + y;
 }
 
-QString TDateTexts::YearPattern(const TDTLabel& f) { return YearLetters(f); }
+QString TDateTexts::YearPattern(const TDTLabel& f) {
+    return YearLetters(f);
+}
 
 QString TDateTexts::FormatTickDate(const QString& pattern, double v) {
     if (std::fabs(v) < 1e-8) v = 0;

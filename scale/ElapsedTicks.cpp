@@ -14,10 +14,10 @@ struct TElapsedStep {
 };
 
 constexpr std::array<TElapsedStep, TElapsedTicks::StepCount> Steps{{
-    {0.001L, 5}, {0.002L, 4}, {0.005L, 5}, {0.01L, 5},  {0.02L, 4},  {0.05L, 5},  {0.1L, 5},
-    {0.2L, 4},   {0.5L, 5},   {1, 5},      {2, 4},      {5, 5},      {10, 5},     {20, 4},
-    {30, 6},     {60, 6},     {120, 6},    {180, 6},    {300, 5},    {600, 5},    {1200, 6},
-    {1800, 6},   {3600, 6},   {7200, 4},   {14400, 4},  {21600, 6},  {43200, 6},  {86400, 6},
+    {0.001L, 5}, {0.002L, 4}, {0.005L, 5}, {0.01L, 5}, {0.02L, 4}, {0.05L, 5}, {0.1L, 5},
+    {0.2L, 4},   {0.5L, 5},   {1, 5},      {2, 4},     {5, 5},     {10, 5},    {20, 4},
+    {30, 6},     {60, 6},     {120, 6},    {180, 6},   {300, 5},   {600, 5},   {1200, 6},
+    {1800, 6},   {3600, 6},   {7200, 4},   {14400, 4}, {21600, 6}, {43200, 6}, {86400, 6},
 }};
 
 // relative tolerance of the range ends and of the start
@@ -27,9 +27,13 @@ constexpr int LastSubSecondIndex = 9;
 
 }  // namespace
 
-long double TElapsedTicks::Step(int index) { return Steps[static_cast<std::size_t>(index - 1)].Seconds; }
+long double TElapsedTicks::Step(int index) {
+    return Steps[static_cast<std::size_t>(index - 1)].Seconds;
+}
 
-int TElapsedTicks::MinorIntervals(int index) { return Steps[static_cast<std::size_t>(index - 1)].Minor; }
+int TElapsedTicks::MinorIntervals(int index) {
+    return Steps[static_cast<std::size_t>(index - 1)].Minor;
+}
 
 int TElapsedTicks::StepIndex(long double span) {
     int index = 0;

@@ -11,7 +11,8 @@ TFrameColors TFrameColors::OfScheme(TColorScheme scheme) {
     return c;
 }
 
-void TScaleFrame::Draw(TCanvas& canvas, TFrameStyle style, const TFrameColors& c, int l, int t, int r, int b) {
+void TScaleFrame::Draw(TCanvas& canvas, TFrameStyle style, const TFrameColors& c, int l, int t, int r,
+                       int b) {
     if (style == fsNone) return;
     if (style == fsSimple) {
         canvas.Pen.Color = c.Dark;
@@ -25,10 +26,18 @@ void TScaleFrame::Draw(TCanvas& canvas, TFrameStyle style, const TFrameColors& c
     // outer top-left, outer bottom-right, inner top-left, inner bottom-right
     TColor c1, c2, c3, c4;
     switch (style) {
-        case fsLowered: c1 = c.Shadow, c2 = c.Highlight, c3 = c.Dark, c4 = c.Light; break;
-        case fsRaised: c1 = c.Highlight, c2 = c.Dark, c3 = c.Light, c4 = c.Shadow; break;
-        case fsEmbossed: c1 = c.Highlight, c2 = c.Shadow, c3 = c.Shadow, c4 = c.Highlight; break;
-        default: c1 = c.Shadow, c2 = c.Highlight, c3 = c.Highlight, c4 = c.Shadow; break;  // fsEngraved
+        case fsLowered:
+            c1 = c.Shadow, c2 = c.Highlight, c3 = c.Dark, c4 = c.Light;
+            break;
+        case fsRaised:
+            c1 = c.Highlight, c2 = c.Dark, c3 = c.Light, c4 = c.Shadow;
+            break;
+        case fsEmbossed:
+            c1 = c.Highlight, c2 = c.Shadow, c3 = c.Shadow, c4 = c.Highlight;
+            break;
+        default:
+            c1 = c.Shadow, c2 = c.Highlight, c3 = c.Highlight, c4 = c.Shadow;
+            break;  // fsEngraved
     }
     canvas.Pen.Color = c1;
     canvas.MoveTo(l, b);

@@ -20,6 +20,6 @@ struct TFrameColors {
 class TScaleFrame {
 public:
     // Draws the frame with its outer ring on left, top, right and bottom (all included).
-    static void Draw(TCanvas& canvas, TFrameStyle style, const TFrameColors& colors, int left, int top, int right,
-                     int bottom);
+    static void Draw(TCanvas& canvas, TFrameStyle style, const TFrameColors& colors, int left, int top,
+                     int right, int bottom);
 };

@@ -76,5 +76,6 @@ int TScaleRange::ValueToPixel(double v, int controlWidth) const {
     } else {
         p = FRangeHigh >= FRangeLow ? 0 : controlWidth;
     }
-    return Vexa::RoundToPixel(p);
+    // rounded in double: the extended rounding is several times slower, and a pixel cannot tell
+    return Vexa::RoundToPixel(static_cast<double>(p));
 }

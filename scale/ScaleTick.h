@@ -7,11 +7,11 @@
 
 // Which algorithm placed the ticks of one paint; the calendar families also pick the tick texts.
 enum class TTickFamily {
-    None,        // nothing generated yet
-    Linear,      // decimal steps (also the fallback of logarithmic and elapsed-time scales)
-    Logarithmic, // decades and their 2..9 multiples
-    ElapsedTime, // seconds, minutes and hours of elapsed time
-    Hundredths,  // calendar families from here on
+    None,         // nothing generated yet
+    Linear,       // decimal steps (also the fallback of logarithmic and elapsed-time scales)
+    Logarithmic,  // decades and their 2..9 multiples
+    ElapsedTime,  // seconds, minutes and hours of elapsed time
+    Hundredths,   // calendar families from here on
     Seconds,
     Minutes,
     Hours,
@@ -27,7 +27,9 @@ inline bool IsTimeOfDayFamily(TTickFamily f) {
            f == TTickFamily::Hours;
 }
 
-inline bool IsCalendarFamily(TTickFamily f) { return f >= TTickFamily::Hundredths; }
+inline bool IsCalendarFamily(TTickFamily f) {
+    return f >= TTickFamily::Hundredths;
+}
 
 struct TScaleTick {
     double Value = 0;

@@ -11,13 +11,13 @@
 
 class TDTLabel : public QObject {
     Q_OBJECT
-    Q_PROPERTY(TTimeFormat TimeFormat READ TimeFormat WRITE SetTimeFormat)
+    Q_PROPERTY(Vexa::TTimeFormat TimeFormat READ TimeFormat WRITE SetTimeFormat)
     Q_PROPERTY(QChar DateSeparator READ DateSeparator WRITE SetDateSeparator)
     Q_PROPERTY(QChar TimeSeparator READ TimeSeparator WRITE SetTimeSeparator)
-    Q_PROPERTY(TYearLength YearLength READ YearLength WRITE SetYearLength)
+    Q_PROPERTY(Vexa::TYearLength YearLength READ YearLength WRITE SetYearLength)
     Q_PROPERTY(bool MonthName READ MonthName WRITE SetMonthName)
-    Q_PROPERTY(TDateOrder DateOrder READ DateOrder WRITE SetDateOrder)
-    Q_PROPERTY(TDateForTime DateForTime READ DateForTime WRITE SetDateForTime)
+    Q_PROPERTY(Vexa::TDateOrder DateOrder READ DateOrder WRITE SetDateOrder)
+    Q_PROPERTY(Vexa::TDateForTime DateForTime READ DateForTime WRITE SetDateForTime)
 public:
     explicit TDTLabel(QObject* parent = nullptr);
 

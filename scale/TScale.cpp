@@ -1,5 +1,6 @@
 #include "TScale.h"
 
+#include <QContextMenuEvent>
 #include <QPaintEvent>
 #include <algorithm>
 
@@ -25,8 +26,8 @@ TScale::TScale(QWidget* parent)
     FDateFormat->OnChange = [this](QObject*) { RequestRepaint(); };
 
     FFont->setObjectName(QStringLiteral("Font"));
-    CopyParentFont();
     FFont->OnChange = [this](TFont*) { FontChanged(); };
+    AdoptParentFont();
 
     FTickDrawn = [this](TCanvas*& canvas, double value, int x, int y) {
         if (OnScaleTickDrawn) OnScaleTickDrawn(this, canvas, FScaleType, value, x, y);
@@ -42,6 +43,7 @@ TScale::~TScale() {
     OnScaleTickDrawn = nullptr;
     OnBeforeScaleRendered = nullptr;
     OnAfterScaleRendered = nullptr;
+    FFont->OnChange = nullptr;
 }
 
 // ---- range and mapping ----
@@ -63,7 +65,9 @@ void TScale::UpdateScaleFactors() {
     FRange.UpdateFactors(Geometry());
 }
 
-int TScale::ValueToPixel(double v) const { return FRange.ValueToPixel(v, width()); }
+int TScale::ValueToPixel(double v) const {
+    return FRange.ValueToPixel(v, width());
+}
 
 void TScale::SetRangeLow(double v) {
     if (!FRange.SetRangeLow(v)) return;
@@ -119,12 +123,21 @@ void TScale::SetMargin(int& field, int m) {
     RequestRepaint();
 }
 
-void TScale::SetMarginLeft(int m) { SetMargin(FMarginLeft, m); }
-void TScale::SetMarginRight(int m) { SetMargin(FMarginRight, m); }
-void TScale::SetMarginTop(int m) { SetMargin(FMarginTop, m); }
-void TScale::SetMarginBottom(int m) { SetMargin(FMarginBottom, m); }
+void TScale::SetMarginLeft(int m) {
+    SetMargin(FMarginLeft, m);
+}
+void TScale::SetMarginRight(int m) {
+    SetMargin(FMarginRight, m);
+}
+void TScale::SetMarginTop(int m) {
+    SetMargin(FMarginTop, m);
+}
+void TScale::SetMarginBottom(int m) {
+    SetMargin(FMarginBottom, m);
+}
 
-void TScale::ChooseTickStep(int n, double start, double finish, double& first, double& step, int& minorIntervals) {
+void TScale::ChooseTickStep(int n, double start, double finish, double& first, double& step,
+                            int& minorIntervals) {
     const TTickStep t = ::ChooseTickStep(n, start, finish);
     first = static_cast<double>(t.First);
     step = static_cast<double>(t.Step);
@@ -214,6 +227,8 @@ void TScale::SetShowBaseLine(bool on) {
 
 void TScale::SetTransparent(bool on) {
     FTransparent = on;
+    // a see-through control lets its parent paint beneath it first
+    setAttribute(Qt::WA_OpaquePaintEvent, !on);
     RequestRepaint();
 }
 
@@ -221,32 +236,91 @@ void TScale::SetFont(TFont* font) {
     if (font && font != FFont) FFont->Assign(*font);
 }
 
-void TScale::CopyParentFont() {
-    const QWidget* parent = parentWidget();
-    if (!parent) return;
-    FCopyingParentFont = true;
-    const QFont pf = parent->font();
-    FFont->SetName(pf.family());
-    if (pf.pixelSize() > 0) FFont->SetHeight(pf.pixelSize());
-    FFont->SetBold(pf.bold());
-    FFont->SetItalic(pf.italic());
-    FFont->SetColor(QColorToColor(parent->palette().color(QPalette::WindowText)));
-    FCopyingParentFont = false;
+namespace {
+
+// The published Font of the nearest ancestor within the window that has one: panels have none,
+// their form has.
+TFont* InheritedFont(const QWidget* control) {
+    for (const QWidget* w = control->parentWidget(); w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        const int index = w->metaObject()->indexOfProperty("Font");
+        if (index < 0) continue;
+        if (auto* font = qobject_cast<TFont*>(w->metaObject()->property(index).read(w).value<QObject*>()))
+            return font;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void TScale::FollowParentFont() {
+    TFont* parentFont = InheritedFont(this);
+    if (parentFont == FFollowedFont) return;
+    if (FFollowedFont) disconnect(FFollowedFont, &TFont::Changed, this, nullptr);
+    FFollowedFont = parentFont;
+    if (parentFont) connect(parentFont, &TFont::Changed, this, [this] { AdoptParentFont(); });
+}
+
+// Takes the inherited font while the scale follows it.
+void TScale::AdoptParentFont() {
+    FollowParentFont();
+    if (!FParentFont || !FFollowedFont || FFont->SameAs(*FFollowedFont)) return;
+    FAdoptingFont = true;
+    FFont->Assign(*FFollowedFont);
+    FAdoptingFont = false;
 }
 
 void TScale::FontChanged() {
-    if (!FCopyingParentFont) FParentFont = false;
+    if (!FAdoptingFont) FParentFont = false;
     RequestRepaint();
 }
 
 void TScale::SetParentFont(bool on) {
+    if (on == FParentFont) return;
     FParentFont = on;
-    if (on) CopyParentFont();
+    AdoptParentFont();
 }
 
-TAlign TScale::Align() const { return ControlAlign(this); }
+bool TScale::ShowHint() const {
+    if (!FParentShowHint) return FShowHint;
+    for (const QWidget* w = parentWidget(); w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        const QVariant inherited = w->property("ShowHint");
+        if (inherited.isValid()) return inherited.toBool();
+    }
+    return FShowHint;
+}
 
-void TScale::SetAlign(TAlign a) { SetControlAlign(this, a); }
+void TScale::SetShowHint(bool on) {
+    FShowHint = on;
+    FParentShowHint = false;
+}
+
+bool TScale::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip && !ShowHint()) {
+        e->ignore();
+        return true;
+    }
+    if (e->type() == QEvent::ParentChange) AdoptParentFont();
+    return TPaintedControl::event(e);
+}
+
+void TScale::contextMenuEvent(QContextMenuEvent* e) {
+    bool handled = false;
+    Fire(OnContextPopup, this, e->pos(), handled);
+    if (!handled && FPopupMenu) FPopupMenu->popup(e->globalPos());
+    if (handled || FPopupMenu) {
+        e->accept();
+        return;
+    }
+    TPaintedControl::contextMenuEvent(e);
+}
+
+TAlign TScale::Align() const {
+    return ControlAlign(this);
+}
+
+void TScale::SetAlign(TAlign a) {
+    SetControlAlign(this, a);
+}
 
 void TScale::SetVisible(bool visible) {
     FVisible = visible;
@@ -334,10 +408,13 @@ void TScale::SetBounds(int left, int top, int w, int h) {
     TPaintedControl::SetBounds(left, top, w, h);
 }
 
-void TScale::BoundsChanged() { UpdateScaleFactors(); }
+void TScale::BoundsChanged() {
+    UpdateScaleFactors();
+}
 
 void TScale::Loaded() {
     TPaintedControl::Loaded();
+    AdoptParentFont();
     UpdateScaleFactors();
     FNotYetLoaded = false;
     RequestRepaint();
@@ -470,6 +547,7 @@ void TScale::Assign(const QObject* source) {
     FTargetDy = s->FTargetDy;
     FScaleType = s->FScaleType;
     FPaintSuppressed = s->FPaintSuppressed;
+    setAttribute(Qt::WA_OpaquePaintEvent, !FTransparent);
     RequestRepaint();
 }
 

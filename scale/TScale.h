@@ -15,6 +15,9 @@
 // two different ends.
 
 #include <QImage>
+#include <QMenu>
+#include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <functional>
 
@@ -34,6 +37,8 @@ class TCanvas;
 using TScaleTickDrawnEvent = std::function<void(QObject* Sender, TCanvas*& Canvas, TScaleType ScaleType,
                                                 double CurrentTickPos, int ChartX, int ChartY)>;
 using TScaleRenderedEvent = std::function<void(QObject* Sender, TCanvas* Canvas)>;
+// a context menu is wanted at MousePos; a handler that sets Handled keeps the PopupMenu closed
+using TContextPopupEvent = std::function<void(QObject* Sender, QPoint MousePos, bool& Handled)>;
 
 class TScale : public TPaintedControl {
     Q_OBJECT
@@ -43,8 +48,8 @@ class TScale : public TPaintedControl {
     Q_PROPERTY(int MinTicks READ MinTicks WRITE SetMinTicks)
     Q_PROPERTY(bool ShortTicks READ ShortTicks WRITE SetShortTicks)
     Q_PROPERTY(int NumTicks READ NumTicks)
-    Q_PROPERTY(TScaleType ScaleType READ ScaleType WRITE SetScaleType)
-    Q_PROPERTY(TFigType LabelType READ LabelType WRITE SetLabelType)
+    Q_PROPERTY(Vexa::TScaleType ScaleType READ ScaleType WRITE SetScaleType)
+    Q_PROPERTY(Vexa::TFigType LabelType READ LabelType WRITE SetLabelType)
     Q_PROPERTY(int MarginLeft READ MarginLeft WRITE SetMarginLeft)
     Q_PROPERTY(int MarginRight READ MarginRight WRITE SetMarginRight)
     Q_PROPERTY(int MarginTop READ MarginTop WRITE SetMarginTop)
@@ -56,17 +61,20 @@ class TScale : public TPaintedControl {
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(int CaptionPosX READ CaptionPosX WRITE SetCaptionPosX)
     Q_PROPERTY(int CaptionPosY READ CaptionPosY WRITE SetCaptionPosY)
-    Q_PROPERTY(TAlignment CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment)
-    Q_PROPERTY(TScaleUnitAnchor CaptionAnchor READ CaptionAnchor WRITE SetCaptionAnchor)
+    Q_PROPERTY(Vexa::TAlignment CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment)
+    Q_PROPERTY(Vexa::TScaleUnitAnchor CaptionAnchor READ CaptionAnchor WRITE SetCaptionAnchor)
     Q_PROPERTY(TColor ColorScale READ ColorScale WRITE SetColorScale)
     Q_PROPERTY(TColor ColorBackGnd READ ColorBackGnd WRITE SetColorBackGnd)
-    Q_PROPERTY(TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
-    Q_PROPERTY(TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(Vexa::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(Vexa::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
     Q_PROPERTY(bool ShowBaseLine READ ShowBaseLine WRITE SetShowBaseLine)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
     Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
-    Q_PROPERTY(TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+    Q_PROPERTY(QMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
+    Q_PROPERTY(Vexa::TAlign Align READ Align WRITE SetAlign)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     explicit TScale(QWidget* parent = nullptr);
@@ -152,9 +160,18 @@ public:
     TFont* Font() const { return FFont; }
     // copies the font's settings
     void SetFont(TFont* font);
-    // the font follows the parent's; changing Font turns it off
+    // true: the font follows the published Font of the nearest ancestor that has one (the
+    // form); changing Font turns it off
     bool ParentFont() const { return FParentFont; }
     void SetParentFont(bool on);
+    // hints show when ShowHint is on; with ParentShowHint the nearest ancestor publishing
+    // ShowHint decides
+    bool ShowHint() const;
+    void SetShowHint(bool on);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool on) { FParentShowHint = on; }
+    QMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(QMenu* menu) { FPopupMenu = menu; }
     TAlign Align() const;
     void SetAlign(TAlign a);
     // The scale's own visibility flag. An embedded scale only keeps the flag: it never shows as
@@ -191,12 +208,15 @@ public:
     TScaleTickDrawnEvent OnScaleTickDrawn;
     TScaleRenderedEvent OnBeforeScaleRendered;
     TScaleRenderedEvent OnAfterScaleRendered;
+    TContextPopupEvent OnContextPopup;
 
 protected:
     void Paint() override;
     QImage::Format PictureFormat() const override;
     void BoundsChanged() override;
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     bool Vertical() const { return FScaleType == sctYL || FScaleType == sctYR; }
@@ -206,7 +226,8 @@ private:
     void PaintTransparent(TCanvas* canvas, int dx, int dy);
     void PaintOpaque(TCanvas* target, int dx, int dy);
     void SetMargin(int& field, int m);
-    void CopyParentFont();
+    void AdoptParentFont();
+    void FollowParentFont();
     void FontChanged();
 
     TScaleRange FRange;
@@ -240,7 +261,11 @@ private:
     bool FTransparent = false;
     TFont* FFont;
     bool FParentFont = true;
-    bool FCopyingParentFont = false;
+    bool FAdoptingFont = false;
+    QPointer<TFont> FFollowedFont;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    QPointer<QMenu> FPopupMenu;
 
     bool FVisible = true;
     bool FPaintSuppressed = true;

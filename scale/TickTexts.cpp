@@ -22,7 +22,8 @@ int TTickTexts::AutoLogDecPlaces(double rangeLow, double rangeHigh) {
 }
 
 QString TTickTexts::ScientificText(double v) {
-    QString t = (v >= 0 ? QStringLiteral(" ") : QStringLiteral("-")) + Vexa::FormatScientific(std::fabs(v), 2, 4);
+    QString t =
+        (v >= 0 ? QStringLiteral(" ") : QStringLiteral("-")) + Vexa::FormatScientific(std::fabs(v), 2, 4);
     // sign, digit, point, digit, 'E', exponent sign: the exponent's digits start at 6
     constexpr int exponent = 6;
     if (t.size() < exponent + 4) return t;

@@ -61,7 +61,7 @@ public:
 
     // Replaces the keys and values (not the missing entries) by the records of the stream, read
     // from its start; the stream is left at its end. The stream must be open for reading in binary
-    // mode and allow random access (a file, a buffer); the caller keeps it. Raises EStreamReadError
+    // mode and allow random access (a file, a buffer); the caller keeps it. Raises EReadError
     // when it cannot be read; the dictionary is then empty.
     void LoadFromStream(QIODevice& stream);
 

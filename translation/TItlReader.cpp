@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "EStreamReadError.h"
+#include "EReadError.h"
 
 namespace {
 
@@ -14,8 +14,8 @@ QString StreamFailure(const QIODevice& stream, const char* what) {
 }  // namespace
 
 TItlReader::TItlReader(QIODevice& stream) : FStream(stream) {
-    if (!FStream.isReadable()) throw EStreamReadError(StreamFailure(FStream, "read"));
-    if (FStream.isSequential()) throw EStreamReadError(StreamFailure(FStream, "rewind"));
+    if (!FStream.isReadable()) throw EReadError(StreamFailure(FStream, "read"));
+    if (FStream.isSequential()) throw EReadError(StreamFailure(FStream, "rewind"));
     Seek(0);
 }
 
@@ -44,7 +44,7 @@ qsizetype TItlReader::ReadBlock(QByteArray& text) {
     qsizetype got = 0;
     while (got < KBlockSize) {
         const qint64 n = FStream.read(text.data() + old + got, KBlockSize - got);
-        if (n < 0) throw EStreamReadError(StreamFailure(FStream, "read"));
+        if (n < 0) throw EReadError(StreamFailure(FStream, "read"));
         if (n == 0) break;
         got += n;
     }
@@ -57,7 +57,7 @@ qsizetype TItlReader::ReadBlock(QByteArray& text) {
 }
 
 void TItlReader::Seek(qint64 position) {
-    if (!FStream.seek(position)) throw EStreamReadError(StreamFailure(FStream, "position"));
+    if (!FStream.seek(position)) throw EReadError(StreamFailure(FStream, "position"));
 }
 
 TItlRecord TItlRecord::Parse(const QByteArray& record) {

@@ -6,7 +6,7 @@
 // terminator costs time in proportion to its size.
 //
 // The stream must be open for reading and random access (a file, a buffer): reading a record may
-// run past the terminator, and the reader steps back to it. Failures raise EStreamReadError.
+// run past the terminator, and the reader steps back to it. Failures raise EReadError.
 
 #include <QByteArray>
 #include <QIODevice>

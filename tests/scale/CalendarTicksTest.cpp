@@ -11,7 +11,8 @@ using Vexa::EncodeTime;
 
 namespace {
 
-TTickSettings Calendar(double low, double high, int minTicks = 3, bool shortTicks = true, bool vertical = false) {
+TTickSettings Calendar(double low, double high, int minTicks = 3, bool shortTicks = true,
+                       bool vertical = false) {
     TTickSettings s = Settings(low, high, minTicks, shortTicks, vertical);
     s.LabelType = ftDateTime;
     return s;
@@ -96,8 +97,8 @@ TEST(CalendarTicks, OneDayGivesEightHourStepsWithTwoHourMinors) {
     TCalendarTicks::Generate(Calendar(0, 1), c);
     EXPECT_EQ(c.Run.Family, TTickFamily::Hours);
     ExpectDates(c.Majors(), {0, 1.0 / 3, 2.0 / 3, 1});
-    ExpectDates(c.Minors(), {2.0 / 24, 4.0 / 24, 6.0 / 24, 10.0 / 24, 12.0 / 24, 14.0 / 24, 18.0 / 24, 20.0 / 24,
-                             22.0 / 24});
+    ExpectDates(c.Minors(), {2.0 / 24, 4.0 / 24, 6.0 / 24, 10.0 / 24, 12.0 / 24, 14.0 / 24, 18.0 / 24,
+                             20.0 / 24, 22.0 / 24});
 }
 
 TEST(CalendarTicks, ClockTicksStartAtTheFirstStepAfterMidnightPastTheStart) {

@@ -26,7 +26,9 @@ void ScaleDefaults(TDTLabel& f) {
     f.SetDateForTime(dtOnePerDay);
 }
 
-QString ShortMonth(int m) { return QLocale().standaloneMonthName(m, QLocale::ShortFormat); }
+QString ShortMonth(int m) {
+    return QLocale().standaloneMonthName(m, QLocale::ShortFormat);
+}
 
 QString Time(TTickFamily family, const TDTLabel& f, double v) {
     return TDateTexts::TimeText(family, TDateTexts::TimePattern(family, f), f, v);
@@ -76,8 +78,9 @@ TEST(DateTexts, DateLinePatterns) {
         TDateOrder Order;
         TYearLength Year;
         const char* Text;
-    } cases[] = {{doMMDDYY, ylNone, "03-05"},  {doMMDDYY, ylYY, "03-05-24"},    {doDDMMYY, ylNone, "05-03"},
-                 {doDDMMYY, ylYYYY, "05-03-2024"}, {doYYMMDD, ylNone, "03-05"}, {doYYMMDD, ylYYYY, "2024-03-05"}};
+    } cases[] = {{doMMDDYY, ylNone, "03-05"}, {doMMDDYY, ylYY, "03-05-24"},
+                 {doDDMMYY, ylNone, "05-03"}, {doDDMMYY, ylYYYY, "05-03-2024"},
+                 {doYYMMDD, ylNone, "03-05"}, {doYYMMDD, ylYYYY, "2024-03-05"}};
     for (const TCase& c : cases) {
         f.SetDateOrder(c.Order);
         f.SetYearLength(c.Year);
@@ -96,8 +99,10 @@ TEST(DateTexts, DayMonthAndYearTexts) {
         TDateOrder Order;
         TYearLength Year;
         const char *Day, *Month;
-    } cases[] = {{doMMDDYY, ylYY, "03/05/24", "03/24"},   {doDDMMYY, ylNone, "05/03/", "03/"},
-                 {doYYMMDD, ylNone, "/03/05", "/03"},     {doYYMMDD, ylYYYY, "2024/03/05", "2024/03"},
+    } cases[] = {{doMMDDYY, ylYY, "03/05/24", "03/24"},
+                 {doDDMMYY, ylNone, "05/03/", "03/"},
+                 {doYYMMDD, ylNone, "/03/05", "/03"},
+                 {doYYMMDD, ylYYYY, "2024/03/05", "2024/03"},
                  {doMMDDYY, ylYYYY, "03/05/2024", "03/2024"}};
     for (const TCase& c : cases) {
         f.SetDateOrder(c.Order);
@@ -120,7 +125,8 @@ TEST(DateTexts, DayMonthAndYearTexts) {
 namespace {
 
 // date lines of the major ticks of a calendar run, in order ("" where there is none)
-std::vector<QString> DateLines(double low, double high, TDateForTime mode, std::vector<QString>* times = nullptr) {
+std::vector<QString> DateLines(double low, double high, TDateForTime mode,
+                               std::vector<QString>* times = nullptr) {
     TDTLabel f;
     ScaleDefaults(f);
     f.SetMonthName(false);

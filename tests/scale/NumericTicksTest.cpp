@@ -45,12 +45,15 @@ TEST(LinearTicks, RecordingDependsOnOrientationAndShortTicks) {
     struct TCase {
         bool Vertical, Short;
         bool MinorsRecorded, MajorsRecorded;
-    } cases[] = {{false, true, true, false}, {true, true, true, true}, {false, false, false, true},
+    } cases[] = {{false, true, true, false},
+                 {true, true, true, true},
+                 {false, false, false, true},
                  {true, false, false, true}};
     for (const TCase& k : cases) {
         TTickCollector c;
         TNumericTicks::Linear(Settings(0, 1, 2, k.Short, k.Vertical), c);
-        for (const TScaleTick& t : c.Ticks) EXPECT_EQ(t.Recorded, t.Major ? k.MajorsRecorded : k.MinorsRecorded);
+        for (const TScaleTick& t : c.Ticks)
+            EXPECT_EQ(t.Recorded, t.Major ? k.MajorsRecorded : k.MinorsRecorded);
         EXPECT_EQ(c.Minors().empty(), !k.Short);
     }
 }
@@ -100,7 +103,7 @@ TEST(LogTicks, MantissaDecadeAndLabelNumbers) {
     }
     EXPECT_EQ(c.Ticks.front().Decade, -2);
     EXPECT_EQ(c.Ticks.back().Decade, 2);
-    EXPECT_EQ(label, 13);  // 0.01, 0.02, 0.05 ... 50, 100
+    EXPECT_EQ(label, 13);    // 0.01, 0.02, 0.05 ... 50, 100
     s.LabelType = ftNoFigs;  // ticks without texts take no label numbers
     TTickCollector n;
     TNumericTicks::Logarithmic(s, n);
@@ -145,9 +148,9 @@ TEST(LogTicks, WidestRangeIsBoundedByItsDecades) {
 }
 
 TEST(NumericTicks, HugeTinyAndLopsidedRangesEndAndStayFinite) {
-    const double ranges[][2] = {{0, 1e300},   {-1.7e308, 1.7e308}, {1.7e308, -1.7e308}, {0, 1e-300},
-                                {1, 1 + 2.3e-16}, {1e15, 1e15 + 3},    {0, 5e-324},         {-1e-310, 1e-310},
-                                {1e300, 1e300 * (1 + 1e-15)}};
+    const double ranges[][2] = {{0, 1e300},  {-1.7e308, 1.7e308}, {1.7e308, -1.7e308},
+                                {0, 1e-300}, {1, 1 + 2.3e-16},    {1e15, 1e15 + 3},
+                                {0, 5e-324}, {-1e-310, 1e-310},   {1e300, 1e300 * (1 + 1e-15)}};
     for (const auto& r : ranges) {
         for (bool vertical : {false, true}) {
             SCOPED_TRACE(testing::Message() << r[0] << ".." << r[1]);

@@ -122,7 +122,8 @@ TEST_F(TPaintFixture, HorizontalTextsStayTwoPixelsInsideTheControl) {
     const QImage p = Render();
     const int a = 39, top = a - TextHeight() - 7;
     std::vector<TText> texts;
-    for (int v = 1000; v <= 5000; v += 1000) texts.push_back(Horizontal(QString::number(v), S->ValueToPixel(v), top));
+    for (int v = 1000; v <= 5000; v += 1000)
+        texts.push_back(Horizontal(QString::number(v), S->ValueToPixel(v), top));
     EXPECT_EQ(texts.front().X, 2);
     EXPECT_EQ(texts.back().X + 2 * (TextWidth("5000") / 2), 300 - 2);
     ExpectTexts(p, texts);
@@ -137,7 +138,8 @@ TEST_F(TPaintFixture, TopScaleTicksPointDownAndTextsSitBelow) {
     EXPECT_EQ(p.pixel(20, a + 7), White);
     EXPECT_EQ(p.pixel(S->ValueToPixel(10), a + 1), White);  // no minor ticks
     std::vector<TText> texts;
-    for (int v = 0; v <= 100; v += 20) texts.push_back(Horizontal(QString::number(v), S->ValueToPixel(v), a + 7));
+    for (int v = 0; v <= 100; v += 20)
+        texts.push_back(Horizontal(QString::number(v), S->ValueToPixel(v), a + 7));
     ExpectTexts(p, texts);
 }
 
@@ -198,8 +200,8 @@ TEST_F(TPaintFixture, CaptionAnchorsAndAlignments) {
         TScaleUnitAnchor Anchor;
         TAlignment Alignment;
         int PosX, PosY;
-    } cases[] = {{sctXB, uaSclCenter, taCenter, 5, 3},     {sctXT, uaSclCenter, taCenter, 0, 22},
-                 {sctXB, uaSclBotRgt, taRightJustify, 0, 4}, {sctXB, uaSclTopLft, taLeftJustify, -10, -30},
+    } cases[] = {{sctXB, uaSclCenter, taCenter, 5, 3},        {sctXT, uaSclCenter, taCenter, 0, 22},
+                 {sctXB, uaSclBotRgt, taRightJustify, 0, 4},  {sctXB, uaSclTopLft, taLeftJustify, -10, -30},
                  {sctYR, uaSclBotRgt, taRightJustify, -3, 2}, {sctYL, uaSclCenter, taCenter, 9, -6}};
     for (const TCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << c.Type << " anchor " << c.Anchor);
@@ -214,7 +216,9 @@ TEST_F(TPaintFixture, CaptionAnchorsAndAlignments) {
         const QImage p = Render();
         const int w = TextWidth("[kg]");
         const int extent = vertical ? 301 : 301;
-        const int anchor = c.Anchor == uaSclTopLft ? 20 : c.Anchor == uaSclCenter ? 20 + (extent - 40) / 2 : extent - 20;
+        const int anchor = c.Anchor == uaSclTopLft   ? 20
+                           : c.Anchor == uaSclCenter ? 20 + (extent - 40) / 2
+                                                     : extent - 20;
         const int axis = c.Type == sctXB ? 150 - 21 : c.Type == sctXT ? 20 : c.Type == sctYL ? 20 : 150 - 21;
         int x = vertical ? c.PosX + axis : c.PosX + anchor;
         const int y = vertical ? c.PosY + anchor : c.PosY + axis;
@@ -331,8 +335,22 @@ TEST_F(TPaintFixture, DateLinesOfTimeTicks) {
     S->SetRangeLow(start);
     p = Render();
     texts.clear();
-    for (int i = 0; i < 3; ++i) texts.push_back({28, S->ValueToPixel(start + (4 + 8 * i) / 24.0) - h / 2, times[i]});
+    for (int i = 0; i < 3; ++i)
+        texts.push_back({28, S->ValueToPixel(start + (4 + 8 * i) / 24.0) - h / 2, times[i]});
     texts.push_back({28, S->ValueToPixel(start + 4 / 24.0) - 3 * (h / 2), "05-03-2024"});
+    ExpectTexts(p, texts);
+
+    // right of the axis, each line ends 8 pixels before it
+    S->SetScaleType(sctYR);
+    S->SetMarginRight(40);
+    p = Render();
+    const int right = 150 - 41;
+    texts.clear();
+    for (int i = 0; i < 3; ++i)
+        texts.push_back(
+            {right - TextWidth(times[i]) - 8, S->ValueToPixel(start + (4 + 8 * i) / 24.0) - h / 2, times[i]});
+    texts.push_back(
+        {right - TextWidth("05-03-2024") - 8, S->ValueToPixel(start + 4 / 24.0) - 3 * (h / 2), "05-03-2024"});
     ExpectTexts(p, texts);
 }
 
@@ -345,7 +363,8 @@ TEST_F(TPaintFixture, ElapsedTimeTextsAreCentredOnTheirTicks) {
     const QImage p = Render();
     std::vector<TText> texts;
     for (int v = 0; v <= 10; v += 2)
-        texts.push_back(Horizontal(QString(" 00:00:%1").arg(v, 2, 10, QChar('0')), S->ValueToPixel(v), 39 - TextHeight() - 7));
+        texts.push_back(Horizontal(QString(" 00:00:%1").arg(v, 2, 10, QChar('0')), S->ValueToPixel(v),
+                                   39 - TextHeight() - 7));
     ExpectTexts(p, texts);
 }
 
@@ -391,4 +410,28 @@ TEST_F(TPaintFixture, TargetCanvasOffsetsMoveTheWholeAxis) {
     EXPECT_EQ(shifted.Image().pixel(229, 74), Black);
     EXPECT_EQ(shifted.Image().pixel(29, 24), White);
     EXPECT_EQ(shifted.Image().pixel(230, 75), White);
+}
+
+TEST(ScaleOnAForm, TransparentScaleShowsItsParentBeneath) {
+    QWidget form;
+    form.resize(200, 60);
+    QPalette pal = form.palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 0));
+    form.setPalette(pal);
+    form.setAutoFillBackground(true);
+    TScale s(&form);
+    s.SetBounds(0, 0, 200, 60);
+    s.SetTransparent(true);
+    s.SetCaption("[m]");
+    const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shot.pixel(5, 5), qRgb(255, 255, 0));
+    EXPECT_EQ(shot.pixel(100, 55), qRgb(255, 255, 0));
+    EXPECT_EQ(shot.pixel(20, 39), Black);  // base line and the tick at 0
+    EXPECT_EQ(shot.pixel(20, 33), Black);
+    // an opaque scale covers its parent with its own background and frame
+    s.SetTransparent(false);
+    s.SetColorBackGnd(clWhite);
+    const QImage opaque = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(opaque.pixel(5, 5), White);
+    EXPECT_EQ(opaque.pixel(0, 0), ColorToRgb(0x808080));  // lowered frame
 }

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "TComponent.h"
+#include "TForm.h"
 #include "TProperties.h"
 #include "TScale.h"
 #include "VexaError.h"
@@ -228,7 +229,8 @@ TEST(Scale, OpaqueScalesPaintAtOnceTransparentOnesAreInvalidated) {
     EXPECT_EQ(counter.Paints, 1);  // invalidated only
     s.SetCaption("y");
     EXPECT_EQ(counter.Paints, 1);
-    s.RenderedPicture();  // the window's paint renders it
+    EXPECT_FALSE(s.testAttribute(Qt::WA_OpaquePaintEvent));  // the form paints beneath it
+    s.RenderedPicture();                                     // the window's paint renders it
     EXPECT_EQ(counter.Paints, 2);
     s.RenderedPicture();
     EXPECT_EQ(counter.Paints, 2);
@@ -281,6 +283,21 @@ TEST(Scale, SuppressedInvisibleAndLoadingScalesDoNotPaint) {
     s->SetCaption("c");
     s->RenderNow();
     EXPECT_EQ(counter.Paints, 3);
+}
+
+TEST(Scale, InvisibleScalesPaintWhileDesignedUnlessEmbedded) {
+    struct TDesignedScale : TScale {
+        TDesignedScale() { SetDesigning(true); }
+    } s;
+    TPaintCounter counter(s);
+    s.SetVisible(false);
+    s.SetCaption("a");
+    EXPECT_EQ(counter.Paints, 1);
+    TBitmap target(400, 400);
+    s.SetTargetCanvas(&target.Canvas(), 0, 0);
+    s.SetEmbedded(true);
+    s.RenderNow();
+    EXPECT_EQ(counter.Paints, 1);
 }
 
 TEST(Scale, EmbeddedScalesStayHiddenAndPaintOnlyOnTheirTarget) {
@@ -425,17 +442,33 @@ TEST(Scale, PublishedPropertiesByName) {
     EXPECT_TRUE(SetPropValue(&s, "Visible", false));
     EXPECT_FALSE(s.Visible());
     EXPECT_FALSE(SetPropValue(&s, "NumTicks", 3));  // read-only
+    int enumerations = 0;
+    for (const TPropInfo& p : PublishedProperties(&s))
+        if (p.Name == "ScaleType" || p.Name == "LabelType" || p.Name == "FrameStyle" || p.Name == "Align")
+            enumerations += p.Kind == TPropKind::Enumeration;
+    EXPECT_EQ(enumerations, 4);
+    enumerations = 0;
+    for (const TPropInfo& p : PublishedProperties(s.DateFormat()))
+        enumerations += p.Kind == TPropKind::Enumeration;
+    EXPECT_EQ(enumerations, 4);  // TimeFormat, YearLength, DateOrder, DateForTime
 }
 
-TEST(Scale, TakesItsParentsFontUntilItsOwnFontChanges) {
-    QWidget form;
-    QFont f = MakeQFont("Courier New", 17);
-    form.setFont(f);
-    TScale s(&form);
+TEST(Scale, FollowsItsFormsFontUntilItsOwnFontChanges) {
+    TForm form;
+    form.Font()->SetHeight(17);
+    QWidget panel(&form);  // publishes no font: the form's counts
+    TScale s(&panel);
     EXPECT_TRUE(s.ParentFont());
     EXPECT_EQ(s.Font()->Height(), 17);
+    TPaintCounter counter(s);
+    form.Font()->SetName("Courier New");
+    EXPECT_EQ(s.Font()->Name(), "Courier New");
+    EXPECT_EQ(counter.Paints, 1);
+    EXPECT_TRUE(s.ParentFont());
     s.Font()->SetHeight(9);
     EXPECT_FALSE(s.ParentFont());
+    form.Font()->SetHeight(20);
+    EXPECT_EQ(s.Font()->Height(), 9);
     s.SetParentFont(true);
-    EXPECT_EQ(s.Font()->Height(), 17);
+    EXPECT_EQ(s.Font()->Height(), 20);
 }

@@ -18,13 +18,13 @@ struct TStepCase {
 
 TEST(ChooseTickStep, PicksOneTwoOrFiveTimesAPowerOfTenWithinTheSpanPerInterval) {
     const TStepCase cases[] = {
-        {3, 0, 100, 20, 0, 4},      // 33.3 per interval
-        {5, 0, 100, 10, 0, 5},      // 20 exactly: the tolerance takes the smaller mantissa
-        {2, 0, 1, 0.2, 0, 4},       // 0.5 exactly: mantissa 2, not 5
-        {10, 0, 10, 1, 0, 5},       // 1 exactly keeps mantissa 1
-        {3, 100, 0, -20, 100, 4},   // inverted: steps run downwards from 100
-        {3, 3, 97, 20, 20, 4},      // first multiple at or past the start
-        {4, -7, 7, 2, -6, 4},       // 3.5 per interval
+        {3, 0, 100, 20, 0, 4},     // 33.3 per interval
+        {5, 0, 100, 10, 0, 5},     // 20 exactly: the tolerance takes the smaller mantissa
+        {2, 0, 1, 0.2, 0, 4},      // 0.5 exactly: mantissa 2, not 5
+        {10, 0, 10, 1, 0, 5},      // 1 exactly keeps mantissa 1
+        {3, 100, 0, -20, 100, 4},  // inverted: steps run downwards from 100
+        {3, 3, 97, 20, 20, 4},     // first multiple at or past the start
+        {4, -7, 7, 2, -6, 4},      // 3.5 per interval
         {3, 0.001, 0.0042, 0.001, 0.001, 5},
         {3, 1e6, 1e6 + 1, 0.2, 1e6, 4},
     };
@@ -65,8 +65,8 @@ TEST(ChooseTickStep, EqualOrNonFiniteEndsGiveNoStep) {
 }
 
 TEST(ChooseTickStep, ExtremeSpansStayFiniteAndInsideTheRange) {
-    const double ranges[][2] = {{0, 1e300},    {-1.7e308, 1.7e308}, {0, 1e-300},  {1, 1 + 2.3e-16},
-                                {1e15, 1e15 + 1}, {0, 5e-324},        {1e300, -1e300}, {-1e-310, 1e-310}};
+    const double ranges[][2] = {{0, 1e300},       {-1.7e308, 1.7e308}, {0, 1e-300},     {1, 1 + 2.3e-16},
+                                {1e15, 1e15 + 1}, {0, 5e-324},         {1e300, -1e300}, {-1e-310, 1e-310}};
     for (const auto& r : ranges) {
         SCOPED_TRACE(testing::Message() << r[0] << ".." << r[1]);
         const TTickStep t = ChooseTickStep(3, r[0], r[1]);

@@ -8,8 +8,9 @@
 namespace {
 
 // the texts of the major ticks of a linear or logarithmic run
-std::vector<QString> MajorTexts(double low, double high, int decPlaces, bool logarithmic = false, int minTicks = 3,
-                                TFigType type = ftNum, const QString& user = {}, const QString& inscript = {}) {
+std::vector<QString> MajorTexts(double low, double high, int decPlaces, bool logarithmic = false,
+                                int minTicks = 3, TFigType type = ftNum, const QString& user = {},
+                                const QString& inscript = {}) {
     TTickSettings s = Settings(low, high, minTicks);
     s.Logarithmic = logarithmic;
     s.LabelType = type;

@@ -3,7 +3,7 @@
 #include <QBuffer>
 #include <QRandomGenerator>
 
-#include "EStreamReadError.h"
+#include "EReadError.h"
 #include "TGlossator.h"
 #include "TItlReader.h"
 
@@ -184,12 +184,12 @@ TEST(LoadFromStream, ReadErrorsReachTheCallerAndLeaveNoEntries) {
     try {
         dictionary.LoadFromStream(device);
         FAIL() << "no error raised";
-    } catch (const EStreamReadError& error) {
+    } catch (const EReadError& error) {
         EXPECT_TRUE(error.Message().contains(QStringLiteral("device gone"))) << error.what();
     }
     EXPECT_TRUE(dictionary.Keys().isEmpty());
     EXPECT_EQ(dictionary.Translate("old"), "old");
 
     QBuffer closed;
-    EXPECT_THROW(dictionary.LoadFromStream(closed), EStreamReadError);
+    EXPECT_THROW(dictionary.LoadFromStream(closed), EReadError);
 }

@@ -1,0 +1,42 @@
+#pragma once
+// The names and message kinds that the host link, the host viewer's server and other instances of
+// a program agree on.
+
+#include <QString>
+#include <QtGlobal>
+
+// Message kinds: the data identifier of each message.
+enum THostMessageKind : qint32 {
+    hmQuit = 0x1000,         // server → client: byte ServerDown
+    hmReply = 0x1001,        // the answer to a request, with the request's stamp
+    hmRegister = 0x1002,     // client → server: entity record of the client
+    hmUnregister = 0x1003,   // client → server: entity record of the client
+    hmFindEntity = 0x1004,   // byte selector; 1: 32-bit handle, 2: string title → entity record or nothing
+    hmParams = 0x1005,       // second instance → first: the parameter list, each line ended by CR LF
+    hmExecute = 0x1006,      // string program, string parameters, byte wait, 32-bit value → 32-bit pid or 0
+    hmGetFile = 0x1007,      // string file name → byte found, then the file's bytes
+    hmMapFileName = 0x1008,  // string → string
+    hmQueryString = 0x1009,  // string → string
+    hmGetEnvironment = 0x100A,  // string name → string value
+};
+
+// Selectors of hmFindEntity.
+constexpr quint8 FindByHandle = 1;
+constexpr quint8 FindByTitle = 2;
+
+namespace LumeoNames {
+
+inline const QString ClientClassName = QStringLiteral("ThisIsTheLumeoClientComponentWindowClass");
+inline const QString ServerClassPrefix = QStringLiteral("ThisIsTheLumeoServerComponentWindowClass");
+inline const QString ServerTitlePrefix = QStringLiteral("ThisIsTheLumeoServerComponentWindow");
+// the switch that names the server on the command line
+inline const QString ServerHandleSwitch = QStringLiteral("/serverhandle=");
+
+inline QString ServerClassName(const QString& HandleText) {
+    return ServerClassPrefix + HandleText;
+}
+inline QString ServerTitle(const QString& HandleText) {
+    return ServerTitlePrefix + HandleText;
+}
+
+}  // namespace LumeoNames

@@ -1,0 +1,224 @@
+#include "TqmrCustomDemon.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QRegularExpression>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "ELumeo.h"
+#include "LumeoProtocol.h"
+#include "SystemError.h"
+#include "TGlossator.h"
+#include "TSingleInstanceLock.h"
+#include "TSystemSettings.h"
+
+namespace {
+
+// only A-Z: the switch is plain ASCII, whatever else the parameter holds keeps its letters
+QString LowerAscii(QString text) {
+    for (QChar& c : text)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = QChar(c.unicode() + ('a' - 'A'));
+    return text;
+}
+
+QString ApplicationTitle() {
+    return QGuiApplication::applicationDisplayName();
+}
+
+}  // namespace
+
+QString LanguageFileName(const QString& ExePath) {
+    const qsizetype nameStart = ExePath.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype dot = ExePath.lastIndexOf(QLatin1Char('.'));
+    // a dot that opens the file name (".hidden") starts no extension
+    if (dot > nameStart) return ExePath.left(dot) + QLatin1String(".itl");
+    return ExePath + QLatin1String(".itl");
+}
+
+// ---- construction and destruction ----
+
+TqmrCustomDemon::TqmrCustomDemon(QObject* AOwner)
+    : QObject(AOwner), TComponent(this), FTranslator(std::make_unique<TGlossator>()) {
+    FServerEntity.Handle = FindServerWindow();
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString parameter = i == 0 ? QCoreApplication::applicationFilePath() : arguments[i];
+        // the server's own switch is no parameter of the program; written otherwise, it is
+        if (!parameter.startsWith(LumeoNames::ServerHandleSwitch)) FParams.append(parameter);
+    }
+}
+
+void TqmrCustomDemon::CreateHiddenWindow() {
+    if (IsDesigning()) {
+        FOwnEntity.Title.clear();
+        return;
+    }
+    if (TEndpointDirectory::Prepare().isEmpty()) throw ELumeo(SystemError::LastErrorString());
+    if (!FWindow.Create(GetWindowClassName(), GetWindowName()))
+        throw ELumeo(QStringLiteral("Could not create window handle"));
+    FWindow.OnReceive = [this](quint32 Sender, qint32 DataId, const QByteArray& Data) {
+        Receive(Sender, DataId, Data);
+    };
+    FOwnEntity.Handle = FWindow.Handle();
+    FOwnEntity.Title = ApplicationTitle();
+    FOwnEntity.ExeName = QCoreApplication::applicationFilePath();
+}
+
+TqmrCustomDemon::~TqmrCustomDemon() {
+    FPendingReplies.clear();
+    FWindow.Destroy();
+    if (FOwnEntity.ExtraHandle != 0) {
+        FInstanceLock.reset();
+        FOwnEntity.ExtraHandle = 0;
+    }
+    FTranslator.reset();
+    // the program ends with its link: the message loop stops after the current message
+    if (!IsDesigning()) QCoreApplication::quit();
+}
+
+bool TqmrCustomDemon::AutoCreateItlFile() const {
+    return FTranslator && FTranslator->AutoCreateItlFile();
+}
+
+void TqmrCustomDemon::SetAutoCreateItlFile(bool Value) {
+    if (FTranslator) FTranslator->SetAutoCreateItlFile(Value);
+}
+
+// ---- the server's window ----
+
+QString TqmrCustomDemon::GetServerHandleText() {
+    QString text = TSystemSettings::ReadString(QStringLiteral("Quenta"), QStringLiteral("tessaro"),
+                                               QStringLiteral("demon"), QStringLiteral("ViewerHandle"));
+    if (!text.isEmpty() && text != QLatin1String("00000000")) return text;
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString parameter = LowerAscii(arguments[i]);
+        if (parameter.startsWith(LumeoNames::ServerHandleSwitch))
+            text = parameter.mid(LumeoNames::ServerHandleSwitch.size());
+    }
+    return text;
+}
+
+quint32 TqmrCustomDemon::FindServerWindow() {
+    return TMessageEndpoint::Find(LumeoNames::ServerClassName(GetServerHandleText()),
+                                  LumeoNames::ServerTitle(GetServerHandleText()));
+}
+
+// ---- parameters ----
+
+int TqmrCustomDemon::ParamCount() const {
+    return int(FParams.size()) - 1;
+}
+
+QString TqmrCustomDemon::ParamStr(int N) const {
+    if (N == 0) return QCoreApplication::applicationFilePath();
+    if (N < 1 || N > ParamCount()) throw ELumeo(QStringLiteral("Illegal \"ParamStr\" parameter: %1").arg(N));
+    return FParams[N];
+}
+
+void TqmrCustomDemon::LoadParams(const QByteArray& Text) {
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = QString::fromUtf8(Text).split(lineBreak);
+    // a break after the last line ends it and starts none
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    FParams = lines;
+}
+
+// ---- sending and receiving ----
+
+void TqmrCustomDemon::SendTo(const TEntity& Target, TLumeoMessageStream& Message,
+                             TLumeoMessageStream* Reply) {
+    Message.SetStamp(QDateTime::currentDateTime());
+    Message.SetOwner(this);
+    if (Reply) Reply->SetOwner(this);
+    if (!FWindow.Exists()) return;
+    FWindow.Send(Target.Handle, Message.MsgKind, Message.ToWire());
+    // the receiver answered inside the send, if at all; its reply carries our stamp
+    for (auto it = FPendingReplies.begin(); it != FPendingReplies.end(); ++it) {
+        if (!(*it)->SameStamp(Message)) continue;
+        const std::unique_ptr<TLumeoMessageStream> found = std::move(*it);
+        FPendingReplies.erase(it);
+        if (Reply) Reply->Assign(*found);
+        break;
+    }
+}
+
+void TqmrCustomDemon::Receive(quint32 Sender, qint32 DataId, const QByteArray& Data) {
+    std::unique_ptr<TLumeoMessageStream> message = TLumeoMessageStream::FromWire(this, DataId, Sender, Data);
+    HandleMessage(message);
+}
+
+void TqmrCustomDemon::HandleMessage(std::unique_ptr<TLumeoMessageStream>& Message) {
+    switch (Message->MsgKind) {
+        case hmQuit: {
+            FServerDown = Message->ReadBool();
+            bool allowQuit = true;
+            if (OnQuitMsgReceived) OnQuitMsgReceived(this, FServerDown, allowQuit);
+            // not now: this very handling is still on the stack, and so may be a request of ours
+            if (allowQuit) deleteLater();
+            break;
+        }
+        case hmReply:
+            FPendingReplies.push_back(std::move(Message));
+            break;
+        case hmParams:
+            LoadParams(Message->Content());
+            if (OnParamsChange) OnParamsChange(this);
+            break;
+        default:
+            if (OnGotAMessage) OnGotAMessage(this, *Message);
+            break;
+    }
+}
+
+// ---- loading ----
+
+void TqmrCustomDemon::Loaded() {
+    if (!IsDesigning()) {
+        LoadLanguage();
+        if (FAutoTranslate && FTranslator && parent()) FTranslator->TranslateComponent(parent());
+        if (!FMultiStart) CheckSingleInstance();
+    }
+    TComponent::Loaded();
+}
+
+void TqmrCustomDemon::LoadLanguage() {
+    const std::unique_ptr<QIODevice> stream = OpenLanguageStream();
+    if (stream && FTranslator) FTranslator->LoadFromStream(*stream);
+}
+
+std::unique_ptr<QIODevice> TqmrCustomDemon::OpenLanguageStream() {
+    if (FUseTessaroServer) return GetFileStream(LanguageFileName(MapFileName(ParamStr(0))));
+    auto file = std::make_unique<QFile>(LanguageFileName(ParamStr(0)));
+    if (!file->open(QIODevice::ReadOnly)) return nullptr;
+    return file;
+}
+
+void TqmrCustomDemon::CheckSingleInstance() {
+    auto lock = std::make_unique<TSingleInstanceLock>(FOwnEntity.MutexName());
+    switch (lock->TryAcquire()) {
+        case TSingleInstanceLock::TResult::Acquired:
+            FInstanceLock = std::move(lock);
+            FOwnEntity.ExtraHandle = FInstanceLock->Handle();
+            return;
+        case TSingleInstanceLock::TResult::Failed:
+            return;  // no way to tell: better a second instance than none
+        case TSingleInstanceLock::TResult::HeldElsewhere:
+            SendParamsToFirstInstance();
+            FWindow.Destroy();
+            std::fflush(nullptr);
+            std::exit(0);
+    }
+}
+
+void TqmrCustomDemon::SendParamsToFirstInstance() {
+    const std::unique_ptr<TEntity> first = FindEntityByTitle(ApplicationTitle());
+    if (!first) return;
+    TLumeoMessageStream message(this);
+    message.MsgKind = hmParams;
+    for (const QString& parameter : std::as_const(FParams)) message.WriteBytes(parameter.toUtf8() + "\r\n");
+    SendTo(*first, message);
+}

@@ -1,0 +1,143 @@
+#pragma once
+// The host link's component: the program's hidden message endpoint, its parameter list, the link
+// to the host viewer's server and the pairing of requests with their replies.
+//
+// TqmrCustomDemon keeps the endpoint and the protocol; TqmrDemonClient (the one a form drops in)
+// answers the abstract operations by asking the server.
+//
+// A derived class's constructor calls CreateHiddenWindow() once it can answer
+// GetWindowClassName() and GetWindowName().
+//
+// When its form has been loaded, the component loads the language file into Translator (from the
+// server, or the file beside the executable: gravilo → gravilo.itl), translates the form, and,
+// unless MultiStart is set, ends the process at once when another instance of the program runs,
+// after handing that instance its parameters.
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "TComponent.h"
+#include "TEntity.h"
+#include "TEvents.h"
+#include "TLumeoMessageStream.h"
+#include "TMessageEndpoint.h"
+
+class QIODevice;
+class TGlossator;
+class TSingleInstanceLock;
+
+class TqmrCustomDemon : public QObject, public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(bool AutoTranslate READ AutoTranslate WRITE SetAutoTranslate)
+    Q_PROPERTY(bool AutoCreateItlFile READ AutoCreateItlFile WRITE SetAutoCreateItlFile)
+    Q_PROPERTY(bool MultiStart READ MultiStart WRITE SetMultiStart)
+    Q_PROPERTY(bool UseTessaroServer READ UseTessaroServer WRITE SetUseTessaroServer)
+
+public:
+    using TGotAMessageEvent = std::function<void(QObject* Sender, TLumeoMessageStream& Msg)>;
+    using TOnQuitMsgReceived = std::function<void(QObject* Sender, bool ServerDown, bool& AllowQuit)>;
+
+    ~TqmrCustomDemon() override;
+
+    bool AutoTranslate() const { return FAutoTranslate; }
+    void SetAutoTranslate(bool Value) { FAutoTranslate = Value; }
+    // the dictionary's own flag: it writes the missing keys when it is freed
+    bool AutoCreateItlFile() const;
+    void SetAutoCreateItlFile(bool Value);
+    bool MultiStart() const { return FMultiStart; }
+    void SetMultiStart(bool Value) { FMultiStart = Value; }
+    bool UseTessaroServer() const { return FUseTessaroServer; }
+    void SetUseTessaroServer(bool Value) { FUseTessaroServer = Value; }
+
+    // any received message that the component does not handle itself
+    TGotAMessageEvent OnGotAMessage;
+    // the server asks the program to quit; clearing AllowQuit keeps the component
+    TOnQuitMsgReceived OnQuitMsgReceived;
+    // Params was replaced by a received parameter message
+    TNotifyEvent OnParamsChange;
+
+    TEntity& ServerEntity() { return FServerEntity; }
+    TEntity& OwnEntity() { return FOwnEntity; }
+    // entry 0 the program path, then the parameters
+    const QStringList& Params() const { return FParams; }
+    // the value of the last quit message
+    bool ServerDown() const { return FServerDown; }
+    // the dictionary that the form's texts come from
+    TGlossator* Translator() const { return FTranslator.get(); }
+    // replies not yet claimed by their request
+    const std::vector<std::unique_ptr<TLumeoMessageStream>>& PendingReplies() const {
+        return FPendingReplies;
+    }
+
+    int ParamCount() const;
+    // 0: the executable's path; 1..ParamCount: the parameters; otherwise ELumeo.
+    QString ParamStr(int N) const;
+
+    // Stamps Message and sends it to Target, waiting until Target has handled it. A reply with
+    // the same stamp that arrived meanwhile is taken out of PendingReplies into Reply (when given);
+    // without one, Reply stays empty.
+    void SendTo(const TEntity& Target, TLumeoMessageStream& Message, TLumeoMessageStream* Reply = nullptr);
+
+    // How long a send waits for a peer that does not answer (milliseconds).
+    int SendTimeout() const { return FWindow.SendTimeout(); }
+    void SetSendTimeout(int Ms) { FWindow.SetSendTimeout(Ms); }
+
+    // The form has been built: language, translation, single instance.
+    void Loaded() override;
+
+    // ---- the operations a demon provides ----
+    virtual void HandleMessage(std::unique_ptr<TLumeoMessageStream>& Message);
+    virtual QString GetWindowClassName() const = 0;
+    virtual QString GetWindowName() const = 0;
+    // none when not found; the caller owns what comes back
+    virtual std::unique_ptr<TEntity> FindEntityByTitle(const QString& Title) = 0;
+    virtual std::unique_ptr<TEntity> FindEntityByHandle(quint32 Handle) = 0;
+    virtual qint32 ExecuteProgram(const QString& Program, const QString& Parameters, bool Wait,
+                                  qint32 Value) = 0;
+    virtual std::unique_ptr<QIODevice> GetFileStream(const QString& FileName) = 0;
+    virtual QString MapFileName(const QString& Name) = 0;
+    virtual QString QueryString(const QString& Text) = 0;
+    virtual QString GetEnvironmentValue(const QString& Name) = 0;
+
+protected:
+    explicit TqmrCustomDemon(QObject* AOwner);
+
+    void CreateHiddenWindow();
+
+    // ---- steps of loading ----
+    void LoadLanguage();
+    // The language file: from the server when it is used, otherwise the file beside the
+    // executable; none when there is none.
+    std::unique_ptr<QIODevice> OpenLanguageStream();
+    // Ends the process when another instance holds the lock, after handing it our parameters;
+    // otherwise takes the lock.
+    void CheckSingleInstance();
+
+    // The server's window as the settings and the command line name it.
+    static QString GetServerHandleText();
+    static quint32 FindServerWindow();
+
+private:
+    void Receive(quint32 Sender, qint32 DataId, const QByteArray& Data);
+    void LoadParams(const QByteArray& Text);
+    void SendParamsToFirstInstance();
+
+    std::unique_ptr<TGlossator> FTranslator;
+    TEntity FServerEntity{this};
+    std::vector<std::unique_ptr<TLumeoMessageStream>> FPendingReplies;
+    QStringList FParams;
+    TEntity FOwnEntity{this};
+    bool FServerDown = false;
+    bool FAutoTranslate = true;
+    bool FMultiStart = false;
+    bool FUseTessaroServer = true;
+    TMessageEndpoint FWindow;
+    std::unique_ptr<TSingleInstanceLock> FInstanceLock;
+};
+
+// The executable X or X.ext has its language file X.itl beside it.
+QString LanguageFileName(const QString& ExePath);

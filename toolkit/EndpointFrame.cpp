@@ -1,0 +1,66 @@
+#include "EndpointFrame.h"
+
+#include <QtEndian>
+
+namespace EndpointFrame {
+
+namespace {
+
+void Put(QByteArray& bytes, quint32 value) {
+    char raw[4];
+    qToLittleEndian(value, raw);
+    bytes.append(raw, 4);
+}
+
+quint32 Get(const QByteArray& bytes, qsizetype at) {
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+}  // namespace
+
+QByteArray EncodeSend(const THeader& Header, const QByteArray& Data) {
+    QByteArray frame;
+    frame.reserve(HeaderSize + Data.size());
+    Put(frame, Magic);
+    Put(frame, KindSend);
+    Put(frame, Header.Sender);
+    Put(frame, Header.Target);
+    Put(frame, quint32(Header.DataId));
+    Put(frame, quint32(Data.size()));
+    frame.append(Data);
+    return frame;
+}
+
+QByteArray EncodeAck() {
+    QByteArray frame;
+    Put(frame, Magic);
+    Put(frame, KindAck);
+    return frame;
+}
+
+bool IsAck(const QByteArray& Bytes) {
+    return Bytes.size() == AckSize && Get(Bytes, 0) == Magic && Get(Bytes, 4) == KindAck;
+}
+
+TState Inspect(const QByteArray& Received, quint32 ExpectedTarget, THeader* Header) {
+    if (Received.size() < HeaderSize) return TState::NeedMore;
+    if (Get(Received, 0) != Magic || Get(Received, 4) != KindSend) return TState::Malformed;
+    THeader header;
+    header.Sender = Get(Received, 8);
+    header.Target = Get(Received, 12);
+    header.DataId = qint32(Get(Received, 16));
+    header.DataSize = Get(Received, 20);
+    if (header.Target != ExpectedTarget || header.DataSize > quint32(MaxDataSize)) return TState::Malformed;
+    const qsizetype total = HeaderSize + qsizetype(header.DataSize);
+    if (Received.size() > total) return TState::Malformed;
+    if (Header) *Header = header;
+    return Received.size() == total ? TState::Complete : TState::NeedMore;
+}
+
+qsizetype Missing(const QByteArray& Received) {
+    if (Received.size() < HeaderSize) return HeaderSize - Received.size();
+    const qsizetype total = HeaderSize + qsizetype(Get(Received, 20));
+    return qMax<qsizetype>(0, total - Received.size());
+}
+
+}  // namespace EndpointFrame

@@ -1,0 +1,42 @@
+#pragma once
+// What travels on an endpoint connection: one send frame from the sender, then one acknowledgement
+// from the receiver once its handler has returned. Integers are little-endian.
+//
+//   send frame  magic "VXEP", kind 1, sender handle, target handle, data identifier, data size,
+//               then the data (at most MaxDataSize bytes)
+//   ack frame   magic "VXEP", kind 2
+
+#include <QByteArray>
+#include <QtGlobal>
+
+namespace EndpointFrame {
+
+constexpr quint32 Magic = 0x50455856;  // "VXEP"
+constexpr quint32 KindSend = 1;
+constexpr quint32 KindAck = 2;
+constexpr qsizetype HeaderSize = 24;
+constexpr qsizetype AckSize = 8;
+constexpr qsizetype MaxDataSize = 64 * 1024 * 1024;
+
+struct THeader {
+    quint32 Sender = 0;
+    quint32 Target = 0;
+    qint32 DataId = 0;
+    quint32 DataSize = 0;
+};
+
+QByteArray EncodeSend(const THeader& Header, const QByteArray& Data);
+QByteArray EncodeAck();
+bool IsAck(const QByteArray& Bytes);
+
+enum class TState { NeedMore, Complete, Malformed };
+
+// Looks at the bytes received so far on a connection to the endpoint ExpectedTarget. The header is
+// checked as soon as it is complete: a wrong magic or kind, another target or an oversized data
+// size make the frame malformed before any of the data is awaited.
+TState Inspect(const QByteArray& Received, quint32 ExpectedTarget, THeader* Header);
+
+// How many more bytes the frame needs (the header first, then the data).
+qsizetype Missing(const QByteArray& Received);
+
+}  // namespace EndpointFrame
