@@ -215,6 +215,22 @@ void TMarkPainter::Attach() {
     }
     FBits = reinterpret_cast<uchar*>(FCanvas.ScanLine(0));
     FStride = image->bytesPerLine();
+    FOffsets.Sprite = nullptr;  // the offsets belong to the old image's rows
+}
+
+void TMarkPainter::PrepareOffsets(const TMarkSprite& sprite) {
+    FOffsets.Sprite = &sprite;
+    FOffsets.Stride = FStride;
+    int n = 0;
+    for (const TMarkRun& r : sprite.Runs)
+        for (int x = r.X0; x <= r.X1; ++x) {
+            if (n == TMarkOffsets::Capacity) {
+                FOffsets.Count = -1;
+                return;
+            }
+            FOffsets.Offsets[n++] = std::ptrdiff_t(r.Dy) * (FStride / std::ptrdiff_t(sizeof(QRgb))) + x;
+        }
+    FOffsets.Count = n;
 }
 
 void TMarkPainter::PaintClipped(const TMarkSprite& sprite, int x, int y, QRgb rgb) {

@@ -43,6 +43,15 @@ struct TMarkCache {
     std::uint32_t Key = 0xFFFFFFFFu;
 };
 
+// A sprite's pixels as offsets into one image (rows of a given stride), for the unclipped case.
+struct TMarkOffsets {
+    static constexpr int Capacity = 64;
+    const TMarkSprite* Sprite = nullptr;
+    std::ptrdiff_t Stride = 0;
+    int Count = 0;  // -1: too many pixels, use the runs
+    std::ptrdiff_t Offsets[Capacity];
+};
+
 // Writes marks into the scan lines of a canvas's image, clipped to the canvas's clip rectangle.
 class TMarkPainter {
 public:
@@ -63,6 +72,15 @@ public:
         const QRect& b = sprite.Box;
         if (x + b.left() >= FClip.left() && x + b.right() <= FClip.right() && y + b.top() >= FClip.top() &&
             y + b.bottom() <= FClip.bottom()) {
+            if (FOffsets.Sprite != &sprite) PrepareOffsets(sprite);
+            QRgb* centre = reinterpret_cast<QRgb*>(FBits + std::ptrdiff_t(y) * FStride) + x;
+            // locals: the pixel stores cannot alias them, so the loop keeps them in registers
+            const int count = FOffsets.Count;
+            const std::ptrdiff_t* offsets = FOffsets.Offsets;
+            if (count >= 0) {
+                for (int i = 0; i < count; ++i) centre[offsets[i]] = rgb;
+                return;
+            }
             for (const TMarkRun& r : sprite.Runs) {
                 QRgb* line = reinterpret_cast<QRgb*>(FBits + std::ptrdiff_t(y + r.Dy) * FStride) + x;
                 for (int i = r.X0; i <= r.X1; ++i) line[i] = rgb;
@@ -77,6 +95,8 @@ public:
 
 private:
     void PaintClipped(const TMarkSprite& sprite, int x, int y, QRgb rgb);
+    void PrepareOffsets(const TMarkSprite& sprite);
+    TMarkOffsets FOffsets;
     TCanvas& FCanvas;
     uchar* FBits = nullptr;
     std::ptrdiff_t FStride = 0;

@@ -27,6 +27,9 @@ void TAxisMapping::Set(long double lo, long double hi, long double pLo, long dou
     }
     Kd = static_cast<double>(K);
     Dd = static_cast<double>(D);
+    // the double result of k * v + d differs from the extended one by less than a few units in
+    // the last place of |k * v| + |d| <= |result| + 2 |d| < SafeRange + 2 |d|
+    TieDistance = 0.5 - (SafeRange + 2.0 * std::fabs(Dd)) * 1.0e-15;
 }
 
 std::int32_t TAxisMapping::ToPixelExact(double v) const {

@@ -28,18 +28,21 @@ struct TAxisMapping {
     std::int32_t ToPixel(double v) const {
         if (Log) return ToPixelLog(v);
         const double f = Kd * v + Dd;
-        const double r = static_cast<double>(_mm_cvtsd_si32(_mm_set_sd(f)));
+        const std::int32_t r = _mm_cvtsd_si32(_mm_set_sd(f));
         // outside the safe range, NaN, or within reach of a tie: the extended-precision path
-        if (!(std::fabs(f) < 1.0e9) || !(std::fabs(f - r) <= 0.5 - Tolerance(v))) return ToPixelExact(v);
-        return static_cast<std::int32_t>(r);
+        if (!(std::fabs(f) < SafeRange) || !(std::fabs(f - r) <= TieDistance)) return ToPixelExact(v);
+        return r;
     }
     // the extended-precision conversion (kept out of the hot loop)
     [[gnu::noinline]] std::int32_t ToPixelExact(double v) const;
     double ToWorld(int pixel) const;
 
+    // Results below SafeRange in size are taken from the double path when they lie at most
+    // TieDistance from their integer: the double result then rounds as the extended one does.
+    static constexpr double SafeRange = 1.0e9;
+    double TieDistance = 0.5;
+
 private:
-    // how far the double result may lie from the extended one
-    double Tolerance(double v) const { return (std::fabs(Kd * v) + std::fabs(Dd)) * 1.0e-15 + 1.0e-300; }
     [[gnu::noinline]] std::int32_t ToPixelLog(double v) const;
 };
 
