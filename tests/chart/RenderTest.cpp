@@ -410,3 +410,71 @@ TEST(Render, RenderEventsGetTheirCanvasAndOffsets) {
     EXPECT_EQ(PixelOf(*chart, 5, 5), clRed);
     EXPECT_GE(ticks, chart->AxisControl(1, true)->NumTicks());  // every tick drawn is reported
 }
+
+TEST(Render, FramedBoxesBarsArrowsAndRelativeLines) {
+    auto chart = MakeChart(280, 200);
+    chart->SetFillColor(clSilver);
+    chart->AddFramedBox(10, 10, 40, 40, 2, clGray, clWhite);  // lowered
+    chart->ShowItems();
+    const QPoint lb = chart->WorldToPixel(1, 10, 10), rt = chart->WorldToPixel(1, 40, 40);
+    EXPECT_EQ(PixelOf(*chart, lb.x(), (lb.y() + rt.y()) / 2), clGray);   // left edge
+    EXPECT_EQ(PixelOf(*chart, (lb.x() + rt.x()) / 2, rt.y()), clGray);   // top edge
+    EXPECT_EQ(PixelOf(*chart, rt.x(), (lb.y() + rt.y()) / 2), clWhite);  // right edge
+    EXPECT_EQ(PixelOf(*chart, (lb.x() + rt.x()) / 2, lb.y()), clWhite);  // bottom edge
+    EXPECT_EQ(PixelOf(*chart, lb.x() + 3, lb.y() - 3), clSilver);
+
+    chart->ClearItems();
+    chart->SetFillColor(clAqua);
+    chart->AddBar3D(20, 10, 40, 50, 45, 10);
+    chart->ShowItems();
+    const QPoint bl = chart->WorldToPixel(1, 20, 10), tr = chart->WorldToPixel(1, 40, 50);
+    // the top face lies above the front, shifted right; the side face right of it
+    EXPECT_EQ(PixelOf(*chart, (bl.x() + tr.x()) / 2 + 4, tr.y() - 4), clAqua);
+    EXPECT_EQ(PixelOf(*chart, tr.x() + 4, (bl.y() + tr.y()) / 2), clAqua);
+    EXPECT_EQ(PixelOf(*chart, bl.x() - 2, tr.y() - 4), clWhite);
+    EXPECT_EQ(PixelOf(*chart, tr.x(), bl.y()), clBlack);  // the front's far corner is included
+
+    chart->ClearItems();
+    chart->SetFillColor(clRed);
+    chart->AddArrow(10, 50, 60, 50, 10);
+    chart->ShowItems();
+    const QPoint tail = chart->WorldToPixel(1, 10, 50), tip = chart->WorldToPixel(1, 60, 50);
+    EXPECT_EQ(PixelOf(*chart, tail.x() + 5, tail.y()), clBlack);
+    EXPECT_EQ(PixelOf(*chart, tip.x() - 3, tip.y()), clRed);  // a filled head ending at the tip (+1)
+    EXPECT_EQ(PixelOf(*chart, tip.x() + 2, tip.y()), clWhite);
+
+    chart->ClearItems();
+    chart->MoveTo(50, 50);
+    chart->MoveRel(-5, 0);
+    chart->LineRel(10, 0);
+    chart->LineRel(0, 4);
+    chart->ShowItems();
+    const QPoint p = chart->WorldToPixel(1, 50, 50);
+    TPixels expected;
+    for (int x = p.x() - 5; x <= p.x() + 5; ++x) expected.emplace(x, p.y());
+    for (int y = p.y(); y <= p.y() + 4; ++y) expected.emplace(p.x() + 5, y);
+    EXPECT_EQ(Painted(*chart), expected);
+}
+
+TEST(Render, TextItemsAreCentredOnTheirPoint) {
+    auto chart = MakeChart(280, 200);
+    chart->SetDataColor(clNavy);
+    chart->AddText(50, 50, QStringLiteral("Hello"), 9);
+    chart->ShowItems();
+    QImage expected(280, 200, QImage::Format_RGB32);
+    expected.fill(0xFFFFFFFF);
+    TCanvas c(&expected);
+    c.Font = MakeQFont(chart->Font()->Name(), 12);  // 9 points on a 96-dpi screen
+    c.FontColor = clNavy;
+    c.Brush.Style = bsClear;
+    const QSize size = c.TextExtent(QStringLiteral("Hello"));
+    const QPoint p = chart->WorldToPixel(1, 50, 50);
+    c.TextOut(p.x() - size.width() / 2, p.y() - size.height() / 2, QStringLiteral("Hello"));
+    c.Release();
+    TPixels want;
+    for (int y = 21; y < 160; ++y)
+        for (int x = 51; x < 260; ++x)
+            if (PixelOf(expected, x, y) != clWhite) want.emplace(x, y);
+    ASSERT_FALSE(want.empty());
+    EXPECT_EQ(Painted(*chart), want);
+}
