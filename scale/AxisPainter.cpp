@@ -91,7 +91,7 @@ void TAxisPainter::TickText(const TScaleTick& tick, long long along) {
         const int h = fm.height();
         const auto left = [&](const QString& t) -> long long {
             return FSettings->ScaleType == sctYL ? FAxis + TextGapVertical
-                                                 : FAxis - fm.horizontalAdvance(t) - TextGapVertical;
+                                                 : FAxis - (*FCanvas)->TextWidth(t) - TextGapVertical;
         };
         if (!text.isEmpty()) Write(left(text), along - h / 2, text);
         if (dateLine) Write(left(FDateLine), along - 3 * (h / 2), FDateLine);
@@ -107,7 +107,7 @@ void TAxisPainter::TickText(const TScaleTick& tick, long long along) {
 
 void TAxisPainter::HorizontalText(const QString& text, long long x, int axis) {
     const QFontMetrics& fm = Metrics();
-    const int hw = fm.horizontalAdvance(text) / 2;
+    const int hw = (*FCanvas)->TextWidth(text) / 2;
     const long long originX = FSettings->OffsetX;
     const long long local = x - originX;
     const int width = FSettings->Geometry.Width;
@@ -134,11 +134,10 @@ void TAxisPainter::CalendarMessage() {
     const bool invalid = family == TTickFamily::InvalidCalendar;
     const long long middle =
         AlongAxis((static_cast<long double>(FSettings->Ticks.RangeLow) + FSettings->Ticks.RangeHigh) / 2);
-    const QFontMetrics& fm = Metrics();
     if (!Vertical()) {
         const QString line = invalid ? QStringLiteral("invalid DateTime scale")
                                      : QStringLiteral("DateTime range is below 1 second");
-        Write(middle - fm.horizontalAdvance(line) / 2, FAxis + TextGapHorizontal, line);
+        Write(middle - (*FCanvas)->TextWidth(line) / 2, FAxis + TextGapHorizontal, line);
         return;
     }
     static const QString invalidLines[] = {QStringLiteral("invalid"), QStringLiteral("DateTime"),
@@ -149,7 +148,7 @@ void TAxisPainter::CalendarMessage() {
     const QString* lines = invalid ? invalidLines : smallLines;
     const int count = invalid ? 3 : 4;
     for (int i = 0; i < count; ++i) {
-        const int w = fm.horizontalAdvance(lines[i]);
+        const int w = (*FCanvas)->TextWidth(lines[i]);
         const long long left = FSettings->ScaleType == sctYL ? FAxis + 2 : FAxis - w - 2;
         Write(left, middle + (i - 1) * static_cast<long long>(h), lines[i]);
     }
@@ -159,8 +158,7 @@ void TAxisPainter::CaptionText() {
     const TAxisSettings& s = *FSettings;
     if (s.Caption.isEmpty()) return;
     const TScaleGeometry& g = s.Geometry;
-    const QFontMetrics& fm = Metrics();
-    const int w = fm.horizontalAdvance(s.Caption);
+    const int w = (*FCanvas)->TextWidth(s.Caption);
     long long x, y;
     if (!Vertical()) {
         long long anchor = g.MarginLeft;

@@ -1,10 +1,14 @@
 #include "TCanvas.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
+#include <QThread>
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cwchar>
 #include <utility>
 
 #include "TFont.h"
@@ -53,6 +57,42 @@ Qt::PenStyle QtPenStyle(TPenStyle s) {
         case psClear: return Qt::NoPen;
         default: return Qt::SolidLine;
     }
+}
+
+
+// Fills n pixels with one value. The C library's wide-character fill is a vectorised 32-bit fill
+// on every platform where wchar_t has 32 bits, whatever the optimisation level of this file.
+void FillPixels(QRgb* p, int n, QRgb value) {
+    if constexpr (sizeof(wchar_t) == sizeof(QRgb))
+        std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(value), std::size_t(n));
+    else
+        std::fill(p, p + n, value);
+}
+
+// Advances of texts in fonts, remembered: the axes write the same tick texts at every repaint, and
+// shaping a text costs far more than looking it up. GUI thread only (other threads measure anew);
+// emptied when it grows large.
+struct TAdvanceKey {
+    QFont Font;
+    QString Text;
+    bool operator==(const TAdvanceKey& o) const { return Text == o.Text && Font == o.Font; }
+};
+size_t qHash(const TAdvanceKey& k, size_t seed = 0) noexcept {
+    return qHashMulti(seed, k.Text, k.Font);
+}
+
+int TextAdvance(const QFont& font, const QString& text) {
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread()) return QFontMetrics(font).horizontalAdvance(text);
+    static QHash<TAdvanceKey, int> advances;
+    constexpr qsizetype Capacity = 4096;
+    TAdvanceKey key{font, text};
+    const auto found = advances.constFind(key);
+    if (found != advances.constEnd()) return *found;
+    const int advance = QFontMetrics(font).horizontalAdvance(text);
+    if (advances.size() >= Capacity) advances.clear();
+    advances.insert(std::move(key), advance);
+    return advance;
 }
 
 }  // namespace
@@ -135,40 +175,59 @@ void TCanvas::BlendPixelRaw(int x, int y, QRgb rgb, TPenMode mode) {
 
 QRgb* TCanvas::ScanLine(int y) { return reinterpret_cast<QRgb*>(FTarget->scanLine(y)); }
 
-void TCanvas::PlotSpan(int x0, int x1, int y, QRgb rgb, TPenMode mode) {
-    const QRect clip = ClipRect();
+TCanvas::TRows TCanvas::Rows() {
+    // bits() detaches the image once for the whole operation, not once per row
+    return TRows{reinterpret_cast<QRgb*>(FTarget->bits()), FTarget->bytesPerLine() / qsizetype(sizeof(QRgb)),
+                 ClipRect()};
+}
+
+void TCanvas::PlotSpan(const TRows& rows, int x0, int x1, int y, QRgb rgb, TPenMode mode) {
+    const QRect& clip = rows.Clip;
     if (y < clip.top() || y > clip.bottom()) return;
     x0 = std::max(x0, clip.left());
     x1 = std::min(x1, clip.right());
     if (x0 > x1) return;
-    QRgb* line = ScanLine(y);
+    QRgb* line = rows.Line(y);
     if (mode == pmXor) {
         const QRgb x = rgb & 0x00FFFFFFu;
         for (int i = x0; i <= x1; ++i) line[i] ^= x;
     } else {
-        std::fill(line + x0, line + x1 + 1, rgb | 0xFF000000u);
+        FillPixels(line + x0, x1 - x0 + 1, rgb | 0xFF000000u);
     }
+}
+
+void TCanvas::FillRows(const QRect& r, QRgb rgb, TPenMode mode) {
+    const TRows rows = Rows();
+    const int top = std::max(r.top(), rows.Clip.top()), bottom = std::min(r.bottom(), rows.Clip.bottom());
+    for (int y = top; y <= bottom; ++y) PlotSpan(rows, r.left(), r.right(), y, rgb, mode);
 }
 
 // Bresenham from (x0, y0) towards (x1, y1), the end point left out.
 void TCanvas::PlotLine(int x0, int y0, int x1, int y1) {
     if (Pen.Style == psClear || !FTarget || FTarget->isNull()) return;
-    const QRect clip = ClipRect();
+    const TRows rows = Rows();
+    const QRect& clip = rows.Clip;
     const QRgb rgb = PenRgb();
     const std::span<const int> pattern = DashPattern(Pen.Style);
     const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
     const int n = std::max(dx, dy);
     if (pattern.empty() && Pen.Mode == pmCopy && dy == 0 && n > 0) {
-        PlotSpan(std::min(x0, x1 - sx), std::max(x0, x1 - sx), y0, rgb, pmCopy);
+        PlotSpan(rows, std::min(x0, x1 - sx), std::max(x0, x1 - sx), y0, rgb, pmCopy);
         return;
     }
+    const bool exclusive = Pen.Mode == pmXor;
+    const QRgb xorBits = rgb & 0x00FFFFFFu, copyBits = rgb | 0xFF000000u;
+    const int left = clip.left(), right = clip.right(), top = clip.top(), bottom = clip.bottom();
     int err = (dx > dy ? dx : -dy) / 2;
     int x = x0, y = y0;
     for (int i = 0; i < n; ++i) {
         const bool on = pattern.empty() || PatternOn(pattern, FStylePhase);
         ++FStylePhase;
-        if (on && clip.contains(x, y)) BlendPixelRaw(x, y, rgb, Pen.Mode);
+        if (on && x >= left && x <= right && y >= top && y <= bottom) {
+            QRgb& pixel = rows.Line(y)[x];
+            pixel = exclusive ? pixel ^ xorBits : copyBits;
+        }
         const int e2 = err;
         if (e2 > -dx) {
             err -= dy;
@@ -246,8 +305,7 @@ void TCanvas::FillRect(int left, int top, int right, int bottom) {
     if (Brush.Style == bsClear || !FTarget || FTarget->isNull()) return;
     const QRect r = Normalized(left, top, right, bottom);
     if (r.isEmpty()) return;
-    const QRgb rgb = ColorToRgb(Brush.Color);
-    for (int y = r.top(); y <= r.bottom(); ++y) PlotSpan(r.left(), r.right(), y, rgb, pmCopy);
+    FillRows(r, ColorToRgb(Brush.Color), pmCopy);
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
@@ -262,18 +320,19 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
     const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
     // inside
     if (Brush.Style == bsSolid) {
-        const QRgb brush = ColorToRgb(Brush.Color);
         const int inset = outline ? 1 : 0;
-        for (int y = t + inset; y <= b - inset; ++y) PlotSpan(l + inset, rr - inset, y, brush, Pen.Mode);
+        FillRows(QRect(QPoint(l + inset, t + inset), QPoint(rr - inset, b - inset)), ColorToRgb(Brush.Color),
+                 Pen.Mode);
     }
     if (!outline) return;
     if (Pen.Style == psSolid) {
+        const TRows rows = Rows();
         const QRgb pen = PenRgb();
-        PlotSpan(l, rr, t, pen, Pen.Mode);
-        if (b > t) PlotSpan(l, rr, b, pen, Pen.Mode);
+        PlotSpan(rows, l, rr, t, pen, Pen.Mode);
+        if (b > t) PlotSpan(rows, l, rr, b, pen, Pen.Mode);
         for (int y = t + 1; y < b; ++y) {
-            PlotSpan(l, l, y, pen, Pen.Mode);
-            if (rr > l) PlotSpan(rr, rr, y, pen, Pen.Mode);
+            PlotSpan(rows, l, l, y, pen, Pen.Mode);
+            if (rr > l) PlotSpan(rows, rr, rr, y, pen, Pen.Mode);
         }
         return;
     }
@@ -309,36 +368,33 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
 }
 
 QSize TCanvas::TextExtent(const QString& text) const {
-    const QFontMetrics fm(Font);
-    return QSize(fm.horizontalAdvance(text), fm.height());
+    return QSize(TextAdvance(Font, text), QFontMetrics(Font).height());
 }
 
-int TCanvas::TextWidth(const QString& text) const { return QFontMetrics(Font).horizontalAdvance(text); }
+int TCanvas::TextWidth(const QString& text) const { return TextAdvance(Font, text); }
 
-int TCanvas::TextHeight(const QString& text) const { return TextExtent(text).height(); }
+int TCanvas::TextHeight(const QString&) const { return QFontMetrics(Font).height(); }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
     if (!Painter()) return;
     const QFontMetrics fm(Font);
+    const int advance = TextAdvance(Font, text);
     if (Brush.Style == bsSolid) {
         const TCanvasPen pen = Pen;
-        FillRect(x, y, x + fm.horizontalAdvance(text), y + fm.height());
+        FillRect(x, y, x + advance, y + fm.height());
         Pen = pen;
     }
     FPainter->setFont(Font);
     FPainter->setPen(ColorToQColor(FontColor));
     FPainter->drawText(QPoint(x, y + fm.ascent()), text);
-    FPenPos = QPoint(x + fm.horizontalAdvance(text), y);
+    FPenPos = QPoint(x + advance, y);
 }
 
 void TCanvas::TextRect(const QRect& rect, int x, int y, const QString& text) {
     if (!Painter()) return;
     const QRect area = rect.intersected(ClipRect());
     if (area.isEmpty()) return;
-    if (Brush.Style == bsSolid) {
-        const QRgb rgb = ColorToRgb(Brush.Color);
-        for (int yy = area.top(); yy <= area.bottom(); ++yy) PlotSpan(area.left(), area.right(), yy, rgb, pmCopy);
-    }
+    if (Brush.Style == bsSolid) FillRows(area, ColorToRgb(Brush.Color), pmCopy);
     FPainter->save();
     FPainter->setClipRect(area);
     FPainter->setFont(Font);

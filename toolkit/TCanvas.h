@@ -68,6 +68,10 @@ public:
 
     // path
     QPoint PenPos() const { return FPenPos; }
+    // where a styled one-pixel line stands in its dash pattern; MoveTo starts the pattern anew,
+    // LineTo goes on with it
+    int StylePhase() const { return FStylePhase; }
+    void SetStylePhase(int phase) { FStylePhase = phase; }
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     void Polyline(std::span<const QPoint> points);
@@ -102,8 +106,17 @@ public:
 private:
     QPainter* Painter();
     void ApplyPainterState(QPainter& painter, bool usePen, bool useBrush) const;
+    // the image's rows and the clip, fetched once per operation
+    struct TRows {
+        QRgb* Bits;
+        qsizetype Stride;  // in pixels
+        QRect Clip;
+        QRgb* Line(int y) const { return Bits + y * Stride; }
+    };
+    TRows Rows();
     void PlotLine(int x0, int y0, int x1, int y1);
-    void PlotSpan(int x0, int x1, int y, QRgb rgb, TPenMode mode);
+    void PlotSpan(const TRows& rows, int x0, int x1, int y, QRgb rgb, TPenMode mode);
+    void FillRows(const QRect& r, QRgb rgb, TPenMode mode);
     void WideOrXorShape(const std::function<void(QPainter&)>& draw, bool usePen, bool useBrush);
     bool ThinPen() const { return Pen.Width <= 1; }
     QRgb PenRgb() const;
