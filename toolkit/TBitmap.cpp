@@ -17,6 +17,12 @@ void TBitmap::SetSize(int width, int height) {
     FCanvas.SetTarget(&FImage);
 }
 
+void TBitmap::SwapImage(QImage& other) {
+    FCanvas.Release();
+    FImage.swap(other);
+    FCanvas.SetTarget(&FImage);
+}
+
 bool TBitmap::LoadFromFile(const QString& fileName) {
     QImageReader reader(fileName);
     // a hostile file must not make us allocate without bound

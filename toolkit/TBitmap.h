@@ -26,6 +26,10 @@ public:
         return FImage;
     }
 
+    // Exchanges the picture with another image (no pixels are copied); the canvas draws on the
+    // new one.
+    void SwapImage(QImage& other);
+
     // Loads a picture file (BMP, PNG, ...); false, and the bitmap unchanged, when it cannot be read.
     bool LoadFromFile(const QString& fileName);
 

@@ -1,5 +1,7 @@
 #include "TPaintedControl.h"
 
+#include "TBitmap.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -27,6 +29,20 @@ void TPaintedControl::EnsurePictureSize() {
         FPicture.fill(PictureFormat() == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
     }
     FCanvas.SetTarget(&FPicture);
+}
+
+void TPaintedControl::TakePicture(TBitmap& frame) {
+    EnsurePictureSize();
+    FCanvas.Release();
+    const QImage& image = frame.Image();
+    if (image.size() == FPicture.size() && image.format() == FPicture.format()) {
+        frame.SwapImage(FPicture);
+        FCanvas.SetTarget(&FPicture);
+        return;
+    }
+    if (!FPicture.isNull() && !image.isNull())
+        FCanvas.CopyRect(QRect(QPoint(0, 0), image.size()), image, QRect(QPoint(0, 0), image.size()));
+    FCanvas.Release();
 }
 
 void TPaintedControl::RepaintNow() {

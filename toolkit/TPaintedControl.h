@@ -11,6 +11,8 @@
 #include "TComponent.h"
 #include "TEvents.h"
 
+class TBitmap;
+
 class QMouseEvent;
 
 class TPaintedControl : public QWidget, public TComponent {
@@ -53,6 +55,10 @@ protected:
     virtual void Paint() = 0;
     // The picture's pixel format: RGB32 for opaque controls, premultiplied ARGB for see-through ones.
     virtual QImage::Format PictureFormat() const { return QImage::Format_RGB32; }
+    // Shows a finished off-screen frame without copying it: the bitmap's image becomes the
+    // picture and the bitmap gets the previous picture. A bitmap of another size or format is
+    // copied instead, and keeps its image.
+    void TakePicture(TBitmap& frame);
     // Position or size changed.
     virtual void BoundsChanged() {}
 
