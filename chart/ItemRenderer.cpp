@@ -48,12 +48,14 @@ void TItemRenderer::Begin(TItemRenderState& s) {
 
 void TItemRenderer::Suspend(TItemRenderState& s) const {
     s.CanvasPenPos = FCanvas.PenPos();
+    s.CanvasStylePhase = FCanvas.StylePhase();
 }
 
 void TItemRenderer::Resume(const TItemRenderState& s) {
     FCanvas.Pen = TCanvasPen{s.PenColor, s.PenWidth, s.PenStyle, pmCopy};
     FCanvas.Brush = TCanvasBrush{s.BrushColor, s.BrushStyle};
     FCanvas.MoveTo(s.CanvasPenPos.x(), s.CanvasPenPos.y());
+    FCanvas.SetStylePhase(s.CanvasStylePhase);
     FMarks.Attach();
 }
 

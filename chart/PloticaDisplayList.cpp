@@ -177,6 +177,12 @@ void TCustomPlotica::RefreshChart() {
 void TCustomPlotica::ShowItems() {
     if (Visible()) {
         PropagateItems();
+        // the items added since the last render are drawn onto the picture of those before them
+        struct TShowing {
+            bool& Flag;
+            explicit TShowing(bool& flag) : Flag(flag) { Flag = true; }
+            ~TShowing() { Flag = false; }
+        } showing(FShowingItems);
         if (FAutoRedraw)
             RefreshDataArea();
         else

@@ -42,6 +42,8 @@ struct TAxisMapping {
     static constexpr double SafeRange = 1.0e9;
     double TieDistance = 0.5;
 
+    bool operator==(const TAxisMapping&) const = default;
+
 private:
     [[gnu::noinline]] std::int32_t ToPixelLog(double v) const;
 };
@@ -49,4 +51,6 @@ private:
 struct TLayerMapping {
     TAxisMapping X;
     TAxisMapping Y;
+
+    bool operator==(const TLayerMapping&) const = default;
 };

@@ -43,16 +43,13 @@ void TCustomPlotica::Paint() {
     TPaintGuard guard(GPainting);
     if (!guard.Entered()) return;
     PaintFrame();
-    PaintDataBackground();
     RenderData();
     TCanvas& cc = FControlBmp.Canvas();
     cc.CopyRect(QRect(FMarginLeft, FMarginTop, FDataBmp.Width(), FDataBmp.Height()), FDataBmp.Image(),
                 QRect(0, 0, FDataBmp.Width(), FDataBmp.Height()));
     DrawCrossHairs(cc, 0, 0);
-    Picture();  // sized to the control
-    Canvas().CopyRect(QRect(0, 0, FControlBmp.Width(), FControlBmp.Height()), FControlBmp.Image(),
-                      QRect(0, 0, FControlBmp.Width(), FControlBmp.Height()));
-    Canvas().Release();
+    // the finished frame becomes the picture; the next repaint covers every pixel of the old one
+    TakePicture(FControlBmp);
     update();
 }
 
@@ -68,7 +65,17 @@ void TCustomPlotica::PaintFrame() {
     TCanvas& c = FControlBmp.Canvas();
     c.Pen = TCanvasPen{FWindColor, 1, psSolid, pmCopy};
     c.Brush = TCanvasBrush{FWindColor, bsSolid};
-    c.Rectangle(0, 0, w, h);
+    // the data area's picture is copied over its place afterwards: only the rest needs the colour
+    SizeDataBitmap();
+    const QRect data = QRect(FMarginLeft, FMarginTop, FDataBmp.Width(), FDataBmp.Height()) & QRect(0, 0, w, h);
+    if (data.isEmpty()) {
+        c.FillRect(0, 0, w, h);
+    } else {
+        c.FillRect(0, 0, w, data.top());
+        c.FillRect(0, data.bottom() + 1, w, h);
+        c.FillRect(0, data.top(), data.left(), data.bottom() + 1);
+        c.FillRect(data.right() + 1, data.top(), w, data.bottom() + 1);
+    }
     if (s > 0) PaintShadow(w, h, s);
     PaintCaption();
     UpdateScaling();
@@ -170,22 +177,31 @@ void TCustomPlotica::FillItemSetup(TItemRenderSetup& setup) const {
     setup.MarkFont = FFont->ToQFont();
 }
 
+// The data area: background, grid, items, text labels, frame.
 void TCustomPlotica::RenderData() {
     TCanvas* c = &FDataBmp.Canvas();
-    if (OnBeforeRenderData) {
-        const TColor pen = c->Pen.Color, brush = c->Brush.Color;
-        OnBeforeRenderData(this, c, FMarginTop, FMarginLeft);
-        c->Pen.Color = pen;
-        c->Brush.Color = brush;
+    SizeDataBitmap();
+    if (CheckpointAllowed()) {
+        RenderDataFromCheckpoint();
+    } else {
+        FCheckpoint.reset();
+        PaintDataBackground();
+        if (OnBeforeRenderData) {
+            const TColor pen = c->Pen.Color, brush = c->Brush.Color;
+            OnBeforeRenderData(this, c, FMarginTop, FMarginLeft);
+            c->Pen.Color = pen;
+            c->Brush.Color = brush;
+        }
+        if (FGridStyle != gsNone) RenderGrid(*c);
+        TItemRenderSetup setup;
+        FillItemSetup(setup);
+        TItemRenderer renderer(*c, setup);
+        TItemRenderState state;
+        renderer.Begin(state);
+        renderer.Render(FItems->Data(), 0, FItems->Count(), state);
+        renderer.End(state);
+        FItemsDrawn = FItems->Count();
     }
-    if (FGridStyle != gsNone) RenderGrid(*c);
-    TItemRenderSetup setup;
-    FillItemSetup(setup);
-    TItemRenderer renderer(*c, setup);
-    TItemRenderState state;
-    renderer.Begin(state);
-    renderer.Render(FItems->Data(), 0, FItems->Count(), state);
-    renderer.End(state);
     RenderTextLabels(*c);
     if (OnDataRendered) OnDataRendered(this, c, FMarginTop, FMarginLeft);
     const int w = DataAreaWidth(), h = DataAreaHeight();
@@ -202,7 +218,6 @@ void TCustomPlotica::RefreshDataArea() {
     TPaintGuard guard(GPainting);
     if (!guard.Entered()) return;
     UpdateScaling();
-    PaintDataBackground();
     RenderData();
     DrawCrossHairs(FDataBmp.Canvas(), -FMarginLeft, -FMarginTop);
     Picture();

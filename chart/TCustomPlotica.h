@@ -32,6 +32,8 @@ class TCrossHair;
 class TTextLabel;
 class TPloticaAxes;
 struct TItemRenderSetup;
+struct TRenderCheckpoint;
+struct TDataPictureKey;
 
 class TCustomPlotica;
 
@@ -213,6 +215,10 @@ public:
     TBitmap& ControlBitmap() { return FControlBmp; }
     TBitmap& DataBitmap() { return FDataBmp; }
 
+    // How many items the last render of the data area drew itself; the others came from the
+    // picture of the items that had not changed since the render before.
+    int ItemsDrawn() const { return FItemsDrawn; }
+
     TRenderEvent OnBeforeRenderData;
     TRenderEvent OnDataRendered;
     TRenderEvent OnScalesRendered;
@@ -286,6 +292,10 @@ private:
     void RefreshDataArea();
     void FireRender(const TRenderEvent& event, TCanvas& canvas, int top, int left);
     void FillItemSetup(TItemRenderSetup& setup) const;
+    // rendering from the saved picture of the items that did not change (PloticaCheckpoint.cpp)
+    bool CheckpointAllowed() const;
+    void RenderDataFromCheckpoint();
+    void FillPictureKey(TDataPictureKey& key) const;
     // layout
     void ApplyIsometric(int layer);
     void ApplyIsometricToAll();
@@ -356,6 +366,14 @@ private:
     bool FWindowCreated = false;
     int FAspectX = 36;
     int FAspectY = 36;
+
+    // the checkpoint of the last render, and whether the current render may start from it
+    struct TCheckpointDeleter {
+        void operator()(TRenderCheckpoint* checkpoint) const;
+    };
+    std::unique_ptr<TRenderCheckpoint, TCheckpointDeleter> FCheckpoint;
+    bool FShowingItems = false;
+    int FItemsDrawn = 0;
 
     // pictures
     TBitmap FControlBmp;

@@ -35,6 +35,7 @@ TDrawItem* TItemList::Append(int allocSize) {
 
 void TItemList::RemoveLast() {
     if (FCount > 0) --FCount;
+    if (FCount < FUnchanged) FUnchanged = FCount;
     if (FCount == 0) Clear();
 }
 
@@ -44,6 +45,7 @@ void TItemList::Clear() {
     FStorage = 0;
     FCount = 0;
     FCapacity = 0;
+    FUnchanged = 0;
 }
 
 void TItemList::CopyFrom(const TItemList& other) {

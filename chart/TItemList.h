@@ -25,7 +25,11 @@ public:
 
     const TDrawItem* Data() const { return FItems; }
     const TDrawItem& operator[](int i) const { return FItems[i]; }
-    TDrawItem& operator[](int i) { return FItems[i]; }
+    // Writable access counts as a change of the record (see UnchangedPrefix).
+    TDrawItem& operator[](int i) {
+        if (i < FUnchanged) FUnchanged = i;
+        return FItems[i];
+    }
 
     // A new record at the end (its contents undefined); the capacity grows by allocSize when full.
     // nullptr when memory is exhausted (the list is then unchanged).
@@ -36,10 +40,18 @@ public:
     // A private copy of the other list's items and numbers.
     void CopyFrom(const TItemList& other);
 
+    // Change tracking for the one chart that renders from a saved picture of a prefix: the
+    // number of leading records that have been neither removed nor rewritten since the last
+    // MarkUnchanged (appending leaves them alone; removing at the end, clearing and writable
+    // access lower it).
+    int UnchangedPrefix() const { return FUnchanged; }
+    void MarkUnchanged() { FUnchanged = FCount; }
+
 private:
     bool Reserve(std::size_t items);
     TDrawItem* FItems = nullptr;
     std::size_t FStorage = 0;  // records allocated
     int FCount = 0;
     int FCapacity = 0;  // reported capacity
+    int FUnchanged = 0;
 };
