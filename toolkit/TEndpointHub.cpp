@@ -25,10 +25,10 @@ qint64 Now() {
 }
 
 bool SameUser(int fd) {
+    static const uid_t self = ::geteuid();  // a process does not change users underneath us
     ucred credentials{};
     socklen_t length = sizeof credentials;
-    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &length) == 0 &&
-           credentials.uid == ::geteuid();
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &length) == 0 && credentials.uid == self;
 }
 
 int ConnectTo(const QString& path) {
@@ -130,28 +130,32 @@ void TEndpointHub::Detach(quint32 Handle) {
     StopSweepWhenIdle();
 }
 
+// Takes one waiting connection (the listener stays readable while there are more) and reads the
+// frame that usually came with it at once.
 void TEndpointHub::ServiceListener(quint32 Handle) {
     const auto it = FListeners.find(Handle);
     if (it == FListeners.end()) return;
     const int listenFd = it->second.Fd;
-    for (;;) {
-        const int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (fd < 0) {
-            if (errno == EINTR || errno == ECONNABORTED) continue;
-            return;
-        }
-        if (!SameUser(fd) || FIncoming.size() >= MaxIncoming) {
-            ::close(fd);
-            continue;
-        }
-        const quint64 id = FNextId++;
-        TIncoming& incoming = FIncoming[id];
-        incoming.Endpoint = Handle;
-        incoming.Fd = fd;
-        incoming.LastActivity = Now();
-        incoming.Notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
-        QObject::connect(incoming.Notifier, &QSocketNotifier::activated, [this, id] { ServiceIncoming(id); });
+    int fd;
+    do {
+        fd = ::accept4(listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    } while (fd < 0 && (errno == EINTR || errno == ECONNABORTED));
+    if (fd < 0) return;
+    if (!SameUser(fd) || FIncoming.size() >= MaxIncoming) {
+        ::close(fd);
+        return;
     }
+    const quint64 id = FNextId++;
+    TIncoming& incoming = FIncoming[id];
+    incoming.Endpoint = Handle;
+    incoming.Fd = fd;
+    incoming.LastActivity = Now();
+    ServiceIncoming(id);
+    // a frame still on its way is awaited by the event loop (a nested wait polls the socket itself)
+    const auto still = FIncoming.find(id);
+    if (still == FIncoming.end() || still->second.Dispatching) return;
+    still->second.Notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
+    QObject::connect(still->second.Notifier, &QSocketNotifier::activated, [this, id] { ServiceIncoming(id); });
 }
 
 void TEndpointHub::ServiceIncoming(quint64 Id) {
@@ -182,7 +186,7 @@ void TEndpointHub::ServiceIncoming(quint64 Id) {
 void TEndpointHub::Dispatch(quint64 Id, const EndpointFrame::THeader& Header) {
     TIncoming& incoming = FIncoming.at(Id);
     incoming.Dispatching = true;
-    incoming.Notifier->setEnabled(false);
+    if (incoming.Notifier) incoming.Notifier->setEnabled(false);
     const QByteArray data = incoming.Received.mid(EndpointFrame::HeaderSize);
     incoming.Received = QByteArray();
 
@@ -213,8 +217,10 @@ void TEndpointHub::Dispatch(quint64 Id, const EndpointFrame::THeader& Header) {
 void TEndpointHub::CloseIncoming(quint64 Id) {
     const auto it = FIncoming.find(Id);
     if (it == FIncoming.end()) return;
-    it->second.Notifier->setEnabled(false);
-    it->second.Notifier->deleteLater();
+    if (it->second.Notifier) {
+        it->second.Notifier->setEnabled(false);
+        it->second.Notifier->deleteLater();
+    }
     ::close(it->second.Fd);
     FIncoming.erase(it);
 }

@@ -1,9 +1,8 @@
-// The energy chart measured: a full render holding many marks, a repaint with an empty list
-// (frame, axes, ticks and texts), adding items, and the memory a display list takes per item.
-// PeerBench.cpp measures the same pictures drawn by QCustomPlot.
+// The energy chart measured: a full render holding many marks, and a repaint with an empty list
+// (frame, axes, ticks and texts). PeerBench.cpp measures the same pictures drawn by QCustomPlot.
+// Both sides count the processor time of the whole process, helper threads included.
 
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include "BenchPoints.h"
 #include "EnergyChart.h"
@@ -20,7 +19,7 @@ void Marks_Gravilo(benchmark::State& state) {
         benchmark::DoNotOptimize(chart->Picture().constBits());
     }
 }
-BENCHMARK(Marks_Gravilo)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Marks_Gravilo)->Arg(100000)->Arg(1000000)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 // Full repaint with an empty list: frame, caption, both axes with their ticks and texts.
 void Axes_Gravilo(benchmark::State& state) {
@@ -30,43 +29,6 @@ void Axes_Gravilo(benchmark::State& state) {
         benchmark::DoNotOptimize(chart->Picture().constBits());
     }
 }
-BENCHMARK(Axes_Gravilo)->Unit(benchmark::kMicrosecond);
-
-// Adding N marks to an emptied list, growth of the storage included.
-void Add_Gravilo(benchmark::State& state) {
-    bench::TEnergyChart chart;
-    const bench::TPoints points = bench::MakePoints(int(state.range(0)));
-    for (auto _ : state) {
-        state.PauseTiming();
-        chart->ClearItems();
-        state.ResumeTiming();
-        for (std::size_t i = 0; i < points.X.size(); ++i) chart->AddMark(points.X[i], points.Y[i], 1);
-        benchmark::DoNotOptimize(chart->ItemCount());
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
-}
-BENCHMARK(Add_Gravilo)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-
-// What the heap holds, small blocks and mapped ones alike.
-std::size_t HeapInUse() {
-    const struct mallinfo2 m = mallinfo2();
-    return m.uordblks + m.hblkhd;
-}
-
-// The heap a display list of N marks really takes, per item.
-void Memory_Gravilo(benchmark::State& state) {
-    const int n = int(state.range(0));
-    const bench::TPoints points = bench::MakePoints(n);
-    double perItem = 0;
-    for (auto _ : state) {
-        bench::TEnergyChart chart;
-        const std::size_t before = HeapInUse();
-        for (int i = 0; i < n; ++i) chart->AddMark(points.X[std::size_t(i)], points.Y[std::size_t(i)], 1);
-        const std::size_t after = HeapInUse();
-        perItem = double(after - before) / n;
-    }
-    state.counters["bytes_per_item"] = perItem;
-}
-BENCHMARK(Memory_Gravilo)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(Axes_Gravilo)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -49,7 +49,7 @@ void Marks_QCustomPlot(benchmark::State& state) {
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-BENCHMARK(Marks_QCustomPlot)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Marks_QCustomPlot)->Arg(100000)->Arg(1000000)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 void Axes_QCustomPlot(benchmark::State& state) {
     TPeerPlot peer;
@@ -58,6 +58,6 @@ void Axes_QCustomPlot(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(Axes_QCustomPlot)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Axes_QCustomPlot)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
