@@ -247,6 +247,11 @@ protected:
     // repaint when AutoRedraw is on or the chart is being designed
     void RepaintIfAuto();
 
+    // mouse handling: the toolkit's events first, then the chart's own processing
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+
     // Mouse state for the mouse handling (cleared at construction).
     struct TDragStart {
         int X = 0, Y = 0;
