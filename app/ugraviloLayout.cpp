@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QStyle>
+#include <QTextDocument>
 
 #include "Pictures.h"
 #include "TControlAlign.h"
@@ -95,6 +96,8 @@ void TForm1::BuildComponents(const TLinkSetup& linkSetup) {
 
     MMExplain = Placed<TMemo>(loading, this, "MMExplain", 0, WindowHeight - MemoHeight, WindowWidth, MemoHeight);
     MMExplain->SetColor(clInfoBk);
+    // narrow margins, as a classic memo has: the seven lines of the explanation fit without scrolling
+    MMExplain->document()->setDocumentMargin(2);
     MMExplain->SetLines({QStringLiteral("GL_MMExplain")});
     SetControlAlign(MMExplain, alBottom);
 

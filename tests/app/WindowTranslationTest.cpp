@@ -45,11 +45,11 @@ QString Translated(TForm1& f, const char* key) {
     return f.cliDemon->Translator()->TranslateText(QLatin1String(key));
 }
 
-class ShippedLanguage : public testing::TestWithParam<const char*> {};
+class ShippedFile : public testing::TestWithParam<const char*> {};
 
 }  // namespace
 
-TEST_P(ShippedLanguage, EveryMarkedTextOfTheWindowIsTranslated) {
+TEST_P(ShippedFile, EveryMarkedTextOfTheWindowIsTranslated) {
     QTemporaryDir missingKeys;
     TTestWindow w(ShippedLanguage(GetParam()), [&](TqmrDemonClient& link) {
         link.SetAutoCreateItlFile(true);
@@ -91,7 +91,7 @@ TEST_P(ShippedLanguage, EveryMarkedTextOfTheWindowIsTranslated) {
         << f.cliDemon->Translator()->MissingEntries().join(", ").constData();
 }
 
-TEST_P(ShippedLanguage, NamesNeverChangeAndASecondWalkChangesNothing) {
+TEST_P(ShippedFile, NamesNeverChangeAndASecondWalkChangesNothing) {
     TTestWindow untranslated;
     TTestWindow translated(ShippedLanguage(GetParam()));
     EXPECT_EQ(Names(translated.Form.get()), Names(untranslated.Form.get()));
@@ -101,7 +101,7 @@ TEST_P(ShippedLanguage, NamesNeverChangeAndASecondWalkChangesNothing) {
     EXPECT_EQ(TextsOf(translated.Form.get()), once);
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowTranslation, ShippedLanguage, testing::Values("gravilo_en.itl", "gravilo_de.itl"));
+INSTANTIATE_TEST_SUITE_P(WindowTranslation, ShippedFile, testing::Values("gravilo_en.itl", "gravilo_de.itl"));
 
 TEST(WindowTranslation, WithoutALanguageFileTheKeysLoseTheirPrefix) {
     TTestWindow w;
