@@ -44,7 +44,8 @@ TCommandLine TCommandLine::Parse(int argc, char** argv) {
     if (line.FError.isEmpty() && !line.FLanguageFile.isEmpty()) {
         QFile file(line.FLanguageFile);
         if (!file.open(QIODevice::ReadOnly))
-            line.FError = QStringLiteral("cannot read the language file %1: %2").arg(line.FLanguageFile, file.errorString());
+            line.FError = QStringLiteral("cannot read the language file %1: %2")
+                              .arg(line.FLanguageFile, file.errorString());
     }
     return line;
 }
@@ -67,7 +68,8 @@ bool TCommandLine::TakeOption(int argc, char** argv, int& i) {
         bool missing = false;
         if (!MatchOption(option.Name, argc, argv, i, value, missing)) continue;
         if (missing) {
-            if (FError.isEmpty()) FError = QStringLiteral("%1 needs a file name").arg(QLatin1String(option.Name));
+            if (FError.isEmpty())
+                FError = QStringLiteral("%1 needs a file name").arg(QLatin1String(option.Name));
             return true;
         }
         *option.Value = value;

@@ -16,7 +16,8 @@ QString Usage(const QString& command) {
     if (command == QLatin1String("body")) return QStringLiteral("body N");
     if (command == QLatin1String("tick")) return QStringLiteral("tick [N]");
     if (command == QLatin1String("screenshot")) return QStringLiteral("screenshot FILE");
-    if (command == QLatin1String("down") || command == QLatin1String("move") || command == QLatin1String("up"))
+    if (command == QLatin1String("down") || command == QLatin1String("move") ||
+        command == QLatin1String("up"))
         return command + QStringLiteral(" X Y");
     return command;
 }
@@ -67,7 +68,8 @@ bool TScriptRunner::RunCommand(const QStringList& words, QString& error) {
     const QString& command = words.first();
     if (command == QLatin1String("mass")) return Mass(words, error);
     if (command == QLatin1String("body")) return Body(words, error);
-    if (command == QLatin1String("down") || command == QLatin1String("move") || command == QLatin1String("up"))
+    if (command == QLatin1String("down") || command == QLatin1String("move") ||
+        command == QLatin1String("up"))
         return Mouse(words, error);
     if (command == QLatin1String("tick")) return Tick(words, error);
     if (command == QLatin1String("screenshot")) return Screenshot(words, error);
@@ -127,7 +129,8 @@ void TScriptRunner::SendMouse(int type, int x, int y) {
     const QPointF inWindow = chart->mapTo(chart->window(), local);
     const QPointF global = chart->mapToGlobal(local);
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = FButtonDown ? Qt::MouseButtons(Qt::LeftButton) : Qt::MouseButtons(Qt::NoButton);
+    const Qt::MouseButtons held =
+        FButtonDown ? Qt::MouseButtons(Qt::LeftButton) : Qt::MouseButtons(Qt::NoButton);
     QMouseEvent event(QEvent::Type(type), local, inWindow, global, button, held, Qt::NoModifier);
     QApplication::sendEvent(chart, &event);
 }
@@ -181,10 +184,11 @@ QStringList TScriptRunner::TextLines() const {
             for (const TScaleProps* axis : {static_cast<TScaleProps*>(chart->ScalePropsX(n)),
                                             static_cast<TScaleProps*>(chart->ScalePropsY(n))}) {
                 if (!axis->Visible()) continue;
-                const QString name = QStringLiteral("%1.Scale%2%3.Caption=")
-                                         .arg(chart->objectName())
-                                         .arg(n)
-                                         .arg(axis == chart->ScalePropsX(n) ? QLatin1Char('X') : QLatin1Char('Y'));
+                const QString name =
+                    QStringLiteral("%1.Scale%2%3.Caption=")
+                        .arg(chart->objectName())
+                        .arg(n)
+                        .arg(axis == chart->ScalePropsX(n) ? QLatin1Char('X') : QLatin1Char('Y'));
                 lines << name + axis->Caption();
             }
     const QStringList explain = f.MMExplain->Lines();

@@ -94,7 +94,8 @@ void TForm1::BuildComponents(const TLinkSetup& linkSetup) {
     BButAbout->SetCaption(QStringLiteral("GL_About"));
     BButAbout->SetGlyph(StandardIcon(QStyle::SP_MessageBoxInformation));
 
-    MMExplain = Placed<TMemo>(loading, this, "MMExplain", 0, WindowHeight - MemoHeight, WindowWidth, MemoHeight);
+    MMExplain =
+        Placed<TMemo>(loading, this, "MMExplain", 0, WindowHeight - MemoHeight, WindowWidth, MemoHeight);
     MMExplain->SetColor(clInfoBk);
     // narrow margins, as a classic memo has: the seven lines of the explanation fit without scrolling
     MMExplain->document()->setDocumentMargin(2);

@@ -68,8 +68,9 @@ TEST(MainWindow, LayoutOfTheWindowAndItsControls) {
     EXPECT_EQ(Bounds(f.SBarMasse), QRect(278, 39, 120, 16));
     EXPECT_EQ(Bounds(f.NLblHeight), QRect(258, 77, 179, 22));
     EXPECT_EQ(Bounds(f.NLblEnergie), QRect(472, 65, 225, 35));
-    for (QWidget* onPanel : std::initializer_list<QWidget*>{f.SButExit, f.BButAbout, f.BButReset, f.RGAccel,
-                                                            f.NLblMasse, f.SBarMasse, f.NLblHeight, f.NLblEnergie})
+    for (QWidget* onPanel :
+         std::initializer_list<QWidget*>{f.SButExit, f.BButAbout, f.BButReset, f.RGAccel, f.NLblMasse,
+                                         f.SBarMasse, f.NLblHeight, f.NLblEnergie})
         EXPECT_EQ(onPanel->parentWidget(), f.Panel1) << qPrintable(onPanel->objectName());
     EXPECT_EQ(f.SButExit->focusPolicy(), Qt::NoFocus);
     EXPECT_FALSE(f.SButExit->icon().isNull());
@@ -119,7 +120,8 @@ TEST(MainWindow, SettingsOfTheControlsChartsAndLabels) {
         EXPECT_EQ(c->MarginTop(), 20);
         EXPECT_EQ(c->MarginBottom(), 40);
         EXPECT_EQ(c->MouseAction(), maNone);
-        for (int n = 2; n <= 4; ++n) EXPECT_FALSE(c->ScalePropsX(n)->Visible() || c->ScalePropsY(n)->Visible());
+        for (int n = 2; n <= 4; ++n)
+            EXPECT_FALSE(c->ScalePropsX(n)->Visible() || c->ScalePropsY(n)->Visible());
     }
     EXPECT_EQ(f.PLPict->MarginRight(), 16);
     EXPECT_FALSE(f.PLPict->Scale1X()->Visible());

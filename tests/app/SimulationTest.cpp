@@ -74,9 +74,9 @@ TEST(Simulation, HooksHoldTheRopeNearTheTowersEdge) {
         double HandY;  // where the rope hangs
     };
     const TCase cases[] = {
-        {90, 180, true, 195},      {89.9, 180, false, 0},  {90, 80, true, 95},     {95, 79.99, false, 0},
-        {100, 499.5, true, 495},   {90, 399.99, true, 395}, {90, 300, false, 0},   {120, 285, true, 295},
-        {90, 580, true, 595},      {90, 599.9, true, 595},  {90, 600, false, 0},   {90, -15, false, 0},
+        {90, 180, true, 195},    {89.9, 180, false, 0},   {90, 80, true, 95},  {95, 79.99, false, 0},
+        {100, 499.5, true, 495}, {90, 399.99, true, 395}, {90, 300, false, 0}, {120, 285, true, 295},
+        {90, 580, true, 595},    {90, 599.9, true, 595},  {90, 600, false, 0}, {90, -15, false, 0},
     };
     for (const TCase& c : cases) {
         TTestWindow w;

@@ -29,7 +29,8 @@ QStringList TextsOf(QObject* root) {
             if (property.metaType().id() == QMetaType::QString)
                 texts << path + property.name() + QLatin1Char('=') + value.toString();
             else if (property.metaType().id() == QMetaType::QStringList)
-                texts << path + property.name() + QLatin1Char('=') + value.toStringList().join(QLatin1Char('|'));
+                texts << path + property.name() + QLatin1Char('=') +
+                             value.toStringList().join(QLatin1Char('|'));
         }
     }
     return texts;

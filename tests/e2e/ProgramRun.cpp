@@ -25,7 +25,8 @@ QStringList TRunResult::OutLines() const {
 TProgramWorld::TProgramWorld() {
     QDir(FDir.path()).mkpath(QStringLiteral("config"));
     QDir(FDir.path()).mkpath(QStringLiteral("runtime"));
-    QFile::setPermissions(Path(QStringLiteral("runtime")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(Path(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     FEnvironment = QProcessEnvironment::systemEnvironment();
     FEnvironment.insert(QStringLiteral("GRAVILO_ENDPOINT_DIR"), EndpointDir());
     FEnvironment.insert(QStringLiteral("XDG_CONFIG_DIRS"), Path(QStringLiteral("config")));

@@ -47,7 +47,8 @@ public:
     }
     // gravilo --script - with the script on standard input
     TRunResult RunScript(const QByteArray& script, const QStringList& moreArguments = {}) {
-        return RunGravilo(QStringList{QStringLiteral("--script"), QStringLiteral("-")} + moreArguments, script);
+        return RunGravilo(QStringList{QStringLiteral("--script"), QStringLiteral("-")} + moreArguments,
+                          script);
     }
 
     // Writes a file into the world and returns its path.

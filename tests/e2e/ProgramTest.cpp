@@ -51,8 +51,10 @@ TEST(Program, CommandLineErrorsAndHelp) {
         {{"--screenshot"}, "gravilo: --screenshot needs a file name\n"},
         {{"--script="}, "gravilo: --script needs a file name\n"},
         {{"--language"}, "gravilo: --language needs a file name\n"},
-        {{"--screenshot", "a.png", "--script", "-"}, "gravilo: --screenshot and --script cannot be used together\n"},
-        {{"--language", "/nonexistent/de.itl"}, "gravilo: cannot read the language file /nonexistent/de.itl: "},
+        {{"--screenshot", "a.png", "--script", "-"},
+         "gravilo: --screenshot and --script cannot be used together\n"},
+        {{"--language", "/nonexistent/de.itl"},
+         "gravilo: cannot read the language file /nonexistent/de.itl: "},
     };
     for (const TCase& c : cases) {
         const TRunResult run = world.RunGravilo(c.Arguments);
@@ -75,21 +77,25 @@ TEST(Program, TheHeadlessModesNeedNoDisplay) {
     const TRunResult script = world.RunScript("print\n");
     EXPECT_EQ(script.Status, 0) << script.Err.constData();
     EXPECT_EQ(script.OutLines().size(), 1);
-    const TRunResult unwritable = world.RunGravilo({QStringLiteral("--screenshot"), QStringLiteral("/nonexistent/x.png")});
+    const TRunResult unwritable =
+        world.RunGravilo({QStringLiteral("--screenshot"), QStringLiteral("/nonexistent/x.png")});
     EXPECT_EQ(unwritable.Status, 2);
     EXPECT_TRUE(unwritable.Err.startsWith("gravilo: cannot write the screenshot /nonexistent/x.png"));
 }
 
 TEST(Program, TextsInEachShippedLanguage) {
     TProgramWorld world;
-    const TRunResult english = world.RunScript("texts\n", {QStringLiteral("--language"), ShippedLanguage("gravilo_en.itl")});
-    const TRunResult german = world.RunScript("texts\n", {QStringLiteral("--language=") + ShippedLanguage("gravilo_de.itl")});
+    const TRunResult english =
+        world.RunScript("texts\n", {QStringLiteral("--language"), ShippedLanguage("gravilo_en.itl")});
+    const TRunResult german =
+        world.RunScript("texts\n", {QStringLiteral("--language=") + ShippedLanguage("gravilo_de.itl")});
     for (const TRunResult* run : {&english, &german}) {
         ASSERT_EQ(run->Status, 0) << run->Err.constData();
         EXPECT_FALSE(run->Out.contains("=GL_"));
         EXPECT_EQ(run->OutLines().filter(QStringLiteral("MMExplain.Lines[")).size(), 7);
     }
-    EXPECT_EQ(TextLine(english, "Form1.Caption"), QStringLiteral("Potential Energy in a Gravitational Field"));
+    EXPECT_EQ(TextLine(english, "Form1.Caption"),
+              QStringLiteral("Potential Energy in a Gravitational Field"));
     EXPECT_EQ(TextLine(english, "RGAccel.Items[0]"), QStringLiteral("Earth"));
     EXPECT_EQ(TextLine(german, "Form1.Caption"), QStringLiteral("Potenzielle Energie im Gravitationsfeld"));
     EXPECT_EQ(TextLine(german, "SButExit.Caption"), QStringLiteral("Beenden"));
@@ -109,8 +115,9 @@ TEST(Program, TheLanguageFileBesideTheProgramAndTheChosenOne) {
     EXPECT_EQ(TextLine(german, "Form1.Caption"), QStringLiteral("Potenzielle Energie im Gravitationsfeld"));
 
     // a chosen file wins over the one beside the program
-    const TRunResult chosen = world.Run(beside, {QStringLiteral("--language"), ShippedLanguage("gravilo_en.itl"),
-                                                 QStringLiteral("--script"), QStringLiteral("-")},
+    const TRunResult chosen = world.Run(beside,
+                                        {QStringLiteral("--language"), ShippedLanguage("gravilo_en.itl"),
+                                         QStringLiteral("--script"), QStringLiteral("-")},
                                         "texts\n");
     EXPECT_EQ(TextLine(chosen, "Form1.Caption"), QStringLiteral("Potential Energy in a Gravitational Field"));
     EXPECT_EQ(TextLine(chosen, "SButExit.Caption"), QStringLiteral("Exit"));
@@ -147,8 +154,9 @@ TEST(Program, ASecondStartEndsAtOnce) {
 TEST(Program, ItsEndIsReportedToTheHostsServer) {
     TProgramWorld world;
     const QString log = world.Path(QStringLiteral("server.log"));
-    QProcess* server = world.Start(QStringLiteral(LUMEO_SERVER_PROGRAM),
-                                   {QStringLiteral("--text"), QStringLiteral("t7"), QStringLiteral("--log"), log});
+    QProcess* server =
+        world.Start(QStringLiteral(LUMEO_SERVER_PROGRAM),
+                    {QStringLiteral("--text"), QStringLiteral("t7"), QStringLiteral("--log"), log});
     ASSERT_TRUE(WaitUntil([&] { return server->canReadLine() || server->state() != QProcess::Running; }));
     ASSERT_TRUE(server->readLine().startsWith("lumeo-server: handle"));
 

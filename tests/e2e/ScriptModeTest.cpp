@@ -49,11 +49,11 @@ TEST(ScriptMode, TheStartStateAndTheControls) {
         "print\n");
     ASSERT_TRUE(run.Ended);
     EXPECT_EQ(run.Status, 0) << run.Err.constData();
-    EXPECT_EQ(run.OutLines(), QStringList({StartLine,
-                                           "mass=100.0 height=0.0 energy=0.0 hand=20,520 timer=off items=3",
-                                           "mass=1.0 height=0.0 energy=0.0 hand=20,520 timer=off items=4",
-                                           "mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=off items=6",
-                                           "mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=off items=7"}));
+    EXPECT_EQ(run.OutLines(),
+              QStringList({StartLine, "mass=100.0 height=0.0 energy=0.0 hand=20,520 timer=off items=3",
+                           "mass=1.0 height=0.0 energy=0.0 hand=20,520 timer=off items=4",
+                           "mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=off items=6",
+                           "mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=off items=7"}));
 }
 
 TEST(ScriptMode, DraggingHangingFallingAndReset) {
@@ -62,7 +62,8 @@ TEST(ScriptMode, DraggingHangingFallingAndReset) {
     const QPoint fromHook = ScenePixel(95, 195), away = ScenePixel(-50, 300);
     const QByteArray script = DragFromRest(95, 190) + "print\nscreenshot " + hung.toUtf8() +
                               "\n"
-                              "down " + Pixel(fromHook.x(), fromHook.y()) + "\nmove " + Pixel(away.x(), away.y()) +
+                              "down " +
+                              Pixel(fromHook.x(), fromHook.y()) + "\nmove " + Pixel(away.x(), away.y()) +
                               "\nup " + Pixel(away.x(), away.y()) +
                               "\nprint\ntick\nprint\ntick 0\ntick 100\nprint\n"
                               "body 3\nmass 100\nreset\nprint\n";
@@ -79,7 +80,8 @@ TEST(ScriptMode, DraggingHangingFallingAndReset) {
     ASSERT_TRUE(start.hasMatch()) << qPrintable(lines[1]);
     const double height = start.captured(1).toDouble();
     EXPECT_NEAR(height, 200, 1);  // 500 - 300, to the pixel
-    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("mass=10.0 height=%1.0 ").arg(std::nearbyint(height - 4.905))))
+    EXPECT_TRUE(
+        lines[2].startsWith(QStringLiteral("mass=10.0 height=%1.0 ").arg(std::nearbyint(height - 4.905))))
         << qPrintable(lines[2]);
     EXPECT_TRUE(lines[2].endsWith(QStringLiteral("timer=on items=6")));
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=off ")))
@@ -97,8 +99,8 @@ TEST(ScriptMode, DraggingHangingFallingAndReset) {
 TEST(ScriptMode, AMoveWithoutThePressDoesNotDrag) {
     TProgramWorld world;
     const QPoint p = ScenePixel(0, 300);
-    const TRunResult run = world.RunScript("move " + Pixel(p.x(), p.y()) + "\nup " + Pixel(p.x(), p.y()) +
-                                           "\nprint\n");
+    const TRunResult run =
+        world.RunScript("move " + Pixel(p.x(), p.y()) + "\nup " + Pixel(p.x(), p.y()) + "\nprint\n");
     ASSERT_EQ(run.Status, 0) << run.Err.constData();
     // the release alone starts a fall from the ground, which the first tick ends
     EXPECT_EQ(run.OutLines(), QStringList({"mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=on items=2"}));
@@ -135,13 +137,15 @@ TEST(ScriptMode, TextsAndScreenshotOfTheStartState) {
 
 TEST(ScriptMode, AScriptFileAndLineNumbersThatCountEveryLine) {
     TProgramWorld world;
-    const QString file = world.WriteFile(QStringLiteral("scene.txt"), "# a scene\n\nprint\n\t\n  # indented\nfly\nprint\n");
+    const QString file =
+        world.WriteFile(QStringLiteral("scene.txt"), "# a scene\n\nprint\n\t\n  # indented\nfly\nprint\n");
     const TRunResult run = world.RunGravilo({QStringLiteral("--script"), file});
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.OutLines(), QStringList({StartLine}));
     EXPECT_EQ(run.Err, QByteArray("line 6: unknown command \"fly\"\n"));
 
-    const TRunResult missing = world.RunGravilo({QStringLiteral("--script"), world.Path(QStringLiteral("none.txt"))});
+    const TRunResult missing =
+        world.RunGravilo({QStringLiteral("--script"), world.Path(QStringLiteral("none.txt"))});
     EXPECT_EQ(missing.Status, 2);
     EXPECT_TRUE(missing.Out.isEmpty());
     EXPECT_TRUE(missing.Err.startsWith("gravilo: cannot read the script ")) << missing.Err.constData();

@@ -59,13 +59,17 @@ bool TXDisplay::StartOn(int number) {
     FName = QStringLiteral(":%1").arg(number);
     FServer = std::make_unique<QProcess>();
     FServer->setProcessChannelMode(QProcess::MergedChannels);
-    FServer->start(QStringLiteral("Xvfb"),
-                   {FName, QStringLiteral("-screen"), QStringLiteral("0"),
-                    QStringLiteral("%1x%2x24").arg(ScreenWidth).arg(ScreenHeight), QStringLiteral("-fbdir"),
-                    FDir.path(), QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
+    FServer->start(
+        QStringLiteral("Xvfb"),
+        {FName, QStringLiteral("-screen"), QStringLiteral("0"),
+         QStringLiteral("%1x%2x24").arg(ScreenWidth).arg(ScreenHeight), QStringLiteral("-fbdir"), FDir.path(),
+         QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!FServer->waitForStarted(5000)) return false;
     const bool ready = WaitUntil(
-        [&] { return FServer->state() != QProcess::Running || !XDo({QStringLiteral("getdisplaygeometry")}).isEmpty(); },
+        [&] {
+            return FServer->state() != QProcess::Running ||
+                   !XDo({QStringLiteral("getdisplaygeometry")}).isEmpty();
+        },
         15000);
     if (ready && Running()) return true;
     FServer->kill();
@@ -76,8 +80,9 @@ bool TXDisplay::StartOn(int number) {
 void TXDisplay::Prepare(QProcessEnvironment& environment) const {
     environment.insert(QStringLiteral("DISPLAY"), FName);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    for (const char* variable : {"WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
-                                 "GNOME_DESKTOP_SESSION_ID", "BROWSER", "DEFAULT_BROWSER", "XAUTHORITY"})
+    for (const char* variable :
+         {"WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
+          "GNOME_DESKTOP_SESSION_ID", "BROWSER", "DEFAULT_BROWSER", "XAUTHORITY"})
         environment.remove(QLatin1String(variable));
 }
 
@@ -98,7 +103,8 @@ QByteArray TXDisplay::XDo(const QStringList& arguments) const {
 
 QList<quint64> TXDisplay::Windows(const QString& namePattern) const {
     QList<quint64> windows;
-    const QByteArray out = XDo({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), namePattern});
+    const QByteArray out = XDo(
+        {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), namePattern});
     for (const QByteArray& line : out.split('\n'))
         if (!line.trimmed().isEmpty()) windows << line.trimmed().toULongLong();
     return windows;
@@ -121,7 +127,8 @@ bool TXDisplay::WaitUntilGone(const QString& namePattern, int timeoutMs) const {
 }
 
 QRect TXDisplay::Geometry(quint64 window) const {
-    const QByteArray out = XDo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::number(window)});
+    const QByteArray out =
+        XDo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::number(window)});
     QRect r;
     for (const QByteArray& line : out.split('\n')) {
         const int value = line.mid(line.indexOf('=') + 1).toInt();
@@ -146,7 +153,8 @@ QPoint TXDisplay::Pointer() const {
 void TXDisplay::MoveTo(QPoint p) const {
     // a synchronous move to where the pointer already is would wait for a motion that never comes
     if (Pointer() == p) return;
-    XDo({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(p.x()), QString::number(p.y())});
+    XDo({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(p.x()),
+         QString::number(p.y())});
 }
 
 void TXDisplay::Press() const {
@@ -182,7 +190,8 @@ QImage TXDisplay::Screen() const {
     const qsizetype width = field(xwWidth), height = field(xwHeight), bytesPerLine = field(xwBytesPerLine);
     const qsizetype start = field(xwHeaderSize) + qsizetype(field(xwColors)) * 12;
     // a 24-bit screen keeps its pixels in 32 bits, least significant byte first: Qt's RGB32
-    if (field(xwBitsPerPixel) != 32 || field(xwByteOrder) != 0 || start + bytesPerLine * height > bytes.size())
+    if (field(xwBitsPerPixel) != 32 || field(xwByteOrder) != 0 ||
+        start + bytesPerLine * height > bytes.size())
         return {};
     QImage screen(int(width), int(height), QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)

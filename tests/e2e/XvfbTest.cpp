@@ -66,7 +66,8 @@ protected:
         Display = nullptr;
     }
     void SetUp() override {
-        if (!TXDisplay::MissingTools().isEmpty()) GTEST_SKIP() << "missing: " << qPrintable(TXDisplay::MissingTools());
+        if (!TXDisplay::MissingTools().isEmpty())
+            GTEST_SKIP() << "missing: " << qPrintable(TXDisplay::MissingTools());
         ASSERT_TRUE(Display && Display->Running()) << "Xvfb did not start";
         Display->Prepare(World.Environment());
         Display->ParkPointer();
@@ -92,12 +93,17 @@ protected:
         Display->ParkPointer();
         return main ? Display->Geometry(main) : QRect();
     }
-    QPoint Scene(const QRect& main, double x, double y) const { return main.topLeft() + SceneOrigin + ScenePixel(x, y); }
+    QPoint Scene(const QRect& main, double x, double y) const {
+        return main.topLeft() + SceneOrigin + ScenePixel(x, y);
+    }
     // Waits until the dialog at the place shows the description in the language.
     bool ShowsDescription(const QRect& about, bool german) const {
         const QImage expected = DescriptionPicture(german);
         return WaitUntil(
-            [&] { return SameInk(Display->Screen().copy(Description.translated(about.topLeft())), expected, Maroon); },
+            [&] {
+                return SameInk(Display->Screen().copy(Description.translated(about.topLeft())), expected,
+                               Maroon);
+            },
             5000);
     }
     bool MassAt(const QRect& main, double height) const {
@@ -121,7 +127,8 @@ TEST_F(OnXDisplay, TheAboutDialogComesFirstAndTheSimulationAfterOk) {
     EXPECT_EQ(about.size(), QSize(543, 332));
     // the main window is not there to be used while the dialog is up
     EXPECT_TRUE(Display->Windows(MainTitle).isEmpty());
-    EXPECT_TRUE(WaitUntil([&] { return CountOf(Display->Screen(), HomePageLink.translated(about.topLeft()), Blue) > 20; }));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return CountOf(Display->Screen(), HomePageLink.translated(about.topLeft()), Blue) > 20; }));
 
     const QRect main = OkToMain(about);
     ASSERT_TRUE(main.isValid()) << "no main window after OK";
@@ -208,12 +215,13 @@ TEST_F(OnXDisplay, AClickOnTheHomePageLinkHandsItsAddressToTheDesktop) {
     // the desktop's handler is xdg-open; a stand-in records what it is asked to open
     QDir(World.Path({})).mkpath(QStringLiteral("fakebin"));
     const QString record = World.Path(QStringLiteral("opened.txt"));
-    const QString opener = World.WriteFile(QStringLiteral("fakebin/xdg-open"),
-                                           QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" >> '%1'\n").arg(record).toUtf8());
+    const QString opener =
+        World.WriteFile(QStringLiteral("fakebin/xdg-open"),
+                        QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" >> '%1'\n").arg(record).toUtf8());
     QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    World.Environment().insert(QStringLiteral("PATH"),
-                               World.Path(QStringLiteral("fakebin")) + QLatin1Char(':') +
-                                   World.Environment().value(QStringLiteral("PATH")));
+    World.Environment().insert(QStringLiteral("PATH"), World.Path(QStringLiteral("fakebin")) +
+                                                           QLatin1Char(':') +
+                                                           World.Environment().value(QStringLiteral("PATH")));
     const QRect about = StartToAbout({QStringLiteral("--language"), ShippedLanguage("gravilo_en.itl")});
     ASSERT_TRUE(about.isValid());
     Display->Click(about.topLeft() + HomePageLink.topLeft() + QPoint(20, 8));
@@ -227,8 +235,9 @@ TEST_F(OnXDisplay, AClickOnTheHomePageLinkHandsItsAddressToTheDesktop) {
 
 TEST_F(OnXDisplay, ExitEndsTheProgramAndTellsTheHostsServer) {
     const QString log = World.Path(QStringLiteral("server.log"));
-    QProcess* server = World.Start(QStringLiteral(LUMEO_SERVER_PROGRAM),
-                                   {QStringLiteral("--text"), QStringLiteral("x7"), QStringLiteral("--log"), log});
+    QProcess* server =
+        World.Start(QStringLiteral(LUMEO_SERVER_PROGRAM),
+                    {QStringLiteral("--text"), QStringLiteral("x7"), QStringLiteral("--log"), log});
     ASSERT_TRUE(WaitUntil([&] { return server->canReadLine() || server->state() != QProcess::Running; }));
     const QRect main = OkToMain(StartToAbout({QStringLiteral("/serverhandle=x7")}));
     ASSERT_TRUE(main.isValid());
