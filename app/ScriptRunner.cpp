@@ -28,12 +28,16 @@ bool WordCount(const QStringList& words, qsizetype least, qsizetype most, QStrin
     return false;
 }
 
-// a whole number in decimal, with an optional sign
+// a whole number in decimal, with an optional sign, that fits an int
 bool Number(const QString& word, int& value, QString& error) {
     static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!whole.match(word).hasMatch()) {
+        error = QStringLiteral("\"%1\" is not a whole number").arg(word);
+        return false;
+    }
     bool ok = false;
-    if (whole.match(word).hasMatch()) value = word.toInt(&ok);
-    if (!ok) error = QStringLiteral("\"%1\" is not a whole number").arg(word);
+    value = word.toInt(&ok);
+    if (!ok) error = QStringLiteral("\"%1\" is too large").arg(word);
     return ok;
 }
 

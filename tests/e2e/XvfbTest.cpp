@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 #include "AboutBox.h"
 #include "ProgramRun.h"
@@ -258,4 +259,33 @@ TEST_F(OnXDisplay, ASecondStartShowsNoWindowAndEndsAtOnce) {
     EXPECT_EQ(second.Status, 0);
     EXPECT_EQ(Display->Windows(AboutTitle).size(), 1);
     EXPECT_TRUE(Display->Windows(MainTitle).isEmpty());
+}
+
+TEST_F(OnXDisplay, TheInstalledProgramStartsFromItsDesktopEntry) {
+    const QString prefix = World.Path(QStringLiteral("prefix"));
+    const TRunResult install = World.Run(
+        QStringLiteral(GRAVILO_CMAKE_COMMAND),
+        {QStringLiteral("--install"), QStringLiteral(GRAVILO_BUILD_DIR), QStringLiteral("--prefix"), prefix},
+        {}, 60000);
+    ASSERT_EQ(install.Status, 0) << install.Err.constData();
+    QFile entry(prefix + QStringLiteral("/share/applications/gravilo.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    QString exec;
+    for (const QByteArray& line : entry.readAll().split('\n'))
+        if (line.startsWith("Exec=")) exec = QString::fromUtf8(line.mid(5)).trimmed();
+    // the command line as a desktop runs it: words, field codes dropped, the program on the PATH
+    QStringList words = exec.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    words.removeIf([](const QString& word) { return word.startsWith(QLatin1Char('%')); });
+    ASSERT_FALSE(words.isEmpty()) << "no Exec line";
+    World.Environment().insert(QStringLiteral("PATH"), prefix + QStringLiteral("/bin:") +
+                                                           World.Environment().value(QStringLiteral("PATH")));
+    const QString program =
+        QStandardPaths::findExecutable(words.takeFirst(), {prefix + QStringLiteral("/bin")});
+    ASSERT_EQ(program, prefix + QStringLiteral("/bin/gravilo"));
+    EXPECT_TRUE(OkToMain(StartToAbout(words, program)).isValid());
+
+    // the English file installed beside the program translates it: the explanation is there
+    World.Environment().insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const TRunResult texts = World.Run(program, {QStringLiteral("--script"), QStringLiteral("-")}, "texts\n");
+    EXPECT_TRUE(texts.Out.contains("\nMMExplain.Lines[0]=Pull the rope")) << texts.Out.constData();
 }
