@@ -222,7 +222,8 @@ public:
 
     // ---- mouse state (the mouse handling itself lives in its own files) ------------------------
     TMouseActMode MouseAction() const { return FMouseAction; }
-    void SetMouseAction(TMouseActMode v);  // a zoom window still open is discarded
+    // A new mode starts afresh: a zoom window still open is discarded, a drag begins anew.
+    void SetMouseAction(TMouseActMode v);
     bool MouseCursorFixed() const { return FMouseCursorFixed; }
     void SetMouseCursorFixed(bool v) { FMouseCursorFixed = v; }
     // The layers that panning and zooming act on (only layer 1 after construction). A layer
