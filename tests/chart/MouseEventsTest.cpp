@@ -73,8 +73,8 @@ TEST(ChartMouseEvents, InChartHoldsOnTheDataAreaEdgesAndWorldValuesExtrapolateOv
     struct {
         int X, Y;
         bool In;
-    } const cases[] = {{50, 20, true},   {280, 180, true}, {49, 100, false}, {281, 100, false},
-                       {100, 19, false}, {100, 181, false}, {0, 0, false},   {299, 219, false}};
+    } const cases[] = {{50, 20, true},   {280, 180, true},  {49, 100, false}, {281, 100, false},
+                       {100, 19, false}, {100, 181, false}, {0, 0, false},    {299, 219, false}};
     for (const auto& k : cases) {
         bool in = !k.In;
         double wx = 0, wy = 0;

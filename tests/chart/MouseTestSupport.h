@@ -54,3 +54,28 @@ inline void Leave(QWidget& w) {
 }
 
 }  // namespace charttest
+
+#include "TPlotica.h"
+
+namespace charttest {
+
+// The four range ends of a layer, for comparing in one assertion.
+struct TRanges {
+    double XLow, XHigh, YLow, YHigh;
+};
+
+inline TRanges RangesOf(TPlotica& c, int layer) {
+    return {c.ScalePropsX(layer)->RangeLow(), c.ScalePropsX(layer)->RangeHigh(),
+            c.ScalePropsY(layer)->RangeLow(), c.ScalePropsY(layer)->RangeHigh()};
+}
+
+}  // namespace charttest
+
+#define EXPECT_RANGES_NEAR(chart, layer, xl, xh, yl, yh, tol)            \
+    do {                                                                 \
+        const charttest::TRanges r_ = charttest::RangesOf(chart, layer); \
+        EXPECT_NEAR(r_.XLow, xl, tol) << "x low of layer " << (layer);   \
+        EXPECT_NEAR(r_.XHigh, xh, tol) << "x high of layer " << (layer); \
+        EXPECT_NEAR(r_.YLow, yl, tol) << "y low of layer " << (layer);   \
+        EXPECT_NEAR(r_.YHigh, yh, tol) << "y high of layer " << (layer); \
+    } while (0)
