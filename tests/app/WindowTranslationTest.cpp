@@ -5,6 +5,7 @@
 
 #include <QMetaProperty>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "AboutBox.h"
 #include "GraviloTesting.h"
@@ -140,4 +141,45 @@ TEST(WindowTranslation, TheEnglishFileOrNoneGivesTheEnglishAboutDialog) {
         EXPECT_EQ(about.LblWebSite->Caption(), TFrmAbout::WebSiteText(false));
         EXPECT_EQ(about.Caption(), QStringLiteral("About"));
     }
+}
+
+// The show handler: the About dialog, filled and translated, shown modally before the simulation
+// starts; the About button shows it again with the same texts.
+TEST(WindowTranslation, TheAboutDialogComesBeforeTheStartStateAndAgainOnRequest) {
+    TTestWindow w(ShippedLanguage("gravilo_de.itl"));
+    TFrmAbout about;
+    w->SetAboutDialog(&about);
+    // a dialog that is never closed ends the test's wait instead of hanging it
+    QTimer::singleShot(10000, &about, [&about] { about.SetModalResult(-1); });
+    bool modal = false, startedMeanwhile = true, homePageShown = false;
+    int itemsMeanwhile = -1;
+    QString description;
+    const auto look = [&] {
+        modal = about.IsModal() && about.isVisible();
+        startedMeanwhile = w->Started();
+        itemsMeanwhile = w->PLEnerg->ItemCount();
+        homePageShown = about.LblHomePage->isVisible();
+        description = about.LblDescription->Caption();
+        about.BButOK->click();
+    };
+    QTimer::singleShot(0, &about, look);
+    w->show();
+    EXPECT_TRUE(modal);
+    EXPECT_FALSE(startedMeanwhile);
+    EXPECT_EQ(itemsMeanwhile, 0);
+    EXPECT_TRUE(homePageShown);
+    EXPECT_EQ(description, TFrmAbout::DescriptionText(true));
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_TRUE(w->Started());
+    EXPECT_EQ(w->PLEnerg->ItemCount(), 2);
+
+    modal = false;
+    QTimer::singleShot(0, &about, look);
+    w->BButAbout->click();
+    EXPECT_TRUE(modal);
+    EXPECT_TRUE(homePageShown);
+    EXPECT_EQ(description, TFrmAbout::DescriptionText(true));
+    EXPECT_EQ(about.Caption(), QStringLiteral("Über"));
+    // the About dialog changes nothing in the simulation
+    EXPECT_EQ(w->PLEnerg->ItemCount(), 2);
 }
