@@ -140,6 +140,9 @@ public:
 
     // The text the box shows for the current settings, before OnBeforeDisplay and the width rule.
     QString DisplayText() const;
+    // The number's text as the last painting drew it: after OnBeforeDisplay and the width rule
+    // (the overflow indicator when the number did not fit); empty for an Empty label.
+    QString DrawnText() const { return FDrawnText; }
 
     // The sample whose height places every text: tall letters, descenders and accents.
     static QString SampleText();
@@ -199,4 +202,5 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     QPointer<QMenu> FPopupMenu;
+    QString FDrawnText;
 };
