@@ -3,7 +3,7 @@
 //
 // Every render that may keep a checkpoint saves one at the list's stable prefix, all items but
 // the last (a chart that follows a moving state tends to take its last item back and add new
-// ones). ShowItems starts from the checkpoint when the key still matches and the list kept the
+// ones), unless the prefix is shorter than CheckpointMinItems. ShowItems starts from the checkpoint when the key still matches and the list kept the
 // prefix: it brings the checkpoint forward over the items added since, on the checkpoint's own
 // picture, copies that picture and draws the last item. A full repaint never starts from a
 // checkpoint, and nothing is kept while a render event is assigned (its handler sees every pass
@@ -115,16 +115,20 @@ void TCustomPlotica::RenderDataFromCheckpoint() {
         if (FGridStyle != gsNone) RenderGrid(data);
         TItemRenderer renderer(data, setup);
         renderer.Begin(state);
-        renderer.Render(list.Data(), 0, stable, state);
-        renderer.Suspend(state);
-        cp.Picture.SetSize(FDataBmp.Width(), FDataBmp.Height());
-        CopyPixels(FDataBmp, cp.Picture);
-        cp.State = state;
-        cp.Count = stable;
-        cp.List = &list;
-        cp.Key = std::move(key);
-        cp.Valid = true;
-        renderer.Render(list.Data(), stable, count, state);
+        // a short prefix is drawn again sooner than its picture is copied
+        const int saved = stable >= CheckpointMinItems ? stable : 0;
+        renderer.Render(list.Data(), 0, saved, state);
+        if (saved > 0) {
+            renderer.Suspend(state);
+            cp.Picture.SetSize(FDataBmp.Width(), FDataBmp.Height());
+            CopyPixels(FDataBmp, cp.Picture);
+            cp.State = state;
+            cp.Count = saved;
+            cp.List = &list;
+            cp.Key = std::move(key);
+            cp.Valid = true;
+        }
+        renderer.Render(list.Data(), saved, count, state);
         renderer.End(state);
         FItemsDrawn = count;
     }

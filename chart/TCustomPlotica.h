@@ -218,8 +218,10 @@ public:
     TBitmap& DataBitmap() { return FDataBmp; }
 
     // How many items the last render of the data area drew itself; the others came from the
-    // picture of the items that had not changed since the render before.
+    // picture of the items that had not changed since the render before. Such a picture is kept
+    // for lists of at least CheckpointMinItems items.
     int ItemsDrawn() const { return FItemsDrawn; }
+    static constexpr int CheckpointMinItems = 64;
 
     TRenderEvent OnBeforeRenderData;
     TRenderEvent OnDataRendered;
