@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -127,11 +128,51 @@ QImage PaintGraviloIcon(int size) {
     return image;
 }
 
+namespace {
+
+constexpr int GraviloIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// The icon in all its sizes is painted the first time anyone looks at it: a program that never
+// shows it (a screenshot on no screen) does not pay for it, the others pay once.
+class TGraviloIconEngine : public QIconEngine {
+public:
+    TGraviloIconEngine() = default;
+    TGraviloIconEngine(const TGraviloIconEngine& other) : QIconEngine(other), FIcon(other.FIcon) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return Icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : GraviloIconSizes) sizes.append(QSize(size, size));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new TGraviloIconEngine(*this); }
+    QString key() const override { return QStringLiteral("GraviloIconEngine"); }
+    bool isNull() override { return false; }
+
+private:
+    const QIcon& Icon() {
+        if (FIcon.isNull())
+            for (int size : GraviloIconSizes) FIcon.addPixmap(QPixmap::fromImage(PaintGraviloIcon(size)));
+        return FIcon;
+    }
+    QIcon FIcon;
+};
+
+}  // namespace
+
 QIcon GraviloIcon() {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(PaintGraviloIcon(size)));
-    return icon;
+    return QIcon(new TGraviloIconEngine);
 }
 
 QImage PaintOkGlyph(int size) {

@@ -148,6 +148,7 @@ void TCustomPlotica::ForwardAllAxes() {
 void TCustomPlotica::SetStandardLayout(TplLayout layout) {
     const bool wasSuppressed = FPaintSuppressed;
     FPaintSuppressed = true;
+    ++FScaleBatch;
     FStandardLayout = layout;
     const TLayoutRow& row = LayoutRow(layout);
     SetMarginLeft(row.Left);
@@ -167,16 +168,21 @@ void TCustomPlotica::SetStandardLayout(TplLayout layout) {
         FScaleX[n]->SetVisible(false);
         FScaleY[n]->SetVisible(false);
     }
-    ForwardAllAxes();
+    --FScaleBatch;
+    if (FScaleChangePending && FScaleBatch == 0 && !IsLoading())
+        ApplyScaleChanges();
+    else
+        ForwardAllAxes();
     SetPaintSuppressed(wasSuppressed);
 }
 
+// The data bitmap follows margins and size when it is next used: a chart being set up changes
+// them many times before it first paints.
 void TCustomPlotica::SizeDataBitmap() {
     FDataBmp.SetSize(std::max(DataAreaWidth() + 1, 0), std::max(DataAreaHeight() + 1, 0));
 }
 
 void TCustomPlotica::MarginChanged(int which) {
-    SizeDataBitmap();
     if (FIsometric) ApplyIsometricToAll();
     ForwardAllAxes();
     switch (which) {
@@ -216,7 +222,6 @@ void TCustomPlotica::SetMarginBottom(int v) {
 
 void TCustomPlotica::SetShadowWidth(int v) {
     FShadowWidth = std::clamp(v, 0, 32);
-    SizeDataBitmap();
     ForwardAllAxes();
     FAxes->SetRightMargins();
     FAxes->SetBottomMargins();
@@ -257,7 +262,6 @@ void TCustomPlotica::SetBounds(int left, int top, int w, int h) {
 
 void TCustomPlotica::BoundsChanged() {
     if (!FAxes) return;
-    SizeDataBitmap();
     if (FIsometric) ApplyIsometricToAll();
     ForwardAllAxes();
     FAxes->SetSizes(width(), height());
@@ -267,6 +271,17 @@ void TCustomPlotica::BoundsChanged() {
 }
 
 void TCustomPlotica::ScaleChanged() {
+    // a batch of settings (a standard layout, a form being read) is taken over once, at its end
+    if (FScaleBatch > 0 || IsLoading()) {
+        FScaleChangePending = true;
+        return;
+    }
+    ApplyScaleChanges();
+    Paint();
+}
+
+void TCustomPlotica::ApplyScaleChanges() {
+    FScaleChangePending = false;
     ForwardAllAxes();
     // joined layers follow their controlling layers; one paint at the end
     const bool wasSuppressed = FPaintSuppressed;
@@ -275,5 +290,4 @@ void TCustomPlotica::ScaleChanged() {
         SetLayerRanges(n, FScaleX[n]->RangeLow(), FScaleX[n]->RangeHigh(), FScaleY[n]->RangeLow(),
                        FScaleY[n]->RangeHigh());
     FPaintSuppressed = wasSuppressed;
-    Paint();
 }

@@ -83,8 +83,6 @@ TCustomPlotica::TCustomPlotica(QWidget* parent)
     };
     // the cursors of the mouse modes are drawn on first use (PloticaCursors)
 
-    SizeDataBitmap();
-    FControlBmp.SetSize(std::max(width(), 1), std::max(height(), 1));
     FScratchBmp.SetSize(10, 10);
     FImageBmp.SetSize(10, 10);
     ScreenAspect(FAspectX, FAspectY);
@@ -150,6 +148,7 @@ void TCustomPlotica::SetLayerDefaults() {
 
 void TCustomPlotica::Loaded() {
     TPaintedControl::Loaded();
+    if (FScaleChangePending) ApplyScaleChanges();
     ForwardAllAxes();
     for (int n = 1; n <= PloticaLayerCount; ++n) {
         FScaleX[n]->SetLoadingProps(false);

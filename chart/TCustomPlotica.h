@@ -215,7 +215,10 @@ public:
 
     // the off-screen pictures: the whole control and the data area
     TBitmap& ControlBitmap() { return FControlBmp; }
-    TBitmap& DataBitmap() { return FDataBmp; }
+    TBitmap& DataBitmap() {
+        SizeDataBitmap();
+        return FDataBmp;
+    }
 
     // How many items the last render of the data area drew itself; the others came from the
     // picture of the items that had not changed since the render before. Such a picture is kept
@@ -351,6 +354,8 @@ private:
     void ForwardAllAxes();
     void SetLayerDefaults();
     void ApplyLayoutRow(TplLayout layout);
+    // the axes forwarded and the ranges applied after scale settings changed
+    void ApplyScaleChanges();
     void MarginChanged(int which);
 
     // display list
@@ -423,6 +428,9 @@ private:
     std::unique_ptr<TRenderCheckpoint, TCheckpointDeleter> FCheckpoint;
     bool FShowingItems = false;
     int FItemsDrawn = 0;
+    // scale settings changed in a batch wait for its end
+    int FScaleBatch = 0;
+    bool FScaleChangePending = false;
 
     // pictures
     TBitmap FControlBmp;

@@ -22,7 +22,7 @@ template <typename T>
 void TNumora::Change(T& field, const T& value) {
     if (field == value) return;
     field = value;
-    RepaintNow();
+    Refresh();
 }
 
 void TNumora::SetValue(double value) {
@@ -98,17 +98,17 @@ void TNumora::SetColorScheme(TColorScheme scheme) {
     FColorScheme = scheme;
     FFrameDarkColor = scheme == csSystem ? clBtnShadow : 0x808080;
     FFrameLightColor = scheme == csSystem ? clBtnHighlight : 0xFFFFFF;
-    RepaintNow();
+    Refresh();
 }
 
 void TNumora::SetVisible(bool visible) {
     if (visible == Visible()) return;
     TPaintedControl::SetVisible(visible);
-    if (visible) RepaintNow();
+    if (visible) Refresh();
 }
 
 void TNumora::BoundsChanged() {
-    RepaintNow();
+    Refresh();
 }
 
 TAlign TNumora::Align() const {
@@ -148,7 +148,7 @@ void TNumora::Assign(const QObject* source) {
     FFrameDeepColor = other->FFrameDeepColor;
     FColorScheme = other->FColorScheme;
     FDisplayType = other->FDisplayType;
-    RepaintNow();
+    Refresh();
 }
 
 TNumoraText TNumora::TextSettings() const {
@@ -176,7 +176,7 @@ void TNumora::SetFont(TFont* font) {
 void TNumora::FontChanged() {
     // a font of its own ends following the parent's
     if (!FAdoptingFont) FParentFont = false;
-    RepaintNow();
+    Refresh();
 }
 
 void TNumora::SetParentFont(bool parentFont) {
@@ -188,6 +188,12 @@ void TNumora::SetParentFont(bool parentFont) {
 void TNumora::Loaded() {
     TPaintedControl::Loaded();
     AdoptParentFont();
+    RepaintNow();
+}
+
+void TNumora::Refresh() {
+    // a form being read sets one property after another: one picture at the end is enough
+    if (!IsLoading()) RepaintNow();
 }
 
 // Takes the inherited font while the label follows it.

@@ -157,6 +157,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // repaints now, or once the form has been read (Loaded paints)
+    void Refresh();
     template <typename T>
     void Change(T& field, const T& value);
     TNumoraText TextSettings() const;

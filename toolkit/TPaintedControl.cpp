@@ -59,7 +59,8 @@ void TPaintedControl::SetBounds(int left, int top, int w, int h) {
 void TPaintedControl::NoteBounds() {
     if (geometry() == FLastBounds) return;
     FLastBounds = geometry();
-    EnsurePictureSize();
+    // the picture takes the new size when it is next painted or read: a control being laid out
+    // changes size many times before it first shows
     BoundsChanged();
 }
 
