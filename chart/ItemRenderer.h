@@ -43,8 +43,8 @@ struct TItemRenderSetup {
 struct TItemRenderState {
     static constexpr int PolylineCapacity = 200;
 
-    QPoint PenPos;        // the pen position of the drawing (bitmap pixels)
-    QPoint CanvasPenPos;  // where the canvas's own pen stood (relative moves start there)
+    QPoint PenPos;             // the pen position of the drawing (bitmap pixels)
+    QPoint CanvasPenPos;       // where the canvas's own pen stood (relative moves start there)
     int CanvasStylePhase = 0;  // and how far into its dash pattern (relative lines go on with it)
     // the pen and brush as last set on the canvas
     TColor PenColor = 0;

@@ -3,10 +3,10 @@
 //
 // Every render that may keep a checkpoint saves one at the list's stable prefix, all items but
 // the last (a chart that follows a moving state tends to take its last item back and add new
-// ones), unless the prefix is shorter than CheckpointMinItems. ShowItems starts from the checkpoint when the key still matches and the list kept the
-// prefix: it brings the checkpoint forward over the items added since, on the checkpoint's own
-// picture, copies that picture and draws the last item. A full repaint never starts from a
-// checkpoint, and nothing is kept while a render event is assigned (its handler sees every pass
+// ones), unless the prefix is shorter than CheckpointMinItems. ShowItems starts from the checkpoint when the
+// key still matches and the list kept the prefix: it brings the checkpoint forward over the items added
+// since, on the checkpoint's own picture, copies that picture and draws the last item. A full repaint never
+// starts from a checkpoint, and nothing is kept while a render event is assigned (its handler sees every pass
 // from the start) or while charts share the list.
 
 #include <algorithm>

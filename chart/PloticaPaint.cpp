@@ -67,7 +67,8 @@ void TCustomPlotica::PaintFrame() {
     c.Brush = TCanvasBrush{FWindColor, bsSolid};
     // the data area's picture is copied over its place afterwards: only the rest needs the colour
     SizeDataBitmap();
-    const QRect data = QRect(FMarginLeft, FMarginTop, FDataBmp.Width(), FDataBmp.Height()) & QRect(0, 0, w, h);
+    const QRect data =
+        QRect(FMarginLeft, FMarginTop, FDataBmp.Width(), FDataBmp.Height()) & QRect(0, 0, w, h);
     if (data.isEmpty()) {
         c.FillRect(0, 0, w, h);
     } else {

@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QImage>
 #include <qcustomplot.h>
+#include <QImage>
 
 #include "BenchPoints.h"
 
@@ -49,7 +49,11 @@ void Marks_QCustomPlot(benchmark::State& state) {
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-BENCHMARK(Marks_QCustomPlot)->Arg(100000)->Arg(1000000)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(Marks_QCustomPlot)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 void Axes_QCustomPlot(benchmark::State& state) {
     TPeerPlot peer;

@@ -96,7 +96,8 @@ void HostMessage_Socket(benchmark::State& state) {
     const QByteArray native = QFile::encodeName(path);
     std::memcpy(address.sun_path, native.constData(), std::size_t(native.size()));
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (!peer.Ready() || fd < 0 || ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+    if (!peer.Ready() || fd < 0 ||
+        ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
         state.SkipWithError("no socket peer");
         if (fd >= 0) ::close(fd);
         return;

@@ -76,10 +76,18 @@ void RandomStep(TTwins& t, TDice& d) {
     const bool coin = d.Below(2) == 0, oneInThree = d.Below(3) == 0, oneInFour = d.Below(4) == 0;
     const int few = 1 + d.Below(3), size = 8 + d.Below(6);
     switch (d.Below(22)) {
-        case 0: case 1: case 2: case 3: case 4:
-            t.Both([&](TPlotica& c) { c.SetDataColor(colour); c.AddMark(x, y, mark); });
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+            t.Both([&](TPlotica& c) {
+                c.SetDataColor(colour);
+                c.AddMark(x, y, mark);
+            });
             break;
-        case 5: case 6:
+        case 5:
+        case 6:
             t.Both([&](TPlotica& c) {
                 c.SetPenStyle(style);
                 c.SetLineWidth(oneInFour ? 2 : 1);
@@ -90,7 +98,10 @@ void RandomStep(TTwins& t, TDice& d) {
             t.Both([&](TPlotica& c) { c.MoveTo(x, y); });
             break;
         case 8:
-            t.Both([&](TPlotica& c) { c.SetPenStyle(style); c.LineRel(x / 4, y / 4); });
+            t.Both([&](TPlotica& c) {
+                c.SetPenStyle(style);
+                c.LineRel(x / 4, y / 4);
+            });
             break;
         case 9:
             t.Both([&](TPlotica& c) { c.MoveRel(x / 8, -y / 8); });
@@ -104,7 +115,10 @@ void RandomStep(TTwins& t, TDice& d) {
             });
             break;
         case 11:
-            t.Both([&](TPlotica& c) { c.SetFillColor(clSilver); c.AddEllipse(x, y, 5, 8); });
+            t.Both([&](TPlotica& c) {
+                c.SetFillColor(clSilver);
+                c.AddEllipse(x, y, 5, 8);
+            });
             break;
         case 12:
             t.Both([&](TPlotica& c) { c.AddText(x, y, QStringLiteral("E = mgh"), size); });
@@ -115,7 +129,9 @@ void RandomStep(TTwins& t, TDice& d) {
         case 14:
             t.Both([&](TPlotica& c) { c.AddLine(x, y, x2, y2); });
             break;
-        case 15: case 16: case 17:
+        case 15:
+        case 16:
+        case 17:
             t.Both([&](TPlotica& c) {
                 for (int i = 0; i < few; ++i) c.RemoveLastItem();
             });

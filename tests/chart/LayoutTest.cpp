@@ -2,7 +2,10 @@
 
 #include "ChartTestSupport.h"
 #include "TComponent.h"
+#include "TJointLayers.h"
 #include "TProperties.h"
+#include "TScale.h"
+#include "TScaleProps.h"
 
 using namespace charttest;
 
@@ -169,4 +172,30 @@ TEST(Layout, DockedChartsFollowTheirParent) {
     EXPECT_EQ(rest->geometry(), QRect(326, 0, 392, 520));
     EXPECT_EQ(rest->DataBitmap().Width(), 392 - 50 - 20 + 1);
     EXPECT_EQ(rest->Align(), alClient);
+}
+
+TEST(Layout, ScaleSettingsChangedWhileLoadingTakeEffectWhenLoaded) {
+    QWidget form;
+    TLoadingScope loading;
+    TPlotica* chart = loading.Add(new TPlotica(&form));
+    chart->SetBounds(0, 0, 300, 240);
+    chart->Scale1X()->SetRangeLow(0);
+    chart->Scale1X()->SetRangeHigh(500);
+    chart->Scale1Y()->SetRangeLow(-10);
+    chart->Scale1Y()->SetRangeHigh(10);
+    chart->ScalePropsX(2)->SetVisible(true);
+    chart->SetStandardLayout(pll_X2Bottom_Y2Left);
+    // layer 2 follows layer 1 in x, which then changes its range once more
+    chart->JointLayers()->SetL02x(1);
+    chart->Scale1X()->SetRangeHigh(400);
+    loading.End();
+    EXPECT_EQ(chart->ScalePropsX(2)->RangeHigh(), 400);
+    EXPECT_EQ(chart->WorldToPixel(2, 400, 0).x(), chart->WorldToPixel(1, 400, 0).x());
+    // the ends of both ranges sit on the edges of the data area that layout leaves
+    const QPoint low = chart->WorldToPixel(1, 0, -10), high = chart->WorldToPixel(1, 400, 10);
+    EXPECT_EQ(low, QPoint(chart->MarginLeft(), 240 - chart->MarginBottom()));
+    EXPECT_EQ(high, QPoint(300 - chart->MarginRight(), chart->MarginTop()));
+    EXPECT_EQ(chart->AxisControl(1, true)->RangeHigh(), 400);
+    EXPECT_EQ(chart->AxisControl(2, true)->RangeHigh(), 400);
+    EXPECT_EQ(chart->AxisControl(1, false)->RangeLow(), -10);
 }

@@ -21,7 +21,8 @@ int ConnectRaw(quint32 Handle) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    const QByteArray path = QFile::encodeName(TEndpointDirectory::SocketPath(TEndpointDirectory::Locate(), Handle));
+    const QByteArray path =
+        QFile::encodeName(TEndpointDirectory::SocketPath(TEndpointDirectory::Locate(), Handle));
     memcpy(address.sun_path, path.constData(), size_t(path.size()));
     EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     return fd;

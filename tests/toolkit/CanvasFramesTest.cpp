@@ -41,7 +41,8 @@ TEST(CanvasTextWidths, RememberedWidthsFollowFontAndText) {
                 const QFontMetrics fm(c.Font);
                 for (int round = 0; round < 2; ++round)  // measured, then remembered
                     for (const QString& text : texts) {
-                        EXPECT_EQ(c.TextWidth(text), fm.horizontalAdvance(text)) << name.toStdString() << height;
+                        EXPECT_EQ(c.TextWidth(text), fm.horizontalAdvance(text))
+                            << name.toStdString() << height;
                         EXPECT_EQ(c.TextExtent(text), QSize(fm.horizontalAdvance(text), fm.height()));
                     }
             }
