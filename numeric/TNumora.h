@@ -14,6 +14,7 @@
 #include "TColor.h"
 #include "TFont.h"
 #include "TPaintedControl.h"
+#include "TParentFont.h"
 
 class TCanvas;
 
@@ -115,12 +116,12 @@ public:
     void SetFont(TFont* font);
     // true: the font follows the published Font of the nearest ancestor that has one (the form);
     // changing the font itself turns it off
-    bool ParentFont() const { return FParentFont; }
+    bool ParentFont() const { return FParentFontLink.Enabled(); }
     void SetParentFont(bool parentFont);
     // tool tips (Hint) appear only while ShowHint holds; ParentShowHint takes it from the parent
     bool ShowHint() const;
     void SetShowHint(bool show);
-    bool ParentShowHint() const { return FParentShowHint; }
+    bool ParentShowHint() const { return FShowHintFlag.Parent(); }
     void SetParentShowHint(bool parentShowHint);
     // the menu a right click opens; not owned
     QMenu* PopupMenu() const { return FPopupMenu; }
@@ -163,8 +164,6 @@ private:
     void Change(T& field, const T& value);
     TNumoraText TextSettings() const;
     void FontChanged();
-    void AdoptParentFont();
-    void FollowParentFont();
 
     // painting steps
     void DrawSideTexts(TCanvas& canvas, int textY) const;
@@ -198,11 +197,8 @@ private:
     TColor FFrameDeepColor = clBlack;
 
     TFont* FFont;
-    bool FParentFont = true;
-    bool FAdoptingFont = false;
-    QPointer<TFont> FFollowedFont;
-    bool FShowHint = false;
-    bool FParentShowHint = true;
+    TParentFont FParentFontLink{this, FFont};
+    TShowHint FShowHintFlag;
     QPointer<QMenu> FPopupMenu;
     QString FDrawnText;
 };
