@@ -1,4 +1,5 @@
-// Floods: many connections that each send part of a large frame. The program handles what it should and its memory stays within its bounds.
+// Floods: thousands of messages one after the other, and many connections that each send part of a
+// large frame. The program handles what it should and its memory stays within its bounds.
 
 #include <gtest/gtest.h>
 
@@ -6,12 +7,45 @@
 
 #include "HostileSandbox.h"
 #include "TEndpointHub.h"
+#include "TqmrCustomDemon.h"
 
 namespace {
 
 constexpr qint64 MiB = 1024;  // in KiB, as /proc counts
 
+// Runs hostile-peer with Arguments and returns its last line once it has ended.
+QString RunPeer(THostileSandbox& Sandbox, const QStringList& Arguments, int TimeoutMs = 60000) {
+    QProcess* peer = Sandbox.Start(QStringLiteral(HOSTILE_PEER_PROGRAM), Arguments);
+    const QString line = THostileSandbox::NextLine(peer, TimeoutMs);
+    THostileSandbox::WaitUntil([&] { return peer->state() == QProcess::NotRunning; });
+    return line;
+}
+
 }  // namespace
+
+TEST(HostilePeer, FloodOfMessagesKeepsMemoryBounded) {
+    THostileSandbox sandbox;
+    quint32 target = 0;
+    QProcess* process = sandbox.StartTarget(&target);
+    ASSERT_NE(target, 0u);
+    const QString handle = QString::number(target);
+
+    // a first wave to let the target's memory settle, then the flood
+    ASSERT_EQ(RunPeer(sandbox, {QStringLiteral("flood"), handle, QStringLiteral("200")}),
+              QStringLiteral("sent 200 delivered 200"));
+    const qint64 resident = THostileSandbox::ResidentKiB(process->processId());
+    ASSERT_EQ(RunPeer(sandbox, {QStringLiteral("flood"), handle, QStringLiteral("2000")}),
+              QStringLiteral("sent 2000 delivered 2000"));
+    EXPECT_LT(THostileSandbox::ResidentKiB(process->processId()) - resident, 16 * MiB);
+
+    TProbe probe;
+    const std::optional<TProbe::TState> state = probe.Ask(target);
+    ASSERT_TRUE(state);
+    // half of the flood were messages of other kinds for the program, all handled but the short ones
+    EXPECT_EQ(state->Handled, (200 / 2 - 2) + (2000 / 2 - 20) + 1);
+    EXPECT_EQ(state->Params, 99);  // the program's path is one of the lines
+    EXPECT_LE(state->Parked, qint32(TqmrCustomDemon::MaxParkedReplies));
+}
 
 TEST(HostilePeer, ManyHalfSentFramesStayWithinABudget) {
     THostileSandbox sandbox;
