@@ -17,6 +17,8 @@ TLabel::TLabel(QWidget* parent) : QLabel(parent), TComponent(this), FFont(new TF
     FFont->OnChange = [this](TFont*) { ApplyFont(); };
     ApplyFont();
     setMouseTracking(true);
+    // a label keeps the mouse to itself: moves over it are not also the parent's moves
+    setAttribute(Qt::WA_NoMousePropagation, true);
     ApplyAlignment();
     SetTransparent(true);
 }

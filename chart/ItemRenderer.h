@@ -1,0 +1,116 @@
+#pragma once
+// Draws a range of display-list items onto a bitmap. Everything a pass changes as it goes (pen
+// position, the pending polyline, the pen and brush it has set) is kept in an explicit render
+// state, so that a pass can stop after any item and later resume from a saved state.
+//
+// The item loop is data-oriented: one switch per item, no allocation, cheap visibility checks,
+// the layer mapping inlined; marks are written straight into the bitmap's scan lines.
+
+#include <QFont>
+#include <QPoint>
+#include <array>
+#include <cstdint>
+
+#include "ChartMarks.h"
+#include "Enums.h"
+#include "PloticaMapping.h"
+#include "PloticaTypes.h"
+#include "TColor.h"
+#include "TDrawItem.h"
+
+class TCanvas;
+
+// What an item pass reads from its chart; fixed for the duration of the pass.
+struct TItemRenderSetup {
+    const TLayerMapping* Layers = nullptr;  // indices 1..16
+    const bool* LayerVisible = nullptr;     // indices 1..16
+    const bool* ClassVisible = nullptr;     // 256 entries
+    int OffsetX = 0;                        // control pixel -> bitmap pixel: subtract the margins
+    int OffsetY = 0;
+    TColor ChartColor = 0xFFFFFF;
+    int StartPenWidth = 1;  // the chart's LineWidth
+    // text items
+    QString FontName;
+    TFontStyles TextFontStyle = 0;
+    TTextBkg TextBkStyle = tbClear;
+    TColor TextBkColor = 0xFFFFFF;
+    TAlignment TextAlignment = taCenter;
+    // character marks (48..255)
+    QFont MarkFont;
+};
+
+// The state of a pass between two items.
+struct TItemRenderState {
+    static constexpr int PolylineCapacity = 200;
+
+    QPoint PenPos;        // the pen position of the drawing (bitmap pixels)
+    QPoint CanvasPenPos;  // where the canvas's own pen stood (relative moves start there)
+    // the pen and brush as last set on the canvas
+    TColor PenColor = 0;
+    TPenStyle PenStyle = psSolid;
+    int PenWidth = 1;
+    TColor BrushColor = 0;
+    TBrushStyle BrushStyle = bsSolid;
+    TColor FontColor = 0;
+    // consecutive LineTo points, drawn as one polyline when flushed
+    std::array<QPoint, PolylineCapacity> Polyline;
+    int PolylineCount = 0;
+    // the mark cache: the sprite of the last mark shape used
+    TMarkCache Marks;
+};
+
+class TItemRenderer {
+public:
+    TItemRenderer(TCanvas& canvas, const TItemRenderSetup& setup);
+
+    // The state at the start of a pass: pen at (0, 0), pen and brush in the chart colour, solid.
+    void Begin(TItemRenderState& state);
+    // Draws items [from, to) of the list.
+    void Render(const TDrawItem* items, int from, int to, TItemRenderState& state);
+    // Ends a pass: draws the pending polyline and sets the pen width back to 1.
+    void End(TItemRenderState& state);
+
+    // Stopping after any item and going on later, possibly on a copy of the bitmap: Suspend
+    // records what only the canvas knows; Resume gives a canvas the state's pen, brush and
+    // position again.
+    void Suspend(TItemRenderState& state) const;
+    void Resume(const TItemRenderState& state);
+
+private:
+    // pixel of a world point in bitmap coordinates, clamped to +-30000 first
+    Q_ALWAYS_INLINE QPoint Convert(const TDrawItem& item, double x, double y) const {
+        const TLayerMapping& m = FSetup.Layers[item.Layer];
+        return QPoint(ClampCoord(m.X.ToPixel(x)) - FSetup.OffsetX,
+                      ClampCoord(m.Y.ToPixel(y)) - FSetup.OffsetY);
+    }
+    // far-away items must not overflow the drawing interface
+    static int ClampCoord(std::int32_t v) { return v < -30000 ? -30000 : (v > 30000 ? 30000 : v); }
+    void Flush(TItemRenderState& s);
+    Q_ALWAYS_INLINE void UsePen(TItemRenderState& s, TColor color, TPenStyle style) {
+        if (color != s.PenColor) SetPenColor(s, color);
+        if (style != s.PenStyle) SetPenStyle(s, style);
+    }
+    void SetPenColor(TItemRenderState& s, TColor color);
+    void SetPenStyle(TItemRenderState& s, TPenStyle style);
+    void UseBrush(TItemRenderState& s, TColor color, TBrushStyle style);
+    void UsePenWidth(TItemRenderState& s, int width);
+    void PixelAt(const QPoint& p, TColor color);
+
+    void DrawMark(const TDrawItem& item, TItemRenderState& s);
+    void DrawLine(const TDrawItem& item, TItemRenderState& s);
+    void AddLineTo(const TDrawItem& item, TItemRenderState& s);
+    void DrawRectangle(const TDrawItem& item, TItemRenderState& s);
+    void DrawFramedBox(const TDrawItem& item, TItemRenderState& s);
+    void DrawBar3D(const TDrawItem& item, TItemRenderState& s);
+    void DrawText(const TDrawItem& item, TItemRenderState& s);
+    void DoMoveTo(const TDrawItem& item, TItemRenderState& s);
+    void DrawEllipse(const TDrawItem& item, TItemRenderState& s);
+    void DoMoveRel(const TDrawItem& item, TItemRenderState& s);
+    void DrawLineRel(const TDrawItem& item, TItemRenderState& s);
+    void DrawArrow(const TDrawItem& item, TItemRenderState& s);
+    void ShapePensAndBrushes(const TDrawItem& item, TItemRenderState& s);
+
+    TCanvas& FCanvas;
+    const TItemRenderSetup& FSetup;
+    TMarkPainter FMarks;
+};

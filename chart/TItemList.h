@@ -1,0 +1,45 @@
+#pragma once
+// The storage of a display list, shared by every chart of a data-sharing group.
+//
+// ItemCapacity is the number the chart reports: it grows in steps of AllocSize and falls back to
+// 0 when the list is emptied, as users of the chart expect. The memory beneath grows
+// geometrically (by an eighth at a time, reallocated in place where the allocator can), so that
+// adding is amortised constant time even with a small AllocSize, and a list of a million items
+// overshoots its need by little.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "TDrawItem.h"
+
+class TItemList {
+public:
+    TItemList() = default;
+    ~TItemList();
+    TItemList(const TItemList&) = delete;
+    TItemList& operator=(const TItemList&) = delete;
+
+    int Count() const { return FCount; }
+    int Capacity() const { return FCapacity; }
+    std::size_t StorageBytes() const { return FStorage * sizeof(TDrawItem); }
+
+    const TDrawItem* Data() const { return FItems; }
+    const TDrawItem& operator[](int i) const { return FItems[i]; }
+    TDrawItem& operator[](int i) { return FItems[i]; }
+
+    // A new record at the end (its contents undefined); the capacity grows by allocSize when full.
+    // nullptr when memory is exhausted (the list is then unchanged).
+    TDrawItem* Append(int allocSize);
+    // Drops the last record; the storage is freed when the list becomes empty.
+    void RemoveLast();
+    void Clear();
+    // A private copy of the other list's items and numbers.
+    void CopyFrom(const TItemList& other);
+
+private:
+    bool Reserve(std::size_t items);
+    TDrawItem* FItems = nullptr;
+    std::size_t FStorage = 0;  // records allocated
+    int FCount = 0;
+    int FCapacity = 0;  // reported capacity
+};

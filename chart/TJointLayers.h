@@ -1,0 +1,129 @@
+#pragma once
+// Which layer's x range (and, separately, y range) each layer follows. Joining is one level deep:
+// a layer that follows another cannot be followed, and a followed layer cannot follow another.
+
+#include <QObject>
+#include <array>
+#include <functional>
+
+#include "PloticaTypes.h"
+
+class TJointLayers : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int L01xControlledBy READ L01x WRITE SetL01x)
+    Q_PROPERTY(int L01yControlledBy READ L01y WRITE SetL01y)
+    Q_PROPERTY(int L02xControlledBy READ L02x WRITE SetL02x)
+    Q_PROPERTY(int L02yControlledBy READ L02y WRITE SetL02y)
+    Q_PROPERTY(int L03xControlledBy READ L03x WRITE SetL03x)
+    Q_PROPERTY(int L03yControlledBy READ L03y WRITE SetL03y)
+    Q_PROPERTY(int L04xControlledBy READ L04x WRITE SetL04x)
+    Q_PROPERTY(int L04yControlledBy READ L04y WRITE SetL04y)
+    Q_PROPERTY(int L05xControlledBy READ L05x WRITE SetL05x)
+    Q_PROPERTY(int L05yControlledBy READ L05y WRITE SetL05y)
+    Q_PROPERTY(int L06xControlledBy READ L06x WRITE SetL06x)
+    Q_PROPERTY(int L06yControlledBy READ L06y WRITE SetL06y)
+    Q_PROPERTY(int L07xControlledBy READ L07x WRITE SetL07x)
+    Q_PROPERTY(int L07yControlledBy READ L07y WRITE SetL07y)
+    Q_PROPERTY(int L08xControlledBy READ L08x WRITE SetL08x)
+    Q_PROPERTY(int L08yControlledBy READ L08y WRITE SetL08y)
+    Q_PROPERTY(int L09xControlledBy READ L09x WRITE SetL09x)
+    Q_PROPERTY(int L09yControlledBy READ L09y WRITE SetL09y)
+    Q_PROPERTY(int L10xControlledBy READ L10x WRITE SetL10x)
+    Q_PROPERTY(int L10yControlledBy READ L10y WRITE SetL10y)
+    Q_PROPERTY(int L11xControlledBy READ L11x WRITE SetL11x)
+    Q_PROPERTY(int L11yControlledBy READ L11y WRITE SetL11y)
+    Q_PROPERTY(int L12xControlledBy READ L12x WRITE SetL12x)
+    Q_PROPERTY(int L12yControlledBy READ L12y WRITE SetL12y)
+    Q_PROPERTY(int L13xControlledBy READ L13x WRITE SetL13x)
+    Q_PROPERTY(int L13yControlledBy READ L13y WRITE SetL13y)
+    Q_PROPERTY(int L14xControlledBy READ L14x WRITE SetL14x)
+    Q_PROPERTY(int L14yControlledBy READ L14y WRITE SetL14y)
+    Q_PROPERTY(int L15xControlledBy READ L15x WRITE SetL15x)
+    Q_PROPERTY(int L15yControlledBy READ L15y WRITE SetL15y)
+    Q_PROPERTY(int L16xControlledBy READ L16x WRITE SetL16x)
+    Q_PROPERTY(int L16yControlledBy READ L16y WRITE SetL16y)
+public:
+    enum TAxis { axX, axY };
+
+    explicit TJointLayers(QObject* parent = nullptr);
+
+    // the layer whose range layer n (1..16) follows on that axis; n itself when it is free
+    int ControlledBy(TAxis axis, int n) const;
+    // Joins layer n to layer d (d = n releases it); raises EVexaPloticaError when not allowed.
+    void SetControlledBy(TAxis axis, int n, int d);
+
+    // Copies both tables of the other object; anything else raises an assignment error.
+    void Assign(const QObject* source);
+
+    std::function<void(TJointLayers*)> OnChange;
+    // Called when layer n has just been joined to layer d on an axis: it takes d's range at once.
+    std::function<void(TAxis axis, int n, int d)> OnJoined;
+
+    int L01x() const { return FTable[axX][1]; }
+    void SetL01x(int d) { SetControlledBy(axX, 1, d); }
+    int L01y() const { return FTable[axY][1]; }
+    void SetL01y(int d) { SetControlledBy(axY, 1, d); }
+    int L02x() const { return FTable[axX][2]; }
+    void SetL02x(int d) { SetControlledBy(axX, 2, d); }
+    int L02y() const { return FTable[axY][2]; }
+    void SetL02y(int d) { SetControlledBy(axY, 2, d); }
+    int L03x() const { return FTable[axX][3]; }
+    void SetL03x(int d) { SetControlledBy(axX, 3, d); }
+    int L03y() const { return FTable[axY][3]; }
+    void SetL03y(int d) { SetControlledBy(axY, 3, d); }
+    int L04x() const { return FTable[axX][4]; }
+    void SetL04x(int d) { SetControlledBy(axX, 4, d); }
+    int L04y() const { return FTable[axY][4]; }
+    void SetL04y(int d) { SetControlledBy(axY, 4, d); }
+    int L05x() const { return FTable[axX][5]; }
+    void SetL05x(int d) { SetControlledBy(axX, 5, d); }
+    int L05y() const { return FTable[axY][5]; }
+    void SetL05y(int d) { SetControlledBy(axY, 5, d); }
+    int L06x() const { return FTable[axX][6]; }
+    void SetL06x(int d) { SetControlledBy(axX, 6, d); }
+    int L06y() const { return FTable[axY][6]; }
+    void SetL06y(int d) { SetControlledBy(axY, 6, d); }
+    int L07x() const { return FTable[axX][7]; }
+    void SetL07x(int d) { SetControlledBy(axX, 7, d); }
+    int L07y() const { return FTable[axY][7]; }
+    void SetL07y(int d) { SetControlledBy(axY, 7, d); }
+    int L08x() const { return FTable[axX][8]; }
+    void SetL08x(int d) { SetControlledBy(axX, 8, d); }
+    int L08y() const { return FTable[axY][8]; }
+    void SetL08y(int d) { SetControlledBy(axY, 8, d); }
+    int L09x() const { return FTable[axX][9]; }
+    void SetL09x(int d) { SetControlledBy(axX, 9, d); }
+    int L09y() const { return FTable[axY][9]; }
+    void SetL09y(int d) { SetControlledBy(axY, 9, d); }
+    int L10x() const { return FTable[axX][10]; }
+    void SetL10x(int d) { SetControlledBy(axX, 10, d); }
+    int L10y() const { return FTable[axY][10]; }
+    void SetL10y(int d) { SetControlledBy(axY, 10, d); }
+    int L11x() const { return FTable[axX][11]; }
+    void SetL11x(int d) { SetControlledBy(axX, 11, d); }
+    int L11y() const { return FTable[axY][11]; }
+    void SetL11y(int d) { SetControlledBy(axY, 11, d); }
+    int L12x() const { return FTable[axX][12]; }
+    void SetL12x(int d) { SetControlledBy(axX, 12, d); }
+    int L12y() const { return FTable[axY][12]; }
+    void SetL12y(int d) { SetControlledBy(axY, 12, d); }
+    int L13x() const { return FTable[axX][13]; }
+    void SetL13x(int d) { SetControlledBy(axX, 13, d); }
+    int L13y() const { return FTable[axY][13]; }
+    void SetL13y(int d) { SetControlledBy(axY, 13, d); }
+    int L14x() const { return FTable[axX][14]; }
+    void SetL14x(int d) { SetControlledBy(axX, 14, d); }
+    int L14y() const { return FTable[axY][14]; }
+    void SetL14y(int d) { SetControlledBy(axY, 14, d); }
+    int L15x() const { return FTable[axX][15]; }
+    void SetL15x(int d) { SetControlledBy(axX, 15, d); }
+    int L15y() const { return FTable[axY][15]; }
+    void SetL15y(int d) { SetControlledBy(axY, 15, d); }
+    int L16x() const { return FTable[axX][16]; }
+    void SetL16x(int d) { SetControlledBy(axX, 16, d); }
+    int L16y() const { return FTable[axY][16]; }
+    void SetL16y(int d) { SetControlledBy(axY, 16, d); }
+
+private:
+    std::array<std::array<int, PloticaLayerCount + 1>, 2> FTable{};  // index 0 unused
+};

@@ -1,0 +1,111 @@
+#pragma once
+// The chart as forms use it: TCustomPlotica with its published properties.
+
+#include "TBakGndImg.h"
+#include "TControlAlign.h"
+#include "TCrossHair.h"
+#include "TCustomPlotica.h"
+#include "TJointLayers.h"
+#include "TScaleProps.h"
+
+class TPlotica : public TCustomPlotica {
+    Q_OBJECT
+    // display list and drawing state
+    Q_PROPERTY(int AllocSize READ AllocSize WRITE SetAllocSize)
+    Q_PROPERTY(bool AutoRedraw READ AutoRedraw WRITE SetAutoRedraw)
+    Q_PROPERTY(int ClassDefault READ ClassDefault WRITE SetClassDefault)
+    Q_PROPERTY(TColor DataColor READ DataColor WRITE SetDataColor)
+    Q_PROPERTY(TColor FillColor READ FillColor WRITE SetFillColor)
+    Q_PROPERTY(int LineWidth READ LineWidth WRITE SetLineWidth)
+    Q_PROPERTY(TPenStyle PenStyle READ PenStyle WRITE SetPenStyle)
+    Q_PROPERTY(TCustomPlotica* UseDataOf READ UseDataOf WRITE SetUseDataOf)
+    // layout and look
+    Q_PROPERTY(int MarginLeft READ MarginLeft WRITE SetMarginLeft)
+    Q_PROPERTY(int LRim READ MarginLeft WRITE SetMarginLeft)
+    Q_PROPERTY(int MarginRight READ MarginRight WRITE SetMarginRight)
+    Q_PROPERTY(int RRim READ MarginRight WRITE SetMarginRight)
+    Q_PROPERTY(int MarginTop READ MarginTop WRITE SetMarginTop)
+    Q_PROPERTY(int TRim READ MarginTop WRITE SetMarginTop)
+    Q_PROPERTY(int MarginBottom READ MarginBottom WRITE SetMarginBottom)
+    Q_PROPERTY(int BRim READ MarginBottom WRITE SetMarginBottom)
+    Q_PROPERTY(int ShadowWidth READ ShadowWidth WRITE SetShadowWidth)
+    Q_PROPERTY(TShadowStyle ShadowStyle READ ShadowStyle WRITE SetShadowStyle)
+    Q_PROPERTY(TColor ShadowColor READ ShadowColor WRITE SetShadowColor)
+    Q_PROPERTY(TColor ShadowBakColor READ ShadowBakColor WRITE SetShadowBakColor)
+    Q_PROPERTY(TColor ChartColor READ ChartColor WRITE SetChartColor)
+    Q_PROPERTY(TColor WindColor READ WindColor WRITE SetWindColor)
+    Q_PROPERTY(TColor ChartFrameColor READ ChartFrameColor WRITE SetChartFrameColor)
+    Q_PROPERTY(TColor GridColor READ GridColor WRITE SetGridColor)
+    Q_PROPERTY(GridStyleType GridStyle READ GridStyle WRITE SetGridStyle)
+    Q_PROPERTY(double GridDx READ GridDx WRITE SetGridDx)
+    Q_PROPERTY(double GridDy READ GridDy WRITE SetGridDy)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(int CaptionPosX READ CaptionPosX WRITE SetCaptionPosX)
+    Q_PROPERTY(int CaptionPosY READ CaptionPosY WRITE SetCaptionPosY)
+    Q_PROPERTY(TAlignment CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment)
+    Q_PROPERTY(TCaptionAnchorHoriz CaptionAnchorHoriz READ CaptionAnchorHoriz WRITE SetCaptionAnchorHoriz)
+    Q_PROPERTY(TCaptionAnchorVert CaptionAnchorVert READ CaptionAnchorVert WRITE SetCaptionAnchorVert)
+    Q_PROPERTY(unsigned TextFontStyle READ TextFontStyle WRITE SetTextFontStyle)
+    Q_PROPERTY(TTextBkg TextBkStyle READ TextBkStyle WRITE SetTextBkStyle)
+    Q_PROPERTY(TColor TextBkColor READ TextBkColor WRITE SetTextBkColor)
+    Q_PROPERTY(TAlignment TextAlignment READ TextAlignment WRITE SetTextAlignment)
+    Q_PROPERTY(bool Isometric READ Isometric WRITE SetIsometric)
+    Q_PROPERTY(TplLayout StandardLayout READ StandardLayout WRITE SetStandardLayout)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(TAlign Align READ Align WRITE SetAlign)
+    // settings objects
+    Q_PROPERTY(TScalePropsHoriz* Scale1X READ Scale1X WRITE SetScale1X)
+    Q_PROPERTY(TScalePropsHoriz* Scale2X READ Scale2X WRITE SetScale2X)
+    Q_PROPERTY(TScalePropsHoriz* Scale3X READ Scale3X WRITE SetScale3X)
+    Q_PROPERTY(TScalePropsHoriz* Scale4X READ Scale4X WRITE SetScale4X)
+    Q_PROPERTY(TScalePropsVert* Scale1Y READ Scale1Y WRITE SetScale1Y)
+    Q_PROPERTY(TScalePropsVert* Scale2Y READ Scale2Y WRITE SetScale2Y)
+    Q_PROPERTY(TScalePropsVert* Scale3Y READ Scale3Y WRITE SetScale3Y)
+    Q_PROPERTY(TScalePropsVert* Scale4Y READ Scale4Y WRITE SetScale4Y)
+    Q_PROPERTY(TBakGndImg* BackGroundImg READ BackGroundImg WRITE SetBackGroundImg)
+    Q_PROPERTY(TJointLayers* JointLayers READ JointLayers WRITE SetJointLayers)
+    Q_PROPERTY(TCrossHair* CrossHair1 READ CrossHair1 WRITE SetCrossHair1)
+    Q_PROPERTY(TCrossHair* CrossHair2 READ CrossHair2 WRITE SetCrossHair2)
+    Q_PROPERTY(TCrossHair* CrossHair3 READ CrossHair3 WRITE SetCrossHair3)
+    Q_PROPERTY(TCrossHair* CrossHair4 READ CrossHair4 WRITE SetCrossHair4)
+    // mouse
+    Q_PROPERTY(TMouseActMode MouseAction READ MouseAction WRITE SetMouseAction)
+    Q_PROPERTY(bool MouseCursorFixed READ MouseCursorFixed WRITE SetMouseCursorFixed)
+public:
+    explicit TPlotica(QWidget* parent = nullptr) : TCustomPlotica(parent) {}
+
+    // docking to an edge of the parent, as forms lay out their controls
+    TAlign Align() const { return ControlAlign(this); }
+    void SetAlign(TAlign align) { SetControlAlign(this, align); }
+
+    TScalePropsHoriz* Scale1X() const { return ScalePropsX(1); }
+    TScalePropsHoriz* Scale2X() const { return ScalePropsX(2); }
+    TScalePropsHoriz* Scale3X() const { return ScalePropsX(3); }
+    TScalePropsHoriz* Scale4X() const { return ScalePropsX(4); }
+    TScalePropsVert* Scale1Y() const { return ScalePropsY(1); }
+    TScalePropsVert* Scale2Y() const { return ScalePropsY(2); }
+    TScalePropsVert* Scale3Y() const { return ScalePropsY(3); }
+    TScalePropsVert* Scale4Y() const { return ScalePropsY(4); }
+    // writing copies the settings into the chart's own object
+    void SetScale1X(TScalePropsHoriz* v) { AssignScale(ScalePropsX(1), v); }
+    void SetScale2X(TScalePropsHoriz* v) { AssignScale(ScalePropsX(2), v); }
+    void SetScale3X(TScalePropsHoriz* v) { AssignScale(ScalePropsX(3), v); }
+    void SetScale4X(TScalePropsHoriz* v) { AssignScale(ScalePropsX(4), v); }
+    void SetScale1Y(TScalePropsVert* v) { AssignScale(ScalePropsY(1), v); }
+    void SetScale2Y(TScalePropsVert* v) { AssignScale(ScalePropsY(2), v); }
+    void SetScale3Y(TScalePropsVert* v) { AssignScale(ScalePropsY(3), v); }
+    void SetScale4Y(TScalePropsVert* v) { AssignScale(ScalePropsY(4), v); }
+    TCrossHair* CrossHair1() const { return CrossHair(1); }
+    TCrossHair* CrossHair2() const { return CrossHair(2); }
+    TCrossHair* CrossHair3() const { return CrossHair(3); }
+    TCrossHair* CrossHair4() const { return CrossHair(4); }
+    void SetCrossHair1(TCrossHair* v) { SetCrossHair(1, v); }
+    void SetCrossHair2(TCrossHair* v) { SetCrossHair(2, v); }
+    void SetCrossHair3(TCrossHair* v) { SetCrossHair(3, v); }
+    void SetCrossHair4(TCrossHair* v) { SetCrossHair(4, v); }
+
+private:
+    static void AssignScale(TScaleProps* own, TScaleProps* v) {
+        if (v) own->Assign(*v);
+    }
+};

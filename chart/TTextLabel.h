@@ -1,0 +1,99 @@
+#pragma once
+// A text label of the chart: one or more lines of text at a point given in pixels or in world
+// coordinates of a layer, plain, boxed, underlined or with a shadow.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "Enums.h"
+#include "TColor.h"
+#include "TFont.h"
+
+class TCustomTextLabel : public QObject {
+    Q_OBJECT
+public:
+    explicit TCustomTextLabel(QObject* parent = nullptr);
+    ~TCustomTextLabel() override;
+
+    double PosX() const { return FPosX; }
+    void SetPosX(double v);
+    double PosY() const { return FPosY; }
+    void SetPosY(double v);
+    int Layer() const { return FLayer; }
+    void SetLayer(int v);  // values outside 1 .. 16 are ignored
+    int ShadowDx() const { return FShadowDx; }
+    void SetShadowDx(int v);
+    int ShadowDy() const { return FShadowDy; }
+    void SetShadowDy(int v);
+    TColor ColorShadow() const { return FColorShadow; }
+    void SetColorShadow(TColor v);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment v);
+    TVerticalAlignment VerticalAlignment() const { return FVerticalAlignment; }
+    void SetVerticalAlignment(TVerticalAlignment v);
+    TTxtLblAttachMode AttachToData() const { return FAttachToData; }
+    void SetAttachToData(TTxtLblAttachMode v);
+    TColor ColorBkg() const { return FColorBkg; }
+    void SetColorBkg(TColor v);
+    TColor ColorBorder() const { return FColorBorder; }
+    void SetColorBorder(TColor v);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool v);
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(const TFont& font) { FFont->Assign(font); }
+    QString Caption() const { return FCaption; }
+    void SetCaption(const QString& v);  // line feeds split it into lines
+    TTxtLblMode Mode() const { return FMode; }
+    void SetMode(TTxtLblMode v);
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool v);
+
+    void Assign(const TCustomTextLabel& other);
+
+    std::function<void(TCustomTextLabel*)> OnChange;
+
+private:
+    void Changed() {
+        if (OnChange) OnChange(this);
+    }
+    double FPosX = 100;
+    double FPosY = 10;
+    int FLayer = 1;
+    int FShadowDx = 0;
+    int FShadowDy = 0;
+    TColor FColorShadow = 0x808080;
+    TAlignment FAlignment = taCenter;
+    TVerticalAlignment FVerticalAlignment = vaBottom;
+    TTxtLblAttachMode FAttachToData = tlamNone;
+    TColor FColorBkg = 0xC0C0C0;
+    TColor FColorBorder = 0;
+    bool FTransparent = false;
+    std::unique_ptr<TFont> FFont;
+    QString FCaption;
+    TTxtLblMode FMode = tlsimple;
+    bool FVisible = true;
+};
+
+class TTextLabel : public TCustomTextLabel {
+    Q_OBJECT
+    Q_PROPERTY(double PosX READ PosX WRITE SetPosX)
+    Q_PROPERTY(double PosY READ PosY WRITE SetPosY)
+    Q_PROPERTY(int Layer READ Layer WRITE SetLayer)
+    Q_PROPERTY(int ShadowDx READ ShadowDx WRITE SetShadowDx)
+    Q_PROPERTY(int ShadowDy READ ShadowDy WRITE SetShadowDy)
+    Q_PROPERTY(TColor ColorShadow READ ColorShadow WRITE SetColorShadow)
+    Q_PROPERTY(TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(TVerticalAlignment VerticalAlignment READ VerticalAlignment WRITE SetVerticalAlignment)
+    Q_PROPERTY(TTxtLblAttachMode AttachToData READ AttachToData WRITE SetAttachToData)
+    Q_PROPERTY(TColor ColorBkg READ ColorBkg WRITE SetColorBkg)
+    Q_PROPERTY(TColor ColorBorder READ ColorBorder WRITE SetColorBorder)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(TTxtLblMode Mode READ Mode WRITE SetMode)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    using TCustomTextLabel::TCustomTextLabel;
+};

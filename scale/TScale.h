@@ -1,0 +1,282 @@
+#pragma once
+// TScale: one axis as a control — base line, major and minor ticks, tick texts and a caption,
+// framed and filled or drawn transparently over what lies beneath.
+//
+// Two ways of use:
+//  - on a form, an ordinary control with published properties and mouse events. An opaque scale
+//    repaints its picture at once on every change; a transparent one has a see-through picture
+//    and is invalidated instead, so that it is drawn again when the window paints.
+//  - embedded in another control (the chart): created in code, marked Embedded, silenced with
+//    PaintSuppressed and pointed at the owner's picture with SetTargetCanvas; the owner calls
+//    RenderNow while it paints. An embedded scale never shows as a widget, never allocates a
+//    picture of its own once it has a target, and draws straight onto the target.
+//
+// Values that are not finite are ignored by the range setters: a range is always finite, with
+// two different ends.
+
+#include <QImage>
+#include <QMenu>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+#include "AxisPainter.h"
+#include "Enums.h"
+#include "ScaleFrame.h"
+#include "ScaleRange.h"
+#include "TBitmap.h"
+#include "TColor.h"
+#include "TDTLabel.h"
+#include "TFont.h"
+#include "TPaintedControl.h"
+#include "TickValues.h"
+
+class TCanvas;
+
+using TScaleTickDrawnEvent = std::function<void(QObject* Sender, TCanvas*& Canvas, TScaleType ScaleType,
+                                                double CurrentTickPos, int ChartX, int ChartY)>;
+using TScaleRenderedEvent = std::function<void(QObject* Sender, TCanvas* Canvas)>;
+// a context menu is wanted at MousePos; a handler that sets Handled keeps the PopupMenu closed
+using TContextPopupEvent = std::function<void(QObject* Sender, QPoint MousePos, bool& Handled)>;
+
+class TScale : public TPaintedControl {
+    Q_OBJECT
+    Q_PROPERTY(double RangeLow READ RangeLow WRITE SetRangeLow)
+    Q_PROPERTY(double RangeHigh READ RangeHigh WRITE SetRangeHigh)
+    Q_PROPERTY(bool Logarithmic READ Logarithmic WRITE SetLogarithmic)
+    Q_PROPERTY(int MinTicks READ MinTicks WRITE SetMinTicks)
+    Q_PROPERTY(bool ShortTicks READ ShortTicks WRITE SetShortTicks)
+    Q_PROPERTY(int NumTicks READ NumTicks)
+    Q_PROPERTY(Vexa::TScaleType ScaleType READ ScaleType WRITE SetScaleType)
+    Q_PROPERTY(Vexa::TFigType LabelType READ LabelType WRITE SetLabelType)
+    Q_PROPERTY(int MarginLeft READ MarginLeft WRITE SetMarginLeft)
+    Q_PROPERTY(int MarginRight READ MarginRight WRITE SetMarginRight)
+    Q_PROPERTY(int MarginTop READ MarginTop WRITE SetMarginTop)
+    Q_PROPERTY(int MarginBottom READ MarginBottom WRITE SetMarginBottom)
+    Q_PROPERTY(int DecPlaces READ DecPlaces WRITE SetDecPlaces)
+    Q_PROPERTY(QString UserTickText READ UserTickText WRITE SetUserTickText)
+    Q_PROPERTY(QString ScaleInscript READ ScaleInscript WRITE SetScaleInscript)
+    Q_PROPERTY(TDTLabel* DateFormat READ DateFormat WRITE SetDateFormat)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(int CaptionPosX READ CaptionPosX WRITE SetCaptionPosX)
+    Q_PROPERTY(int CaptionPosY READ CaptionPosY WRITE SetCaptionPosY)
+    Q_PROPERTY(Vexa::TAlignment CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment)
+    Q_PROPERTY(Vexa::TScaleUnitAnchor CaptionAnchor READ CaptionAnchor WRITE SetCaptionAnchor)
+    Q_PROPERTY(TColor ColorScale READ ColorScale WRITE SetColorScale)
+    Q_PROPERTY(TColor ColorBackGnd READ ColorBackGnd WRITE SetColorBackGnd)
+    Q_PROPERTY(Vexa::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(Vexa::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(bool ShowBaseLine READ ShowBaseLine WRITE SetShowBaseLine)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+    Q_PROPERTY(QMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
+    Q_PROPERTY(Vexa::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    explicit TScale(QWidget* parent = nullptr);
+    ~TScale() override;
+
+    // range and mapping
+    double RangeLow() const { return FRange.RangeLow(); }
+    void SetRangeLow(double v);
+    double RangeHigh() const { return FRange.RangeHigh(); }
+    void SetRangeHigh(double v);
+    bool Logarithmic() const { return FRange.Logarithmic(); }
+    void SetLogarithmic(bool on);
+    int MinTicks() const { return FMinTicks; }
+    void SetMinTicks(int n);
+    bool ShortTicks() const { return FShortTicks; }
+    void SetShortTicks(bool on);
+    TScaleType ScaleType() const { return FScaleType; }
+    void SetScaleType(TScaleType t);
+    TFigType LabelType() const { return FLabelType; }
+    void SetLabelType(TFigType t);
+    int MarginLeft() const { return FMarginLeft; }
+    void SetMarginLeft(int m);
+    int MarginRight() const { return FMarginRight; }
+    void SetMarginRight(int m);
+    int MarginTop() const { return FMarginTop; }
+    void SetMarginTop(int m);
+    int MarginBottom() const { return FMarginBottom; }
+    void SetMarginBottom(int m);
+
+    double ScaleFactor() const { return FRange.ScaleFactor(); }
+    double ScaleOffset() const { return FRange.ScaleOffset(); }
+    bool NotYetLoaded() const { return FNotYetLoaded; }
+    void UpdateScaleFactors();
+    // the pixel of v along the axis, in control coordinates
+    int ValueToPixel(double v) const;
+
+    // the ticks of the last paint (at most 50 of them)
+    int NumTicks() const { return FTickValues.Count(); }
+    // 1-based; 0 outside 1..NumTicks
+    double TickValue(int index) const { return FTickValues.Value(index); }
+    const TTickValues& TickValues() const { return FTickValues; }
+
+    // The decimal tick step for n intervals from start to finish: step 1, 2 or 5 times a power
+    // of ten, the first multiple of it at or past start, and the minor intervals per step.
+    static void ChooseTickStep(int n, double start, double finish, double& first, double& step,
+                               int& minorIntervals);
+
+    // tick texts
+    int DecPlaces() const { return FDecPlaces; }
+    void SetDecPlaces(int d);
+    QString UserTickText() const { return FUserTickText; }
+    void SetUserTickText(const QString& t);
+    QString ScaleInscript() const { return FScaleInscript; }
+    void SetScaleInscript(const QString& t);
+    TDTLabel* DateFormat() const { return FDateFormat; }
+    // copies the settings into the scale's own object
+    void SetDateFormat(TDTLabel* source);
+
+    // look
+    QString Caption() const { return FCaption; }
+    void SetCaption(const QString& c);
+    int CaptionPosX() const { return FCaptionPosX; }
+    void SetCaptionPosX(int x);
+    int CaptionPosY() const { return FCaptionPosY; }
+    void SetCaptionPosY(int y);
+    TAlignment CaptionAlignment() const { return FCaptionAlignment; }
+    void SetCaptionAlignment(TAlignment a);
+    TScaleUnitAnchor CaptionAnchor() const { return FCaptionAnchor; }
+    void SetCaptionAnchor(TScaleUnitAnchor a);
+    TColor ColorScale() const { return FColorScale; }
+    void SetColorScale(TColor c);
+    TColor ColorBackGnd() const { return FColorBackGnd; }
+    void SetColorBackGnd(TColor c);
+    TColorScheme ColorScheme() const { return FColorScheme; }
+    void SetColorScheme(TColorScheme s);
+    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    void SetFrameStyle(TFrameStyle s);
+    const TFrameColors& FrameColors() const { return FFrameColors; }
+    bool ShowBaseLine() const { return FShowBaseLine; }
+    void SetShowBaseLine(bool on);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool on);
+    TFont* Font() const { return FFont; }
+    // copies the font's settings
+    void SetFont(TFont* font);
+    // true: the font follows the published Font of the nearest ancestor that has one (the
+    // form); changing Font turns it off
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool on);
+    // hints show when ShowHint is on; with ParentShowHint the nearest ancestor publishing
+    // ShowHint decides
+    bool ShowHint() const;
+    void SetShowHint(bool on);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool on) { FParentShowHint = on; }
+    QMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(QMenu* menu) { FPopupMenu = menu; }
+    TAlign Align() const;
+    void SetAlign(TAlign a);
+    // The scale's own visibility flag. An embedded scale only keeps the flag: it never shows as
+    // a widget, its owner draws it.
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool visible);
+
+    // embedding
+    bool PaintSuppressed() const { return FPaintSuppressed; }
+    void SetPaintSuppressed(bool on);
+    bool Embedded() const { return FEmbedded; }
+    void SetEmbedded(bool on);
+    // all painting goes to the canvas, the control's top-left corner at (dx, dy); nullptr paints
+    // the control's own picture again
+    void SetTargetCanvas(TCanvas* canvas, int dx, int dy);
+    TCanvas* TargetCanvas() const { return FTargetCanvas; }
+    // paints once now, PaintSuppressed or not
+    void RenderNow();
+    // Paints at once when opaque or embedded; a transparent control on a form is invalidated
+    // instead, and paints when its window does.
+    void RequestRepaint();
+    // the control's own picture, painted first when an invalidation is pending
+    const QImage& RenderedPicture();
+
+    // Copies the settings of another scale (not its font, bounds, visibility, embedding,
+    // loading state or rendering events), then repaints. Other sources throw EVexaError.
+    void Assign(const QObject* source);
+    // dest.Assign(this) when dest is a scale; otherwise throws EVexaError
+    void AssignTo(QObject* dest) const;
+
+    void SetBounds(int left, int top, int width, int height) override;
+    void Loaded() override;
+
+    TScaleTickDrawnEvent OnScaleTickDrawn;
+    TScaleRenderedEvent OnBeforeScaleRendered;
+    TScaleRenderedEvent OnAfterScaleRendered;
+    TContextPopupEvent OnContextPopup;
+
+protected:
+    void Paint() override;
+    QImage::Format PictureFormat() const override;
+    void BoundsChanged() override;
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    bool Vertical() const { return FScaleType == sctYL || FScaleType == sctYR; }
+    TScaleGeometry Geometry() const;
+    bool MayPaint() const;
+    void PrepareAxis(int dx, int dy);
+    void PaintTransparent(TCanvas* canvas, int dx, int dy);
+    void PaintOpaque(TCanvas* target, int dx, int dy);
+    void SetMargin(int& field, int m);
+    void AdoptParentFont();
+    void FollowParentFont();
+    void FontChanged();
+
+    TScaleRange FRange;
+    int FMinTicks = 3;
+    bool FShortTicks = true;
+    TScaleType FScaleType = sctXB;
+    TFigType FLabelType = ftNum;
+    int FMarginLeft = 20;
+    int FMarginRight = 20;
+    int FMarginTop = 20;
+    int FMarginBottom = 20;
+    bool FNotYetLoaded = true;
+    TTickValues FTickValues;
+
+    int FDecPlaces = -2;
+    QString FUserTickText;
+    QString FScaleInscript;
+    TDTLabel* FDateFormat;
+
+    QString FCaption;
+    int FCaptionPosX = 4;
+    int FCaptionPosY = 4;
+    TAlignment FCaptionAlignment = taCenter;
+    TScaleUnitAnchor FCaptionAnchor = uaSclTopLft;
+    TColor FColorScale = clBlack;
+    TColor FColorBackGnd = clBtnFace;
+    TColorScheme FColorScheme = csBWG;
+    TFrameStyle FFrameStyle = fsLowered;
+    TFrameColors FFrameColors;
+    bool FShowBaseLine = true;
+    bool FTransparent = false;
+    TFont* FFont;
+    bool FParentFont = true;
+    bool FAdoptingFont = false;
+    QPointer<TFont> FFollowedFont;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    QPointer<QMenu> FPopupMenu;
+
+    bool FVisible = true;
+    bool FPaintSuppressed = true;
+    bool FEmbedded = false;
+    TCanvas* FTargetCanvas = nullptr;
+    int FTargetDx = 0;
+    int FTargetDy = 0;
+    bool FRenderPending = false;
+
+    TAxisPainter FPainter;
+    TAxisSettings FAxis;
+    TTickDrawnHandler FTickDrawn;
+    TBitmap FScratch;  // the opaque picture of a scale that paints onto a target
+};

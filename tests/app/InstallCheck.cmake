@@ -1,0 +1,111 @@
+# Installs the build into PREFIX and checks that a user gets a runnable, findable program:
+# the program with its default language file beside it, every language file, a desktop entry that
+# desktop-file-validate accepts (when that tool is there) and the icon in its sizes.
+# Run as: cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DPREFIX=... -P InstallCheck.cmake
+
+cmake_minimum_required(VERSION 3.25)
+
+function(fail)
+  message(FATAL_ERROR "install check: ${ARGV}")
+endfunction()
+
+function(expect_same_file installed source)
+  if(NOT EXISTS ${installed})
+    fail("missing ${installed}")
+  endif()
+  file(SHA256 ${installed} got)
+  file(SHA256 ${source} want)
+  if(NOT got STREQUAL want)
+    fail("${installed} differs from ${source}")
+  endif()
+endfunction()
+
+# width and height of a PNG, from its header chunk
+function(png_size file out)
+  file(READ ${file} header LIMIT 24 HEX)
+  string(SUBSTRING "${header}" 0 16 signature)
+  if(NOT signature STREQUAL "89504e470d0a1a0a")
+    fail("${file} is not a PNG")
+  endif()
+  string(SUBSTRING "${header}" 32 8 w)
+  string(SUBSTRING "${header}" 40 8 h)
+  math(EXPR w "0x${w}")
+  math(EXPR h "0x${h}")
+  set(${out} "${w}x${h}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  fail("cmake --install failed (${rc}): ${out}${err}")
+endif()
+
+# the program, runnable, and the English file beside it as its default language
+if(NOT EXISTS ${PREFIX}/bin/gravilo OR IS_DIRECTORY ${PREFIX}/bin/gravilo)
+  fail("missing bin/gravilo")
+endif()
+file(GET_RUNTIME_DEPENDENCIES EXECUTABLES ${PREFIX}/bin/gravilo RESOLVED_DEPENDENCIES_VAR deps
+     UNRESOLVED_DEPENDENCIES_VAR missing)
+if(missing)
+  fail("bin/gravilo needs libraries that cannot be found: ${missing}")
+endif()
+execute_process(COMMAND test -x ${PREFIX}/bin/gravilo RESULT_VARIABLE not_executable)
+if(NOT not_executable EQUAL 0)
+  fail("bin/gravilo is not executable")
+endif()
+expect_same_file(${PREFIX}/bin/gravilo.itl ${SOURCE_DIR}/lang/gravilo_en.itl)
+expect_same_file(${PREFIX}/share/gravilo/lang/gravilo_en.itl ${SOURCE_DIR}/lang/gravilo_en.itl)
+expect_same_file(${PREFIX}/share/gravilo/lang/gravilo_de.itl ${SOURCE_DIR}/lang/gravilo_de.itl)
+
+# the build tree runs translated as well
+expect_same_file(${BUILD_DIR}/app/gravilo.itl ${SOURCE_DIR}/lang/gravilo_en.itl)
+
+# the desktop entry names the program and the icon that were installed
+set(entry ${PREFIX}/share/applications/gravilo.desktop)
+if(NOT EXISTS ${entry})
+  fail("missing share/applications/gravilo.desktop")
+endif()
+file(STRINGS ${entry} lines)
+foreach(wanted "Type=Application" "Name=Gravilo" "Exec=gravilo" "Icon=gravilo"
+               "Categories=Education;Science;Physics;")
+  if(NOT wanted IN_LIST lines)
+    fail("the desktop entry lacks \"${wanted}\"")
+  endif()
+endforeach()
+foreach(key "GenericName" "Comment" "Comment\\[de\\]")
+  set(found ${lines})
+  list(FILTER found INCLUDE REGEX "^${key}=.")
+  if(NOT found)
+    fail("the desktop entry lacks a ${key}")
+  endif()
+endforeach()
+find_program(validate desktop-file-validate)
+if(validate)
+  execute_process(COMMAND ${validate} ${entry} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0 OR out MATCHES "error:" OR err MATCHES "error:")
+    fail("desktop-file-validate rejects the entry: ${out}${err}")
+  endif()
+else()
+  message(STATUS "desktop-file-validate not found: the entry's syntax is not checked")
+endif()
+
+# the icon, where the hicolor theme looks, in the size each folder names
+foreach(size 16 22 24 32 48 64 128 256)
+  set(icon ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/gravilo.png)
+  if(NOT EXISTS ${icon})
+    fail("missing ${icon}")
+  endif()
+  png_size(${icon} got)
+  if(NOT got STREQUAL "${size}x${size}")
+    fail("${icon} is ${got}")
+  endif()
+endforeach()
+
+# nothing else: no test stand-ins or helper tools in a user's system
+file(GLOB installed_programs RELATIVE ${PREFIX}/bin ${PREFIX}/bin/*)
+list(SORT installed_programs)
+if(NOT installed_programs STREQUAL "gravilo;gravilo.itl")
+  fail("bin holds ${installed_programs}")
+endif()
+message(STATUS "install check: all in place under ${PREFIX}")
