@@ -92,9 +92,10 @@ void Handle(std::unique_ptr<TLumeoMessageStream> Message) {
         // whatever lines came, the parameters are read within their bounds
         for (int i = 1; i <= Receiver->ParamCount(); ++i)
             FUZZ_CHECK(Receiver->ParamStr(i) == Receiver->Params()[i]);
+        // (an empty list leaves not even the program's path: then 1 is beyond it; 0 never is)
         bool refused = false;
         try {
-            Receiver->ParamStr(Receiver->ParamCount() + 1);
+            Receiver->ParamStr(std::max(Receiver->ParamCount() + 1, 1));
         } catch (const ELumeo&) {
             refused = true;
         }
