@@ -1,11 +1,55 @@
 // Gravilo: potential energy in a gravitational field.
+//
+// Start-up: the application object, the main window (its host link loads the language and
+// translates it, and a second start ends here), the About dialog (hidden), the message loop. The
+// main window's show handler shows the About dialog before the simulation starts.
+
 #include <QApplication>
-#include <QLabel>
+#include <QTimer>
+#include <cstdio>
+
+#include "AboutBox.h"
+#include "CommandLine.h"
+#include "HeadlessMode.h"
+#include "Pictures.h"
+#include "VexaError.h"
+#include "ugravilo.h"
+
+namespace {
+
+int Run(TCommandLine& commandLine) {
+    QApplication application(commandLine.QtArgc(), commandLine.QtArgv());
+    QApplication::setWindowIcon(GraviloIcon());
+    TForm1 form([&](TqmrDemonClient& link) {
+        link.SetLanguageFile(commandLine.LanguageFile());
+        // pictures and scripts may run beside a Gravilo someone works with
+        if (commandLine.Headless()) link.SetMultiStart(true);
+    });
+    if (commandLine.Headless()) return RunHeadless(form, commandLine);
+    TFrmAbout about;
+    form.SetAboutDialog(&about);
+    QTimer::singleShot(0, &form, [&form] { form.show(); });
+    return application.exec();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Gravilo"));
-    window.resize(718, 642);
-    window.show();
-    return app.exec();
+    TCommandLine commandLine = TCommandLine::Parse(argc, argv);
+    if (!commandLine.Error().isEmpty()) {
+        std::fprintf(stderr, "gravilo: %s\n%s", commandLine.Error().toLocal8Bit().constData(),
+                     TCommandLine::Usage().toLocal8Bit().constData());
+        return 2;
+    }
+    if (commandLine.Mode() == TCommandLine::cmHelp) {
+        std::fputs(TCommandLine::Usage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    commandLine.ChooseHeadlessPlatform();
+    try {
+        return Run(commandLine);
+    } catch (const EVexaError& error) {
+        std::fprintf(stderr, "gravilo: %s\n", error.Message().toLocal8Bit().constData());
+        return 1;
+    }
 }

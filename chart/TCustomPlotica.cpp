@@ -81,7 +81,7 @@ TCustomPlotica::TCustomPlotica(QWidget* parent)
             ApplyLayerRanges(n, FScaleX[n]->RangeLow(), FScaleX[n]->RangeHigh(), FScaleY[d]->RangeLow(),
                              FScaleY[d]->RangeHigh());
     };
-    // the program has no cursor images of its own: the default cursor stands for all four
+    // the cursors of the mouse modes are drawn on first use (PloticaCursors)
 
     SizeDataBitmap();
     FControlBmp.SetSize(std::max(width(), 1), std::max(height(), 1));

@@ -43,6 +43,8 @@ using TMouseMoveInChartEvent = std::function<void(QObject* Sender, bool InChart,
 using TZoomPanEvent = std::function<void(QObject* Sender)>;
 using TCrossHairMoveEvent = std::function<void(QObject* Sender, TCrossHair* WhichCrossHair)>;
 using TTextLabelMoveEvent = std::function<void(QObject* Sender, TTextLabel* WhichTextLabel)>;
+// key events: Key is the Qt key code; a handler that sets it to 0 has used the key
+using TKeyEvent = std::function<void(QObject* Sender, int& Key, TShiftState Shift)>;
 
 class TCustomPlotica : public TPaintedControl {
     Q_OBJECT
@@ -220,17 +222,32 @@ public:
 
     // ---- mouse state (the mouse handling itself lives in its own files) ------------------------
     TMouseActMode MouseAction() const { return FMouseAction; }
-    void SetMouseAction(TMouseActMode v) { FMouseAction = v; }
+    // A new mode starts afresh: a zoom window still open is discarded, a drag begins anew.
+    void SetMouseAction(TMouseActMode v);
     bool MouseCursorFixed() const { return FMouseCursorFixed; }
     void SetMouseCursorFixed(bool v) { FMouseCursorFixed = v; }
-    bool MouseLayer(int layer) const { return FMouseLayers[ClampLayer(layer)]; }
-    void SetMouseLayer(int layer, bool on) { FMouseLayers[ClampLayer(layer)] = on; }
+    // The layers that panning and zooming act on (only layer 1 after construction). A layer
+    // number outside 1..16 reads false and is ignored when written.
+    bool MouseLayer(int layer) const;
+    void SetMouseLayer(int layer, bool on);
+    // all sixteen flags at once: bit n - 1 stands for layer n
+    unsigned MouseLayers() const;
+    void SetMouseLayers(unsigned mask);
     bool InDataArea(int x, int y) const;
+    // what the mouse is doing
+    bool DragActive() const { return FDragActive; }
+    bool ZoomWindowActive() const { return FZoomWindowActive; }
+    QPoint ZoomWindowStart() const { return FZoomWindowStart; }
+    QPoint ZoomWindowCorner() const { return FZoomWindowCorner; }
+    int ActiveCrossHair() const { return FActiveCrossHair; }
+    int ActiveTextLabel() const { return FActiveTextLabel; }
 
     TMouseMoveInChartEvent OnMouseMoveInChart;
     TZoomPanEvent OnZoomPan;
     TCrossHairMoveEvent OnCrossHairMove;
     TTextLabelMoveEvent OnTextLabelMove;
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
 
 protected:
     static int ClampLayer(int layer) {
@@ -247,6 +264,16 @@ protected:
     // repaint when AutoRedraw is on or the chart is being designed
     void RepaintIfAuto();
 
+    // mouse handling: the toolkit's events first, then the chart's own processing
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    // keyboard: the arrow keys and Tab stay with the focused chart instead of moving the focus
+    bool event(QEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+
     // Mouse state for the mouse handling (cleared at construction).
     struct TDragStart {
         int X = 0, Y = 0;
@@ -262,6 +289,26 @@ protected:
     QPoint FZoomWindowCorner;
     int FActiveCrossHair = 1;
     int FActiveTextLabel = 1;
+
+private:
+    // mouse handling (PloticaMouse.cpp, PloticaZoomWindow.cpp, PloticaObjectDrag.cpp)
+    void DragMove(TShiftState shift, int x, int y);
+    void StartDrag(int x, int y);
+    void PanStep(int x, int y);
+    void ZoomDragStep(int x, int y);
+    void PickCrossHair(int x, int y);
+    void CrossHairStep(int x, int y);
+    void PickTextLabel(int x, int y);
+    void TextLabelStep(int x, int y);
+    void OpenZoomWindow(int x, int y);
+    void MoveZoomWindow(int x, int y);
+    void CloseZoomWindow(TMouseButton button);
+    void ApplyZoomWindow();
+    void DrawZoomWindow();
+    void EraseZoomWindow();
+    void XorZoomRectangle();
+    void ShowModeCursor(int x, int y);
+    qint64 FZoomWindowDrawnOn = 0;  // the picture holding the rubber rectangle; 0: none shown
 
 private:
     friend class TPloticaAxes;

@@ -202,6 +202,11 @@ void TqmrCustomDemon::LoadLanguage() {
 }
 
 std::unique_ptr<QIODevice> TqmrCustomDemon::OpenLanguageStream() {
+    if (!FLanguageFile.isEmpty()) {
+        auto chosen = std::make_unique<QFile>(FLanguageFile);
+        if (!chosen->open(QIODevice::ReadOnly)) return nullptr;
+        return chosen;
+    }
     if (FUseTessaroServer) return GetFileStream(LanguageFileName(MapFileName(ParamStr(0))));
     auto file = std::make_unique<QFile>(LanguageFileName(ParamStr(0)));
     if (!file->open(QIODevice::ReadOnly)) return nullptr;

@@ -52,6 +52,10 @@ public:
     void SetMultiStart(bool Value) { FMultiStart = Value; }
     bool UseTessaroServer() const { return FUseTessaroServer; }
     void SetUseTessaroServer(bool Value) { FUseTessaroServer = Value; }
+    // A language file the user chose: read instead of the file beside the executable or the
+    // server's. Set it before the form is loaded; empty (the default) reads the usual file.
+    QString LanguageFile() const { return FLanguageFile; }
+    void SetLanguageFile(const QString& FileName) { FLanguageFile = FileName; }
 
     // any received message that the component does not handle itself
     TGotAMessageEvent OnGotAMessage;
@@ -115,8 +119,8 @@ protected:
 
     // ---- steps of loading ----
     void LoadLanguage();
-    // The language file: from the server when it is used, otherwise the file beside the
-    // executable; none when there is none.
+    // The language file: the one chosen with SetLanguageFile, else from the server when it is
+    // used, else the file beside the executable; none when there is none.
     std::unique_ptr<QIODevice> OpenLanguageStream();
     // Ends the process when another instance holds the lock, after handing it our parameters;
     // otherwise takes the lock.
@@ -141,6 +145,7 @@ private:
     bool FAutoTranslate = true;
     bool FMultiStart = false;
     bool FUseTessaroServer = true;
+    QString FLanguageFile;
     TMessageEndpoint FWindow;
     std::unique_ptr<TSingleInstanceLock> FInstanceLock;
 };

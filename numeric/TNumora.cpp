@@ -11,7 +11,7 @@ TNumora::TNumora(QWidget* parent) : TPaintedControl(parent), FFont(new TFont(thi
     FFont->setObjectName(QStringLiteral("Font"));
     FFont->OnChange = [this](TFont*) { FontChanged(); };
     SetBounds(0, 0, DefaultWidth, DefaultHeight);
-    AdoptParentFont();
+    FParentFontLink.Follow();
 }
 
 TNumora::~TNumora() {
@@ -174,71 +174,31 @@ void TNumora::SetFont(TFont* font) {
 }
 
 void TNumora::FontChanged() {
-    // a font of its own ends following the parent's
-    if (!FAdoptingFont) FParentFont = false;
+    FParentFontLink.OwnFontChanged();
     RepaintNow();
 }
 
 void TNumora::SetParentFont(bool parentFont) {
-    if (parentFont == FParentFont) return;
-    FParentFont = parentFont;
-    AdoptParentFont();
+    FParentFontLink.SetEnabled(parentFont);
 }
 
 void TNumora::Loaded() {
     TPaintedControl::Loaded();
-    AdoptParentFont();
-}
-
-// Takes the inherited font while the label follows it.
-void TNumora::AdoptParentFont() {
-    FollowParentFont();
-    if (!FParentFont || !FFollowedFont || FFont->SameAs(*FFollowedFont)) return;
-    FAdoptingFont = true;
-    FFont->Assign(*FFollowedFont);
-    FAdoptingFont = false;
-}
-
-namespace {
-// The published Font of the nearest ancestor within the window that has one: panels have none,
-// their form has.
-TFont* InheritedFont(const QWidget* control) {
-    for (const QWidget* w = control->parentWidget(); w; w = w->isWindow() ? nullptr : w->parentWidget()) {
-        const int index = w->metaObject()->indexOfProperty("Font");
-        if (index < 0) continue;
-        if (auto* font = qobject_cast<TFont*>(w->metaObject()->property(index).read(w).value<QObject*>()))
-            return font;
-    }
-    return nullptr;
-}
-}  // namespace
-
-void TNumora::FollowParentFont() {
-    TFont* parentFont = InheritedFont(this);
-    if (parentFont == FFollowedFont) return;
-    if (FFollowedFont) disconnect(FFollowedFont, &TFont::Changed, this, nullptr);
-    FFollowedFont = parentFont;
-    if (parentFont) connect(parentFont, &TFont::Changed, this, [this] { AdoptParentFont(); });
+    FParentFontLink.Follow();
 }
 
 // ---- hints and menu ---------------------------------------------------------------------------
 
 bool TNumora::ShowHint() const {
-    if (!FParentShowHint) return FShowHint;
-    for (const QWidget* w = parentWidget(); w; w = w->isWindow() ? nullptr : w->parentWidget()) {
-        const QVariant inherited = w->property("ShowHint");
-        if (inherited.isValid()) return inherited.toBool();
-    }
-    return FShowHint;
+    return FShowHintFlag.Effective(this);
 }
 
 void TNumora::SetShowHint(bool show) {
-    FShowHint = show;
-    FParentShowHint = false;
+    FShowHintFlag.Set(show);
 }
 
 void TNumora::SetParentShowHint(bool parentShowHint) {
-    FParentShowHint = parentShowHint;
+    FShowHintFlag.SetParent(parentShowHint);
 }
 
 void TNumora::SetPopupMenu(QMenu* menu) {
@@ -250,7 +210,7 @@ bool TNumora::event(QEvent* e) {
         e->ignore();
         return true;
     }
-    if (e->type() == QEvent::ParentChange) AdoptParentFont();
+    if (e->type() == QEvent::ParentChange) FParentFontLink.Follow();
     return TPaintedControl::event(e);
 }
 

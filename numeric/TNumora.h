@@ -14,6 +14,7 @@
 #include "TColor.h"
 #include "TFont.h"
 #include "TPaintedControl.h"
+#include "TParentFont.h"
 
 class TCanvas;
 
@@ -115,12 +116,12 @@ public:
     void SetFont(TFont* font);
     // true: the font follows the published Font of the nearest ancestor that has one (the form);
     // changing the font itself turns it off
-    bool ParentFont() const { return FParentFont; }
+    bool ParentFont() const { return FParentFontLink.Enabled(); }
     void SetParentFont(bool parentFont);
     // tool tips (Hint) appear only while ShowHint holds; ParentShowHint takes it from the parent
     bool ShowHint() const;
     void SetShowHint(bool show);
-    bool ParentShowHint() const { return FParentShowHint; }
+    bool ParentShowHint() const { return FShowHintFlag.Parent(); }
     void SetParentShowHint(bool parentShowHint);
     // the menu a right click opens; not owned
     QMenu* PopupMenu() const { return FPopupMenu; }
@@ -140,6 +141,9 @@ public:
 
     // The text the box shows for the current settings, before OnBeforeDisplay and the width rule.
     QString DisplayText() const;
+    // The number's text as the last painting drew it: after OnBeforeDisplay and the width rule
+    // (the overflow indicator when the number did not fit); empty for an Empty label.
+    QString DrawnText() const { return FDrawnText; }
 
     // The sample whose height places every text: tall letters, descenders and accents.
     static QString SampleText();
@@ -158,8 +162,6 @@ private:
     void Change(T& field, const T& value);
     TNumoraText TextSettings() const;
     void FontChanged();
-    void AdoptParentFont();
-    void FollowParentFont();
 
     // painting steps
     void DrawSideTexts(TCanvas& canvas, int textY) const;
@@ -193,10 +195,8 @@ private:
     TColor FFrameDeepColor = clBlack;
 
     TFont* FFont;
-    bool FParentFont = true;
-    bool FAdoptingFont = false;
-    QPointer<TFont> FFollowedFont;
-    bool FShowHint = false;
-    bool FParentShowHint = true;
+    TParentFont FParentFontLink{this, FFont};
+    TShowHint FShowHintFlag;
     QPointer<QMenu> FPopupMenu;
+    QString FDrawnText;
 };

@@ -23,6 +23,7 @@ void TNumora::Paint() {
     c.Rectangle(0, 0, w, h);
     DrawSideTexts(c, textY);
     DrawBox(c);
+    FDrawnText.clear();
     if (!FEmpty) DrawNumber(c, textY);
 
     const QRect all(0, 0, w, h);
@@ -97,6 +98,7 @@ void TNumora::DrawNumber(TCanvas& c, int textY) {
         text = FOverflowIndicator;
         tw = c.TextWidth(text);
     }
+    FDrawnText = text;
     int x = l + 2 + (b - tw) / 2;
     if (FAlignment == taLeftJustify) x = l + 4;
     if (FAlignment == taRightJustify) x = l + b - 2 - tw;

@@ -27,7 +27,7 @@ TScale::TScale(QWidget* parent)
 
     FFont->setObjectName(QStringLiteral("Font"));
     FFont->OnChange = [this](TFont*) { FontChanged(); };
-    AdoptParentFont();
+    FParentFontLink.Follow();
 
     FTickDrawn = [this](TCanvas*& canvas, double value, int x, int y) {
         if (OnScaleTickDrawn) OnScaleTickDrawn(this, canvas, FScaleType, value, x, y);
@@ -236,62 +236,22 @@ void TScale::SetFont(TFont* font) {
     if (font && font != FFont) FFont->Assign(*font);
 }
 
-namespace {
-
-// The published Font of the nearest ancestor within the window that has one: panels have none,
-// their form has.
-TFont* InheritedFont(const QWidget* control) {
-    for (const QWidget* w = control->parentWidget(); w; w = w->isWindow() ? nullptr : w->parentWidget()) {
-        const int index = w->metaObject()->indexOfProperty("Font");
-        if (index < 0) continue;
-        if (auto* font = qobject_cast<TFont*>(w->metaObject()->property(index).read(w).value<QObject*>()))
-            return font;
-    }
-    return nullptr;
-}
-
-}  // namespace
-
-void TScale::FollowParentFont() {
-    TFont* parentFont = InheritedFont(this);
-    if (parentFont == FFollowedFont) return;
-    if (FFollowedFont) disconnect(FFollowedFont, &TFont::Changed, this, nullptr);
-    FFollowedFont = parentFont;
-    if (parentFont) connect(parentFont, &TFont::Changed, this, [this] { AdoptParentFont(); });
-}
-
-// Takes the inherited font while the scale follows it.
-void TScale::AdoptParentFont() {
-    FollowParentFont();
-    if (!FParentFont || !FFollowedFont || FFont->SameAs(*FFollowedFont)) return;
-    FAdoptingFont = true;
-    FFont->Assign(*FFollowedFont);
-    FAdoptingFont = false;
-}
 
 void TScale::FontChanged() {
-    if (!FAdoptingFont) FParentFont = false;
+    FParentFontLink.OwnFontChanged();
     RequestRepaint();
 }
 
 void TScale::SetParentFont(bool on) {
-    if (on == FParentFont) return;
-    FParentFont = on;
-    AdoptParentFont();
+    FParentFontLink.SetEnabled(on);
 }
 
 bool TScale::ShowHint() const {
-    if (!FParentShowHint) return FShowHint;
-    for (const QWidget* w = parentWidget(); w; w = w->isWindow() ? nullptr : w->parentWidget()) {
-        const QVariant inherited = w->property("ShowHint");
-        if (inherited.isValid()) return inherited.toBool();
-    }
-    return FShowHint;
+    return FShowHintFlag.Effective(this);
 }
 
 void TScale::SetShowHint(bool on) {
-    FShowHint = on;
-    FParentShowHint = false;
+    FShowHintFlag.Set(on);
 }
 
 bool TScale::event(QEvent* e) {
@@ -299,7 +259,7 @@ bool TScale::event(QEvent* e) {
         e->ignore();
         return true;
     }
-    if (e->type() == QEvent::ParentChange) AdoptParentFont();
+    if (e->type() == QEvent::ParentChange) FParentFontLink.Follow();
     return TPaintedControl::event(e);
 }
 
@@ -414,7 +374,7 @@ void TScale::BoundsChanged() {
 
 void TScale::Loaded() {
     TPaintedControl::Loaded();
-    AdoptParentFont();
+    FParentFontLink.Follow();
     UpdateScaleFactors();
     FNotYetLoaded = false;
     RequestRepaint();

@@ -30,6 +30,7 @@
 #include "TDTLabel.h"
 #include "TFont.h"
 #include "TPaintedControl.h"
+#include "TParentFont.h"
 #include "TickValues.h"
 
 class TCanvas;
@@ -162,14 +163,14 @@ public:
     void SetFont(TFont* font);
     // true: the font follows the published Font of the nearest ancestor that has one (the
     // form); changing Font turns it off
-    bool ParentFont() const { return FParentFont; }
+    bool ParentFont() const { return FParentFontLink.Enabled(); }
     void SetParentFont(bool on);
     // hints show when ShowHint is on; with ParentShowHint the nearest ancestor publishing
     // ShowHint decides
     bool ShowHint() const;
     void SetShowHint(bool on);
-    bool ParentShowHint() const { return FParentShowHint; }
-    void SetParentShowHint(bool on) { FParentShowHint = on; }
+    bool ParentShowHint() const { return FShowHintFlag.Parent(); }
+    void SetParentShowHint(bool on) { FShowHintFlag.SetParent(on); }
     QMenu* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(QMenu* menu) { FPopupMenu = menu; }
     TAlign Align() const;
@@ -226,8 +227,6 @@ private:
     void PaintTransparent(TCanvas* canvas, int dx, int dy);
     void PaintOpaque(TCanvas* target, int dx, int dy);
     void SetMargin(int& field, int m);
-    void AdoptParentFont();
-    void FollowParentFont();
     void FontChanged();
 
     TScaleRange FRange;
@@ -260,11 +259,8 @@ private:
     bool FShowBaseLine = true;
     bool FTransparent = false;
     TFont* FFont;
-    bool FParentFont = true;
-    bool FAdoptingFont = false;
-    QPointer<TFont> FFollowedFont;
-    bool FShowHint = false;
-    bool FParentShowHint = true;
+    TParentFont FParentFontLink{this, FFont};
+    TShowHint FShowHintFlag;
     QPointer<QMenu> FPopupMenu;
 
     bool FVisible = true;

@@ -3,6 +3,7 @@
 
 #include <QPointer>
 
+#include "TComponent.h"
 #include "TGlossator.h"
 #include "TObjectShape.h"
 #include "TProperties.h"
@@ -19,10 +20,12 @@ bool IsNameProperty(const TPropInfo& property) {
 void TGlossator::TranslateComponent(QObject* component) {
     if (!component) return;
     TranslateObject(component);
-    // a setter may create or destroy children; walk the owned components as they were
+    // the owned components are the children that are components: fonts, settings objects and the
+    // inner parts of a control are not. A setter may create or destroy children, so the walk
+    // goes over the components as they were.
     QList<QPointer<QObject>> owned;
     for (QObject* child : component->children())
-        if (!TObjectShape::IsSettingsObject(child)) owned.append(child);
+        if (TComponent::Of(child)) owned.append(child);
     for (const QPointer<QObject>& child : owned)
         if (child) TranslateComponent(child);
 }

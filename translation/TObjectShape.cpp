@@ -11,22 +11,12 @@ bool SameClassName(const char* qualified, const char* name) {
     return last && std::strcmp(last + 1, name) == 0;
 }
 
-constexpr const char* KSettingsClasses[] = {"TScaleProps", "TCrossHair",     "TCustomTextLabel",
-                                            "TBakGndImg",  "TJointLayers",   "TDTLabel",
-                                            "TCollection", "TCollectionItem"};
-
 }  // namespace
 
 bool TObjectShape::InheritsClass(const QObject* object, const char* className) {
     if (!object) return false;
     for (const QMetaObject* meta = object->metaObject(); meta; meta = meta->superClass())
         if (SameClassName(meta->className(), className)) return true;
-    return false;
-}
-
-bool TObjectShape::IsSettingsObject(const QObject* object) {
-    for (const char* name : KSettingsClasses)
-        if (InheritsClass(object, name)) return true;
     return false;
 }
 

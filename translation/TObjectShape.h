@@ -15,11 +15,6 @@ public:
     static bool IsCollection(const QObject* object) { return InheritsClass(object, "TCollection"); }
     static bool IsScaleProps(const QObject* object) { return InheritsClass(object, "TScaleProps"); }
 
-    // A settings object that a component keeps (scale properties, cross-hairs, text labels, the
-    // background image, joined layers, date/time label settings, collections and their items):
-    // part of its owner's state, not a component of its own, even when it is a child of it.
-    static bool IsSettingsObject(const QObject* object);
-
     // The items of a collection, by its invokable Count() and Item(int); empty when it has neither.
     // Guarded, since translating one item may destroy another.
     static QList<QPointer<QObject>> CollectionItems(QObject* collection);

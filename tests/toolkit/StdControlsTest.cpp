@@ -12,6 +12,7 @@
 #include "TLabel.h"
 #include "TMemo.h"
 #include "TPanel.h"
+#include "TParentFont.h"
 #include "TRadioGroup.h"
 #include "TScrollBar.h"
 #include "TTimer.h"
@@ -164,4 +165,40 @@ TEST(Label, ClickAndMouseMoveReachTheEvents) {
     EXPECT_GE(moves, 1);
     label->Font()->SetColor(clRed);
     EXPECT_EQ(label->palette().color(QPalette::WindowText).rgb(), qRgb(255, 0, 0));
+}
+
+TEST(ParentFont, FollowsTheFormUntilTheOwnFontChanges) {
+    TForm form;
+    auto* panel = new TPanel(&form);  // panels publish no font: the form's counts
+    auto* control = new TLabel(panel);
+    TFont own;
+    TParentFont link(control, &own);
+    own.OnChange = [&](TFont*) { link.OwnFontChanged(); };
+    link.Follow();
+    form.Font()->SetHeight(14);
+    EXPECT_EQ(own.Height(), 14);
+    EXPECT_TRUE(link.Enabled());
+    own.SetBold(true);  // a font of its own ends the following
+    EXPECT_FALSE(link.Enabled());
+    form.Font()->SetHeight(20);
+    EXPECT_EQ(own.Height(), 14);
+    link.SetEnabled(true);  // back to the form's font at once
+    EXPECT_EQ(own.Height(), 20);
+    EXPECT_FALSE(own.Bold());
+    own.OnChange = nullptr;
+}
+
+TEST(ParentFont, ShowHintComesFromTheNearestAncestorThatPublishesIt) {
+    QWidget outer;
+    outer.setProperty("ShowHint", true);
+    QWidget inner(&outer);
+    QWidget control(&inner);
+    TShowHint hint;
+    EXPECT_TRUE(hint.Effective(&control));
+    hint.Set(false);
+    EXPECT_FALSE(hint.Parent());
+    EXPECT_FALSE(hint.Effective(&control));
+    hint.SetParent(true);
+    outer.setProperty("ShowHint", false);
+    EXPECT_FALSE(hint.Effective(&control));
 }

@@ -1,6 +1,7 @@
 #include "WalkShapes.h"
 
-TWalkControl::TWalkControl(QWidget* owner, const char* name, const QString& caption) : QWidget(owner) {
+TWalkControl::TWalkControl(QWidget* owner, const char* name, const QString& caption)
+    : QWidget(owner), TComponent(this) {
     setObjectName(QString::fromLatin1(name));
     FCaption = caption;
 }

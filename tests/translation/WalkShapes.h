@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "TComponent.h"
+
 // Counts the writes to the texts of one object.
 #define WALK_TEXT(Type, Prop)       \
 public:                             \
@@ -98,7 +100,7 @@ public:
 };
 
 // A control with a caption and a hint, like a button or a label; its Name is its objectName.
-class TWalkControl : public QWidget {
+class TWalkControl : public QWidget, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
@@ -217,12 +219,12 @@ private:
 };
 
 // A non-visual component, like the timer or the host link.
-class TWalkTimer : public QObject {
+class TWalkTimer : public QObject, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     WALK_TEXT(QString, Caption)
 public:
-    TWalkTimer(QObject* owner, const char* name, const QString& caption) : QObject(owner) {
+    TWalkTimer(QObject* owner, const char* name, const QString& caption) : QObject(owner), TComponent(this) {
         setObjectName(QString::fromLatin1(name));
         FCaption = caption;
     }

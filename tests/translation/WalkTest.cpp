@@ -3,6 +3,7 @@
 #include <QBuffer>
 
 #include "TGlossator.h"
+#include "TFont.h"
 #include "WalkShapes.h"
 
 namespace {
@@ -103,6 +104,24 @@ TEST(FormWalk, OnlyWritableStringsThatBeginWithThePrefixExactly) {
     EXPECT_EQ(control.Font()->Writes, 1);
     EXPECT_EQ(exact.Caption(), "empty key");
     EXPECT_EQ(shorter.Caption(), "GL");
+}
+
+TEST(FormWalk, OnlyChildrenThatAreComponentsAreWalked) {
+    TGlossator dictionary;
+    Load(dictionary, "[Exit]=Beenden|$$");
+    TWalkControl control(nullptr, "Control", QStringLiteral("GL_Exit"));
+    // a control's font and inner widgets are its children, but not components it owns
+    auto* font = new TFont(&control);
+    font->SetName(QStringLiteral("GL_Exit"));
+    auto* inner = new TWalkFont;
+    inner->setParent(&control);
+    inner->SetFaceName(QStringLiteral("GL_Exit"));
+    auto* owned = new TWalkControl(&control, "Owned", QStringLiteral("GL_Exit"));
+    dictionary.TranslateComponent(&control);
+    EXPECT_EQ(control.Caption(), "Beenden");
+    EXPECT_EQ(owned->Caption(), "Beenden");
+    EXPECT_EQ(font->Name(), "GL_Exit");
+    EXPECT_EQ(inner->FaceName(), "GL_Exit");
 }
 
 TEST(FormWalk, StringListsTranslateMarkedLinesOnlyAndAreWrittenOnce) {

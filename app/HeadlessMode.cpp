@@ -1,0 +1,51 @@
+#include "HeadlessMode.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
+
+#include "CommandLine.h"
+#include "ScriptRunner.h"
+#include "ugravilo.h"
+
+namespace {
+
+void Complain(const QString& text) {
+    std::fprintf(stderr, "gravilo: %s\n", text.toLocal8Bit().constData());
+}
+
+int RunScript(TForm1& form, const QString& fileName) {
+    // unbuffered: a script piped in line by line runs each line as it comes
+    QFile input;
+    bool opened = false;
+    if (fileName == QLatin1String("-")) {
+        opened = input.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered);
+    } else {
+        input.setFileName(fileName);
+        opened = input.open(QIODevice::ReadOnly);
+    }
+    if (!opened) {
+        Complain(QStringLiteral("cannot read the script %1: %2").arg(fileName, input.errorString()));
+        return TScriptRunner::ExitBadLine;
+    }
+    QFile output, errors;
+    output.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    errors.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    TScriptRunner runner(form, output, errors);
+    const int status = runner.Run(input);
+    std::fflush(stdout);
+    return status;
+}
+
+}  // namespace
+
+int RunHeadless(TForm1& form, const TCommandLine& commandLine) {
+    // shown, so that every control lays itself out and paints as on a screen; the timer is off
+    // until a script releases the rope, and from then on only the script's ticks step it
+    form.show();
+    QCoreApplication::processEvents();
+    if (commandLine.Mode() == TCommandLine::cmScript) return RunScript(form, commandLine.ScriptFile());
+    if (SaveWindowPicture(form, commandLine.ScreenshotFile())) return 0;
+    Complain(QStringLiteral("cannot write the screenshot %1").arg(commandLine.ScreenshotFile()));
+    return TScriptRunner::ExitBadLine;
+}

@@ -1,0 +1,211 @@
+#include "ScriptRunner.h"
+
+#include <QApplication>
+#include <QImageWriter>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QRegularExpression>
+
+#include "ugravilo.h"
+
+namespace {
+
+QString Usage(const QString& command) {
+    if (command == QLatin1String("mass")) return QStringLiteral("mass N");
+    if (command == QLatin1String("body")) return QStringLiteral("body N");
+    if (command == QLatin1String("tick")) return QStringLiteral("tick [N]");
+    if (command == QLatin1String("screenshot")) return QStringLiteral("screenshot FILE");
+    if (command == QLatin1String("down") || command == QLatin1String("move") ||
+        command == QLatin1String("up"))
+        return command + QStringLiteral(" X Y");
+    return command;
+}
+
+bool WordCount(const QStringList& words, qsizetype least, qsizetype most, QString& error) {
+    if (words.size() >= least && words.size() <= most) return true;
+    error = QStringLiteral("wrong number of words, expected \"%1\"").arg(Usage(words.first()));
+    return false;
+}
+
+// a whole number in decimal, with an optional sign, that fits an int
+bool Number(const QString& word, int& value, QString& error) {
+    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!whole.match(word).hasMatch()) {
+        error = QStringLiteral("\"%1\" is not a whole number").arg(word);
+        return false;
+    }
+    bool ok = false;
+    value = word.toInt(&ok);
+    if (!ok) error = QStringLiteral("\"%1\" is too large").arg(word);
+    return ok;
+}
+
+QString Key(const char* component, const char* property) {
+    return QLatin1String(component) + QLatin1Char('.') + QLatin1String(property) + QLatin1Char('=');
+}
+
+}  // namespace
+
+TScriptRunner::TScriptRunner(TForm1& form, QIODevice& output, QIODevice& errors)
+    : FForm(form), FOutput(output), FErrors(errors) {}
+
+int TScriptRunner::Run(QIODevice& input) {
+    for (int number = 1;; ++number) {
+        const QByteArray bytes = input.readLine();
+        if (bytes.isEmpty()) return ExitOk;  // a blank line still holds its line feed
+        QString error;
+        if (RunLine(QString::fromUtf8(bytes), error)) continue;
+        FErrors.write(QStringLiteral("line %1: %2\n").arg(number).arg(error).toUtf8());
+        return ExitBadLine;
+    }
+}
+
+bool TScriptRunner::RunLine(const QString& line, QString& error) {
+    static const QRegularExpression blanks(QStringLiteral("[ \\t\\r\\n\\f\\v]+"));
+    const QStringList words = line.split(blanks, Qt::SkipEmptyParts);
+    if (words.isEmpty() || words.first().startsWith(QLatin1Char('#'))) return true;
+    return RunCommand(words, error);
+}
+
+bool TScriptRunner::RunCommand(const QStringList& words, QString& error) {
+    const QString& command = words.first();
+    if (command == QLatin1String("mass")) return Mass(words, error);
+    if (command == QLatin1String("body")) return Body(words, error);
+    if (command == QLatin1String("down") || command == QLatin1String("move") ||
+        command == QLatin1String("up"))
+        return Mouse(words, error);
+    if (command == QLatin1String("tick")) return Tick(words, error);
+    if (command == QLatin1String("screenshot")) return Screenshot(words, error);
+    const bool bare = command == QLatin1String("reset") || command == QLatin1String("print") ||
+                      command == QLatin1String("texts");
+    if (!bare) {
+        error = QStringLiteral("unknown command \"%1\"").arg(command);
+        return false;
+    }
+    if (!WordCount(words, 1, 1, error)) return false;
+    if (command == QLatin1String("reset")) FForm.BButReset->click();
+    if (command == QLatin1String("print")) Write(StateLine() + QLatin1Char('\n'));
+    if (command == QLatin1String("texts")) Write(TextLines().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    return true;
+}
+
+bool TScriptRunner::Mass(const QStringList& words, QString& error) {
+    int position = 0;
+    if (!WordCount(words, 2, 2, error) || !Number(words[1], position, error)) return false;
+    FForm.SBarMasse->SetPosition(position);
+    return true;
+}
+
+bool TScriptRunner::Body(const QStringList& words, QString& error) {
+    int index = 0;
+    if (!WordCount(words, 2, 2, error) || !Number(words[1], index, error)) return false;
+    QRadioButton* button = FForm.RGAccel->Button(index);
+    if (!button) {
+        error = QStringLiteral("there is no body %1 (0 Earth, 1 Moon, 2 Mars, 3 Jupiter)").arg(words[1]);
+        return false;
+    }
+    button->click();
+    return true;
+}
+
+bool TScriptRunner::Mouse(const QStringList& words, QString& error) {
+    int x = 0, y = 0;
+    if (!WordCount(words, 3, 3, error) || !Number(words[1], x, error) || !Number(words[2], y, error))
+        return false;
+    const QString& command = words.first();
+    if (command == QLatin1String("down")) {
+        FButtonDown = true;
+        SendMouse(QEvent::MouseButtonPress, x, y);
+    } else if (command == QLatin1String("move")) {
+        SendMouse(QEvent::MouseMove, x, y);
+    } else {
+        FButtonDown = false;
+        SendMouse(QEvent::MouseButtonRelease, x, y);
+    }
+    return true;
+}
+
+// A real mouse event for the scene chart at its own pixel (x, y), through Qt's delivery.
+void TScriptRunner::SendMouse(int type, int x, int y) {
+    QWidget* chart = FForm.PLPict;
+    const QPointF local(x, y);
+    const QPointF inWindow = chart->mapTo(chart->window(), local);
+    const QPointF global = chart->mapToGlobal(local);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held =
+        FButtonDown ? Qt::MouseButtons(Qt::LeftButton) : Qt::MouseButtons(Qt::NoButton);
+    QMouseEvent event(QEvent::Type(type), local, inWindow, global, button, held, Qt::NoModifier);
+    QApplication::sendEvent(chart, &event);
+}
+
+bool TScriptRunner::Tick(const QStringList& words, QString& error) {
+    int count = 1;
+    if (!WordCount(words, 1, 2, error)) return false;
+    if (words.size() == 2 && !Number(words[1], count, error)) return false;
+    if (count < 0) {
+        error = QStringLiteral("\"%1\" is not a number of ticks").arg(words[1]);
+        return false;
+    }
+    // the timer itself never runs during a script: the ticks are the script's alone
+    for (int i = 0; i < count; ++i) FForm.Timer1->Tick();
+    return true;
+}
+
+bool TScriptRunner::Screenshot(const QStringList& words, QString& error) {
+    if (!WordCount(words, 2, 2, error)) return false;
+    if (SaveWindowPicture(FForm, words[1])) return true;
+    error = QStringLiteral("cannot write \"%1\"").arg(words[1]);
+    return false;
+}
+
+QString TScriptRunner::StateLine() const {
+    return QStringLiteral("mass=%1 height=%2 energy=%3 hand=%4,%5 timer=%6 items=%7")
+        .arg(FForm.NLblMasse->DrawnText(), FForm.NLblHeight->DrawnText(), FForm.NLblEnergie->DrawnText(),
+             QString::asprintf("%.17g", FForm.HandX()), QString::asprintf("%.17g", FForm.HandY()),
+             FForm.Timer1->Enabled() ? QStringLiteral("on") : QStringLiteral("off"),
+             QString::number(FForm.PLEnerg->ItemCount()));
+}
+
+QStringList TScriptRunner::TextLines() const {
+    const TForm1& f = FForm;
+    QStringList lines;
+    lines << Key("Form1", "Caption") + f.Caption();
+    for (const TButton* button : {static_cast<TButton*>(f.SButExit), static_cast<TButton*>(f.BButAbout),
+                                  static_cast<TButton*>(f.BButReset)})
+        lines << button->objectName() + QStringLiteral(".Caption=") + button->Caption();
+    lines << Key("RGAccel", "Caption") + f.RGAccel->Caption();
+    const QStringList items = f.RGAccel->Items();
+    for (qsizetype i = 0; i < items.size(); ++i)
+        lines << QStringLiteral("RGAccel.Items[%1]=%2").arg(i).arg(items[i]);
+    for (const TNumora* label : {f.NLblMasse, f.NLblHeight, f.NLblEnergie}) {
+        lines << label->objectName() + QStringLiteral(".LeftText=") + label->LeftText();
+        lines << label->objectName() + QStringLiteral(".RightText=") + label->RightText();
+    }
+    lines << Key("PLEnerg", "Caption") + f.PLEnerg->Caption();
+    for (const TPlotica* chart : {f.PLPict, f.PLEnerg})
+        for (int n = 1; n <= 4; ++n)
+            for (const TScaleProps* axis : {static_cast<TScaleProps*>(chart->ScalePropsX(n)),
+                                            static_cast<TScaleProps*>(chart->ScalePropsY(n))}) {
+                if (!axis->Visible()) continue;
+                const QString name =
+                    QStringLiteral("%1.Scale%2%3.Caption=")
+                        .arg(chart->objectName())
+                        .arg(n)
+                        .arg(axis == chart->ScalePropsX(n) ? QLatin1Char('X') : QLatin1Char('Y'));
+                lines << name + axis->Caption();
+            }
+    const QStringList explain = f.MMExplain->Lines();
+    for (qsizetype i = 0; i < explain.size(); ++i)
+        lines << QStringLiteral("MMExplain.Lines[%1]=%2").arg(i).arg(explain[i]);
+    return lines;
+}
+
+void TScriptRunner::Write(const QString& text) {
+    FOutput.write(text.toUtf8());
+}
+
+bool SaveWindowPicture(QWidget& window, const QString& fileName) {
+    QImageWriter writer(fileName, "png");
+    return writer.write(window.grab().toImage());
+}

@@ -1,0 +1,63 @@
+#pragma once
+// Scene scripts: the main window driven line by line, as a user would drive it, for teachers who
+// prepare pictures and for end-to-end tests. One command a line, words separated by blanks; blank
+// lines and lines starting with "#" are skipped.
+//
+//   mass N            moves the mass scroll bar to position N (its own range applies)
+//   body N            clicks item N of the body group: 0 Earth, 1 Moon, 2 Mars, 3 Jupiter
+//   down X Y          left-button press at pixel (X, Y) of the scene chart
+//   move X Y          pointer movement there (the left button held while it is down)
+//   up X Y            left-button release there
+//   tick [N]          N timer intervals elapse (default 1); each runs the timer's handler only
+//                     while the timer is enabled
+//   reset             clicks Reset
+//   print             "mass=M height=H energy=E hand=X,Y timer=on|off items=N"
+//   texts             the window's texts, "Component.Property=value" one a line
+//   screenshot FILE   saves the whole window as a PNG file
+//
+// A line that cannot be run stops the script: "line N: reason" goes to the error output and the
+// run ends with status 2.
+
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+
+class TForm1;
+
+class TScriptRunner {
+public:
+    static constexpr int ExitOk = 0;
+    static constexpr int ExitBadLine = 2;
+
+    TScriptRunner(TForm1& form, QIODevice& output, QIODevice& errors);
+
+    // Runs the lines of input to its end or to the first line that cannot be run; returns the
+    // exit status.
+    int Run(QIODevice& input);
+
+    // Runs one line (numbered for the error message); false when it cannot be run, with the
+    // reason in error.
+    bool RunLine(const QString& line, QString& error);
+
+    // The lines of "print" and "texts".
+    QString StateLine() const;
+    QStringList TextLines() const;
+
+private:
+    bool RunCommand(const QStringList& words, QString& error);
+    bool Mass(const QStringList& words, QString& error);
+    bool Body(const QStringList& words, QString& error);
+    bool Mouse(const QStringList& words, QString& error);
+    bool Tick(const QStringList& words, QString& error);
+    bool Screenshot(const QStringList& words, QString& error);
+    void Write(const QString& text);
+    void SendMouse(int type, int x, int y);
+
+    TForm1& FForm;
+    QIODevice& FOutput;
+    QIODevice& FErrors;
+    bool FButtonDown = false;
+};
+
+// Saves the whole main window as a PNG file; false when the file cannot be written.
+bool SaveWindowPicture(QWidget& window, const QString& fileName);

@@ -1,0 +1,64 @@
+// Keyboard of the chart: key events, and the arrow keys and Tab kept by the focused chart instead
+// of moving the focus or triggering shortcuts.
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+#include "TCustomPlotica.h"
+
+namespace {
+
+bool IsChartKey(const QKeyEvent* e) {
+    switch (e->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+bool TCustomPlotica::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (IsChartKey(k)) {
+            // straight to the key event: the widget's own handling would move the focus on Tab
+            if (e->type() == QEvent::KeyPress)
+                keyPressEvent(k);
+            else
+                e->accept();
+            return true;
+        }
+    }
+    return TPaintedControl::event(e);
+}
+
+bool TCustomPlotica::focusNextPrevChild(bool next) {
+    if (hasFocus()) return false;
+    return TPaintedControl::focusNextPrevChild(next);
+}
+
+void TCustomPlotica::keyPressEvent(QKeyEvent* e) {
+    int key = e->key();
+    Fire(OnKeyDown, this, key, ShiftOf(e->modifiers(), QGuiApplication::mouseButtons()));
+    // the chart's own keys never travel on to the parent; others do unless a handler used them
+    if (key == 0 || IsChartKey(e))
+        e->accept();
+    else
+        e->ignore();
+}
+
+void TCustomPlotica::keyReleaseEvent(QKeyEvent* e) {
+    int key = e->key();
+    Fire(OnKeyUp, this, key, ShiftOf(e->modifiers(), QGuiApplication::mouseButtons()));
+    if (key == 0 || IsChartKey(e))
+        e->accept();
+    else
+        e->ignore();
+}

@@ -1,0 +1,197 @@
+// gravilo --script: every command on the real main window, and every kind of line that cannot be
+// run. The program runs as a separate process on the offscreen platform.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QRegularExpression>
+
+#include "ProgramRun.h"
+
+using namespace e2e;
+
+namespace {
+
+const QString StartLine = QStringLiteral("mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=off items=2");
+
+QByteArray Pixel(int x, int y) {
+    return QByteArray::number(x) + ' ' + QByteArray::number(y);
+}
+
+// a press on the rope's free end at rest, a drag to the world point (x, y) and a release there
+QByteArray DragFromRest(double x, double y) {
+    const QPoint from = ScenePixel(20, 520), to = ScenePixel(x, y);
+    return "down " + Pixel(from.x(), from.y()) + "\nmove " + Pixel(to.x(), to.y()) + "\nup " +
+           Pixel(to.x(), to.y()) + "\n";
+}
+
+bool IsBlue(const QImage& image, QPoint p) {
+    return (image.pixel(p) & 0xFFFFFF) == 0x0000FF;
+}
+
+}  // namespace
+
+TEST(ScriptMode, TheStartStateAndTheControls) {
+    TProgramWorld world;
+    const TRunResult run = world.RunScript(
+        "# the start state\n"
+        "print\n"
+        "\n"
+        "mass 100\n"
+        "print\n"
+        "mass 0\n"  // the scroll bar's own range applies
+        "print\n"
+        "   mass    10   \n"
+        "body 3\n"
+        "print\n"
+        "body 0\n"
+        "body 0\n"  // a click on the selected body changes nothing
+        "print\n");
+    ASSERT_TRUE(run.Ended);
+    EXPECT_EQ(run.Status, 0) << run.Err.constData();
+    EXPECT_EQ(run.OutLines(),
+              QStringList({StartLine, "mass=100.0 height=0.0 energy=0.0 hand=20,520 timer=off items=3",
+                           "mass=1.0 height=0.0 energy=0.0 hand=20,520 timer=off items=4",
+                           "mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=off items=6",
+                           "mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=off items=7"}));
+}
+
+TEST(ScriptMode, DraggingHangingFallingAndReset) {
+    TProgramWorld world;
+    const QString hung = world.Path(QStringLiteral("hung.png"));
+    const QPoint fromHook = ScenePixel(95, 195), away = ScenePixel(-50, 300);
+    const QByteArray script = DragFromRest(95, 190) + "print\nscreenshot " + hung.toUtf8() +
+                              "\n"
+                              "down " +
+                              Pixel(fromHook.x(), fromHook.y()) + "\nmove " + Pixel(away.x(), away.y()) +
+                              "\nup " + Pixel(away.x(), away.y()) +
+                              "\nprint\ntick\nprint\ntick 0\ntick 100\nprint\n"
+                              "body 3\nmass 100\nreset\nprint\n";
+    const TRunResult run = world.RunScript(script);
+    ASSERT_TRUE(run.Ended);
+    ASSERT_EQ(run.Status, 0) << run.Err.constData();
+    const QStringList lines = run.OutLines();
+    ASSERT_EQ(lines.size(), 5) << run.Out.constData();
+    // released within 20 below the hook at 200: the rope hangs at (95, 195), the mass at 305 m
+    EXPECT_EQ(lines[0], QStringLiteral("mass=10.0 height=305.0 energy=29.9 hand=95,195 timer=off items=4"));
+    // released away from the hooks: the fall starts, the first step drops the mass by 4.905 m
+    const QRegularExpression released(QStringLiteral("^mass=10.0 height=(\\d+\\.\\d) .* timer=on items=5$"));
+    const QRegularExpressionMatch start = released.match(lines[1]);
+    ASSERT_TRUE(start.hasMatch()) << qPrintable(lines[1]);
+    const double height = start.captured(1).toDouble();
+    EXPECT_NEAR(height, 200, 1);  // 500 - 300, to the pixel
+    EXPECT_TRUE(
+        lines[2].startsWith(QStringLiteral("mass=10.0 height=%1.0 ").arg(std::nearbyint(height - 4.905))))
+        << qPrintable(lines[2]);
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("timer=on items=6")));
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=off ")))
+        << qPrintable(lines[3]);
+    // Reset: the mass and the body change back, each drawing once, then Reset draws
+    EXPECT_EQ(lines[4], QStringLiteral("mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=off items=4"));
+
+    // the screenshot shows the mass hanging at 305 m, not on the ground
+    QImage picture(hung);
+    ASSERT_EQ(picture.size(), QSize(718, 642));
+    EXPECT_TRUE(IsBlue(picture, SceneOrigin + ScenePixel(0, 305 + 9)));
+    EXPECT_FALSE(IsBlue(picture, SceneOrigin + ScenePixel(0, 9)));
+}
+
+TEST(ScriptMode, AMoveWithoutThePressDoesNotDrag) {
+    TProgramWorld world;
+    const QPoint p = ScenePixel(0, 300);
+    const TRunResult run =
+        world.RunScript("move " + Pixel(p.x(), p.y()) + "\nup " + Pixel(p.x(), p.y()) + "\nprint\n");
+    ASSERT_EQ(run.Status, 0) << run.Err.constData();
+    // the release alone starts a fall from the ground, which the first tick ends
+    EXPECT_EQ(run.OutLines(), QStringList({"mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=on items=2"}));
+}
+
+TEST(ScriptMode, TextsAndScreenshotOfTheStartState) {
+    TProgramWorld world;
+    const QString script = world.Path(QStringLiteral("start.png"));
+    const QString direct = world.Path(QStringLiteral("direct.png"));
+    const TRunResult run = world.RunScript("screenshot " + script.toUtf8() + "\ntexts\n");
+    ASSERT_EQ(run.Status, 0) << run.Err.constData();
+    const QStringList texts = run.OutLines();
+    ASSERT_GE(texts.size(), 20);
+    EXPECT_EQ(texts.mid(0, 5), QStringList({"Form1.Caption=Potential Energy in a Gravitational Field",
+                                            "SButExit.Caption=Exit", "BButAbout.Caption=About",
+                                            "BButReset.Caption=Reset", "RGAccel.Caption=Acceleration"}));
+    EXPECT_EQ(texts.mid(5, 4), QStringList({"RGAccel.Items[0]=Earth", "RGAccel.Items[1]=Moon",
+                                            "RGAccel.Items[2]=Mars", "RGAccel.Items[3]=Jupiter"}));
+    EXPECT_EQ(texts.mid(9, 10), QStringList({"NLblMasse.LeftText=Mass", "NLblMasse.RightText=[kg]",
+                                             "NLblHeight.LeftText=Height", "NLblHeight.RightText=[m]",
+                                             "NLblEnergie.LeftText=Energy", "NLblEnergie.RightText=[kJ]",
+                                             "PLEnerg.Caption=Energy / Height", "PLPict.Scale1Y.Caption=[m]",
+                                             "PLEnerg.Scale1X.Caption=[m]", "PLEnerg.Scale1Y.Caption=[kJ]"}));
+    EXPECT_TRUE(texts[19].startsWith(QStringLiteral("MMExplain.Lines[0]=Pull the rope")));
+    EXPECT_TRUE(texts.last().startsWith(QStringLiteral("MMExplain.Lines[%1]=").arg(texts.size() - 20)));
+
+    // --screenshot makes the same picture
+    const TRunResult shot = world.RunGravilo({QStringLiteral("--screenshot"), direct});
+    ASSERT_EQ(shot.Status, 0) << shot.Err.constData();
+    const QImage a(script), b(direct);
+    ASSERT_EQ(a.size(), QSize(718, 642));
+    EXPECT_EQ(a.convertToFormat(QImage::Format_RGB32), b.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST(ScriptMode, AScriptFileAndLineNumbersThatCountEveryLine) {
+    TProgramWorld world;
+    const QString file =
+        world.WriteFile(QStringLiteral("scene.txt"), "# a scene\n\nprint\n\t\n  # indented\nfly\nprint\n");
+    const TRunResult run = world.RunGravilo({QStringLiteral("--script"), file});
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.OutLines(), QStringList({StartLine}));
+    EXPECT_EQ(run.Err, QByteArray("line 6: unknown command \"fly\"\n"));
+
+    const TRunResult missing =
+        world.RunGravilo({QStringLiteral("--script"), world.Path(QStringLiteral("none.txt"))});
+    EXPECT_EQ(missing.Status, 2);
+    EXPECT_TRUE(missing.Out.isEmpty());
+    EXPECT_TRUE(missing.Err.startsWith("gravilo: cannot read the script ")) << missing.Err.constData();
+}
+
+TEST(ScriptMode, ALineThatCannotBeRunEndsTheScript) {
+    struct TCase {
+        const char* Line;
+        const char* Reason;
+    };
+    const TCase cases[] = {
+        {"jump", "unknown command \"jump\""},
+        {"Print", "unknown command \"Print\""},
+        {"mass", "wrong number of words, expected \"mass N\""},
+        {"mass 1 2", "wrong number of words, expected \"mass N\""},
+        {"body", "wrong number of words, expected \"body N\""},
+        {"down 1", "wrong number of words, expected \"down X Y\""},
+        {"move 1 2 3", "wrong number of words, expected \"move X Y\""},
+        {"up", "wrong number of words, expected \"up X Y\""},
+        {"tick 1 2", "wrong number of words, expected \"tick [N]\""},
+        {"reset now", "wrong number of words, expected \"reset\""},
+        {"print all", "wrong number of words, expected \"print\""},
+        {"texts de", "wrong number of words, expected \"texts\""},
+        {"screenshot", "wrong number of words, expected \"screenshot FILE\""},
+        {"screenshot a b", "wrong number of words, expected \"screenshot FILE\""},
+        {"mass ten", "\"ten\" is not a whole number"},
+        {"mass 1.5", "\"1.5\" is not a whole number"},
+        {"mass 99999999999", "\"99999999999\" is too large"},
+        {"tick -99999999999", "\"-99999999999\" is too large"},
+        {"body 0x1", "\"0x1\" is not a whole number"},
+        {"down 10 y", "\"y\" is not a whole number"},
+        {"up 1e2 3", "\"1e2\" is not a whole number"},
+        {"tick many", "\"many\" is not a whole number"},
+        {"tick -1", "\"-1\" is not a number of ticks"},
+        {"body 4", "there is no body 4 (0 Earth, 1 Moon, 2 Mars, 3 Jupiter)"},
+        {"body -1", "there is no body -1 (0 Earth, 1 Moon, 2 Mars, 3 Jupiter)"},
+        {"screenshot /nonexistent-folder/x.png", "cannot write \"/nonexistent-folder/x.png\""},
+    };
+    TProgramWorld world;
+    for (const TCase& c : cases) {
+        // the line before runs, the line after does not
+        const TRunResult run = world.RunScript(QByteArray("print\n") + c.Line + "\nmass 50\nprint\n");
+        SCOPED_TRACE(c.Line);
+        ASSERT_TRUE(run.Ended);
+        EXPECT_EQ(run.Status, 2);
+        EXPECT_EQ(run.OutLines(), QStringList({StartLine}));
+        EXPECT_EQ(run.Err, QByteArray("line 2: ") + c.Reason + "\n");
+    }
+}
