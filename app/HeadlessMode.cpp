@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+
+#include <unistd.h>
 #include <cstdio>
 
 #include "CommandLine.h"
@@ -28,9 +30,12 @@ int RunScript(TForm1& form, const QString& fileName) {
         Complain(QStringLiteral("cannot read the script %1: %2").arg(fileName, input.errorString()));
         return TScriptRunner::ExitBadLine;
     }
+    // straight to the descriptors: the C library would hold the answers of "print" back in its
+    // buffer while the script goes on, and a program that drives Gravilo would wait for ever
+    std::fflush(stdout);
     QFile output, errors;
-    output.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    errors.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    output.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    errors.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
     TScriptRunner runner(form, output, errors);
     const int status = runner.Run(input);
     std::fflush(stdout);

@@ -147,8 +147,9 @@ bool TScriptRunner::Tick(const QStringList& words, QString& error) {
         error = QStringLiteral("\"%1\" is not a number of ticks").arg(words[1]);
         return false;
     }
-    // the timer itself never runs during a script: the ticks are the script's alone
-    for (int i = 0; i < count; ++i) FForm.Timer1->Tick();
+    // the timer itself never runs during a script: the ticks are the script's alone. Once it is
+    // off the remaining ticks change nothing, so "tick 2000000000" ends with the fall.
+    for (int i = 0; i < count && FForm.Timer1->Enabled(); ++i) FForm.Timer1->Tick();
     return true;
 }
 

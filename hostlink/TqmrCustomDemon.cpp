@@ -151,6 +151,17 @@ void TqmrCustomDemon::Receive(quint32 Sender, qint32 DataId, const QByteArray& D
     HandleMessage(message);
 }
 
+void TqmrCustomDemon::ParkReply(std::unique_ptr<TLumeoMessageStream> Reply) {
+    FPendingReplies.push_back(std::move(Reply));
+    qint64 bytes = 0;
+    for (const auto& parked : FPendingReplies) bytes += parked->Size();
+    while (FPendingReplies.size() > 1 &&
+           (FPendingReplies.size() > MaxParkedReplies || bytes > MaxParkedBytes)) {
+        bytes -= FPendingReplies.front()->Size();
+        FPendingReplies.erase(FPendingReplies.begin());
+    }
+}
+
 void TqmrCustomDemon::HandleMessage(std::unique_ptr<TLumeoMessageStream>& Message) {
     switch (Message->MsgKind) {
         case hmQuit: {
@@ -162,7 +173,7 @@ void TqmrCustomDemon::HandleMessage(std::unique_ptr<TLumeoMessageStream>& Messag
             break;
         }
         case hmReply:
-            FPendingReplies.push_back(std::move(Message));
+            ParkReply(std::move(Message));
             break;
         case hmParams:
             LoadParams(Message->Content());

@@ -76,6 +76,11 @@ public:
     const std::vector<std::unique_ptr<TLumeoMessageStream>>& PendingReplies() const {
         return FPendingReplies;
     }
+    // Replies that nobody claims stay parked, but not without end: a peer that floods the
+    // component with them must not make it grow. Beyond either bound the oldest go first; the
+    // newest stays whatever its size.
+    static constexpr std::size_t MaxParkedReplies = 64;
+    static constexpr qint64 MaxParkedBytes = 64 * 1024 * 1024;
 
     int ParamCount() const;
     // 0: the executable's path; 1..ParamCount: the parameters; otherwise ELumeo.
@@ -128,6 +133,7 @@ protected:
 private:
     void Receive(quint32 Sender, qint32 DataId, const QByteArray& Data);
     void LoadParams(const QByteArray& Text);
+    void ParkReply(std::unique_ptr<TLumeoMessageStream> Reply);
     void SendParamsToFirstInstance();
 
     std::unique_ptr<TGlossator> FTranslator;

@@ -171,9 +171,11 @@ void TEndpointHub::ServiceIncoming(quint64 Id) {
         // never read past the frame: what a peer sends beyond it is not ours to take
         char buffer[64 * 1024];
         const qsizetype wanted = qMin<qsizetype>(EndpointFrame::Missing(incoming.Received), sizeof buffer);
+        if (FBuffered + wanted > MaxBufferedData) return CloseIncoming(Id);
         const ssize_t n = ::recv(incoming.Fd, buffer, size_t(wanted), MSG_DONTWAIT);
         if (n > 0) {
             incoming.Received.append(buffer, n);
+            FBuffered += n;
             incoming.LastActivity = Now();
             continue;
         }
@@ -188,6 +190,7 @@ void TEndpointHub::Dispatch(quint64 Id, const EndpointFrame::THeader& Header) {
     incoming.Dispatching = true;
     if (incoming.Notifier) incoming.Notifier->setEnabled(false);
     const QByteArray data = incoming.Received.mid(EndpointFrame::HeaderSize);
+    FBuffered -= incoming.Received.size();
     incoming.Received = QByteArray();
 
     const auto listener = FListeners.find(incoming.Endpoint);
@@ -222,6 +225,7 @@ void TEndpointHub::CloseIncoming(quint64 Id) {
         it->second.Notifier->deleteLater();
     }
     ::close(it->second.Fd);
+    FBuffered -= it->second.Received.size();
     FIncoming.erase(it);
 }
 

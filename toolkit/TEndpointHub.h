@@ -38,6 +38,10 @@ public:
     // Incoming connections whose frame is still incomplete after this long are closed.
     static constexpr int IncomingIdleLimitMs = 10000;
     static constexpr std::size_t MaxIncoming = 256;
+    // What all incoming connections together may hold of frames not yet complete: peers that send
+    // parts of large frames on many connections must not make the process grow without bound.
+    // A connection whose next bytes would not fit is closed.
+    static constexpr qsizetype MaxBufferedData = 2 * EndpointFrame::MaxDataSize;
 
 private:
     TEndpointHub();
@@ -71,6 +75,7 @@ private:
 
     std::map<quint32, TListener> FListeners;
     std::map<quint64, TIncoming> FIncoming;
+    qsizetype FBuffered = 0;  // the bytes the incoming connections hold
     quint64 FNextId = 1;
     QTimer* FIdleSweep = nullptr;
 };

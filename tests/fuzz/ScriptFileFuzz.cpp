@@ -1,0 +1,108 @@
+// Script files of the headless mode, as anyone may write them: the main window runs them to their
+// end or stops at the first line it cannot run, saying which; the simulation's state stays sane
+// (mass, height, energy and the rope's end are numbers within their bounds) whatever the lines
+// asked for. "screenshot" lines write to one file in a private folder, wherever they point.
+//
+// Input: the script. Each input starts from the same state: button up, Reset, the fall ended,
+// Earth and 10 kg.
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdint>
+
+#include "FuzzCheck.h"
+#include "ScriptRunner.h"
+#include "TTimer.h"
+#include "ugravilo.h"
+
+namespace {
+
+QApplication* Application = nullptr;
+QTemporaryDir* Sandbox = nullptr;
+TForm1* Form = nullptr;
+
+// Screenshots go into the sandbox, whatever file a line names; the line keeps its words.
+QByteArray Confined(const QByteArray& Script) {
+    static const QRegularExpression screenshot(
+        QStringLiteral("^([ \\t\\f\\v]*screenshot[ \\t\\f\\v]+)[^ \\t\\f\\v\\r\\n]+"),
+        QRegularExpression::MultilineOption);
+    QString text = QString::fromUtf8(Script);
+    text.replace(screenshot, QStringLiteral("\\1") + Sandbox->filePath(QStringLiteral("shot.png")));
+    return text.toUtf8();
+}
+
+void StartAfresh() {
+    QBuffer sink;
+    sink.open(QIODevice::WriteOnly);
+    TScriptRunner runner(*Form, sink, sink);
+    QString error;
+    for (const char* line : {"up 0 0", "reset", "tick", "body 0", "mass 10"})
+        FUZZ_CHECK(runner.RunLine(QString::fromLatin1(line), error), error);
+    FUZZ_CHECK(!Form->Timer1->Enabled());
+}
+
+double Field(const QString& State, const QString& Name) {
+    const QRegularExpressionMatch match = QRegularExpression(Name + QStringLiteral("=([^ ,]+)")).match(State);
+    FUZZ_CHECK(match.hasMatch(), State);
+    bool ok = false;
+    const double value = match.captured(1).toDouble(&ok);
+    FUZZ_CHECK(ok && std::isfinite(value), State);
+    return value;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    static int argc = 1;
+    static char name[] = "fuzz_script_file";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    Sandbox = new QTemporaryDir;
+    qputenv("GRAVILO_ENDPOINT_DIR", QFile::encodeName(Sandbox->filePath(QStringLiteral("endpoints"))));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(Sandbox->filePath(QStringLiteral("config"))));
+    Application = new QApplication(argc, argv);
+    Form = new TForm1([](TqmrDemonClient& Link) { Link.SetMultiStart(true); });
+    Form->show();
+    QCoreApplication::processEvents();
+    std::atexit([] { Sandbox->remove(); });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
+    StartAfresh();
+    const QByteArray script = Confined(QByteArray(reinterpret_cast<const char*>(Data), qsizetype(Size)));
+    QBuffer input, output, errors;
+    input.setData(script);
+    input.open(QIODevice::ReadOnly);
+    output.open(QIODevice::WriteOnly);
+    errors.open(QIODevice::WriteOnly);
+    TScriptRunner runner(*Form, output, errors);
+    const int status = runner.Run(input);
+
+    // it ends well, or at a line it names
+    if (status == TScriptRunner::ExitOk) {
+        FUZZ_CHECK(errors.data().isEmpty(), QString::fromUtf8(errors.data()));
+    } else {
+        FUZZ_CHECK(status == TScriptRunner::ExitBadLine);
+        FUZZ_CHECK(errors.data().startsWith("line ") && errors.data().count('\n') == 1,
+                   QString::fromUtf8(errors.data()));
+        FUZZ_CHECK(errors.data().mid(5).split(':').value(0).toLongLong() <= script.count('\n') + 1);
+    }
+    // the simulation's state stays within its bounds
+    const QString state = runner.StateLine();
+    const double mass = Field(state, QStringLiteral("mass"));
+    const double height = Field(state, QStringLiteral("height"));
+    Field(state, QStringLiteral("energy"));
+    Field(state, QStringLiteral("hand"));
+    FUZZ_CHECK(mass >= 1 && mass <= 100, state);
+    FUZZ_CHECK(height >= 0 && height <= 1000, state);
+    FUZZ_CHECK(
+        std::isfinite(Form->HandX()) && std::isfinite(Form->HandY()) && std::isfinite(Form->MassHeight()),
+        state);
+    return 0;
+}

@@ -1,0 +1,185 @@
+#include "HostileSandbox.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QSettings>
+#include <QTimer>
+#include <QtEndian>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <cerrno>
+#include <cstring>
+
+#include "EndpointFrame.h"
+#include "TLumeoMessageStream.h"
+
+// ---- THostileSandbox ----
+
+THostileSandbox::THostileSandbox() {
+    FSavedEndpointDir = qgetenv("GRAVILO_ENDPOINT_DIR");
+    FSavedConfigDirs = qgetenv("XDG_CONFIG_DIRS");
+    QDir(FDir.path()).mkpath(QStringLiteral("config"));
+    qputenv("GRAVILO_ENDPOINT_DIR", QFile::encodeName(EndpointDir()));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(FDir.filePath(QStringLiteral("config"))));
+}
+
+THostileSandbox::~THostileSandbox() {
+    for (const auto& process : FProcesses) {
+        if (process->state() == QProcess::NotRunning) continue;
+        process->kill();
+        process->waitForFinished(2000);
+    }
+    FProcesses.clear();
+    qputenv("GRAVILO_ENDPOINT_DIR", FSavedEndpointDir);
+    qputenv("XDG_CONFIG_DIRS", FSavedConfigDirs);
+}
+
+void THostileSandbox::SetViewerHandle(const QString& Text) {
+    QDir(FDir.filePath(QStringLiteral("config"))).mkpath(QStringLiteral("Quenta"));
+    QSettings settings(FDir.filePath(QStringLiteral("config/Quenta/tessaro.ini")), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("demon/ViewerHandle"), Text);
+}
+
+QProcess* THostileSandbox::Start(const QString& Program, const QStringList& Arguments) {
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString asan = environment.value(QStringLiteral("ASAN_OPTIONS"));
+    if (!asan.isEmpty())
+        environment.insert(QStringLiteral("ASAN_OPTIONS"), asan + QLatin1String(":quarantine_size_mb=16"));
+    process->setProcessEnvironment(environment);
+    process->start(Program, Arguments);
+    process->waitForStarted(5000);
+    FProcesses.push_back(std::move(process));
+    return FProcesses.back().get();
+}
+
+QProcess* THostileSandbox::StartTarget(quint32* Handle) {
+    QProcess* target = Start(QStringLiteral(HOSTILE_TARGET_PROGRAM), {});
+    const QString line = NextLine(target, 10000);
+    *Handle = line.startsWith(QLatin1String("handle ")) ? line.mid(7).toUInt() : 0;
+    return target;
+}
+
+bool THostileSandbox::WaitUntil(const std::function<bool()>& Done, int TimeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!Done()) {
+        if (clock.elapsed() > TimeoutMs) return false;
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+QString THostileSandbox::NextLine(QProcess* Process, int TimeoutMs) {
+    if (!WaitUntil([&] { return Process->canReadLine() || Process->state() == QProcess::NotRunning; },
+                   TimeoutMs))
+        return {};
+    return QString::fromUtf8(Process->readLine()).trimmed();
+}
+
+qint64 THostileSandbox::ResidentKiB(qint64 Pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(Pid));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+int THostileSandbox::OpenDescriptors(qint64 Pid) {
+    return int(QDir(QStringLiteral("/proc/%1/fd").arg(Pid))
+                   .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+                   .size());
+}
+
+// ---- TRawConnection ----
+
+TRawConnection::TRawConnection(quint32 Handle) {
+    const QByteArray path =
+        QFile::encodeName(TEndpointDirectory::SocketPath(TEndpointDirectory::Locate(), Handle));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    FFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (::connect(FFd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(FFd);
+        FFd = -1;
+    }
+}
+
+TRawConnection::~TRawConnection() {
+    if (FFd >= 0) ::close(FFd);
+}
+
+qsizetype TRawConnection::Write(const QByteArray& Bytes, int TimeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    qsizetype done = 0;
+    while (FFd >= 0 && done < Bytes.size() && clock.elapsed() < TimeoutMs) {
+        const ssize_t n = ::send(FFd, Bytes.constData() + done, size_t(Bytes.size() - done), MSG_NOSIGNAL);
+        if (n > 0) {
+            done += n;
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) break;
+        pollfd writable{FFd, POLLOUT, 0};
+        ::poll(&writable, 1, 10);
+    }
+    return done;
+}
+
+bool TRawConnection::ClosedByEndpoint(QByteArray* Answer) {
+    if (FFd < 0 || FClosed) return true;
+    for (;;) {
+        char buffer[256];
+        const ssize_t n = ::recv(FFd, buffer, sizeof buffer, MSG_DONTWAIT);
+        if (n > 0) {
+            if (Answer) Answer->append(buffer, n);
+            continue;
+        }
+        FClosed = n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR);
+        return FClosed;
+    }
+}
+
+bool TRawConnection::WaitUntilClosed(int TimeoutMs) {
+    return THostileSandbox::WaitUntil([&] { return ClosedByEndpoint(); }, TimeoutMs);
+}
+
+// ---- TProbe ----
+
+TProbe::TProbe() {
+    FEndpoint.Create(QStringLiteral("Probe"), QString());
+    FEndpoint.OnReceive = [this](quint32, qint32 DataId, const QByteArray& Data) {
+        if (DataId != 5002) return;
+        const auto message = TLumeoMessageStream::FromWire(nullptr, DataId, 0, Data);
+        TState state{};
+        state.Handled = message->ReadInt32();
+        state.Parked = message->ReadInt32();
+        state.Params = message->ReadInt32();
+        FAnswer = state;
+    };
+}
+
+std::optional<TProbe::TState> TProbe::Ask(quint32 Target, int TimeoutMs) {
+    FAnswer.reset();
+    TLumeoMessageStream question;
+    question.MsgKind = 5001;
+    question.SetStamp(QDateTime::currentDateTime());
+    FEndpoint.SetSendTimeout(TimeoutMs);
+    FEndpoint.Send(Target, question.MsgKind, question.ToWire());
+    return FAnswer;
+}
+
+QByteArray FrameHeader(quint32 Target, quint32 DataSize, qint32 DataId) {
+    QByteArray header = EndpointFrame::EncodeSend({1, Target, DataId, 0}, QByteArray());
+    qToLittleEndian(DataSize, header.data() + 20);  // the size it announces, whatever follows
+    return header;
+}
