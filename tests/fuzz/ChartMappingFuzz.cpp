@@ -34,14 +34,17 @@ double World(TFuzzInput& Input) {
 }
 
 // The x range of a layer and whether its ends must land on the data area's edges: a linear axis
-// with finite, distinct ends whose span is not lost beside their size.
+// with finite, distinct ends whose span is not lost beside their size nor below the smallest
+// numbers.
 bool EdgesAreExact(TPlotica& Chart, TScaleProps* Props, double& Low, double& High) {
     Low = Props->RangeLow();
     High = Props->RangeHigh();
     const double span = std::fabs(High - Low);
+    // a span near the smallest doubles has no finite pixels per unit: every pixel is the low end
+    const double width = Chart.DataAreaWidth();
     return !Props->Logarithmic() && std::isfinite(Low) && std::isfinite(High) && span > 0 &&
-           std::isfinite(span) && std::max(std::fabs(Low), std::fabs(High)) < span * 1e9 &&
-           Chart.DataAreaWidth() > 0;
+           std::isfinite(span) && std::max(std::fabs(Low), std::fabs(High)) < span * 1e9 && width > 0 &&
+           std::isnormal(span / width) && std::isfinite(width / span);
 }
 
 void CheckLayer(TPlotica& Chart, int Layer, TFuzzInput& Input) {
