@@ -67,7 +67,8 @@ TOutgoingFrame::TStep TOutgoingFrame::Write() {
     iovec parts[2];
     int count = 0;
     if (FWritten < FHeader.size())
-        parts[count++] = {const_cast<char*>(FHeader.constData()) + FWritten, size_t(FHeader.size() - FWritten)};
+        parts[count++] = {const_cast<char*>(FHeader.constData()) + FWritten,
+                          size_t(FHeader.size() - FWritten)};
     const qsizetype dataDone = qMax<qsizetype>(0, FWritten - FHeader.size());
     if (dataDone < FData.size())
         parts[count++] = {const_cast<char*>(FData.constData()) + dataDone, size_t(FData.size() - dataDone)};
@@ -99,7 +100,8 @@ TOutgoingFrame::TStep TOutgoingFrame::Service(short Revents) {
     if (Writing()) return TStep::Failed;
     FAckSize += n;
     if (FAckSize < EndpointFrame::AckSize) return TStep::Going;
-    return EndpointFrame::IsAck(QByteArray::fromRawData(FAck, FAckSize)) ? TStep::Acknowledged : TStep::Failed;
+    return EndpointFrame::IsAck(QByteArray::fromRawData(FAck, FAckSize)) ? TStep::Acknowledged
+                                                                         : TStep::Failed;
 }
 
 // ---- the pool ----

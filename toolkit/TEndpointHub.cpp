@@ -104,7 +104,8 @@ void TEndpointHub::ServiceListener(quint32 Handle) {
     const auto still = FIncoming.find(id);
     if (still == FIncoming.end() || still->second.Notifier) return;
     still->second.Notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
-    QObject::connect(still->second.Notifier, &QSocketNotifier::activated, [this, id] { ServiceIncoming(id); });
+    QObject::connect(still->second.Notifier, &QSocketNotifier::activated,
+                     [this, id] { ServiceIncoming(id); });
 }
 
 void TEndpointHub::ServiceIncoming(quint64 Id) {
@@ -145,10 +146,9 @@ void TEndpointHub::ServiceIncoming(quint64 Id) {
 
 TEndpointHub::TRead TEndpointHub::Receive(TIncoming& Incoming) {
     char buffer[ReadChunk];
-    const qsizetype wanted =
-        Incoming.Received.size() < EndpointFrame::HeaderSize
-            ? ReadChunk
-            : qMin<qsizetype>(EndpointFrame::Missing(Incoming.Received), ReadChunk);
+    const qsizetype wanted = Incoming.Received.size() < EndpointFrame::HeaderSize
+                                 ? ReadChunk
+                                 : qMin<qsizetype>(EndpointFrame::Missing(Incoming.Received), ReadChunk);
     if (FBuffered + wanted > MaxBufferedData) return TRead::Ended;
     ssize_t n;
     do {

@@ -164,8 +164,8 @@ private:
 };
 
 quint32 StartEchoPeer(TLinkSandbox& Sandbox, const QString& Title) {
-    QProcess* peer =
-        Sandbox.Start(QStringLiteral(ENDPOINT_PEER_PROGRAM), {QStringLiteral("echo"), QStringLiteral("Echo"), Title});
+    QProcess* peer = Sandbox.Start(QStringLiteral(ENDPOINT_PEER_PROGRAM),
+                                   {QStringLiteral("echo"), QStringLiteral("Echo"), Title});
     const QString line = TLinkSandbox::NextLine(peer);
     EXPECT_TRUE(line.startsWith(QLatin1String("handle "))) << qPrintable(line);
     return line.mid(7).toUInt();
@@ -242,8 +242,9 @@ TEST(EndpointConnection, RequestsAndRepliesReuseTheirConnectionsBothWays) {
 
 TEST(EndpointConnection, PeerThatDiedIsNoLongerReachedAndItsSuccessorIs) {
     TLinkSandbox sandbox;
-    QProcess* first = sandbox.Start(QStringLiteral(ENDPOINT_PEER_PROGRAM),
-                                    {QStringLiteral("echo"), QStringLiteral("Echo"), QStringLiteral("first")});
+    QProcess* first =
+        sandbox.Start(QStringLiteral(ENDPOINT_PEER_PROGRAM),
+                      {QStringLiteral("echo"), QStringLiteral("Echo"), QStringLiteral("first")});
     const QString line = TLinkSandbox::NextLine(first);
     ASSERT_TRUE(line.startsWith(QLatin1String("handle ")));
     const quint32 dead = line.mid(7).toUInt();
@@ -284,15 +285,16 @@ TEST(EndpointConnection, ReceiverTakesFrameAfterFrameOnAKeptConnection) {
     hand.Write(hand.Frame(true, "two"));
     EXPECT_EQ(hand.Acks(1), ack);
     // a peer that does not wait for the acknowledgement still has each frame handled on its own
-    hand.Write(hand.Frame(true, "three") + hand.Frame(true, "four") + hand.Frame(true, QByteArray(70000, 'x')) +
-               hand.Frame(true, ""));
+    hand.Write(hand.Frame(true, "three") + hand.Frame(true, "four") +
+               hand.Frame(true, QByteArray(70000, 'x')) + hand.Frame(true, ""));
     EXPECT_EQ(hand.Acks(4), ack + ack + ack + ack);
     EXPECT_FALSE(hand.Closed);
     // a frame that does not keep its connection is the last one on it
     hand.Write(hand.Frame(false, "last"));
     EXPECT_EQ(hand.Acks(2), ack);
     EXPECT_TRUE(hand.Closed);
-    EXPECT_EQ(received, QList<QByteArray>({"one", "two", "three", "four", QByteArray(70000, 'x'), "", "last"}));
+    EXPECT_EQ(received,
+              QList<QByteArray>({"one", "two", "three", "four", QByteArray(70000, 'x'), "", "last"}));
 
     // an endpoint that goes lets its kept connections go
     THandConnection kept(own.Handle());
