@@ -206,7 +206,15 @@ void TScriptRunner::Write(const QString& text) {
     FOutput.write(text.toUtf8());
 }
 
+namespace {
+// Qt's PNG writer turns a quality of 80 into deflate level 1
+constexpr int WindowPictureQuality = 80;
+}  // namespace
+
 bool SaveWindowPicture(QWidget& window, const QString& fileName) {
     QImageWriter writer(fileName, "png");
+    // the fastest deflate level: a window of flat colours still packs tightly (about 30 KB), and
+    // the default level would take a good part of the whole start of a headless run
+    writer.setQuality(WindowPictureQuality);
     return writer.write(window.grab().toImage());
 }

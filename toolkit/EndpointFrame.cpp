@@ -18,15 +18,22 @@ quint32 Get(const QByteArray& bytes, qsizetype at) {
 
 }  // namespace
 
+QByteArray EncodeHeader(const THeader& Header) {
+    QByteArray header;
+    header.reserve(HeaderSize);
+    Put(header, Magic);
+    Put(header, Header.Keep ? KindSendKeep : KindSend);
+    Put(header, Header.Sender);
+    Put(header, Header.Target);
+    Put(header, quint32(Header.DataId));
+    Put(header, Header.DataSize);
+    return header;
+}
+
 QByteArray EncodeSend(const THeader& Header, const QByteArray& Data) {
-    QByteArray frame;
-    frame.reserve(HeaderSize + Data.size());
-    Put(frame, Magic);
-    Put(frame, KindSend);
-    Put(frame, Header.Sender);
-    Put(frame, Header.Target);
-    Put(frame, quint32(Header.DataId));
-    Put(frame, quint32(Data.size()));
+    THeader sized = Header;
+    sized.DataSize = quint32(Data.size());
+    QByteArray frame = EncodeHeader(sized);
     frame.append(Data);
     return frame;
 }
@@ -44,8 +51,10 @@ bool IsAck(const QByteArray& Bytes) {
 
 TState Inspect(const QByteArray& Received, quint32 ExpectedTarget, THeader* Header) {
     if (Received.size() < HeaderSize) return TState::NeedMore;
-    if (Get(Received, 0) != Magic || Get(Received, 4) != KindSend) return TState::Malformed;
+    const quint32 kind = Get(Received, 4);
+    if (Get(Received, 0) != Magic || (kind != KindSend && kind != KindSendKeep)) return TState::Malformed;
     THeader header;
+    header.Keep = kind == KindSendKeep;
     header.Sender = Get(Received, 8);
     header.Target = Get(Received, 12);
     header.DataId = qint32(Get(Received, 16));
@@ -59,8 +68,11 @@ TState Inspect(const QByteArray& Received, quint32 ExpectedTarget, THeader* Head
 
 qsizetype Missing(const QByteArray& Received) {
     if (Received.size() < HeaderSize) return HeaderSize - Received.size();
-    const qsizetype total = HeaderSize + qsizetype(Get(Received, 20));
-    return qMax<qsizetype>(0, total - Received.size());
+    return qMax<qsizetype>(0, FrameSize(Received) - Received.size());
+}
+
+qsizetype FrameSize(const QByteArray& Received) {
+    return Received.size() < HeaderSize ? 0 : HeaderSize + qsizetype(Get(Received, 20));
 }
 
 }  // namespace EndpointFrame

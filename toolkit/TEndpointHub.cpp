@@ -1,19 +1,16 @@
 #include "TEndpointHub.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <cerrno>
-#include <cstring>
+#include <utility>
 
 #include "TEndpointDirectory.h"
 #include "TMessageEndpoint.h"
@@ -21,76 +18,25 @@
 namespace {
 
 qint64 Now() {
-    return QDateTime::currentMSecsSinceEpoch();
+    return EndpointOutgoing::NowMs();
 }
 
-bool SameUser(int fd) {
-    static const uid_t self = ::geteuid();  // a process does not change users underneath us
-    ucred credentials{};
-    socklen_t length = sizeof credentials;
-    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &length) == 0 && credentials.uid == self;
-}
-
-int ConnectTo(const QString& path) {
-    const QByteArray native = QFile::encodeName(path);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (native.size() >= qsizetype(sizeof address.sun_path)) return -1;
-    memcpy(address.sun_path, native.constData(), size_t(native.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0) return -1;
-    // a Unix-domain connect either succeeds at once or fails at once (EAGAIN: a full backlog,
-    // which counts as a peer that does not answer)
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || !SameUser(fd)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-// The sending side of one synchronous send.
-class TOutgoing {
-public:
-    TOutgoing(int fd, QByteArray frame) : FFd(fd), FFrame(std::move(frame)) {}
-    ~TOutgoing() { ::close(FFd); }
-    int Fd() const { return FFd; }
-    bool Writing() const { return FWritten < FFrame.size(); }
-
-    enum class TStep { Going, Acknowledged, Failed };
-
-    TStep Service(short revents) {
-        if ((revents & POLLOUT) && Writing()) {
-            const ssize_t n = ::send(FFd, FFrame.constData() + FWritten, size_t(FFrame.size() - FWritten),
-                                     MSG_NOSIGNAL | MSG_DONTWAIT);
-            if (n > 0)
-                FWritten += n;
-            else if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
-                return TStep::Failed;
-        }
-        if (revents & (POLLIN | POLLHUP | POLLERR)) {
-            char buffer[EndpointFrame::AckSize];
-            const ssize_t n = ::recv(FFd, buffer, size_t(EndpointFrame::AckSize - FAck.size()), MSG_DONTWAIT);
-            if (n == 0) return TStep::Failed;
-            if (n < 0)
-                return (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) ? TStep::Going
-                                                                                   : TStep::Failed;
-            // an answer before the whole frame went out is no acknowledgement
-            if (Writing()) return TStep::Failed;
-            FAck.append(buffer, n);
-            if (FAck.size() == EndpointFrame::AckSize)
-                return EndpointFrame::IsAck(FAck) ? TStep::Acknowledged : TStep::Failed;
-        }
-        return TStep::Going;
-    }
-
-private:
-    int FFd;
-    QByteArray FFrame;
-    qsizetype FWritten = 0;
-    QByteArray FAck;
-};
+// What one read may take: before the header is known as much as is there, so that a small frame
+// comes in one call; then no more than the frame still needs.
+constexpr qsizetype ReadChunk = 64 * 1024;
 
 }  // namespace
+
+// The time a send may still wait: the peer is not to blame for the time this process's own
+// handlers take meanwhile.
+struct TEndpointHub::TWaitBudget {
+    explicit TWaitBudget(int TimeoutMs) : Timeout(TimeoutMs) { Clock.start(); }
+    qint64 Remaining() const { return Timeout - (Clock.elapsed() - OwnHandling); }
+
+    QElapsedTimer Clock;
+    qint64 OwnHandling = 0;
+    int Timeout;
+};
 
 TEndpointHub& TEndpointHub::Instance() {
     // lives as long as the process: endpoints may be destroyed late in its shutdown
@@ -127,6 +73,8 @@ void TEndpointHub::Detach(quint32 Handle) {
     for (const auto& [id, incoming] : FIncoming)
         if (incoming.Endpoint == Handle && !incoming.Dispatching) orphans.push_back(id);
     for (const quint64 id : orphans) CloseIncoming(id);
+    // a process without endpoints sends nothing more: its kept connections go
+    if (FListeners.empty()) FPool.Clear();
     StopSweepWhenIdle();
 }
 
@@ -141,7 +89,7 @@ void TEndpointHub::ServiceListener(quint32 Handle) {
         fd = ::accept4(listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
     } while (fd < 0 && (errno == EINTR || errno == ECONNABORTED));
     if (fd < 0) return;
-    if (!SameUser(fd) || FIncoming.size() >= MaxIncoming) {
+    if (!EndpointOutgoing::SameUser(fd) || FIncoming.size() >= MaxIncoming) {
         ::close(fd);
         return;
     }
@@ -151,47 +99,87 @@ void TEndpointHub::ServiceListener(quint32 Handle) {
     incoming.Fd = fd;
     incoming.LastActivity = Now();
     ServiceIncoming(id);
-    // a frame still on its way is awaited by the event loop (a nested wait polls the socket itself)
+    // the next frame, or the rest of this one, is awaited by the event loop (a nested wait polls
+    // the socket itself)
     const auto still = FIncoming.find(id);
-    if (still == FIncoming.end() || still->second.Dispatching) return;
+    if (still == FIncoming.end() || still->second.Notifier) return;
     still->second.Notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
-    QObject::connect(still->second.Notifier, &QSocketNotifier::activated, [this, id] { ServiceIncoming(id); });
+    QObject::connect(still->second.Notifier, &QSocketNotifier::activated,
+                     [this, id] { ServiceIncoming(id); });
 }
 
 void TEndpointHub::ServiceIncoming(quint64 Id) {
-    const auto it = FIncoming.find(Id);
-    if (it == FIncoming.end() || it->second.Dispatching) return;
-    TIncoming& incoming = it->second;
+    auto it = FIncoming.find(Id);
+    if (it == FIncoming.end()) return;
+    if (it->second.Dispatching) {
+        // only an event loop run inside the frame's handler gets here: the connection rests until
+        // the handler has returned (the notifier is not switched off for every frame, which would
+        // wake the event loop each time)
+        if (it->second.Notifier) it->second.Notifier->setEnabled(false);
+        it->second.Parked = true;
+        return;
+    }
     EndpointFrame::THeader header;
     for (;;) {
-        const EndpointFrame::TState state =
-            EndpointFrame::Inspect(incoming.Received, incoming.Endpoint, &header);
-        if (state == EndpointFrame::TState::Malformed) return CloseIncoming(Id);
-        if (state == EndpointFrame::TState::Complete) return Dispatch(Id, header);
-        // never read past the frame: what a peer sends beyond it is not ours to take
-        char buffer[64 * 1024];
-        const qsizetype wanted = qMin<qsizetype>(EndpointFrame::Missing(incoming.Received), sizeof buffer);
-        if (FBuffered + wanted > MaxBufferedData) return CloseIncoming(Id);
-        const ssize_t n = ::recv(incoming.Fd, buffer, size_t(wanted), MSG_DONTWAIT);
-        if (n > 0) {
-            incoming.Received.append(buffer, n);
-            FBuffered += n;
-            incoming.LastActivity = Now();
-            continue;
+        switch (EndpointFrame::Inspect(it->second.Received, it->second.Endpoint, &header)) {
+            case EndpointFrame::TState::Malformed:
+                return CloseIncoming(Id);
+            case EndpointFrame::TState::Complete:
+                if (!Dispatch(Id, header)) return;
+                it = FIncoming.find(Id);
+                // the next frame is awaited, unless its start came along with the last one
+                if (it->second.Received.isEmpty()) return;
+                continue;
+            case EndpointFrame::TState::NeedMore:
+                break;
         }
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return;
-        return CloseIncoming(Id);  // ended before its frame was complete, or broken
+        switch (Receive(it->second)) {
+            case TRead::Got:
+                continue;
+            case TRead::Nothing:
+                return;
+            case TRead::Ended:
+                return CloseIncoming(Id);
+        }
     }
 }
 
-void TEndpointHub::Dispatch(quint64 Id, const EndpointFrame::THeader& Header) {
+TEndpointHub::TRead TEndpointHub::Receive(TIncoming& Incoming) {
+    char buffer[ReadChunk];
+    const qsizetype wanted = Incoming.Received.size() < EndpointFrame::HeaderSize
+                                 ? ReadChunk
+                                 : qMin<qsizetype>(EndpointFrame::Missing(Incoming.Received), ReadChunk);
+    if (FBuffered + wanted > MaxBufferedData) return TRead::Ended;
+    ssize_t n;
+    do {
+        n = ::recv(Incoming.Fd, buffer, size_t(wanted), MSG_DONTWAIT);
+    } while (n < 0 && errno == EINTR);
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return TRead::Nothing;
+    if (n <= 0) return TRead::Ended;  // ended before its frame was complete, or broken
+    Incoming.Received.append(buffer, n);
+    FBuffered += n;
+    Incoming.LastActivity = Now();
+    SetAside(Incoming);
+    return TRead::Got;
+}
+
+// What came after the frame belongs to the next one. A sender waits for each acknowledgement
+// before it writes again, so this is at most the start of one frame; a peer that writes several
+// at once has them handled one by one, within the same bound on what it may hold.
+void TEndpointHub::SetAside(TIncoming& Incoming) {
+    const qsizetype frame = EndpointFrame::FrameSize(Incoming.Received);
+    if (frame == 0 || Incoming.Received.size() <= frame) return;
+    Incoming.Ahead.prepend(Incoming.Received.mid(frame));
+    Incoming.Received.truncate(frame);
+}
+
+bool TEndpointHub::Dispatch(quint64 Id, const EndpointFrame::THeader& Header) {
     TIncoming& incoming = FIncoming.at(Id);
     incoming.Dispatching = true;
-    if (incoming.Notifier) incoming.Notifier->setEnabled(false);
     const QByteArray data = incoming.Received.mid(EndpointFrame::HeaderSize);
     FBuffered -= incoming.Received.size();
-    incoming.Received = QByteArray();
+    incoming.Received = std::exchange(incoming.Ahead, QByteArray());
+    SetAside(incoming);
 
     const auto listener = FListeners.find(incoming.Endpoint);
     const bool received = listener != FListeners.end();
@@ -208,13 +196,24 @@ void TEndpointHub::Dispatch(quint64 Id, const EndpointFrame::THeader& Header) {
     }
     // nothing else closes a connection that is being dispatched
     const auto again = FIncoming.find(Id);
-    if (again == FIncoming.end()) return;
+    if (again == FIncoming.end()) return false;
+    TIncoming& after = again->second;
     if (received) {
         const QByteArray ack = EndpointFrame::EncodeAck();
         [[maybe_unused]] const ssize_t sent =
-            ::send(again->second.Fd, ack.constData(), size_t(ack.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+            ::send(after.Fd, ack.constData(), size_t(ack.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
     }
-    CloseIncoming(Id);
+    after.Dispatching = false;
+    after.LastActivity = Now();
+    if (!received || !Header.Keep || FListeners.count(after.Endpoint) == 0) {
+        CloseIncoming(Id);
+        return false;
+    }
+    if (after.Parked) {
+        after.Parked = false;
+        if (after.Notifier) after.Notifier->setEnabled(true);
+    }
+    return true;
 }
 
 void TEndpointHub::CloseIncoming(quint64 Id) {
@@ -225,7 +224,7 @@ void TEndpointHub::CloseIncoming(quint64 Id) {
         it->second.Notifier->deleteLater();
     }
     ::close(it->second.Fd);
-    FBuffered -= it->second.Received.size();
+    FBuffered -= it->second.Received.size() + it->second.Ahead.size();
     FIncoming.erase(it);
 }
 
@@ -259,31 +258,53 @@ bool TEndpointHub::Send(const QString& Dir, quint32 From, quint32 To, qint32 Dat
                         int TimeoutMs) {
     Q_ASSERT(QThread::currentThread() == QCoreApplication::instance()->thread());
     if (To == 0 || Data.size() > EndpointFrame::MaxDataSize) return false;
-    const int fd = ConnectTo(TEndpointDirectory::SocketPath(Dir, To));
-    if (fd < 0) return false;
-    TOutgoing outgoing(fd, EndpointFrame::EncodeSend({From, To, DataId, quint32(Data.size())}, Data));
+    const QByteArray header = EndpointFrame::EncodeHeader({From, To, DataId, quint32(Data.size()), true});
+    TWaitBudget budget(TimeoutMs);
+    for (int attempt = 0;; ++attempt) {
+        // the kept connection first; a new one when there is none, or when the kept one was closed
+        int fd = attempt == 0 ? FPool.Take(Dir, To) : -1;
+        const bool kept = fd >= 0;
+        if (!kept) fd = EndpointOutgoing::Connect(TEndpointDirectory::SocketPath(Dir, To));
+        if (fd < 0) return false;
+        TOutgoingFrame frame(fd, header, Data);
+        const TOutgoingFrame::TStep step = Exchange(frame, budget);
+        if (step == TOutgoingFrame::TStep::Acknowledged) {
+            // kept for the next send, unless the process has no endpoint left to send from
+            if (FListeners.empty())
+                ::close(fd);
+            else
+                FPool.Give(Dir, To, fd);
+            return true;
+        }
+        ::close(fd);
+        // a receiver closes a kept connection only while no frame of it is being handled (it
+        // acknowledges every frame it hands to a handler), so the frame never arrived
+        if (step != TOutgoingFrame::TStep::Closed || !kept) return false;
+    }
+}
 
-    QElapsedTimer clock;
-    clock.start();
-    qint64 ownHandling = 0;  // the peer is not to blame for the time our own handlers take
+TOutgoingFrame::TStep TEndpointHub::Exchange(TOutgoingFrame& Frame, TWaitBudget& Budget) {
+    using TStep = TOutgoingFrame::TStep;
+    // the connection takes a small frame at once: no need to ask first
+    TStep step = Frame.Write();
+    if (step != TStep::Going) return step;
     std::vector<pollfd> fds;
     std::vector<TPolled> polled;
     for (;;) {
-        const qint64 remaining = TimeoutMs - (clock.elapsed() - ownHandling);
-        if (remaining <= 0) return false;
+        const qint64 remaining = Budget.Remaining();
+        if (remaining <= 0) return TStep::Failed;
         fds.clear();
         polled.clear();
-        fds.push_back({outgoing.Fd(), short(POLLIN | (outgoing.Writing() ? POLLOUT : 0)), 0});
+        fds.push_back({Frame.Fd(), short(POLLIN | (Frame.Writing() ? POLLOUT : 0)), 0});
         polled.push_back({false, 0});
         AddOwnSockets(fds, polled);
         const int ready = ::poll(fds.data(), nfds_t(fds.size()), int(remaining));
-        if (ready < 0 && errno != EINTR) return false;
+        if (ready < 0 && errno != EINTR) return TStep::Failed;
         if (ready <= 0) continue;
 
         if (fds[0].revents != 0) {
-            const TOutgoing::TStep step = outgoing.Service(fds[0].revents);
-            if (step == TOutgoing::TStep::Acknowledged) return true;
-            if (step == TOutgoing::TStep::Failed) return false;
+            step = Frame.Service(fds[0].revents);
+            if (step != TStep::Going) return step;
         }
         QElapsedTimer handling;
         handling.start();
@@ -294,6 +315,6 @@ bool TEndpointHub::Send(const QString& Dir, quint32 From, quint32 To, qint32 Dat
             else
                 ServiceIncoming(polled[i].Key);
         }
-        ownHandling += handling.elapsed();
+        Budget.OwnHandling += handling.elapsed();
     }
 }

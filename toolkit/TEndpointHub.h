@@ -7,6 +7,10 @@
 // acknowledgement, the hub runs its own poll loop over the sending connection and the process's
 // endpoint sockets only: incoming sends are handled inside the wait (that is how replies arrive
 // inside a request), and nothing else runs, no timer, no paint, no other socket.
+//
+// Connections stay open between sends, both ways: the sender keeps its connection to a target for
+// the next send (EndpointOutgoing.h), and the receiver keeps reading frames on it until the sender
+// closes it, the endpoint goes, or it has been idle for IncomingIdleLimitMs.
 
 #include <QByteArray>
 #include <QString>
@@ -15,6 +19,7 @@
 #include <vector>
 
 #include "EndpointFrame.h"
+#include "EndpointOutgoing.h"
 
 class QSocketNotifier;
 class QTimer;
@@ -35,7 +40,8 @@ public:
     bool Send(const QString& Dir, quint32 From, quint32 To, qint32 DataId, const QByteArray& Data,
               int TimeoutMs);
 
-    // Incoming connections whose frame is still incomplete after this long are closed.
+    // Incoming connections idle this long (no byte received, no frame handled) are closed: silent
+    // ones, ones whose frame stopped halfway, and kept ones nobody has sent on since.
     static constexpr int IncomingIdleLimitMs = 10000;
     static constexpr std::size_t MaxIncoming = 256;
     // What all incoming connections together may hold of frames not yet complete: peers that send
@@ -54,9 +60,11 @@ private:
     struct TIncoming {
         quint32 Endpoint = 0;
         int Fd = -1;
-        QByteArray Received;
+        QByteArray Received;  // the frame being read
+        QByteArray Ahead;     // bytes that came after it, the start of the next frame
         bool Dispatching = false;
         QSocketNotifier* Notifier = nullptr;
+        bool Parked = false;  // the notifier is off while the frame's handler runs
         qint64 LastActivity = 0;
     };
     // what one entry of the nested wait's poll set stands for
@@ -67,14 +75,23 @@ private:
 
     void ServiceListener(quint32 Handle);
     void ServiceIncoming(quint64 Id);
-    void Dispatch(quint64 Id, const EndpointFrame::THeader& Header);
+    enum class TRead { Got, Nothing, Ended };
+    // Reads what the connection has of its frame (and, before the header is known, of more).
+    TRead Receive(TIncoming& Incoming);
+    void SetAside(TIncoming& Incoming);
+    // Runs the handler and acknowledges; true when the connection stays open for the next frame.
+    bool Dispatch(quint64 Id, const EndpointFrame::THeader& Header);
     void CloseIncoming(quint64 Id);
+    struct TWaitBudget;
+    // Writes the frame and waits for its acknowledgement, serving this process's endpoints meanwhile.
+    TOutgoingFrame::TStep Exchange(TOutgoingFrame& Frame, TWaitBudget& Budget);
     void SweepIdle();
     void StopSweepWhenIdle();
     void AddOwnSockets(std::vector<pollfd>& Fds, std::vector<TPolled>& Polled) const;
 
     std::map<quint32, TListener> FListeners;
     std::map<quint64, TIncoming> FIncoming;
+    TOutgoingPool FPool;
     qsizetype FBuffered = 0;  // the bytes the incoming connections hold
     quint64 FNextId = 1;
     QTimer* FIdleSweep = nullptr;

@@ -42,10 +42,11 @@ EndpointFrame::TState WholeReading(const QByteArray& Sent, EndpointFrame::THeade
     using EndpointFrame::TState;
     if (Sent.size() < EndpointFrame::HeaderSize) return TState::NeedMore;
     const auto word = [&](int at) { return qFromLittleEndian<quint32>(Sent.constData() + at); };
-    if (word(0) != EndpointFrame::Magic || word(4) != EndpointFrame::KindSend || word(12) != OwnHandle ||
+    const bool send = word(4) == EndpointFrame::KindSend || word(4) == EndpointFrame::KindSendKeep;
+    if (word(0) != EndpointFrame::Magic || !send || word(12) != OwnHandle ||
         word(20) > quint32(EndpointFrame::MaxDataSize))
         return TState::Malformed;
-    Header = {word(8), word(12), qint32(word(16)), word(20)};
+    Header = {word(8), word(12), qint32(word(16)), word(20), word(4) == EndpointFrame::KindSendKeep};
     return Sent.size() >= EndpointFrame::HeaderSize + qsizetype(Header.DataSize) ? TState::Complete
                                                                                  : TState::NeedMore;
 }
@@ -69,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         FUZZ_CHECK(EndpointFrame::Inspect(verdict.Frame, OwnHandle, &header) ==
                    EndpointFrame::TState::Complete);
         FUZZ_CHECK(header.Sender == expected.Sender && header.DataId == expected.DataId &&
-                   header.DataSize == expected.DataSize);
+                   header.DataSize == expected.DataSize && header.Keep == expected.Keep);
         FUZZ_CHECK(verdict.Frame == sent.left(EndpointFrame::HeaderSize + header.DataSize));
         FUZZ_CHECK(EndpointFrame::Missing(verdict.Frame) == 0);
         // the frame as a sender builds it is the frame received
