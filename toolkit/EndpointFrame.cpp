@@ -46,7 +46,8 @@ QByteArray EncodeAck() {
 }
 
 bool IsAck(const QByteArray& Bytes) {
-    return Bytes.size() == AckSize && Get(Bytes, 0) == Magic && Get(Bytes, 4) == KindAck;
+    static const QByteArray ack = EncodeAck();
+    return Bytes == ack;
 }
 
 TState Inspect(const QByteArray& Received, quint32 ExpectedTarget, THeader* Header) {
