@@ -12,7 +12,10 @@ void Put(QByteArray& bytes, quint32 value) {
     bytes.append(raw, 4);
 }
 
+// Callers have checked the size. A null array's constData() points at a one-byte stand-in, which
+// the compiler's bounds analysis would otherwise take for what is read here.
 quint32 Get(const QByteArray& bytes, qsizetype at) {
+    if (bytes.isNull()) return 0;
     return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
