@@ -33,6 +33,11 @@ struct TShippedFile {
     const char* Language;
 };
 
+// test listings name the file, not the bytes of the struct
+void PrintTo(const TShippedFile& File, std::ostream* Out) {
+    *Out << File.Name;
+}
+
 class LanguageFile : public testing::TestWithParam<TShippedFile> {
 protected:
     void SetUp() override {
