@@ -1,11 +1,8 @@
 #include "ProgramRun.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QThread>
-#include <QTimer>
 #include <cmath>
 
 namespace e2e {
@@ -72,18 +69,6 @@ QString TProgramWorld::WriteFile(const QString& name, const QByteArray& bytes) c
     QFile file(Path(name));
     if (file.open(QIODevice::WriteOnly)) file.write(bytes);
     return file.fileName();
-}
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs) return false;
-        QEventLoop loop;
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
 }
 
 QPoint ScenePixel(double x, double y) {

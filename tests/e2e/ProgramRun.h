@@ -14,6 +14,8 @@
 #include <memory>
 #include <vector>
 
+#include "ProcessWaits.h"
+
 namespace e2e {
 
 QString GraviloProgram();
@@ -59,9 +61,6 @@ private:
     QProcessEnvironment FEnvironment;
     std::vector<std::unique_ptr<QProcess>> FProcesses;
 };
-
-// Keeps polling until done holds or timeoutMs passed; true when it held.
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 10000);
 
 // The scene chart's mapping in the main window as built: world (x, y) of layer 1 to the pixel of
 // the chart, and the chart's place in the window.

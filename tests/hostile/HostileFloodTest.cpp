@@ -16,8 +16,8 @@ constexpr qint64 MiB = 1024;  // in KiB, as /proc counts
 // Runs hostile-peer with Arguments and returns its last line once it has ended.
 QString RunPeer(THostileSandbox& Sandbox, const QStringList& Arguments, int TimeoutMs = 60000) {
     QProcess* peer = Sandbox.Start(QStringLiteral(HOSTILE_PEER_PROGRAM), Arguments);
-    const QString line = THostileSandbox::NextLine(peer, TimeoutMs);
-    THostileSandbox::WaitUntil([&] { return peer->state() == QProcess::NotRunning; });
+    const QString line = NextLine(peer, TimeoutMs);
+    WaitUntil([&] { return peer->state() == QProcess::NotRunning; });
     return line;
 }
 
@@ -33,10 +33,10 @@ TEST(HostilePeer, FloodOfMessagesKeepsMemoryBounded) {
     // a first wave to let the target's memory settle, then the flood
     ASSERT_EQ(RunPeer(sandbox, {QStringLiteral("flood"), handle, QStringLiteral("200")}),
               QStringLiteral("sent 200 delivered 200"));
-    const qint64 resident = THostileSandbox::ResidentKiB(process->processId());
+    const qint64 resident = ResidentKiB(process->processId());
     ASSERT_EQ(RunPeer(sandbox, {QStringLiteral("flood"), handle, QStringLiteral("2000")}),
               QStringLiteral("sent 2000 delivered 2000"));
-    EXPECT_LT(THostileSandbox::ResidentKiB(process->processId()) - resident, 16 * MiB);
+    EXPECT_LT(ResidentKiB(process->processId()) - resident, 16 * MiB);
 
     TProbe probe;
     const std::optional<TProbe::TState> state = probe.Ask(target);
@@ -54,7 +54,7 @@ TEST(HostilePeer, ManyHalfSentFramesStayWithinABudget) {
     ASSERT_NE(target, 0u);
     TProbe probe;
     ASSERT_TRUE(probe.Ask(target));
-    const qint64 resident = THostileSandbox::ResidentKiB(process->processId());
+    const qint64 resident = ResidentKiB(process->processId());
 
     // 120 peers, each sending three quarters of a 4 MiB frame and then nothing more
     const QByteArray part = FrameHeader(target, 4 * 1024 * 1024) + QByteArray(3 * 1024 * 1024, 'P');
@@ -64,7 +64,7 @@ TEST(HostilePeer, ManyHalfSentFramesStayWithinABudget) {
         peers.back()->Write(part, 2000);
     }
     ASSERT_TRUE(probe.Ask(target, 10000));  // everything sent so far has been read
-    const qint64 held = THostileSandbox::ResidentKiB(process->processId()) - resident;
+    const qint64 held = ResidentKiB(process->processId()) - resident;
     EXPECT_LT(held, TEndpointHub::MaxBufferedData / 1024 + 48 * MiB) << held / MiB << " MiB held";
 
     // when they give up, everything is served again

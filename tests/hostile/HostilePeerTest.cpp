@@ -37,7 +37,7 @@ QByteArray Frame(quint32 Target, qint32 Kind, const QByteArray& Content) {
 
 // The descriptors a process holds once the connections of a message just handled are closed.
 int SettledDescriptors(QProcess* Process) {
-    THostileSandbox::WaitUntil([] { return false; }, 200);
+    WaitUntil([] { return false; }, 200);
     return THostileSandbox::OpenDescriptors(Process->processId());
 }
 
@@ -66,7 +66,7 @@ TEST(HostilePeer, SilentConnectionsNeitherBlockNorStay) {
     // and the silent ones are let go once they have been idle too long
     for (const auto& connection : silent)
         EXPECT_TRUE(connection->WaitUntilClosed(TEndpointHub::IncomingIdleLimitMs + 5000));
-    EXPECT_TRUE(THostileSandbox::WaitUntil(
+    EXPECT_TRUE(WaitUntil(
         [&] { return THostileSandbox::OpenDescriptors(process->processId()) <= descriptors; }));
 }
 
@@ -92,7 +92,7 @@ TEST(HostilePeer, BeyondTheLimitOfConnectionsTheRestAreTurnedAway) {
     }
     ASSERT_EQ(int(storm.size()), wanted);
     // those beyond the limit are closed as they come; the target holds no more than the limit
-    EXPECT_TRUE(THostileSandbox::WaitUntil([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         int closed = 0;
         for (const auto& connection : storm) closed += connection->ClosedByEndpoint() ? 1 : 0;
         return closed >= wanted - int(TEndpointHub::MaxIncoming);
@@ -102,7 +102,7 @@ TEST(HostilePeer, BeyondTheLimitOfConnectionsTheRestAreTurnedAway) {
 
     // once the storm is over, the target serves at once and keeps nothing of it
     storm.clear();
-    EXPECT_TRUE(THostileSandbox::WaitUntil(
+    EXPECT_TRUE(WaitUntil(
         [&] { return THostileSandbox::OpenDescriptors(process->processId()) <= descriptors; }));
     clock.restart();
     EXPECT_TRUE(probe.Ask(target));
@@ -116,13 +116,13 @@ TEST(HostilePeer, FrameAnnouncing4GiBIsRefusedOnItsHeader) {
     ASSERT_NE(target, 0u);
     TProbe probe;
     ASSERT_TRUE(probe.Ask(target));
-    const qint64 resident = THostileSandbox::ResidentKiB(process->processId());
+    const qint64 resident = ResidentKiB(process->processId());
 
     TRawConnection greedy(target);
     ASSERT_TRUE(greedy.Connected());
     greedy.Write(FrameHeader(target, 0xFFFFFFFFu) + QByteArray(1024 * 1024, 'G'));
     QByteArray answer;
-    EXPECT_TRUE(THostileSandbox::WaitUntil([&] { return greedy.ClosedByEndpoint(&answer); }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return greedy.ClosedByEndpoint(&answer); }, 1000));
     EXPECT_TRUE(answer.isEmpty());  // no acknowledgement: nothing was received
 
     // the largest frame allowed, announced but never sent: nothing is set aside for it
@@ -130,7 +130,7 @@ TEST(HostilePeer, FrameAnnouncing4GiBIsRefusedOnItsHeader) {
     announcer.Write(FrameHeader(target, quint32(EndpointFrame::MaxDataSize)) + QByteArray(1024 * 1024, 'A'));
     ASSERT_TRUE(probe.Ask(target));
     EXPECT_FALSE(announcer.ClosedByEndpoint());
-    EXPECT_LT(THostileSandbox::ResidentKiB(process->processId()) - resident, 16 * MiB);
+    EXPECT_LT(ResidentKiB(process->processId()) - resident, 16 * MiB);
     const std::optional<TProbe::TState> state = probe.Ask(target);
     ASSERT_TRUE(state);
     EXPECT_EQ(state->Handled, 3);  // the probes alone
@@ -147,12 +147,12 @@ TEST(HostilePeer, PeerVanishingInTheMiddleOfAFrameIsForgotten) {
 
     QProcess* peer = sandbox.Start(QStringLiteral(HOSTILE_PEER_PROGRAM),
                                    {QStringLiteral("half-frame"), QString::number(target)});
-    ASSERT_EQ(THostileSandbox::NextLine(peer), QStringLiteral("sent"));
-    EXPECT_TRUE(THostileSandbox::WaitUntil(
+    ASSERT_EQ(NextLine(peer), QStringLiteral("sent"));
+    EXPECT_TRUE(WaitUntil(
         [&] { return THostileSandbox::OpenDescriptors(process->processId()) == descriptors + 1; }));
     ::kill(pid_t(peer->processId()), SIGKILL);
 
-    EXPECT_TRUE(THostileSandbox::WaitUntil(
+    EXPECT_TRUE(WaitUntil(
         [&] { return THostileSandbox::OpenDescriptors(process->processId()) == descriptors; }, 1000));
     const std::optional<TProbe::TState> state = probe.Ask(target);
     ASSERT_TRUE(state);
@@ -169,7 +169,7 @@ TEST_P(ServerVanishing, InsideARequestReleasesTheComponentAtOnce) {
     QStringList arguments{QStringLiteral("vanishing-server"), QStringLiteral("V")};
     if (*GetParam()) arguments << QString::fromLatin1(GetParam());
     QProcess* server = sandbox.Start(QStringLiteral(HOSTILE_PEER_PROGRAM), arguments);
-    ASSERT_TRUE(THostileSandbox::NextLine(server).startsWith(QLatin1String("handle ")));
+    ASSERT_TRUE(NextLine(server).startsWith(QLatin1String("handle ")));
 
     TqmrDemonClient client(nullptr);
     ASSERT_NE(client.ServerEntity().Handle, 0u);
@@ -178,7 +178,7 @@ TEST_P(ServerVanishing, InsideARequestReleasesTheComponentAtOnce) {
     clock.start();
     EXPECT_FALSE(client.FindEntityByTitle(QStringLiteral("Gravilo")));
     EXPECT_LT(clock.elapsed(), 2000);
-    EXPECT_TRUE(THostileSandbox::WaitUntil([&] { return server->state() == QProcess::NotRunning; }));
+    EXPECT_TRUE(WaitUntil([&] { return server->state() == QProcess::NotRunning; }));
 
     clock.restart();
     EXPECT_THROW(client.QueryString(QStringLiteral("Version")), EReadError);

@@ -2,10 +2,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QSettings>
-#include <QTimer>
 #include <QtEndian>
 
 #include <poll.h>
@@ -66,33 +64,6 @@ QProcess* THostileSandbox::StartTarget(quint32* Handle) {
     return target;
 }
 
-bool THostileSandbox::WaitUntil(const std::function<bool()>& Done, int TimeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!Done()) {
-        if (clock.elapsed() > TimeoutMs) return false;
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-QString THostileSandbox::NextLine(QProcess* Process, int TimeoutMs) {
-    if (!WaitUntil([&] { return Process->canReadLine() || Process->state() == QProcess::NotRunning; },
-                   TimeoutMs))
-        return {};
-    return QString::fromUtf8(Process->readLine()).trimmed();
-}
-
-qint64 THostileSandbox::ResidentKiB(qint64 Pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(Pid));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
-
 int THostileSandbox::OpenDescriptors(qint64 Pid) {
     return int(QDir(QStringLiteral("/proc/%1/fd").arg(Pid))
                    .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
@@ -150,7 +121,7 @@ bool TRawConnection::ClosedByEndpoint(QByteArray* Answer) {
 }
 
 bool TRawConnection::WaitUntilClosed(int TimeoutMs) {
-    return THostileSandbox::WaitUntil([&] { return ClosedByEndpoint(); }, TimeoutMs);
+    return WaitUntil([&] { return ClosedByEndpoint(); }, TimeoutMs);
 }
 
 // ---- TProbe ----

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "ProcessWaits.h"
 #include "TMessageEndpoint.h"
 
 class THostileSandbox {
@@ -31,12 +32,7 @@ public:
     // Starts hostile-target and waits for its handle (0 when it does not come).
     QProcess* StartTarget(quint32* Handle);
 
-    // Keeps this process's event loop running until Done holds.
-    static bool WaitUntil(const std::function<bool()>& Done, int TimeoutMs = 5000);
-    static QString NextLine(QProcess* Process, int TimeoutMs = 5000);
-
-    // Resident memory and open descriptors of a process (from /proc).
-    static qint64 ResidentKiB(qint64 Pid);
+    // Open descriptors of a process (from /proc).
     static int OpenDescriptors(qint64 Pid);
 
 private:

@@ -87,7 +87,7 @@ TEST(DemonMessages, QuitInsideARequestWaitsUntilTheHandlingHasReturned) {
     EXPECT_TRUE(quitSeen);
     ASSERT_TRUE(client);  // still whole: its request was on the stack
     EXPECT_FALSE(client->ServerDown());
-    ASSERT_TRUE(TLinkSandbox::WaitUntil([&] { return client.isNull(); }));
+    ASSERT_TRUE(WaitUntil([&] { return client.isNull(); }));
     // the server did not go down, so the component said goodbye
     EXPECT_EQ(server.Count(hmUnregister), 1);
 }
@@ -97,7 +97,7 @@ TEST(DemonMessages, QuitWithServerDownEndsTheComponentSilently) {
     TScriptedServer server(sandbox, QStringLiteral("fake"));
     QPointer<TTestClient> client = new TTestClient(nullptr);
     ASSERT_TRUE(server.SendTo(client->OwnEntity().Handle, hmQuit, QByteArray(1, '\1')));
-    ASSERT_TRUE(TLinkSandbox::WaitUntil([&] { return client.isNull(); }));
+    ASSERT_TRUE(WaitUntil([&] { return client.isNull(); }));
     EXPECT_EQ(server.Count(hmUnregister), 0);
 }
 
@@ -118,7 +118,7 @@ TEST(DemonMessages, QuitCanBeRefusedAndNeedsItsByte) {
     EXPECT_TRUE(server.SendTo(handle, hmQuit, QByteArray(1, '\x05')));
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(client->ServerDown());
-    TLinkSandbox::WaitUntil([] { return false; }, 50);
+    WaitUntil([] { return false; }, 50);
     ASSERT_TRUE(client);
     // still at work: it asks, and without an answer reading the reply fails
     EXPECT_THROW(client->MapFileName(QStringLiteral("still")), EReadError);

@@ -35,12 +35,12 @@ TEST(DemonProcess, ServerSwitchAndParameters) {
     // any letter case names the server; only the exact lower-case switch leaves the parameters
     QProcess* mixed = StartClient(sandbox, {"--local", "--multi", "x", "/SERVERHANDLE=1A2B", "y"});
     EXPECT_EQ(Number(TLinkSandbox::LineStartingWith(mixed, "server "), "server "), server);
-    EXPECT_EQ(TLinkSandbox::NextLine(mixed), QStringLiteral("params --local|--multi|x|/SERVERHANDLE=1A2B|y"));
+    EXPECT_EQ(NextLine(mixed), QStringLiteral("params --local|--multi|x|/SERVERHANDLE=1A2B|y"));
 
     QProcess* exact =
         StartClient(sandbox, {"--local", "--multi", "/serverhandle=nothere", "z", "/serverhandle=1a2b"});
     EXPECT_EQ(Number(TLinkSandbox::LineStartingWith(exact, "server "), "server "), server);
-    EXPECT_EQ(TLinkSandbox::NextLine(exact), QStringLiteral("params --local|--multi|z"));
+    EXPECT_EQ(NextLine(exact), QStringLiteral("params --local|--multi|z"));
 
     QProcess* wrong =
         StartClient(sandbox, {"--local", "--multi", "/serverhandle=1a2b", "/serverhandle=nothere"});

@@ -38,7 +38,7 @@ void Write(int Fd, const QByteArray& Bytes) {
 
 QByteArray ReadUntilClosed(int Fd) {
     QByteArray answer;
-    TLinkSandbox::WaitUntil([&] {
+    WaitUntil([&] {
         char buffer[64];
         const ssize_t n = ::recv(Fd, buffer, sizeof buffer, MSG_DONTWAIT);
         if (n > 0) answer.append(buffer, n);

@@ -146,7 +146,7 @@ public:
     // what the endpoint answers until Count acknowledgements have come or it closes the connection
     QByteArray Acks(int Count) {
         QByteArray answer;
-        TLinkSandbox::WaitUntil([&] {
+        WaitUntil([&] {
             char buffer[64];
             const ssize_t n = ::recv(FFd, buffer, sizeof buffer, 0);
             if (n > 0) answer.append(buffer, n);
@@ -166,7 +166,7 @@ private:
 quint32 StartEchoPeer(TLinkSandbox& Sandbox, const QString& Title) {
     QProcess* peer = Sandbox.Start(QStringLiteral(ENDPOINT_PEER_PROGRAM),
                                    {QStringLiteral("echo"), QStringLiteral("Echo"), Title});
-    const QString line = TLinkSandbox::NextLine(peer);
+    const QString line = NextLine(peer);
     EXPECT_TRUE(line.startsWith(QLatin1String("handle "))) << qPrintable(line);
     return line.mid(7).toUInt();
 }
@@ -245,7 +245,7 @@ TEST(EndpointConnection, PeerThatDiedIsNoLongerReachedAndItsSuccessorIs) {
     QProcess* first =
         sandbox.Start(QStringLiteral(ENDPOINT_PEER_PROGRAM),
                       {QStringLiteral("echo"), QStringLiteral("Echo"), QStringLiteral("first")});
-    const QString line = TLinkSandbox::NextLine(first);
+    const QString line = NextLine(first);
     ASSERT_TRUE(line.startsWith(QLatin1String("handle ")));
     const quint32 dead = line.mid(7).toUInt();
     TMessageEndpoint own;

@@ -2,10 +2,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QSettings>
-#include <QTimer>
 
 #include "LumeoProtocol.h"
 #include "TMessageEndpoint.h"
@@ -60,25 +58,6 @@ QStringList TLinkSandbox::ServerLogLines() const {
     QFile log(ServerLog());
     if (!log.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
     return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
-bool TLinkSandbox::WaitUntil(const std::function<bool()>& Done, int TimeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!Done()) {
-        if (clock.elapsed() > TimeoutMs) return false;
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-QString TLinkSandbox::NextLine(QProcess* Process, int TimeoutMs) {
-    if (!WaitUntil([&] { return Process->canReadLine() || Process->state() == QProcess::NotRunning; },
-                   TimeoutMs))
-        return {};
-    return QString::fromUtf8(Process->readLine()).trimmed();
 }
 
 QString TLinkSandbox::LineStartingWith(QProcess* Process, const QString& Prefix, int TimeoutMs) {

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include "ProcessWaits.h"
+
 class TLinkSandbox {
 public:
     TLinkSandbox();
@@ -28,10 +30,6 @@ public:
     QString ServerLog() const { return Path(QStringLiteral("server.log")); }
     QStringList ServerLogLines() const;
 
-    // Keeps the event loop running (so this process's endpoints answer) until Done holds.
-    static bool WaitUntil(const std::function<bool()>& Done, int TimeoutMs = 5000);
-    // The next line the process prints, while this process keeps answering; empty on time-out.
-    static QString NextLine(QProcess* Process, int TimeoutMs = 5000);
     // Lines until one starts with Prefix; that line, or empty on time-out.
     static QString LineStartingWith(QProcess* Process, const QString& Prefix, int TimeoutMs = 5000);
     // Waits for the process to end, keeping the event loop running.

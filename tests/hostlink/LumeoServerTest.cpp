@@ -235,7 +235,7 @@ TEST(LumeoServer, GoingDownEndsItsClients) {
     client->OnQuitMsgReceived = [&](QObject*, bool ServerDown, bool&) { serverDown = ServerDown; };
 
     ::kill(pid_t(server->processId()), SIGTERM);
-    ASSERT_TRUE(TLinkSandbox::WaitUntil([&] { return client.isNull(); }));
+    ASSERT_TRUE(WaitUntil([&] { return client.isNull(); }));
     EXPECT_TRUE(serverDown);
     EXPECT_EQ(TLinkSandbox::LineStartingWith(other, QStringLiteral("quit")),
               QStringLiteral("quit serverDown=1"));

@@ -41,7 +41,7 @@ public:
 };
 
 quint32 PeerHandle(QProcess* Peer) {
-    const QString line = TLinkSandbox::NextLine(Peer);
+    const QString line = NextLine(Peer);
     EXPECT_TRUE(line.startsWith(QLatin1String("handle "))) << qPrintable(line);
     return line.mid(7).toUInt();
 }
@@ -66,7 +66,7 @@ public:
     // true when the endpoint has closed the connection (what it sent before is returned)
     bool ClosedByEndpoint(QByteArray* Answer = nullptr) const {
         QByteArray answer;
-        const bool closed = TLinkSandbox::WaitUntil([&] {
+        const bool closed = WaitUntil([&] {
             char buffer[64];
             const ssize_t n = ::recv(FFd, buffer, sizeof buffer, MSG_DONTWAIT);
             if (n > 0) answer.append(buffer, n);
@@ -150,7 +150,7 @@ TEST(MessageEndpoint, SendIsSynchronousAndRepliesArriveInsideIt) {
     EXPECT_EQ(own.Received[0].Sender, peerHandle);
     EXPECT_EQ(own.Received[0].DataId, 42);
     EXPECT_EQ(own.Received[0].Data, QByteArray("ping"));
-    EXPECT_EQ(TLinkSandbox::NextLine(peer), QStringLiteral("got 41 4 1"));
+    EXPECT_EQ(NextLine(peer), QStringLiteral("got 41 4 1"));
 
     // data far beyond a socket buffer, both ways, and the empty data
     QByteArray large(8 * 1024 * 1024, '\0');

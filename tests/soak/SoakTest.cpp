@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -17,6 +16,7 @@
 #include <random>
 #include <vector>
 
+#include "ProcessWaits.h"
 #include "TDrawItem.h"
 
 namespace {
@@ -64,14 +64,6 @@ private:
     std::mt19937 FRandom;
     bool FDown = false;
 };
-
-qint64 ResidentKiB(qint64 Pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(Pid));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
 
 // The number after "items=" in a state line.
 qint64 ItemsOf(const QByteArray& StateLine) {
