@@ -1,3 +1,4 @@
+#include "EndpointSocket.h"
 #include "HostileSandbox.h"
 
 #include <QDir>
@@ -8,7 +9,6 @@
 
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstring>
@@ -72,18 +72,7 @@ int THostileSandbox::OpenDescriptors(qint64 Pid) {
 
 // ---- TRawConnection ----
 
-TRawConnection::TRawConnection(quint32 Handle) {
-    const QByteArray path =
-        QFile::encodeName(TEndpointDirectory::SocketPath(TEndpointDirectory::Locate(), Handle));
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    memcpy(address.sun_path, path.constData(), size_t(path.size()));
-    FFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (::connect(FFd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        ::close(FFd);
-        FFd = -1;
-    }
-}
+TRawConnection::TRawConnection(quint32 Handle) : FFd(ConnectToEndpoint(Handle, SOCK_NONBLOCK)) {}
 
 TRawConnection::~TRawConnection() {
     if (FFd >= 0) ::close(FFd);

@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QtEndian>
 
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
+#include "EndpointSocket.h"
 #include "EndpointFrame.h"
 #include "LinkSandbox.h"
 #include "TMessageEndpoint.h"
@@ -18,13 +17,8 @@
 namespace {
 
 int ConnectRaw(quint32 Handle) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray path =
-        QFile::encodeName(TEndpointDirectory::SocketPath(TEndpointDirectory::Locate(), Handle));
-    memcpy(address.sun_path, path.constData(), size_t(path.size()));
-    EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const int fd = ConnectToEndpoint(Handle);
+    EXPECT_GE(fd, 0);
     return fd;
 }
 

@@ -18,6 +18,7 @@
 #include <set>
 #include <thread>
 
+#include "EndpointSocket.h"
 #include "EndpointFrame.h"
 #include "LinkSandbox.h"
 #include "TMessageEndpoint.h"
@@ -41,12 +42,8 @@ class TScriptedReceiver {
 public:
     TScriptedReceiver(quint32 Handle, int FramesPerConnection) : FFramesPerConnection(FramesPerConnection) {
         FListener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray path =
-            QFile::encodeName(TEndpointDirectory::SocketPath(TEndpointDirectory::Locate(), Handle));
-        memcpy(address.sun_path, path.constData(), size_t(path.size()));
-        Listening = ::bind(FListener, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        const sockaddr_un address = EndpointAddress(Handle);
+        Listening = ::bind(FListener, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
                     ::listen(FListener, 8) == 0;
         if (Listening) FThread = std::thread([this, Handle] { Serve(Handle); });
     }
@@ -128,13 +125,8 @@ std::set<QString> OwnSockets() {
 class THandConnection {
 public:
     explicit THandConnection(quint32 Handle) : FHandle(Handle) {
-        FFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray path =
-            QFile::encodeName(TEndpointDirectory::SocketPath(TEndpointDirectory::Locate(), Handle));
-        memcpy(address.sun_path, path.constData(), size_t(path.size()));
-        Connected = ::connect(FFd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        FFd = ConnectToEndpoint(Handle, SOCK_NONBLOCK);
+        Connected = FFd >= 0;
     }
     ~THandConnection() { ::close(FFd); }
     QByteArray Frame(bool Keep, const QByteArray& Data) const {

@@ -11,10 +11,10 @@
 
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <csignal>
 
+#include "EndpointSocket.h"
 #include "EndpointFrame.h"
 #include "LinkSandbox.h"
 #include "TMessageEndpoint.h"
@@ -50,13 +50,8 @@ quint32 PeerHandle(QProcess* Peer) {
 class TRawPeer {
 public:
     explicit TRawPeer(quint32 Handle) {
-        FFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray path =
-            QFile::encodeName(TEndpointDirectory::SocketPath(TEndpointDirectory::Locate(), Handle));
-        memcpy(address.sun_path, path.constData(), size_t(path.size()));
-        Connected = ::connect(FFd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        FFd = ConnectToEndpoint(Handle);
+        Connected = FFd >= 0;
     }
     ~TRawPeer() { ::close(FFd); }
     void Write(const QByteArray& Bytes) const {

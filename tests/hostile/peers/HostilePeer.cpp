@@ -14,17 +14,16 @@
 // The endpoint folder is the one the environment names, as for every endpoint.
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QtEndian>
 
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 
+#include "EndpointSocket.h"
 #include "EndpointFrame.h"
 #include "LumeoProtocol.h"
 #include "TLumeoMessageStream.h"
@@ -39,14 +38,7 @@ void Print(const QString& line) {
 
 // A connection to an endpoint that bypasses the endpoint code; -1 when it cannot be made.
 int ConnectRaw(quint32 Handle) {
-    const QByteArray path =
-        QFile::encodeName(TEndpointDirectory::SocketPath(TEndpointDirectory::Locate(), Handle));
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    memcpy(address.sun_path, path.constData(), size_t(path.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) return -1;
-    return fd;
+    return ConnectToEndpoint(Handle);
 }
 
 void WriteAll(int Fd, const QByteArray& Bytes) {
