@@ -18,43 +18,12 @@
 
 // ---- THostileSandbox ----
 
-THostileSandbox::THostileSandbox() {
-    FSavedEndpointDir = qgetenv("GRAVILO_ENDPOINT_DIR");
-    FSavedConfigDirs = qgetenv("XDG_CONFIG_DIRS");
-    QDir(FDir.path()).mkpath(QStringLiteral("config"));
-    qputenv("GRAVILO_ENDPOINT_DIR", QFile::encodeName(EndpointDir()));
-    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(FDir.filePath(QStringLiteral("config"))));
-}
-
-THostileSandbox::~THostileSandbox() {
-    for (const auto& process : FProcesses) {
-        if (process->state() == QProcess::NotRunning) continue;
-        process->kill();
-        process->waitForFinished(2000);
-    }
-    FProcesses.clear();
-    qputenv("GRAVILO_ENDPOINT_DIR", FSavedEndpointDir);
-    qputenv("XDG_CONFIG_DIRS", FSavedConfigDirs);
-}
-
-void THostileSandbox::SetViewerHandle(const QString& Text) {
-    QDir(FDir.filePath(QStringLiteral("config"))).mkpath(QStringLiteral("Quenta"));
-    QSettings settings(FDir.filePath(QStringLiteral("config/Quenta/tessaro.ini")), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("demon/ViewerHandle"), Text);
-}
-
 QProcess* THostileSandbox::Start(const QString& Program, const QStringList& Arguments) {
-    auto process = std::make_unique<QProcess>();
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString asan = environment.value(QStringLiteral("ASAN_OPTIONS"));
     if (!asan.isEmpty())
         environment.insert(QStringLiteral("ASAN_OPTIONS"), asan + QLatin1String(":quarantine_size_mb=16"));
-    process->setProcessEnvironment(environment);
-    process->start(Program, Arguments);
-    process->waitForStarted(5000);
-    FProcesses.push_back(std::move(process));
-    return FProcesses.back().get();
+    return TProcessSandbox::Start(Program, Arguments, environment);
 }
 
 QProcess* THostileSandbox::StartTarget(quint32* Handle) {

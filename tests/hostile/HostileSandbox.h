@@ -13,18 +13,13 @@
 #include <optional>
 #include <vector>
 
+#include "ProcessSandbox.h"
 #include "ProcessWaits.h"
 #include "TMessageEndpoint.h"
 
-class THostileSandbox {
+class THostileSandbox : public TProcessSandbox {
 public:
-    THostileSandbox();
-    ~THostileSandbox();
-
-    QString Root() const { return FDir.path(); }
-    QString EndpointDir() const { return FDir.filePath(QStringLiteral("endpoints")); }
-    // Writes the machine-wide "ViewerHandle" setting, which names the host viewer's server.
-    void SetViewerHandle(const QString& Text);
+    QString Root() const { return Path(QString()); }
 
     // Starts a program with the sandbox's environment; under AddressSanitizer with a small
     // quarantine, so that its resident memory means what it says.
@@ -34,12 +29,6 @@ public:
 
     // Open descriptors of a process (from /proc).
     static int OpenDescriptors(qint64 Pid);
-
-private:
-    QTemporaryDir FDir;
-    QByteArray FSavedEndpointDir;
-    QByteArray FSavedConfigDirs;
-    std::vector<std::unique_ptr<QProcess>> FProcesses;
 };
 
 // A connection to an endpoint made with plain socket calls, as a broken or hostile peer makes it.

@@ -1,6 +1,5 @@
 #pragma once
-// A private world for one host-link test: its own endpoint folder and configuration folders (for
-// this process and every process it starts), and the peer processes it started, which end with it.
+// A private world for one host-link test (see TProcessSandbox), with the stand-in host server.
 
 #include <QProcess>
 #include <QString>
@@ -10,20 +9,13 @@
 #include <memory>
 #include <vector>
 
+#include "ProcessSandbox.h"
 #include "ProcessWaits.h"
 
-class TLinkSandbox {
+class TLinkSandbox : public TProcessSandbox {
 public:
     TLinkSandbox();
-    ~TLinkSandbox();
 
-    QString Path(const QString& Name) const { return FDir.filePath(Name); }
-    QString EndpointDir() const { return Path(QStringLiteral("endpoints")); }
-    // Writes the machine-wide "ViewerHandle" setting.
-    void SetViewerHandle(const QString& Text);
-
-    // Starts a program with the sandbox's environment.
-    QProcess* Start(const QString& Program, const QStringList& Arguments);
     // Starts lumeo-server with its root and log in the sandbox, and waits until it can be found.
     QProcess* StartServer(const QString& Text);
     QString ServerRoot() const { return Path(QStringLiteral("root")); }
@@ -34,10 +26,4 @@ public:
     static QString LineStartingWith(QProcess* Process, const QString& Prefix, int TimeoutMs = 5000);
     // Waits for the process to end, keeping the event loop running.
     static bool WaitForExit(QProcess* Process, int TimeoutMs = 5000);
-
-private:
-    QTemporaryDir FDir;
-    QByteArray FSavedEndpointDir;
-    QByteArray FSavedConfigDirs;
-    std::vector<std::unique_ptr<QProcess>> FProcesses;
 };
