@@ -1,6 +1,7 @@
 // Language files as anyone may write them: loading never fails on content, every record becomes
-// exactly one entry, keys come out normalised, every loaded key finds the first entry written
-// with it, and lookups of whatever the file holds answer without harm.
+// exactly one entry, keys come out normalised, values stay within their bounds, every loaded key
+// finds the first entry written with it, and lookups of whatever the file holds answer without
+// harm, their arguments filled within bounds too.
 
 #include <QBuffer>
 #include <QStringDecoder>
@@ -9,6 +10,7 @@
 
 #include "FuzzCheck.h"
 #include "TGlossator.h"
+#include "TItlText.h"
 
 namespace {
 
@@ -57,6 +59,8 @@ void CheckEntries(const TGlossator& dictionary, const QByteArray& file) {
     for (qsizetype i = 0; i < keys.size(); ++i) {
         FUZZ_CHECK(IsNormalisedKey(keys[i]), FuzzShow(keys[i]));
         FUZZ_CHECK(!values[i].contains('\r'), FuzzShow(values[i]));
+        FUZZ_CHECK(values[i].size() <= TItlText::KMaxValueBytes, QString::number(values[i].size()));
+        FUZZ_CHECK(values[i].count('\n') <= TItlText::KMaxValueLines, QString::number(values[i].count('\n')));
     }
     FUZZ_CHECK((dictionary.Encoding() == TTextEncoding::teUtf8) == IsWellFormedUtf8(file));
 }
@@ -84,7 +88,8 @@ void CheckLookups(TGlossator& dictionary, const QByteArray& file) {
         dictionary.Translate(AsciiUpper(key));
         // a missing key is collected once, whatever its letter case
         FUZZ_CHECK(dictionary.MissingEntries().size() <= missingBefore + 1, FuzzShow(key));
-        dictionary.Translate(key, arguments);
+        FUZZ_CHECK(dictionary.Translate(key, arguments).size() <=
+                   plain.size() + TItlText::KMaxArgumentGrowth);
         dictionary.TranslateText(dictionary.Decode(key), {dictionary.Decode(arguments.value(0))});
     }
     // the missing-keys file is written only when the program asks for it
