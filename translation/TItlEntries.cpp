@@ -1,6 +1,7 @@
 #include "TItlEntries.h"
 
 #include <QHashFunctions>
+#include <algorithm>
 #include <limits>
 
 namespace {
