@@ -96,6 +96,24 @@ void CheckLookups(TGlossator& dictionary, const QByteArray& file) {
     dictionary.SetAutoCreateItlFile(false);
 }
 
+// The input, without terminators, as one text long enough to pass the bounds of a value: it is
+// cut to them, and between two characters.
+void CheckLongValue(const QByteArray& file) {
+    QByteArray body = file;
+    body.replace('|', ' ');
+    if (body.isEmpty()) return;
+    const QByteArray text = body.repeated(TItlText::KMaxValueBytes / body.size() + 2);
+    QBuffer stream;
+    stream.setData("[long]=" + text + "|$$");
+    stream.open(QIODevice::ReadOnly);
+    TGlossator dictionary("Gravilo");
+    dictionary.LoadFromStream(stream);
+    const QByteArray value = dictionary.Translate("long");
+    FUZZ_CHECK(value.size() <= TItlText::KMaxValueBytes, QString::number(value.size()));
+    FUZZ_CHECK(value.count('\n') <= TItlText::KMaxValueLines, QString::number(value.count('\n')));
+    if (IsWellFormedUtf8(text)) FUZZ_CHECK(IsWellFormedUtf8(value), FuzzShow(value.right(8)));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -119,5 +137,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     named.LoadFromStream(stream);
     FUZZ_CHECK(named.Keys() == dictionary.Keys());
     for (const QByteArray& value : named.Values()) FUZZ_CHECK(!value.contains('\r'));
+    CheckLongValue(file);
     return 0;
 }
