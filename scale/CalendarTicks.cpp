@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "DateTime.h"
 #include "Rounding.h"
@@ -36,9 +37,17 @@ const TClockFamily& ClockFamily(TTickFamily f) {
 
 // ticks end with the last day of year 9999
 constexpr long double EndOfCalendar = Vexa::MaxDayCount + 1;
-// a tick this close past the range's end (about a millisecond) still belongs to it; and to its
-// start, on clocks: a start typed as 14:00 is stored a hair above 14:00 and keeps its tick
+// a tick this close past the range's end (about a millisecond) still belongs to it
 constexpr long double EndTolerance = 1e-8L;
+
+// The earliest clock tick that still counts as at or past the range's start. A start typed as
+// 14:00 is stored a few units in the last place away from 14:00 and keeps that tick; anything
+// further past a tick (a hundredth of a second is millions of units) does not.
+long double StartOfTicks(double low) {
+    const double magnitude = std::fabs(low);
+    const double unit = std::nextafter(magnitude, std::numeric_limits<double>::infinity()) - magnitude;
+    return static_cast<long double>(low) - 4.0L * unit;
+}
 
 bool BeforeEnd(long double p, long double high) {
     return p - high < EndTolerance && p < EndOfCalendar;
@@ -119,8 +128,8 @@ void TCalendarTicks::TimeOfDay(const TTickSettings& s, TTickFamily family, TTick
 
     // the first multiple of the step after midnight at or past the range's start
     const long double day = std::floor(low);
-    const std::int64_t u =
-        static_cast<std::int64_t>(std::ceil(c.UnitsPerDay * (low - day) - c.UnitsPerDay * EndTolerance));
+    const long double from = StartOfTicks(s.RangeLow);
+    const std::int64_t u = static_cast<std::int64_t>(std::ceil(c.UnitsPerDay * (from - day)));
     const std::int64_t pad = (units - u % units) % units;
     const long double first = day + (u + pad) / c.UnitsPerDay;
 
@@ -129,14 +138,14 @@ void TCalendarTicks::TimeOfDay(const TTickSettings& s, TTickFamily family, TTick
     const long double advance = s.ShortTicks ? minor : step;
     long double p0 = first;
     if (s.ShortTicks)
-        for (int k = 0; k < MaxTickPositions && p0 > low - EndTolerance; ++k) p0 -= minor;
+        for (int k = 0; k < MaxTickPositions && p0 > low; ++k) p0 -= minor;
 
     TScaleTick tick;
     tick.Recorded = true;
     for (int k = 0; k < MaxTickPositions; ++k) {
         const long double p = p0 + k * advance;
         if (!BeforeEnd(p, high)) break;
-        if (p < low - EndTolerance) continue;
+        if (p < from) continue;
         const long double q = p / step;
         tick.Value = static_cast<double>(p);
         tick.Major = !s.ShortTicks || std::fabs(q - Vexa::RoundHalfEvenReal(q)) <= 0.1L;

@@ -16,35 +16,42 @@ TGlossator::~TGlossator() {
 }
 
 void TGlossator::LoadFromStream(QIODevice& stream) {
-    FKeys.clear();
-    FValues.clear();
-    FFirstIndex.clear();
-    TItlReader reader(stream);
-    QByteArray record;
+    FEntries.Clear();
     try {
+        TItlReader reader(stream);
+        QByteArrayView record;
+        QByteArray key, value;  // their room serves every record
         while (reader.NextRecord(record)) {
             const TItlRecord parts = TItlRecord::Parse(record);
-            AddEntry(TItlText::NormaliseKey(parts.RawKey), TItlText::ProcessValue(parts.RawValue, FAppName));
+            TItlText::NormaliseKey(parts.RawKey, key);
+            TItlText::ProcessValue(parts.RawValue, FAppName, value);
+            FEntries.Append(key, value);
         }
+        FEncoding = reader.IsUtf8() ? TTextEncoding::teUtf8 : TTextEncoding::teWindows1252;
     } catch (...) {
-        FKeys.clear();
-        FValues.clear();
-        FFirstIndex.clear();
+        FEntries.Clear();
         throw;
     }
-    FEncoding = reader.IsUtf8() ? TTextEncoding::teUtf8 : TTextEncoding::teWindows1252;
 }
 
-void TGlossator::AddEntry(const QByteArray& key, const QByteArray& value) {
-    if (!FFirstIndex.contains(key)) FFirstIndex.insert(key, FKeys.size());
-    FKeys.append(key);
-    FValues.append(value);
+QByteArrayList TGlossator::Keys() const {
+    QByteArrayList keys;
+    keys.reserve(FEntries.Count());
+    for (qsizetype i = 0; i < FEntries.Count(); ++i) keys.append(FEntries.Key(i).toByteArray());
+    return keys;
+}
+
+QByteArrayList TGlossator::Values() const {
+    QByteArrayList values;
+    values.reserve(FEntries.Count());
+    for (qsizetype i = 0; i < FEntries.Count(); ++i) values.append(FEntries.Value(i).toByteArray());
+    return values;
 }
 
 void TGlossator::Translate(const QByteArray& key, const QByteArrayList& arguments, QByteArray& translation) {
-    const auto found = FFirstIndex.constFind(TItlText::AsciiLower(key));
-    if (found != FFirstIndex.constEnd()) {
-        translation = FValues[*found];
+    const qsizetype found = FEntries.IndexOf(TItlText::AsciiLower(key));
+    if (found >= 0) {
+        translation = FEntries.Value(found).toByteArray();
         TItlText::SubstituteArguments(translation, arguments);
         if (FOnKeyTranslated) FOnKeyTranslated(*this, key, translation);
         return;
@@ -68,12 +75,14 @@ QString TGlossator::TranslateText(const QString& key, const QStringList& argumen
 }
 
 void TGlossator::RecordMissing(const QByteArray& key) {
-    const QByteArray line = TItlFile::RecordLine(key, key);
-    // letter case is ignored as people see it: on the decoded text
-    const QString folded = Decode(line).toCaseFolded();
+    // Letter case is ignored as people see it, on text. Its bytes are read as whatever encoding
+    // they are in, not as the dictionary's: the key may have been encoded for a file loaded
+    // before, and bytes that are no UTF-8 must not all become one replacement character. Two
+    // lines "[k]=k|$$" are equal without regard to case exactly when their keys are.
+    const QString folded = TTextCodec::DecodeLenient(key).toCaseFolded();
     if (FMissingFolded.contains(folded)) return;
     FMissingFolded.insert(folded);
-    FMissingEntries.append(line);
+    FMissingEntries.append(TItlFile::RecordLine(key, key));
 }
 
 QString TGlossator::ItlFilePath() const {
@@ -84,11 +93,9 @@ QString TGlossator::ItlFilePath() const {
 
 void TGlossator::WriteItlFile() {
     // the missing keys first, in the order first missed, then the whole dictionary
-    for (qsizetype i = 0; i < FKeys.size(); ++i)
-        FMissingEntries.append(TItlFile::RecordLine(FKeys[i], FValues[i]));
     const QString path = ItlFilePath();
     QString errorText;
-    if (TItlFile::Write(path, FMissingEntries, errorText)) return;
+    if (TItlFile::Write(path, FMissingEntries, FEntries, errorText)) return;
     // the dictionary is going away with its owner: say so and let the closing go on
     const QByteArray message =
         "Cannot write the language file " + QFile::encodeName(path) + ": " + errorText.toLocal8Bit() + "\n";

@@ -31,7 +31,6 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
-#include <QHash>
 #include <QIODevice>
 #include <QObject>
 #include <QSet>
@@ -39,6 +38,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "TItlEntries.h"
 #include "TTextCodec.h"
 
 struct TPropInfo;
@@ -86,13 +86,16 @@ public:
     void SetAutoCreateItlFile(bool value) { FAutoCreateItlFile = value; }
 
     // One record line per key that was looked up and not found, in the order first missed; a key
-    // is recorded once whatever its letter case.
+    // is recorded once whatever its letter case. Letter case is that of the text the key's bytes
+    // show in either encoding (TTextCodec::DecodeLenient), so it does not depend on the file
+    // loaded in between.
     const QByteArrayList& MissingEntries() const { return FMissingEntries; }
 
     // The normalised keys and processed values in file order; entry i of one belongs to entry i of
-    // the other.
-    const QByteArrayList& Keys() const { return FKeys; }
-    const QByteArrayList& Values() const { return FValues; }
+    // the other. Copies, made on each call.
+    QByteArrayList Keys() const;
+    QByteArrayList Values() const;
+    qsizetype EntryCount() const { return FEntries.Count(); }
 
     TTextEncoding Encoding() const { return FEncoding; }
     QString Decode(const QByteArray& bytes) const { return TTextCodec::Decode(bytes, FEncoding); }
@@ -111,7 +114,6 @@ public:
     void SetOnTranslateObject(TTranslateObjectEvent handler) { FOnTranslateObject = std::move(handler); }
 
 private:
-    void AddEntry(const QByteArray& key, const QByteArray& value);
     void RecordMissing(const QByteArray& key);
     void WriteItlFile();
 
@@ -122,12 +124,10 @@ private:
 
     TKeyTranslatedEvent FOnKeyTranslated;
     TTranslateObjectEvent FOnTranslateObject;
-    QByteArrayList FKeys;
-    QByteArrayList FValues;
-    QHash<QByteArray, qsizetype> FFirstIndex;  // key -> its first entry: the first entry wins
+    TItlEntries FEntries;
     QByteArray FKeyPrefix = "GL_";
     QByteArrayList FMissingEntries;
-    QSet<QString> FMissingFolded;  // the missing entries, case-folded
+    QSet<QString> FMissingFolded;  // the keys of the missing entries, case-folded
     bool FAutoCreateItlFile = false;
     QByteArray FAppName;
     TTextEncoding FEncoding = TTextEncoding::teUtf8;

@@ -1,14 +1,17 @@
 #pragma once
 // Reads the records of a language file from a stream, one at a time. A record is everything from
-// the reader's position up to and including the first terminator "|$$"; the stream is left just
-// after it. The reader takes the stream in blocks of 256 bytes and looks only at what each block
-// adds (with the two bytes before it, where a terminator may begin), so a long file without a
-// terminator costs time in proportion to its size.
+// the end of the record before it up to and including the first terminator "|$$".
 //
-// The stream must be open for reading and random access (a file, a buffer): reading a record may
-// run past the terminator, and the reader steps back to it. Failures raise EReadError.
+// The reader takes the stream once from its start to its end, in blocks of 256 bytes, and keeps
+// what it read past a terminator for the next record: no byte is read twice and the stream is
+// never moved back, so a file of many short records reads as fast as one long one. Each search
+// looks only at what a block added (with the two bytes before it, where a terminator may begin).
+// When the reader has found the last record, the stream is at its end.
+//
+// The stream must be open for reading and rewindable (a file, a buffer). Failures raise EReadError.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QIODevice>
 
 #include "TTextCodec.h"
@@ -21,27 +24,29 @@ public:
     // Rewinds the stream to its start.
     explicit TItlReader(QIODevice& stream);
 
-    // The next record, terminator included; false when the rest of the stream holds none.
-    bool NextRecord(QByteArray& record);
+    // The next record, terminator included, valid until the next call; false when the rest of
+    // the stream holds none.
+    bool NextRecord(QByteArrayView& record);
 
     // Whether every byte read so far is well-formed UTF-8.
     bool IsUtf8() const { return FUtf8.IsValid(); }
 
 private:
-    qsizetype ReadBlock(QByteArray& text);
-    void Seek(qint64 position);
+    qsizetype ReadBlock();
 
     QIODevice& FStream;
     TUtf8Check FUtf8;
-    qint64 FCheckedTo = 0;  // bytes of the stream already fed to the UTF-8 check
+    QByteArray FText;  // bytes read and not yet handed out, from FFrom on
+    qsizetype FFrom = 0;
+    bool FAtEnd = false;  // a short block came: the stream has nothing more
 };
 
 // The parts of one record: the key and the value between "[", "]=" and the terminator, raw.
 struct TItlRecord {
-    QByteArray RawKey;
-    QByteArray RawValue;
+    QByteArrayView RawKey;
+    QByteArrayView RawValue;
 
     // A record without "[" takes its key from its first byte, one without "]=" has an empty key;
     // the value then starts at the record's second byte.
-    static TItlRecord Parse(const QByteArray& record);
+    static TItlRecord Parse(QByteArrayView record);
 };

@@ -1,15 +1,33 @@
 #include "TItlText.h"
 
+#include "TTextCodec.h"
+
 namespace {
+
+constexpr QByteArrayView KAppName = "<%APPNAME%>";
 
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
 
-bool EqualsAsciiCaseless(const char* a, const char* b, qsizetype n) {
-    for (qsizetype i = 0; i < n; ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+bool AppNameAt(QByteArrayView text, qsizetype at) {
+    if (text.size() - at < KAppName.size()) return false;
+    for (qsizetype i = 0; i < KAppName.size(); ++i)
+        if (LowerAscii(text[at + i]) != LowerAscii(KAppName[i])) return false;
     return true;
+}
+
+// Cuts a value to its bound; a character whose bytes would be cut goes as a whole.
+void CutValue(QByteArray& value) {
+    value.truncate(TItlText::KMaxValueBytes);
+    qsizetype lead = value.size() - 1;
+    while (lead > 0 && value.size() - lead < 4 && (static_cast<unsigned char>(value[lead]) & 0xC0) == 0x80)
+        --lead;
+    int continuations = 0;
+    unsigned char low = 0, high = 0;
+    if (lead >= 0 && TUtf8Check::Lead(static_cast<unsigned char>(value[lead]), continuations, low, high) &&
+        lead + continuations >= value.size())
+        value.truncate(lead);
 }
 
 }  // namespace
@@ -19,56 +37,60 @@ QByteArray TItlText::AsciiLower(QByteArray text) {
     return text;
 }
 
-QByteArray TItlText::NormaliseKey(const QByteArray& rawKey) {
+void TItlText::NormaliseKey(QByteArrayView rawKey, QByteArray& key) {
     // One pass gives the same text as the separate steps: every white-space byte becomes a space,
     // a space that follows a space is dropped, and so are the spaces before the first other byte.
-    QByteArray key;
-    key.reserve(rawKey.size());
+    key.truncate(0);  // keeps its room; resize(0) of an empty array would allocate
     for (const char raw : rawKey) {
         const char c = (raw == '\r' || raw == '\n' || raw == '\t') ? ' ' : LowerAscii(raw);
         if (c == ' ' && (key.isEmpty() || key.back() == ' ')) continue;
         key.append(c);
     }
-    return key;
 }
 
-QByteArray TItlText::ProcessValue(const QByteArray& rawValue, const QByteArray& appName) {
-    QByteArray value = rawValue;
-    value.replace('\r', ' ');
-    value.replace('\n', ' ');
-    value.replace("\\n", "\n");
-    ReplaceAsciiCaseless(value, "<%APPNAME%>", appName);
-    return value;
+void TItlText::ProcessValue(QByteArrayView rawValue, QByteArrayView appName, QByteArray& value) {
+    // One pass gives the same text as the separate steps (line breaks, then backslash-n, then the
+    // application name): the name's placeholder holds no line break and no backslash, so each
+    // step finds its matches where the file has them.
+    value.truncate(0);
+    qsizetype lineFeeds = 0;
+    qsizetype i = 0;
+    for (; i < rawValue.size() && value.size() < KMaxValueBytes; ++i) {
+        const char c = rawValue[i];
+        if (c == '\r' || c == '\n') {
+            value.append(' ');
+        } else if (c == '\\' && i + 1 < rawValue.size() && rawValue[i + 1] == 'n') {
+            value.append(lineFeeds++ < KMaxValueLines ? '\n' : ' ');
+            ++i;
+        } else if (c == '<' && AppNameAt(rawValue, i)) {
+            value.append(appName);
+            i += KAppName.size() - 1;
+        } else {
+            value.append(c);
+        }
+    }
+    if (i < rawValue.size() || value.size() > KMaxValueBytes) CutValue(value);
 }
 
 void TItlText::SubstituteArguments(QByteArray& text, const QByteArrayList& arguments) {
-    for (qsizetype n = 0; n < arguments.size(); ++n)
-        text.replace("<%" + QByteArray::number(n + 1) + "%>", arguments[n]);
-}
-
-void TItlText::ReplaceAsciiCaseless(QByteArray& text, const QByteArray& needle, const QByteArray& with) {
-    if (needle.isEmpty() || text.size() < needle.size()) return;
-    QByteArray result;
-    qsizetype copiedTo = 0;
-    qsizetype i = 0;
-    // a first byte that is no letter can be searched for as it is
-    const char first = needle.front();
-    const bool firstIsLetter = LowerAscii(first) != first || (first >= 'a' && first <= 'z');
-    while (i + needle.size() <= text.size()) {
-        if (!firstIsLetter) {
-            i = text.indexOf(first, i);
-            if (i < 0 || i + needle.size() > text.size()) break;
+    qsizetype growth = 0;  // over the text as it came
+    QByteArray filled;
+    for (qsizetype n = 0; n < arguments.size(); ++n) {
+        const QByteArray placeholder = "<%" + QByteArray::number(n + 1) + "%>";
+        const QByteArray& argument = arguments[n];
+        qsizetype at = text.indexOf(placeholder);
+        if (at < 0) continue;
+        filled.resize(0);
+        qsizetype from = 0;
+        for (; at >= 0; at = text.indexOf(placeholder, from)) {
+            filled.append(text.constData() + from, at - from);
+            const qsizetype more = argument.size() - placeholder.size();
+            const bool fits = growth + more <= KMaxArgumentGrowth;
+            filled.append(fits ? argument : placeholder);
+            if (fits) growth += more;
+            from = at + placeholder.size();
         }
-        if (EqualsAsciiCaseless(text.constData() + i, needle.constData(), needle.size())) {
-            result.append(text.constData() + copiedTo, i - copiedTo);
-            result.append(with);
-            i += needle.size();
-            copiedTo = i;
-        } else {
-            ++i;
-        }
+        filled.append(text.constData() + from, text.size() - from);
+        text.swap(filled);
     }
-    if (copiedTo == 0) return;
-    result.append(text.constData() + copiedTo, text.size() - copiedTo);
-    text = result;
 }

@@ -14,6 +14,11 @@ public:
     static QString Decode(const QByteArray& bytes, TTextEncoding encoding);
     // Characters that Windows-1252 cannot hold become "?".
     static QByteArray Encode(const QString& text, TTextEncoding encoding);
+
+    // Bytes of either encoding, or of both mixed: every well-formed UTF-8 sequence as UTF-8, every
+    // other byte as the Windows-1252 character it stands for. The text depends on the bytes alone,
+    // not on what was loaded, and no replacement character stands for several different bytes.
+    static QString DecodeLenient(const QByteArray& bytes);
 };
 
 // Checks a byte stream for well-formed UTF-8 while it arrives in pieces: no overlong forms, no
@@ -23,6 +28,11 @@ public:
     void Feed(const char* data, qsizetype size);
     // The verdict on everything fed so far, taken as the whole text.
     bool IsValid() const { return FValid && FPending == 0; }
+
+    // What a byte that begins a sequence asks for: the number of continuation bytes and the
+    // bounds of the first of them (overlong forms, surrogates and code points above U+10FFFF are
+    // kept out there). False for a byte that cannot begin a sequence.
+    static bool Lead(unsigned char c, int& continuations, unsigned char& low, unsigned char& high);
 
 private:
     bool FValid = true;

@@ -1,6 +1,7 @@
 // Language files as anyone may write them: loading never fails on content, every record becomes
-// exactly one entry, keys come out normalised, every loaded key finds the first entry written
-// with it, and lookups of whatever the file holds answer without harm.
+// exactly one entry, keys come out normalised, values stay within their bounds, every loaded key
+// finds the first entry written with it, and lookups of whatever the file holds answer without
+// harm, their arguments filled within bounds too.
 
 #include <QBuffer>
 #include <QStringDecoder>
@@ -9,6 +10,7 @@
 
 #include "FuzzCheck.h"
 #include "TGlossator.h"
+#include "TItlText.h"
 
 namespace {
 
@@ -57,6 +59,8 @@ void CheckEntries(const TGlossator& dictionary, const QByteArray& file) {
     for (qsizetype i = 0; i < keys.size(); ++i) {
         FUZZ_CHECK(IsNormalisedKey(keys[i]), FuzzShow(keys[i]));
         FUZZ_CHECK(!values[i].contains('\r'), FuzzShow(values[i]));
+        FUZZ_CHECK(values[i].size() <= TItlText::KMaxValueBytes, QString::number(values[i].size()));
+        FUZZ_CHECK(values[i].count('\n') <= TItlText::KMaxValueLines, QString::number(values[i].count('\n')));
     }
     FUZZ_CHECK((dictionary.Encoding() == TTextEncoding::teUtf8) == IsWellFormedUtf8(file));
 }
@@ -84,11 +88,30 @@ void CheckLookups(TGlossator& dictionary, const QByteArray& file) {
         dictionary.Translate(AsciiUpper(key));
         // a missing key is collected once, whatever its letter case
         FUZZ_CHECK(dictionary.MissingEntries().size() <= missingBefore + 1, FuzzShow(key));
-        dictionary.Translate(key, arguments);
+        FUZZ_CHECK(dictionary.Translate(key, arguments).size() <=
+                   plain.size() + TItlText::KMaxArgumentGrowth);
         dictionary.TranslateText(dictionary.Decode(key), {dictionary.Decode(arguments.value(0))});
     }
     // the missing-keys file is written only when the program asks for it
     dictionary.SetAutoCreateItlFile(false);
+}
+
+// The input, without terminators, as one text long enough to pass the bounds of a value: it is
+// cut to them, and between two characters.
+void CheckLongValue(const QByteArray& file) {
+    QByteArray body = file;
+    body.replace('|', ' ');
+    if (body.isEmpty()) return;
+    const QByteArray text = body.repeated(TItlText::KMaxValueBytes / body.size() + 2);
+    QBuffer stream;
+    stream.setData("[long]=" + text + "|$$");
+    stream.open(QIODevice::ReadOnly);
+    TGlossator dictionary("Gravilo");
+    dictionary.LoadFromStream(stream);
+    const QByteArray value = dictionary.Translate("long");
+    FUZZ_CHECK(value.size() <= TItlText::KMaxValueBytes, QString::number(value.size()));
+    FUZZ_CHECK(value.count('\n') <= TItlText::KMaxValueLines, QString::number(value.count('\n')));
+    if (IsWellFormedUtf8(text)) FUZZ_CHECK(IsWellFormedUtf8(value), FuzzShow(value.right(8)));
 }
 
 }  // namespace
@@ -114,5 +137,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     named.LoadFromStream(stream);
     FUZZ_CHECK(named.Keys() == dictionary.Keys());
     for (const QByteArray& value : named.Values()) FUZZ_CHECK(!value.contains('\r'));
+    CheckLongValue(file);
     return 0;
 }

@@ -33,11 +33,19 @@ public:
     void Begin(const TTickRun& Run) override {
         ++Begins;
         FLabeler.Begin(FSettings, Run);
+        FClock = Run.Family == TTickFamily::Hours || Run.Family == TTickFamily::Minutes ||
+                 Run.Family == TTickFamily::Seconds || Run.Family == TTickFamily::Hundredths;
     }
     void Tick(const TScaleTick& Tick) override {
         ++Ticks;
         Recorded += Tick.Recorded ? 1 : 0;
         FUZZ_CHECK(std::isfinite(Tick.Value), QStringLiteral("tick %1").arg(Tick.Value));
+        // clock ticks start at the range's start, give or take the rounding of a typed time
+        const double low = FSettings.RangeLow;
+        const double unit = std::nextafter(std::fabs(low), INFINITY) - std::fabs(low);
+        if (FClock)
+            FUZZ_CHECK(Tick.Value >= low - 8 * unit,
+                       QStringLiteral("tick %1 before %2").arg(Tick.Value, 0, 'g', 17).arg(low, 0, 'g', 17));
         if (!Tick.Major) return;
         const QString text = FLabeler.Text(Tick);
         FUZZ_CHECK(text.size() < 4096, text.left(100));
@@ -52,6 +60,7 @@ public:
 private:
     TLabelSettings FSettings;
     TTickLabeler FLabeler;
+    bool FClock = false;
 };
 
 // The range in one of the forms the shape picks.

@@ -117,6 +117,19 @@ TEST(CalendarTicks, ClockTicksStartAtTheFirstStepAfterMidnightPastTheStart) {
     ASSERT_FALSE(s.Majors().empty());
     EXPECT_NEAR(s.Majors().front(), day + 14.0 / 24, 1e-9);
     EXPECT_EQ(s.Majors().size(), 6u);
+    // so does one a few units in the last place above it, from whatever arithmetic
+    const double above = std::nextafter(std::nextafter(day + 14.0 / 24, 1e9), 1e9);
+    TTickCollector a;
+    TCalendarTicks::Generate(Calendar(above, above + 50.0 / 1440, 3, false), a);
+    ASSERT_FALSE(a.Majors().empty());
+    EXPECT_NEAR(a.Majors().front(), day + 14.0 / 24, 1e-9);
+    // but a start half a millisecond past midnight has its first tick a hundredth later
+    TTickCollector h;
+    TCalendarTicks::Generate(Calendar(45000.000000005784, 45000.00000046875, 3, true, true), h);
+    EXPECT_EQ(h.Run.Family, TTickFamily::Hundredths);
+    ExpectDates(h.Majors(),
+                {45000 + 1 / 8640000.0, 45000 + 2 / 8640000.0, 45000 + 3 / 8640000.0, 45000 + 4 / 8640000.0});
+    EXPECT_GE(h.Ticks.front().Value, 45000.000000005784);
 }
 
 TEST(CalendarTicks, ClockTicksBeforeDayZero) {

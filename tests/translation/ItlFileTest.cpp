@@ -103,6 +103,7 @@ TEST(ItlFile, AFileThatCannotBeWrittenIsReportedOnStandardError) {
     EXPECT_NE(said.find(missing.toStdString()), std::string::npos) << said;
 
     QString errorText;
-    EXPECT_FALSE(TItlFile::Write(directory.path(), {"[a]=b|$$"}, errorText)) << "a folder is no file";
+    EXPECT_FALSE(TItlFile::Write(directory.path(), {"[a]=b|$$"}, TItlEntries(), errorText))
+        << "a folder is no file";
     EXPECT_FALSE(errorText.isEmpty());
 }

@@ -3,32 +3,72 @@
 #include "TItlText.h"
 #include "TTextCodec.h"
 
+namespace {
+
+QByteArray Key(const QByteArray& raw) {
+    QByteArray key = "room left from the record before";
+    TItlText::NormaliseKey(raw, key);
+    return key;
+}
+
+QByteArray Value(const QByteArray& raw, const QByteArray& appName = {}) {
+    QByteArray value = "room left from the record before";
+    TItlText::ProcessValue(raw, appName, value);
+    return value;
+}
+
+}  // namespace
+
 TEST(ItlText, KeyFoldsWhiteSpaceAndLowersOnlyAsciiLetters) {
-    EXPECT_EQ(TItlText::NormaliseKey("Potential\r\nEnergy"), "potential energy");
-    EXPECT_EQ(TItlText::NormaliseKey("  \t Energy  /\tHeight  "), "energy / height ");
-    EXPECT_EQ(TItlText::NormaliseKey("EXIT"), "exit");
+    EXPECT_EQ(Key("Potential\r\nEnergy"), "potential energy");
+    EXPECT_EQ(Key("  \t Energy  /\tHeight  "), "energy / height ");
+    EXPECT_EQ(Key("EXIT"), "exit");
     // UTF-8 "Ä" and Windows-1252 "Ä" stay as they are
-    EXPECT_EQ(TItlText::NormaliseKey("H\xc3\x84HE"), "h\xc3\x84he");
-    EXPECT_EQ(TItlText::NormaliseKey("\xc4Z"), "\xc4z");
-    EXPECT_EQ(TItlText::NormaliseKey(" \r\n\t "), "");
-    EXPECT_EQ(TItlText::NormaliseKey(""), "");
+    EXPECT_EQ(Key("H\xc3\x84HE"), "h\xc3\x84he");
+    EXPECT_EQ(Key("\xc4Z"), "\xc4z");
+    EXPECT_EQ(Key(" \r\n\t "), "");
+    EXPECT_EQ(Key(""), "");
 }
 
 TEST(ItlText, ValueTurnsLineBreaksIntoSpacesAndBackslashNIntoLineFeeds) {
-    EXPECT_EQ(TItlText::ProcessValue("one\\ntwo", {}), "one\ntwo");
-    EXPECT_EQ(TItlText::ProcessValue("one\r\ntwo", {}), "one  two");
-    EXPECT_EQ(TItlText::ProcessValue("one\\Ntwo", {}), "one\\Ntwo");
+    EXPECT_EQ(Value("one\\ntwo"), "one\ntwo");
+    EXPECT_EQ(Value("one\r\ntwo"), "one  two");
+    EXPECT_EQ(Value("one\\Ntwo"), "one\\Ntwo");
     // the file's own line breaks are gone before backslash-n is read
-    EXPECT_EQ(TItlText::ProcessValue("a\\\nn", {}), "a\\ n");
-    EXPECT_EQ(TItlText::ProcessValue("  kept  ", {}), "  kept  ");
+    EXPECT_EQ(Value("a\\\nn"), "a\\ n");
+    EXPECT_EQ(Value("  kept  "), "  kept  ");
 }
 
 TEST(ItlText, ApplicationNameInAnyLetterCase) {
-    EXPECT_EQ(TItlText::ProcessValue("About <%appname%>!", {}), "About !");
-    EXPECT_EQ(TItlText::ProcessValue("<%APPNAME%>-<%AppName%>", "Gravilo"), "Gravilo-Gravilo");
+    EXPECT_EQ(Value("About <%appname%>!"), "About !");
+    EXPECT_EQ(Value("<%APPNAME%>-<%AppName%>", "Gravilo"), "Gravilo-Gravilo");
     // an inserted name is not scanned again
-    EXPECT_EQ(TItlText::ProcessValue("<%APPNAME%>x", "<%APPNAME%>"), "<%APPNAME%>x");
-    EXPECT_EQ(TItlText::ProcessValue("<%APPNAM%>", "X"), "<%APPNAM%>");
+    EXPECT_EQ(Value("<%APPNAME%>x", "<%APPNAME%>"), "<%APPNAME%>x");
+    EXPECT_EQ(Value("<%APPNAM%>", "X"), "<%APPNAM%>");
+}
+
+TEST(ItlText, ValuesAndFilledArgumentsStayWithinTheirBounds) {
+    // line feeds: the first thousand, then spaces
+    QByteArray raw;
+    for (int i = 0; i < 3000; ++i) raw += "a\\n";
+    const QByteArray lines = Value(raw);
+    EXPECT_EQ(lines.count('\n'), TItlText::KMaxValueLines);
+    EXPECT_EQ(lines.size(), 6000);
+    EXPECT_TRUE(lines.endsWith("a a "));
+
+    // length: cut at the bound, never inside a character
+    const QByteArray plain(TItlText::KMaxValueBytes + 10, 'x');
+    EXPECT_EQ(Value(plain), plain.left(TItlText::KMaxValueBytes));
+    const QByteArray umlauts = QByteArray(TItlText::KMaxValueBytes - 1, 'x') + "\xc3\xb6\xc3\xb6";
+    EXPECT_EQ(Value(umlauts), umlauts.left(TItlText::KMaxValueBytes - 1));
+    EXPECT_EQ(Value(QByteArray("<%APPNAME%>").repeated(10000), "Gravilo Gravilo").size(),
+              TItlText::KMaxValueBytes);
+
+    // arguments: a text grows by at most a mebibyte; placeholders past that stay
+    QByteArray text = QByteArray("<%1%>").repeated(1000);
+    TItlText::SubstituteArguments(text, {QByteArray(10000, 'a')});
+    EXPECT_EQ(text.count("<%1%>"), 1000 - TItlText::KMaxArgumentGrowth / (10000 - 5));
+    EXPECT_LE(text.size(), 5000 + TItlText::KMaxArgumentGrowth);
 }
 
 TEST(ItlText, ArgumentsFillTheirPlaceholders) {
@@ -60,6 +100,10 @@ TEST(TextCodec, Windows1252KeepsUmlautsAndTheEuroSign) {
               "?\xf3"
               "d?");
     EXPECT_EQ(TTextCodec::Decode("H\xc3\xb6he", TTextEncoding::teUtf8), QString::fromUtf8("Höhe"));
+    // either encoding, or both mixed: no byte is lost to a replacement character
+    EXPECT_EQ(TTextCodec::DecodeLenient(
+                  "H\xc3\xb6he H\xf6he \x80 \xe2\x82\xac \xe2\x82 \xf0\x9f\x98\x80 \xed\xa0\x80"),
+              QString::fromUtf8("Höhe Höhe € € â‚ 😀 í\u00a0€"));
 }
 
 TEST(TextCodec, Utf8CheckAcrossPieces) {

@@ -58,7 +58,8 @@ protected:
 TEST_P(LanguageFile, HoldsEveryKeyOnceAndNoOther) {
     QSet<QByteArray> expected;
     for (const QByteArray& key : KFormKeys + KNamedKeys) expected.insert(TItlText::AsciiLower(key));
-    const QSet<QByteArray> held(FDictionary.Keys().cbegin(), FDictionary.Keys().cend());
+    const QByteArrayList keys = FDictionary.Keys();
+    const QSet<QByteArray> held(keys.cbegin(), keys.cend());
     EXPECT_EQ(held, expected);
     EXPECT_EQ(FDictionary.Keys().size(), expected.size()) << "a key is given twice";
     for (const QByteArray& value : FDictionary.Values()) {

@@ -31,17 +31,19 @@ QByteArrayList ReadAll(const QByteArray& bytes) {
     buffer.open(QIODevice::ReadOnly);
     TItlReader reader(buffer);
     QByteArrayList records;
-    for (QByteArray record; reader.NextRecord(record);) records.append(record);
+    for (QByteArrayView record; reader.NextRecord(record);) records.append(record.toByteArray());
     return records;
 }
 
-// A stream that fails after a number of bytes, like a file on a vanished drive.
+// A stream that counts what is read from it and fails after a number of bytes, like a file on a
+// vanished drive.
 class TFailingDevice : public QIODevice {
 public:
     TFailingDevice(QByteArray data, qint64 failAt) : FData(std::move(data)), FFailAt(failAt) {
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
     qint64 size() const override { return FData.size(); }
+    qint64 Read = 0;
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override {
@@ -51,6 +53,7 @@ protected:
         }
         const qint64 n = std::min(maxSize, std::min<qint64>(FFailAt, FData.size()) - pos());
         std::memcpy(data, FData.constData() + pos(), size_t(n));
+        Read += n;
         return n;
     }
     qint64 writeData(const char*, qint64) override { return -1; }
@@ -126,20 +129,22 @@ TEST(LoadFromStream, EncodingFollowsTheWholeFile) {
     EXPECT_EQ(dictionary.TranslateText("Height"), QString::fromUtf8("Höhe"));
 }
 
-TEST(ItlReader, TerminatorsAcrossBlockBordersLeaveTheStreamJustAfterThem) {
+TEST(ItlReader, TerminatorsAcrossBlockBordersEndTheirRecords) {
     // terminators that start 2, 1 and 0 bytes before the end of a block, and right at its start
     for (qsizetype start : {254, 255, 256, 257, 510, 511, 512}) {
         QByteArray bytes(start, 'x');
-        bytes += "|$$tail";
+        bytes += "|$$tail|$$";
         QBuffer buffer;
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
         TItlReader reader(buffer);
-        QByteArray record;
+        QByteArrayView record;
         ASSERT_TRUE(reader.NextRecord(record)) << start;
         EXPECT_EQ(record.size(), start + 3) << start;
-        EXPECT_EQ(buffer.pos(), start + 3) << start;
+        ASSERT_TRUE(reader.NextRecord(record)) << start;
+        EXPECT_EQ(record, "tail|$$") << start;
         EXPECT_FALSE(reader.NextRecord(record)) << start;
+        EXPECT_TRUE(buffer.atEnd()) << start;
     }
 }
 
@@ -173,6 +178,16 @@ TEST(ItlReader, LongRecordsAndLongTextWithoutTerminator) {
     dictionary.LoadFromStream(buffer);
     EXPECT_EQ(dictionary.Keys().size(), RecordsOf(noise).size());
     EXPECT_EQ(dictionary.Encoding(), TTextEncoding::teWindows1252);
+}
+
+TEST(LoadFromStream, ManyShortRecordsAreReadInOnePass) {
+    const QByteArray bytes = QByteArray("|$$").repeated(100000) + "[k]=v|$$ and the rest";
+    TFailingDevice device(bytes, bytes.size() + 1);  // it never fails
+    TGlossator dictionary;
+    dictionary.LoadFromStream(device);
+    EXPECT_EQ(device.Read, bytes.size()) << "bytes read again";
+    EXPECT_EQ(dictionary.EntryCount(), 100001);
+    EXPECT_EQ(dictionary.Translate("K"), "v");
 }
 
 TEST(LoadFromStream, ReadErrorsReachTheCallerAndLeaveNoEntries) {

@@ -77,11 +77,24 @@ TEST(Translate, MissingKeysAreRecordedOnceWhateverTheirCase) {
     EXPECT_EQ(dictionary.MissingEntries(),
               QByteArrayList({"[Reset]=Reset|$$", "[Height]=Height|$$", "[H\xc3\xb6he]=H\xc3\xb6he|$$"}));
 
-    // a new load keeps what was missed
+    // a new load keeps what was missed, and a file of the other encoding changes nothing in how
+    // the keys compare: the same bytes, or the same text, are still the same key
     Load(dictionary,
-         "[Reset]=Zur\xc3\xbc"
+         "[Reset]=Zur\xfc"
          "cksetzen|$$");
+    dictionary.Translate("h\xc3\xb6he");
+    dictionary.TranslateText(QStringLiteral("HÖHE"));
     EXPECT_EQ(dictionary.MissingEntries().size(), 3);
+    dictionary.SetAutoCreateItlFile(false);
+}
+
+TEST(Translate, MissingKeysThatAreNoUtf8StayApart) {
+    TGlossator dictionary;
+    dictionary.SetAutoCreateItlFile(true);
+    dictionary.Translate("x\xe9");  // é and è in Windows-1252: two keys
+    dictionary.Translate("x\xe8");
+    dictionary.Translate("X\xc9");  // É: é in other letters
+    EXPECT_EQ(dictionary.MissingEntries(), QByteArrayList({"[x\xe9]=x\xe9|$$", "[x\xe8]=x\xe8|$$"}));
     dictionary.SetAutoCreateItlFile(false);
 }
 
