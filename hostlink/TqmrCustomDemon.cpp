@@ -10,7 +10,6 @@
 
 #include "ELumeo.h"
 #include "LumeoProtocol.h"
-#include "SystemError.h"
 #include "TGlossator.h"
 #include "TSingleInstanceLock.h"
 #include "TSystemSettings.h"
@@ -56,7 +55,8 @@ void TqmrCustomDemon::CreateHiddenWindow() {
         FOwnEntity.Title.clear();
         return;
     }
-    if (TEndpointDirectory::Prepare().isEmpty()) throw ELumeo(SystemError::LastErrorString());
+    QString problem;
+    if (TEndpointDirectory::Prepare(&problem).isEmpty()) throw ELumeo(problem);
     if (!FWindow.Create(GetWindowClassName(), GetWindowName()))
         throw ELumeo(QStringLiteral("Could not create window handle"));
     FWindow.OnReceive = [this](quint32 Sender, qint32 DataId, const QByteArray& Data) {

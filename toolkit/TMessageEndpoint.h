@@ -23,6 +23,7 @@
 
 #include "EndpointFrame.h"
 #include "TEndpointDirectory.h"
+#include "TEndpointRecord.h"
 
 class TMessageEndpoint {
 public:

@@ -1,17 +1,24 @@
-// The small system services of the host link: error texts, machine-wide settings, the
-// single-instance lock and waiting for a process.
+// The small system services of the host link: error texts, machine-wide settings, the endpoint
+// folder and what others may leave in it, the single-instance lock and waiting for a process.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLockFile>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include "SystemError.h"
+#include "TMessageEndpoint.h"
 #include "TProcessWaiter.h"
 #include "TSingleInstanceLock.h"
 #include "TSystemSettings.h"
@@ -35,6 +42,57 @@ void WriteViewerHandle(const QString& Folder, const QString& Value) {
     QDir(Folder).mkpath(QStringLiteral("Quenta"));
     QSettings settings(Folder + QStringLiteral("/Quenta/tessaro.ini"), QSettings::IniFormat);
     settings.setValue(QStringLiteral("demon/ViewerHandle"), Value);
+}
+
+// The places of the endpoint folder, with every variable that moves them pointed into a folder of
+// the test: where it belongs (the temporary folder) and where it goes instead (the cache folder).
+struct TFolderPlaces {
+    TFolderPlaces()
+        : Temp("TMPDIR", QFile::encodeName(Dir.filePath(QStringLiteral("tmp")))),
+          Home("HOME", QFile::encodeName(Dir.filePath(QStringLiteral("home")))),
+          Cache("XDG_CACHE_HOME", QByteArray()),
+          Runtime("XDG_RUNTIME_DIR", QByteArray()),
+          Chosen("GRAVILO_ENDPOINT_DIR", QByteArray()) {
+        QDir(Dir.path()).mkpath(QStringLiteral("tmp"));
+        QDir(Dir.path()).mkpath(QStringLiteral("home"));
+    }
+    QString Expected() const { return Dir.filePath(QStringLiteral("tmp/gravilo-%1").arg(::geteuid())); }
+    QString Fallback() const {
+        return Dir.filePath(QStringLiteral("home/.cache/gravilo-") + QSysInfo::machineHostName());
+    }
+
+    QTemporaryDir Dir;
+    TScopedVariable Temp, Home, Cache, Runtime, Chosen;
+};
+
+constexpr uid_t Nobody = 65534;
+
+// Hands an entry to another user, as if that user had made it; only root may.
+bool GiveAway(const QString& Path) {
+    return ::geteuid() == 0 && ::lchown(QFile::encodeName(Path).constData(), Nobody, Nobody) == 0;
+}
+
+mode_t Mode(const QString& Path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(Path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// Waits until the process runs as User (it changes users after it has started).
+bool WaitForUser(pid_t Pid, uid_t User) {
+    for (int i = 0; i < 200; ++i) {
+        struct stat info {};
+        if (::stat(QByteArray("/proc/" + QByteArray::number(Pid)).constData(), &info) == 0 &&
+            info.st_uid == User)
+            return true;
+        ::usleep(10000);
+    }
+    return false;
+}
+
+void WriteFile(const QString& Path, const QByteArray& Bytes) {
+    QFile file(Path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(Bytes);
 }
 
 QString ViewerHandle() {
@@ -65,6 +123,118 @@ TEST(SystemServices, SettingsComeFromTheFirstConfigFolderThatHasThem) {
     EXPECT_EQ(TSystemSettings::ReadString(QStringLiteral("Quenta"), QStringLiteral("tessaro"),
                                           QStringLiteral("other"), QStringLiteral("ViewerHandle")),
               QString());
+}
+
+TEST(SystemServices, EndpointFolderTakenByOthersGivesWayToAPrivateOne) {
+    TFolderPlaces places;
+    // someone was first at the folder's place: another user's folder, or at least not a folder
+    QDir().mkpath(places.Expected());
+    if (!GiveAway(places.Expected())) {
+        QDir().rmdir(places.Expected());
+        WriteFile(places.Expected(), "not a folder");
+    }
+    WriteFile(places.Dir.filePath(QStringLiteral("home/.cache")), "not a folder either");
+    QString problem;
+    EXPECT_EQ(TEndpointDirectory::Prepare(&problem), QString());
+    EXPECT_EQ(TEndpointDirectory::Locate(), QString());
+    // one line that says what is wrong with each place
+    EXPECT_TRUE(problem.startsWith(QStringLiteral("No private folder for the message endpoints: ") +
+                                   places.Expected()))
+        << qPrintable(problem);
+    EXPECT_TRUE(problem.contains(QStringLiteral("; ") + places.Fallback())) << qPrintable(problem);
+    EXPECT_FALSE(problem.contains(QLatin1Char('\n')));
+
+    // once the user's own cache folder can be made, the endpoints live there, findable by everyone
+    // of the user, and so does the single-instance lock
+    QFile::remove(places.Dir.filePath(QStringLiteral("home/.cache")));
+    TMessageEndpoint endpoint;
+    ASSERT_TRUE(endpoint.Create(QStringLiteral("Class"), QStringLiteral("Title")));
+    EXPECT_EQ(TEndpointDirectory::Locate(), places.Fallback());
+    EXPECT_EQ(TMessageEndpoint::Find(QStringLiteral("Class"), QStringLiteral("Title")), endpoint.Handle());
+    EXPECT_TRUE(QFileInfo::exists(TEndpointDirectory::SocketPath(places.Fallback(), endpoint.Handle())));
+    EXPECT_EQ(Mode(places.Fallback()), 0700u);
+    TSingleInstanceLock lock(QStringLiteral("LU_gravilo"));
+    EXPECT_EQ(lock.TryAcquire(), TSingleInstanceLock::TResult::Acquired);
+    EXPECT_TRUE(QFileInfo::exists(places.Fallback() + QStringLiteral("/LU_gravilo.lock")));
+}
+
+TEST(SystemServices, EndpointFolderTrustsNothingOthersLeftInIt) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("endpoints"));
+    TScopedVariable chosen("GRAVILO_ENDPOINT_DIR", QFile::encodeName(folder));
+    // a folder of ours that was once open to everyone
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    // a pipe named like an endpoint record: whoever opens it to read waits for a writer
+    const QString pipe = TEndpointDirectory::InfoPath(folder, 0x0badf00d);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    // what other users left: the folder's lock, a record, a single-instance lock, a folder
+    const QStringList foreign{QStringLiteral(".endpoints.lock"), QStringLiteral("0000abcd.info"),
+                              QStringLiteral("LU_gravilo.lock"), QStringLiteral("sub")};
+    bool othersLeftSomething = true;
+    for (const QString& name : foreign) {
+        const QString path = folder + QLatin1Char('/') + name;
+        if (name == QLatin1String("sub")) {
+            QDir().mkpath(path + QStringLiteral("/inside"));
+            othersLeftSomething = GiveAway(path + QStringLiteral("/inside")) && othersLeftSomething;
+        } else {
+            WriteFile(path,
+                      QByteArray("1\n/usr/bin/gravilo\n") + QSysInfo::machineHostName().toUtf8() + '\n');
+        }
+        othersLeftSomething = GiveAway(path) && othersLeftSomething;
+    }
+
+    TMessageEndpoint endpoint;
+    ASSERT_TRUE(endpoint.Create(QStringLiteral("Class"), QString()));
+    EXPECT_FALSE(TMessageEndpoint::IsAlive(0x0badf00d));
+    EXPECT_EQ(TMessageEndpoint::Find(QStringLiteral("Class"), QString()), endpoint.Handle());
+    EXPECT_FALSE(QFileInfo::exists(pipe));
+    EXPECT_EQ(Mode(folder), 0700u);
+    TSingleInstanceLock lock(QStringLiteral("LU_gravilo"));
+    EXPECT_EQ(lock.TryAcquire(), TSingleInstanceLock::TResult::Acquired);
+    if (!othersLeftSomething) GTEST_SKIP() << "needs root to leave entries of another user";
+    for (const QString& name : foreign) {
+        const QFileInfo left(folder + QLatin1Char('/') + name);
+        EXPECT_TRUE(!left.exists() || left.ownerId() == ::geteuid()) << qPrintable(name);
+    }
+}
+
+// A lock file of ours whose process id now names a process of another user: the holder has ended
+// long ago, whatever QLockFile can tell of the new process.
+TEST(SystemServices, SingleInstanceLockOfAnEndedHolderIsTakenOver) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("endpoints"));
+    TScopedVariable chosen("GRAVILO_ENDPOINT_DIR", QFile::encodeName(folder));
+    const QString path = TEndpointDirectory::Prepare() + QStringLiteral("/LU_gravilo.lock");
+    // the file as our holder wrote it, with this very program's name
+    QByteArray contents;
+    {
+        QLockFile written(path);
+        ASSERT_TRUE(written.tryLock(0));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        contents = file.readAll();
+        written.unlock();
+    }
+    // a process of another user with the id: as root one of our own children, as nobody; else
+    // the first process of the system, which is root's
+    pid_t other = 1;
+    if (::geteuid() == 0) {
+        other = ::fork();
+        if (other == 0) {
+            if (::setgroups(0, nullptr) == 0 && ::setgid(Nobody) == 0 && ::setuid(Nobody) == 0) ::pause();
+            ::_exit(1);
+        }
+        ASSERT_GT(other, 0);
+        ASSERT_TRUE(WaitForUser(other, Nobody));
+    }
+    WriteFile(path, QByteArray::number(other) + contents.mid(contents.indexOf('\n')));
+    TSingleInstanceLock lock(QStringLiteral("LU_gravilo"));
+    EXPECT_EQ(lock.TryAcquire(), TSingleInstanceLock::TResult::Acquired);
+    if (other != 1) {
+        ::kill(other, SIGKILL);
+        ::waitpid(other, nullptr, 0);
+    }
 }
 
 TEST(SystemServices, SingleInstanceLockIsHeldByOneAtATime) {
