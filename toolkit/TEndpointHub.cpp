@@ -156,9 +156,10 @@ TEndpointHub::TRead TEndpointHub::Receive(TIncoming& Incoming) {
     } while (n < 0 && errno == EINTR);
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return TRead::Nothing;
     if (n <= 0) return TRead::Ended;  // ended before its frame was complete, or broken
+    Incoming.LastActivity = Now();
+    if (Incoming.Received.isEmpty()) Incoming.FrameStart = Incoming.LastActivity;
     Incoming.Received.append(buffer, n);
     FBuffered += n;
-    Incoming.LastActivity = Now();
     SetAside(Incoming);
     return TRead::Got;
 }
@@ -179,6 +180,7 @@ bool TEndpointHub::Dispatch(quint64 Id, const EndpointFrame::THeader& Header) {
     const QByteArray data = incoming.Received.mid(EndpointFrame::HeaderSize);
     FBuffered -= incoming.Received.size();
     incoming.Received = std::exchange(incoming.Ahead, QByteArray());
+    incoming.FrameStart = incoming.Received.isEmpty() ? 0 : Now();
     SetAside(incoming);
 
     const auto listener = FListeners.find(incoming.Endpoint);
@@ -229,10 +231,13 @@ void TEndpointHub::CloseIncoming(quint64 Id) {
 }
 
 void TEndpointHub::SweepIdle() {
-    const qint64 limit = Now() - IncomingIdleLimitMs;
+    const qint64 now = Now();
     std::vector<quint64> idle;
-    for (const auto& [id, incoming] : FIncoming)
-        if (!incoming.Dispatching && incoming.LastActivity < limit) idle.push_back(id);
+    for (const auto& [id, incoming] : FIncoming) {
+        if (incoming.Dispatching) continue;
+        const bool slowFrame = incoming.FrameStart != 0 && now - incoming.FrameStart > IncomingFrameLimitMs;
+        if (now - incoming.LastActivity > IncomingIdleLimitMs || slowFrame) idle.push_back(id);
+    }
     for (const quint64 id : idle) CloseIncoming(id);
     StopSweepWhenIdle();
 }
