@@ -301,7 +301,8 @@ TOutgoingFrame::TStep TEndpointHub::Exchange(TOutgoingFrame& Frame, TWaitBudget&
         fds.clear();
         polled.clear();
         fds.push_back({Frame.Fd(), short(POLLIN | (Frame.Writing() ? POLLOUT : 0)), 0});
-        polled.push_back({false, 0});
+        fds.push_back({FInterruptFd, POLLIN, 0});  // poll passes over -1
+        polled.resize(2);
         AddOwnSockets(fds, polled);
         const int ready = ::poll(fds.data(), nfds_t(fds.size()), int(remaining));
         if (ready < 0 && errno != EINTR) return TStep::Failed;
@@ -311,9 +312,10 @@ TOutgoingFrame::TStep TEndpointHub::Exchange(TOutgoingFrame& Frame, TWaitBudget&
             step = Frame.Service(fds[0].revents);
             if (step != TStep::Going) return step;
         }
+        if (fds[1].revents != 0) return TStep::Failed;  // the process has something better to do
         QElapsedTimer handling;
         handling.start();
-        for (std::size_t i = 1; i < fds.size(); ++i) {
+        for (std::size_t i = 2; i < fds.size(); ++i) {
             if (fds[i].revents == 0) continue;
             if (polled[i].Listener)
                 ServiceListener(quint32(polled[i].Key));

@@ -39,6 +39,8 @@ public:
     // does not answer.
     bool Send(const QString& Dir, quint32 From, quint32 To, qint32 DataId, const QByteArray& Data,
               int TimeoutMs);
+    // While Fd is readable every send gives up its wait at once (-1: none); see TMessageEndpoint.
+    void SetWaitInterrupt(int Fd) { FInterruptFd = Fd; }
 
     // Incoming connections idle this long (no byte received, no frame handled) are closed: silent
     // ones, ones whose frame stopped halfway, and kept ones nobody has sent on since.
@@ -99,4 +101,5 @@ private:
     qsizetype FBuffered = 0;  // the bytes the incoming connections hold
     quint64 FNextId = 1;
     QTimer* FIdleSweep = nullptr;
+    int FInterruptFd = -1;
 };

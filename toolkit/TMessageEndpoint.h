@@ -56,6 +56,11 @@ public:
 
     TReceiveEvent OnReceive;
 
+    // A descriptor (of a pipe that a signal handler writes to, say) that, while it is readable,
+    // makes every send give up its wait at once and return false: a process asked to end does not
+    // sit out its peers' time-outs first. -1, the default: none.
+    static void SetWaitInterrupt(int Fd);
+
     // In the current endpoint folder.
     static quint32 Find(const QString& ClassName, const QString& Title);
     static bool IsAlive(quint32 Handle);
