@@ -61,6 +61,7 @@ int OpenBeneath(int Root, const QByteArray& Path) {
         const QByteArray part = parts.front();
         parts.pop_front();
         if (part.isEmpty() || part == ".") continue;
+        if (part.contains('\0')) return -1;  // no name of the file system
         if (part == "..") {
             if (!way.Up()) return -1;
             continue;
