@@ -3,14 +3,12 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
-#include <QRegularExpression>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "ELumeo.h"
 #include "LumeoProtocol.h"
-#include "SystemError.h"
 #include "TGlossator.h"
 #include "TSingleInstanceLock.h"
 #include "TSystemSettings.h"
@@ -22,6 +20,20 @@ QString LowerAscii(QString text) {
     for (QChar& c : text)
         if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = QChar(c.unicode() + ('a' - 'A'));
     return text;
+}
+
+// Calls Line with each line of Text. Lines end at CR LF, CR or LF; a break after the last line
+// ends it and starts none.
+template <typename TLine>
+void ForEachLine(QByteArrayView Text, TLine&& Line) {
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < Text.size(); ++i) {
+        if (Text[i] != '\r' && Text[i] != '\n') continue;
+        Line(Text.sliced(start, i - start));
+        if (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < Text.size()) Line(Text.sliced(start));
 }
 
 QString ApplicationTitle() {
@@ -56,7 +68,8 @@ void TqmrCustomDemon::CreateHiddenWindow() {
         FOwnEntity.Title.clear();
         return;
     }
-    if (TEndpointDirectory::Prepare().isEmpty()) throw ELumeo(SystemError::LastErrorString());
+    QString problem;
+    if (TEndpointDirectory::Prepare(&problem).isEmpty()) throw ELumeo(problem);
     if (!FWindow.Create(GetWindowClassName(), GetWindowName()))
         throw ELumeo(QStringLiteral("Could not create window handle"));
     FWindow.OnReceive = [this](quint32 Sender, qint32 DataId, const QByteArray& Data) {
@@ -120,11 +133,16 @@ QString TqmrCustomDemon::ParamStr(int N) const {
 }
 
 void TqmrCustomDemon::LoadParams(const QByteArray& Text) {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = QString::fromUtf8(Text).split(lineBreak);
-    // a break after the last line ends it and starts none
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    FParams = lines;
+    // counted before anything is made of them: a message of nothing but line breaks must not turn
+    // into millions of strings
+    qsizetype count = 0;
+    ForEachLine(Text, [&](QByteArrayView) { ++count; });
+    if (count > MaxParams)
+        throw ELumeo(QStringLiteral("A parameter list of more than %1 lines is refused").arg(MaxParams));
+    QStringList lines;
+    lines.reserve(count);
+    ForEachLine(Text, [&](QByteArrayView Line) { lines.append(QString::fromUtf8(Line)); });
+    FParams = std::move(lines);
 }
 
 // ---- sending and receiving ----

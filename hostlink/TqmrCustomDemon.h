@@ -81,6 +81,9 @@ public:
     // newest stays whatever its size.
     static constexpr std::size_t MaxParkedReplies = 64;
     static constexpr qint64 MaxParkedBytes = 64 * 1024 * 1024;
+    // A parameter message of more lines than this is refused (its handling fails with ELumeo): the
+    // parameters stay as they were, and a peer cannot make a few bytes a line cost a string each.
+    static constexpr qsizetype MaxParams = 65536;
 
     int ParamCount() const;
     // 0: the executable's path; 1..ParamCount: the parameters; otherwise ELumeo.

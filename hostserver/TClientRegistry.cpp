@@ -1,10 +1,20 @@
 #include "TClientRegistry.h"
 
-void TClientRegistry::Add(const TEntity& Client) {
-    if (Client.Handle == 0) return;
+bool TClientRegistry::Add(const TEntity& Client) {
+    if (Client.Handle == 0 || Client.ExeName.size() > MaxNameLength || Client.Title.size() > MaxNameLength)
+        return false;
+    if (FClients.count(Client.Handle) == 0 && FClients.size() >= MaxClients) {
+        ForgetGone();
+        if (FClients.size() >= MaxClients) return false;
+    }
     TClient& entry = FClients[Client.Handle];
     entry.Entity.Assign(&Client);
     if (entry.Order == 0) entry.Order = FNextOrder++;
+    return true;
+}
+
+void TClientRegistry::ForgetGone() {
+    std::erase_if(FClients, [](const auto& Entry) { return !Entry.second.Entity.IsValid(); });
 }
 
 void TClientRegistry::Remove(quint32 Handle) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 
 #include "LumeoProtocol.h"
 #include "SystemError.h"
@@ -17,11 +18,13 @@ TLumeoServer::TLumeoServer(const QString& Text, const QString& Root, const QStri
     : FText(Text), FRoot(Root), FLog(LogPath) {}
 
 bool TLumeoServer::Start(QString* Error) {
+    if (!FRoot.Open(Error)) return false;
     if (!FLog.fileName().isEmpty() &&
         !FLog.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
         *Error = QStringLiteral("cannot open the log %1: %2").arg(FLog.fileName(), FLog.errorString());
         return false;
     }
+    if (TEndpointDirectory::Prepare(Error).isEmpty()) return false;
     if (!FWindow.Create(LumeoNames::ServerClassName(FText), LumeoNames::ServerTitle(FText))) {
         *Error = QStringLiteral("cannot create the server endpoint: %1").arg(SystemError::LastErrorString());
         return false;
@@ -33,7 +36,13 @@ bool TLumeoServer::Start(QString* Error) {
 }
 
 void TLumeoServer::Shutdown() {
+    FGoingDown = true;
+    QElapsedTimer clock;
+    clock.start();
     for (const TEntity& client : FClients.Clients()) {
+        const qint64 left = ShutdownLimitMs - clock.elapsed();
+        if (left <= 0) break;
+        FWindow.SetSendTimeout(int(left));
         TLumeoMessageStream quit;
         quit.MsgKind = hmQuit;
         quit.WriteBool(true);
@@ -53,7 +62,7 @@ void TLumeoServer::Receive(quint32 Sender, qint32 DataId, const QByteArray& Data
     const std::unique_ptr<TLumeoMessageStream> message =
         TLumeoMessageStream::FromWire(nullptr, DataId, Sender, Data);
     Log(message->MsgKind, Sender, message->Size());
-    Answer(*message);
+    if (!FGoingDown) Answer(*message);
 }
 
 void TLumeoServer::Answer(TLumeoMessageStream& Request) {
@@ -143,6 +152,6 @@ QString TLumeoServer::AnswerQuery(const QString& Text) const {
 
 QString TLumeoServer::AnswerEnvironment(const QString& Name) const {
     if (Name == QLatin1String("TessaroWorkArea") || Name == QLatin1String("TessaroHomeDir"))
-        return FRoot.Path() + QLatin1Char('/');
+        return FRoot.FilePath(QString());
     return qEnvironmentVariable(Name.toLocal8Bit().constData());
 }

@@ -20,8 +20,11 @@ public:
     // False, with the reason in Error, when the endpoint or the log cannot be made.
     bool Start(QString* Error);
     quint32 Handle() const { return FWindow.Handle(); }
-    // Tells every registered client that the server goes down.
+    // Tells every registered client that the server goes down, all of them together within
+    // ShutdownLimitMs: clients that do not answer cannot hold it up. Requests that come meanwhile
+    // go unanswered.
     void Shutdown();
+    static constexpr int ShutdownLimitMs = 2000;
 
 private:
     void Receive(quint32 Sender, qint32 DataId, const QByteArray& Data);
@@ -38,4 +41,5 @@ private:
     TMessageEndpoint FWindow;
     TClientRegistry FClients;
     TProgramLauncher FLauncher;
+    bool FGoingDown = false;
 };

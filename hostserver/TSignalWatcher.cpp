@@ -6,6 +6,8 @@
 #include <unistd.h>
 #include <csignal>
 
+#include "TMessageEndpoint.h"
+
 namespace {
 
 int Pipe[2] = {-1, -1};
@@ -20,6 +22,7 @@ void OnSignal(int) {
 TSignalWatcher::TSignalWatcher(std::function<void()> OnSignalCallback)
     : FOnSignal(std::move(OnSignalCallback)) {
     ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, Pipe);
+    TMessageEndpoint::SetWaitInterrupt(Pipe[1]);
     FNotifier = std::make_unique<QSocketNotifier>(Pipe[1], QSocketNotifier::Read);
     QObject::connect(FNotifier.get(), &QSocketNotifier::activated, [this] {
         char bytes[16];
@@ -36,6 +39,7 @@ TSignalWatcher::TSignalWatcher(std::function<void()> OnSignalCallback)
 }
 
 TSignalWatcher::~TSignalWatcher() {
+    TMessageEndpoint::SetWaitInterrupt(-1);
     ::signal(SIGTERM, SIG_DFL);
     ::signal(SIGINT, SIG_DFL);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Brings SIGTERM and SIGINT into the event loop: the handler only writes a byte, the loop does the
-// work.
+// work. Until the loop has taken the byte, every send of the process's endpoints gives up its
+// wait at once, so that replies to a peer that does not answer cannot keep the loop from it.
 
 #include <functional>
 #include <memory>

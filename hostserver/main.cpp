@@ -4,9 +4,11 @@
 //
 // Creates the server endpoint that host-link clients look for with the handle text TEXT, keeps the
 // clients that register, and answers their requests: finding clients, starting programs, files
-// from DIR (the current folder by default), file-name mapping into DIR, environment values and
-// query strings. With --log, every received message adds a line "kind=K from=H bytes=B" to FILE.
-// On SIGTERM or SIGINT it tells its clients that it goes down, then ends.
+// from DIR (the current folder by default; nothing outside it), file-name mapping into DIR,
+// environment values and query strings. It keeps at most 1024 clients, with paths and titles of
+// at most 4096 characters. With --log, every received message adds a line "kind=K from=H
+// bytes=B" to FILE. On SIGTERM or SIGINT it stops waiting for whatever it waits for, gives its
+// clients two seconds in all to hear that it goes down, and ends.
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

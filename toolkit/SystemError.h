@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <cerrno>
+
 namespace SystemError {
 
 // The text for the calling thread's last error (errno); "(GetLastErrorString failed)" when the
@@ -13,3 +15,15 @@ QString LastErrorString();
 QString ErrorString(int ErrorNumber);
 
 }  // namespace SystemError
+
+// Keeps errno as it is now through the clean-up calls of a failed step, which may change it.
+class TErrnoKeeper {
+public:
+    TErrnoKeeper() : FSaved(errno) {}
+    ~TErrnoKeeper() { errno = FSaved; }
+    TErrnoKeeper(const TErrnoKeeper&) = delete;
+    TErrnoKeeper& operator=(const TErrnoKeeper&) = delete;
+
+private:
+    int FSaved;
+};

@@ -2,11 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QSysInfo>
 
+#include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -14,21 +14,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "SystemError.h"
+
 namespace {
-
-constexpr const char* RecordMagic = "VXEP1";
-constexpr const char* FolderLockName = ".endpoints.lock";
-constexpr int ListenBacklog = 64;
-
-// errno survives the clean-up calls of a failed step
-class TErrnoKeeper {
-public:
-    TErrnoKeeper() : FSaved(errno) {}
-    ~TErrnoKeeper() { errno = FSaved; }
-
-private:
-    int FSaved;
-};
 
 QByteArray Native(const QString& path) {
     return QFile::encodeName(path);
@@ -38,158 +26,132 @@ QString HandleName(quint32 handle) {
     return QStringLiteral("%1").arg(handle, 8, 16, QLatin1Char('0'));
 }
 
-// The folder's own lock, held while records are created or swept away.
-class TFolderLock {
-public:
-    explicit TFolderLock(const QString& dir) {
-        FFd = ::open(Native(dir + QLatin1Char('/') + QLatin1String(FolderLockName)).constData(),
-                     O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (FFd < 0) return;
-        while (::flock(FFd, LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                TErrnoKeeper keep;
-                ::close(FFd);
-                FFd = -1;
-                return;
-            }
-        }
-    }
-    ~TFolderLock() {
-        if (FFd >= 0) ::close(FFd);  // closing releases the lock
-    }
-    bool Held() const { return FFd >= 0; }
-
-private:
-    int FFd = -1;
-};
-
-// A record is alive while its process holds the lock on it; a dead process cannot hold it.
-bool RecordLocked(int fd) {
-    if (::flock(fd, LOCK_SH | LOCK_NB) == 0) {
-        ::flock(fd, LOCK_UN);
-        return false;
-    }
-    return errno == EWOULDBLOCK;
-}
-
-bool ReadRecord(int fd, QString* className, QString* title) {
-    QByteArray bytes;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        bytes.append(buffer, n);
-        if (bytes.size() > 1 << 20) return false;
-    }
-    const QList<QByteArray> lines = bytes.split('\n');
-    if (lines.size() < 3 || lines[0] != RecordMagic) return false;
-    *className = QString::fromUtf8(QByteArray::fromPercentEncoding(lines[1]));
-    *title = QString::fromUtf8(QByteArray::fromPercentEncoding(lines[2]));
-    return true;
-}
-
-bool WriteAll(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += n;
-    }
-    return true;
-}
-
-const QRegularExpression& RecordNamePattern() {
-    static const QRegularExpression pattern(QStringLiteral("^([0-9a-f]{8})\\.(info|sock)$"));
-    return pattern;
-}
-
-// Under the folder's lock: records nobody holds belong to ended processes, sockets without a
-// record and unfinished records to creations that never completed.
-void SweepStale(const QString& dir) {
-    const QDir folder(dir);
-    const QStringList names = folder.entryList(QDir::Files | QDir::System | QDir::Hidden);
-    for (const QString& name : names) {
-        const QString path = folder.filePath(name);
-        if (name.startsWith(QLatin1String(".new-"))) {
-            ::unlink(Native(path).constData());
-            continue;
-        }
-        const QRegularExpressionMatch match = RecordNamePattern().match(name);
-        if (!match.hasMatch()) continue;
-        const QString stem = match.captured(1);
-        if (match.captured(2) == QLatin1String("sock")) {
-            if (!QFileInfo::exists(folder.filePath(stem + QLatin1String(".info"))))
-                ::unlink(Native(path).constData());
-            continue;
-        }
-        const int fd = ::open(Native(path).constData(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) continue;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            ::unlink(Native(path).constData());
-            ::unlink(Native(folder.filePath(stem + QLatin1String(".sock"))).constData());
-        }
-        ::close(fd);
-    }
-}
-
 bool FitsSocketAddress(const QString& path) {
     return Native(path).size() < qsizetype(sizeof(sockaddr_un::sun_path));
 }
 
-int ListenOn(const QString& path) {
-    const QByteArray native = Native(path);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (native.size() >= qsizetype(sizeof address.sun_path)) {
+// ---- the folder ----
+
+// Where the folder belongs, and where it goes when that place is not ours to use.
+QStringList Places() {
+    const QString custom = qEnvironmentVariable(TEndpointDirectory::OverrideVariable);
+    // a folder named on purpose is that folder or none
+    if (!custom.isEmpty()) return {QDir::cleanPath(QDir(custom).absolutePath())};
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString expected =
+        !runtime.isEmpty()
+            ? QDir::cleanPath(runtime + QLatin1String("/gravilo"))
+            : QDir::cleanPath(QDir::tempPath() + QStringLiteral("/gravilo-%1").arg(::geteuid()));
+    // the user's own cache folder: nobody else can take a name there first; one folder per machine,
+    // since a home folder may be shared between machines
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return {expected, QDir::cleanPath(cache + QLatin1String("/gravilo-") + QSysInfo::machineHostName())};
+}
+
+// Whether Place is a real folder of ours that can hold the endpoints; Why says what is wrong.
+bool Fits(const QString& Place, QString* Why) {
+    struct stat info {};
+    if (::lstat(Native(Place).constData(), &info) != 0) {
+        *Why = QStringLiteral("%1: %2").arg(Place, SystemError::LastErrorString());
+        return false;
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        errno = ENOTDIR;
+        *Why = QStringLiteral("%1 is not a folder").arg(Place);
+        return false;
+    }
+    // someone else's folder is never used: it could read or fake our messages
+    if (info.st_uid != ::geteuid()) {
+        errno = EACCES;
+        *Why = QStringLiteral("%1 belongs to another user").arg(Place);
+        return false;
+    }
+    if (!FitsSocketAddress(TEndpointDirectory::SocketPath(Place, 0xFFFFFFFFu))) {
         errno = ENAMETOOLONG;
-        return -1;
+        *Why = QStringLiteral("%1 is too long a path for the endpoints' sockets").arg(Place);
+        return false;
     }
-    memcpy(address.sun_path, native.constData(), size_t(native.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0) return -1;
-    ::unlink(native.constData());
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(fd, ListenBacklog) != 0) {
-        TErrnoKeeper keep;
-        ::close(fd);
-        ::unlink(native.constData());
-        return -1;
+    return true;
+}
+
+bool Make(const QString& Place, QString* Why) {
+    QDir().mkpath(QFileInfo(Place).absolutePath());
+    if (::mkdir(Native(Place).constData(), 0700) != 0 && errno != EEXIST) {
+        *Why = QStringLiteral("%1: %2").arg(Place, SystemError::LastErrorString());
+        return false;
     }
-    return fd;
+    return Fits(Place, Why);
+}
+
+// What others left in the folder while it was open to them is not ours to trust: it goes. A folder
+// of theirs that cannot be emptied at least gives up its name.
+void RemoveForeignEntries(int FolderFd) {
+    DIR* folder = ::fdopendir(::dup(FolderFd));
+    if (!folder) return;
+    const uid_t self = ::geteuid();
+    while (const dirent* entry = ::readdir(folder)) {
+        const char* name = entry->d_name;
+        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
+        struct stat info {};
+        if (::fstatat(FolderFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0 || info.st_uid == self) continue;
+        if (::unlinkat(FolderFd, name, S_ISDIR(info.st_mode) ? AT_REMOVEDIR : 0) == 0) continue;
+        const QByteArray aside = ".foreign-" + QByteArray::number(quint64(info.st_ino));
+        ::renameat(FolderFd, name, FolderFd, aside.constData());
+    }
+    ::closedir(folder);
+}
+
+// Closes the folder to everyone else and clears it of their entries.
+bool MakeSafe(const QString& Place, QString* Why) {
+    const int fd = ::open(Native(Place).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat info {};
+    int error = 0;
+    if (fd < 0 || ::fstat(fd, &info) != 0)
+        error = errno;
+    else if (info.st_uid != ::geteuid())
+        error = EACCES;  // it changed hands since it was looked at
+    else if ((info.st_mode & 077) != 0 && ::fchmod(fd, 0700) != 0)
+        error = errno;
+    if (error == 0) RemoveForeignEntries(fd);
+    if (fd >= 0) ::close(fd);
+    if (error != 0) *Why = QStringLiteral("%1: %2").arg(Place, SystemError::ErrorString(error));
+    errno = error;
+    return error == 0;
+}
+
+// Nothing works: the reasons, one for each place, in one line.
+QString Refuse(const QStringList& Problems, QString* Problem) {
+    TErrnoKeeper keep;
+    if (Problem)
+        *Problem = QStringLiteral("No private folder for the message endpoints: ") +
+                   Problems.join(QLatin1String("; "));
+    return {};
 }
 
 }  // namespace
 
-// ---- the folder ----
-
 QString TEndpointDirectory::Locate() {
-    const QString custom = qEnvironmentVariable(OverrideVariable);
-    if (!custom.isEmpty()) return QDir::cleanPath(QDir(custom).absolutePath());
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty()) return QDir::cleanPath(runtime + QLatin1String("/gravilo"));
-    return QStringLiteral("/tmp/gravilo-%1").arg(::geteuid());
+    QString why;
+    for (const QString& place : Places())
+        if (Fits(place, &why)) return place;
+    return {};
 }
 
-QString TEndpointDirectory::Prepare() {
-    const QString dir = Locate();
-    const QByteArray native = Native(dir);
-    QDir().mkpath(QFileInfo(dir).absolutePath());
-    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) return {};
-    struct stat info {};
-    if (::lstat(native.constData(), &info) != 0) return {};
-    // someone else's folder, or a link to one, is never used: it could read or fake our messages
-    if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid()) {
-        errno = EACCES;
-        return {};
+QString TEndpointDirectory::Prepare(QString* Problem) {
+    const QStringList places = Places();
+    QString why;
+    // a folder already in use wins, so that every process of the user meets in the same one
+    for (const QString& place : places)
+        if (Fits(place, &why)) return MakeSafe(place, &why) ? place : Refuse({why}, Problem);
+    QStringList problems;
+    int firstError = 0;
+    for (const QString& place : places) {
+        if (Make(place, &why) && MakeSafe(place, &why)) return place;
+        problems << why;
+        if (firstError == 0) firstError = errno;
     }
-    if ((info.st_mode & 077) != 0 && ::chmod(native.constData(), 0700) != 0) return {};
-    if (!FitsSocketAddress(SocketPath(dir, 0xFFFFFFFFu))) {
-        errno = ENAMETOOLONG;
-        return {};
-    }
-    return dir;
+    errno = firstError;
+    return Refuse(problems, Problem);
 }
 
 QString TEndpointDirectory::SocketPath(const QString& Dir, quint32 Handle) {
@@ -200,87 +162,27 @@ QString TEndpointDirectory::InfoPath(const QString& Dir, quint32 Handle) {
     return Dir + QLatin1Char('/') + HandleName(Handle) + QLatin1String(".info");
 }
 
-// ---- records ----
+// ---- its entries ----
 
-TEndpointRecord::~TEndpointRecord() {
-    Withdraw();
-}
-
-bool TEndpointRecord::Publish(const QString& Dir, const QString& ClassName, const QString& Title) {
-    Withdraw();
-    TFolderLock folderLock(Dir);
-    if (!folderLock.Held()) return false;
-    SweepStale(Dir);
-
-    quint32 handle = 0;
-    do {
-        handle = QRandomGenerator::system()->generate();
-    } while (handle == 0 || QFileInfo::exists(TEndpointDirectory::InfoPath(Dir, handle)) ||
-             QFileInfo::exists(TEndpointDirectory::SocketPath(Dir, handle)));
-
-    // the record is written and locked under a temporary name, so that it never shows unlocked
-    const QByteArray temporary = Native(Dir + QLatin1String("/.new-") + HandleName(handle));
-    const int infoFd = ::open(temporary.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (infoFd < 0) return false;
-    const QByteArray record = QByteArray(RecordMagic) + '\n' + ClassName.toUtf8().toPercentEncoding() + '\n' +
-                              Title.toUtf8().toPercentEncoding() + '\n' + QByteArray::number(::getpid()) +
-                              '\n';
-    int listenFd = -1;
-    if (::flock(infoFd, LOCK_EX | LOCK_NB) != 0 || !WriteAll(infoFd, record) ||
-        (listenFd = ListenOn(TEndpointDirectory::SocketPath(Dir, handle))) < 0 ||
-        ::rename(temporary.constData(), Native(TEndpointDirectory::InfoPath(Dir, handle)).constData()) != 0) {
-        TErrnoKeeper keep;
-        if (listenFd >= 0) {
-            ::close(listenFd);
-            ::unlink(Native(TEndpointDirectory::SocketPath(Dir, handle)).constData());
-        }
-        ::close(infoFd);
-        ::unlink(temporary.constData());
-        return false;
+int TEndpointDirectory::OpenOwnFile(const QString& Path, int Flags, mode_t Mode) {
+    const int fd = ::open(Native(Path).constData(), Flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, Mode);
+    if (fd < 0) {
+        if (errno == ELOOP) errno = EPERM;  // a link
+        return -1;
     }
-    FDir = Dir;
-    FHandle = handle;
-    FInfoFd = infoFd;
-    FListenFd = listenFd;
-    return true;
-}
-
-void TEndpointRecord::Withdraw() {
-    if (FHandle == 0) return;
-    // unpublish first, then release the lock: until then nobody takes the handle or sweeps it
-    ::unlink(Native(TEndpointDirectory::InfoPath(FDir, FHandle)).constData());
-    ::unlink(Native(TEndpointDirectory::SocketPath(FDir, FHandle)).constData());
-    ::close(FListenFd);
-    ::close(FInfoFd);
-    FHandle = 0;
-    FListenFd = -1;
-    FInfoFd = -1;
-}
-
-quint32 TEndpointRecord::Find(const QString& Dir, const QString& ClassName, const QString& Title) {
-    const QDir folder(Dir);
-    const QStringList names = folder.entryList({QStringLiteral("*.info")}, QDir::Files, QDir::Name);
-    for (const QString& name : names) {
-        const QRegularExpressionMatch match = RecordNamePattern().match(name);
-        if (!match.hasMatch()) continue;
-        const int fd = ::open(Native(folder.filePath(name)).constData(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) continue;
-        QString className, title;
-        const bool found = RecordLocked(fd) && ReadRecord(fd, &className, &title) &&
-                           className.compare(ClassName, Qt::CaseInsensitive) == 0 &&
-                           title.compare(Title, Qt::CaseInsensitive) == 0;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) {
         ::close(fd);
-        if (found) return match.captured(1).toUInt(nullptr, 16);
+        errno = EPERM;
+        return -1;
     }
-    return 0;
+    return fd;
 }
 
-bool TEndpointRecord::IsAlive(const QString& Dir, quint32 Handle) {
-    if (Handle == 0) return false;
-    const int fd =
-        ::open(Native(TEndpointDirectory::InfoPath(Dir, Handle)).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool alive = RecordLocked(fd);
-    ::close(fd);
-    return alive;
+void TEndpointDirectory::RemoveUnlessOwnFile(const QString& Path) {
+    const QByteArray native = Native(Path);
+    struct stat info {};
+    if (::lstat(native.constData(), &info) != 0) return;
+    if (S_ISREG(info.st_mode) && info.st_uid == ::geteuid()) return;
+    ::unlinkat(AT_FDCWD, native.constData(), S_ISDIR(info.st_mode) ? AT_REMOVEDIR : 0);
 }

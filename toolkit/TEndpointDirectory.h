@@ -1,59 +1,41 @@
 #pragma once
-// Where the message endpoints and single-instance locks of one user live, and the records that
-// make an endpoint findable.
+// Where the message endpoints and single-instance locks of one user live.
 //
 // The folder is the user's alone (mode 0700). GRAVILO_ENDPOINT_DIR names another folder (each test
-// run gets its own); otherwise it is "gravilo" under XDG_RUNTIME_DIR, or "/tmp/gravilo-<uid>" when
-// XDG_RUNTIME_DIR is unset.
+// run gets its own); otherwise it is "gravilo" under XDG_RUNTIME_DIR, or "gravilo-<uid>" in the
+// temporary folder (/tmp unless TMPDIR says otherwise) when XDG_RUNTIME_DIR is unset. When that
+// place is taken by something that is not our own folder (another user may make it first in
+// /tmp), the endpoints live in "gravilo-<host>" in the user's cache folder (~/.cache) instead;
+// a folder named by GRAVILO_ENDPOINT_DIR has no such fallback.
 //
-// An endpoint with handle H is two files: "H.info" (eight hex digits) holds its class name and title
-// and stays locked (flock) by its process for as long as the endpoint lives, so that a crashed
-// process leaves nothing that looks alive; "H.sock" is its listening Unix-domain socket.
+// Nothing in the folder is trusted for its name alone: an entry is opened only when it is a regular
+// file of this user, never through a link and never waiting on a pipe, and what other users left
+// in it while it was open to them is removed.
 
 #include <QString>
 #include <QtGlobal>
+
+#include <sys/types.h>
 
 class TEndpointDirectory {
 public:
     static constexpr const char* OverrideVariable = "GRAVILO_ENDPOINT_DIR";
 
-    // The folder's path; nothing on disk is touched.
+    // The folder in use: the first place that is our own folder; empty when there is none yet.
+    // Nothing on disk is changed.
     static QString Locate();
-    // The folder, created when missing and checked: a real directory, ours, closed to everyone
-    // else. Empty, with errno set, when it cannot be made safe.
-    static QString Prepare();
+    // The folder, created when missing and made safe: a real directory, ours, closed to everyone
+    // else, holding nothing of theirs. Empty, with errno set and Problem (when given) saying in one
+    // line what is wrong with each place, when no place can be made safe.
+    static QString Prepare(QString* Problem = nullptr);
 
     static QString SocketPath(const QString& Dir, quint32 Handle);
     static QString InfoPath(const QString& Dir, quint32 Handle);
-};
 
-// The published record of one live endpoint: the locked info file and the listening socket.
-class TEndpointRecord {
-public:
-    TEndpointRecord() = default;
-    ~TEndpointRecord();
-    TEndpointRecord(const TEndpointRecord&) = delete;
-    TEndpointRecord& operator=(const TEndpointRecord&) = delete;
-
-    // Picks a handle that no live endpoint of the user has, listens on its socket and makes the
-    // record findable, all under the folder's lock. False, with errno set, on failure.
-    bool Publish(const QString& Dir, const QString& ClassName, const QString& Title);
-    // Removes the record and the socket; the handle is free again.
-    void Withdraw();
-
-    bool IsPublished() const { return FHandle != 0; }
-    quint32 Handle() const { return FHandle; }
-    int ListenFd() const { return FListenFd; }
-    const QString& Directory() const { return FDir; }
-
-    // The handle of a live endpoint with this class name and title (both compared without regard
-    // to letter case), or 0.
-    static quint32 Find(const QString& Dir, const QString& ClassName, const QString& Title);
-    static bool IsAlive(const QString& Dir, quint32 Handle);
-
-private:
-    QString FDir;
-    quint32 FHandle = 0;
-    int FInfoFd = -1;
-    int FListenFd = -1;
+    // Opens the entry at Path (open(2) flags; Mode for a file it creates) when it is a regular file
+    // of this user. Anything else, a link, a pipe or a file of another user, is not opened:
+    // -1 with errno EPERM.
+    static int OpenOwnFile(const QString& Path, int Flags, mode_t Mode = 0600);
+    // Removes the entry at Path unless it is a regular file of this user (or nothing).
+    static void RemoveUnlessOwnFile(const QString& Path);
 };

@@ -156,9 +156,10 @@ TEndpointHub::TRead TEndpointHub::Receive(TIncoming& Incoming) {
     } while (n < 0 && errno == EINTR);
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return TRead::Nothing;
     if (n <= 0) return TRead::Ended;  // ended before its frame was complete, or broken
+    Incoming.LastActivity = Now();
+    if (Incoming.Received.isEmpty()) Incoming.FrameStart = Incoming.LastActivity;
     Incoming.Received.append(buffer, n);
     FBuffered += n;
-    Incoming.LastActivity = Now();
     SetAside(Incoming);
     return TRead::Got;
 }
@@ -179,6 +180,7 @@ bool TEndpointHub::Dispatch(quint64 Id, const EndpointFrame::THeader& Header) {
     const QByteArray data = incoming.Received.mid(EndpointFrame::HeaderSize);
     FBuffered -= incoming.Received.size();
     incoming.Received = std::exchange(incoming.Ahead, QByteArray());
+    incoming.FrameStart = incoming.Received.isEmpty() ? 0 : Now();
     SetAside(incoming);
 
     const auto listener = FListeners.find(incoming.Endpoint);
@@ -229,10 +231,13 @@ void TEndpointHub::CloseIncoming(quint64 Id) {
 }
 
 void TEndpointHub::SweepIdle() {
-    const qint64 limit = Now() - IncomingIdleLimitMs;
+    const qint64 now = Now();
     std::vector<quint64> idle;
-    for (const auto& [id, incoming] : FIncoming)
-        if (!incoming.Dispatching && incoming.LastActivity < limit) idle.push_back(id);
+    for (const auto& [id, incoming] : FIncoming) {
+        if (incoming.Dispatching) continue;
+        const bool slowFrame = incoming.FrameStart != 0 && now - incoming.FrameStart > IncomingFrameLimitMs;
+        if (now - incoming.LastActivity > IncomingIdleLimitMs || slowFrame) idle.push_back(id);
+    }
     for (const quint64 id : idle) CloseIncoming(id);
     StopSweepWhenIdle();
 }
@@ -296,7 +301,8 @@ TOutgoingFrame::TStep TEndpointHub::Exchange(TOutgoingFrame& Frame, TWaitBudget&
         fds.clear();
         polled.clear();
         fds.push_back({Frame.Fd(), short(POLLIN | (Frame.Writing() ? POLLOUT : 0)), 0});
-        polled.push_back({false, 0});
+        fds.push_back({FInterruptFd, POLLIN, 0});  // poll passes over -1
+        polled.resize(2);
         AddOwnSockets(fds, polled);
         const int ready = ::poll(fds.data(), nfds_t(fds.size()), int(remaining));
         if (ready < 0 && errno != EINTR) return TStep::Failed;
@@ -306,9 +312,10 @@ TOutgoingFrame::TStep TEndpointHub::Exchange(TOutgoingFrame& Frame, TWaitBudget&
             step = Frame.Service(fds[0].revents);
             if (step != TStep::Going) return step;
         }
+        if (fds[1].revents != 0) return TStep::Failed;  // the process has something better to do
         QElapsedTimer handling;
         handling.start();
-        for (std::size_t i = 1; i < fds.size(); ++i) {
+        for (std::size_t i = 2; i < fds.size(); ++i) {
             if (fds[i].revents == 0) continue;
             if (polled[i].Listener)
                 ServiceListener(quint32(polled[i].Key));

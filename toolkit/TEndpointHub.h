@@ -39,10 +39,15 @@ public:
     // does not answer.
     bool Send(const QString& Dir, quint32 From, quint32 To, qint32 DataId, const QByteArray& Data,
               int TimeoutMs);
+    // While Fd is readable every send gives up its wait at once (-1: none); see TMessageEndpoint.
+    void SetWaitInterrupt(int Fd) { FInterruptFd = Fd; }
 
     // Incoming connections idle this long (no byte received, no frame handled) are closed: silent
     // ones, ones whose frame stopped halfway, and kept ones nobody has sent on since.
     static constexpr int IncomingIdleLimitMs = 10000;
+    // A frame must be whole this long after its first byte, however steadily its bytes come: a peer
+    // that sends one byte now and then does not keep its connection for good.
+    static constexpr int IncomingFrameLimitMs = 10000;
     static constexpr std::size_t MaxIncoming = 256;
     // What all incoming connections together may hold of frames not yet complete: peers that send
     // parts of large frames on many connections must not make the process grow without bound.
@@ -66,6 +71,7 @@ private:
         QSocketNotifier* Notifier = nullptr;
         bool Parked = false;  // the notifier is off while the frame's handler runs
         qint64 LastActivity = 0;
+        qint64 FrameStart = 0;  // when the first byte of the frame being read came; 0: none yet
     };
     // what one entry of the nested wait's poll set stands for
     struct TPolled {
@@ -95,4 +101,5 @@ private:
     qsizetype FBuffered = 0;  // the bytes the incoming connections hold
     quint64 FNextId = 1;
     QTimer* FIdleSweep = nullptr;
+    int FInterruptFd = -1;
 };

@@ -29,6 +29,10 @@ bool TMessageEndpoint::Send(quint32 Target, qint32 DataId, const QByteArray& Dat
     return TEndpointHub::Instance().Send(dir, FRecord.Handle(), Target, DataId, Data, FSendTimeout);
 }
 
+void TMessageEndpoint::SetWaitInterrupt(int Fd) {
+    TEndpointHub::Instance().SetWaitInterrupt(Fd);
+}
+
 quint32 TMessageEndpoint::Find(const QString& ClassName, const QString& Title) {
     return TEndpointRecord::Find(TEndpointDirectory::Locate(), ClassName, Title);
 }

@@ -23,6 +23,7 @@
 
 #include "EndpointFrame.h"
 #include "TEndpointDirectory.h"
+#include "TEndpointRecord.h"
 
 class TMessageEndpoint {
 public:
@@ -54,6 +55,11 @@ public:
     bool Send(quint32 Target, qint32 DataId, const QByteArray& Data);
 
     TReceiveEvent OnReceive;
+
+    // A descriptor (of a pipe that a signal handler writes to, say) that, while it is readable,
+    // makes every send give up its wait at once and return false: a process asked to end does not
+    // sit out its peers' time-outs first. -1, the default: none.
+    static void SetWaitInterrupt(int Fd);
 
     // In the current endpoint folder.
     static quint32 Find(const QString& ClassName, const QString& Title);

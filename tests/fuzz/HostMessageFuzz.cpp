@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QIODevice>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -80,26 +81,45 @@ std::optional<QString> StringAt(const QByteArray& Content, qsizetype At) {
     return QString::fromUtf8(Content.mid(At + 4, length));
 }
 
+// The parameter list a message's content makes, read the plainest way: lines end at CR LF, CR or
+// LF, and a break after the last line ends it.
+QStringList ParamsOf(const QByteArray& Content) {
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = QString::fromUtf8(Content).split(lineBreak);
+    if (lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
 void Handle(std::unique_ptr<TLumeoMessageStream> Message) {
     const qint32 kind = Message->MsgKind;
+    const QByteArray content = Message->Content();
+    const QStringList before = Receiver->Params();
+    bool refused = false;
     try {
         Receiver->HandleMessage(Message);
     } catch (const EReadError&) {
         // a quit without its byte: the endpoint's dispatch reports it and goes on
         FUZZ_CHECK(kind == hmQuit);
+    } catch (const ELumeo&) {
+        // a parameter list beyond its bound, refused before anything changed
+        refused = true;
+        FUZZ_CHECK(kind == hmParams && Receiver->Params() == before);
     }
     if (kind == hmParams) {
+        const QStringList expected = ParamsOf(content);
+        FUZZ_CHECK(refused == (expected.size() > TqmrCustomDemon::MaxParams));
+        if (!refused) FUZZ_CHECK(Receiver->Params() == expected, FuzzShow(content));
         // whatever lines came, the parameters are read within their bounds
         for (int i = 1; i <= Receiver->ParamCount(); ++i)
             FUZZ_CHECK(Receiver->ParamStr(i) == Receiver->Params()[i]);
         // (an empty list leaves not even the program's path: then 1 is beyond it; 0 never is)
-        bool refused = false;
+        bool beyond = false;
         try {
             Receiver->ParamStr(std::max(Receiver->ParamCount() + 1, 1));
         } catch (const ELumeo&) {
-            refused = true;
+            beyond = true;
         }
-        FUZZ_CHECK(refused);
+        FUZZ_CHECK(beyond);
     }
     // replies nobody claims stay parked, within bounds
     FUZZ_CHECK(Receiver->PendingReplies().size() <= TqmrCustomDemon::MaxParkedReplies);

@@ -1,6 +1,6 @@
 // The program's message endpoint against peers that misbehave on purpose: peers that connect and
-// say nothing, announce frames of 4 GiB, flood it, vanish halfway, or belong to another user.
-// Whatever they do, the program keeps answering, holds on to no more than a bounded amount of
+// say nothing or trickle their frames, announce frames of 4 GiB, flood it, vanish halfway, or belong to
+// another user. Whatever they do, the program keeps answering, holds on to no more than a bounded amount of
 // memory and descriptors, and lets nothing of theirs through that it should not.
 
 #include <gtest/gtest.h>
@@ -63,11 +63,27 @@ TEST(HostilePeer, SilentConnectionsNeitherBlockNorStay) {
     EXPECT_TRUE(probe.Ask(target));
     EXPECT_LT(clock.elapsed(), 1000);
 
+    // a peer that trickles a frame, a byte well within the idle limit each time, is let go once the
+    // frame has taken too long as a whole
+    TRawConnection trickle(target);
+    ASSERT_EQ(trickle.Write(FrameHeader(target, 1000)), EndpointFrame::HeaderSize);
+    clock.restart();
+    qint64 lastByte = 0;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            if (clock.elapsed() - lastByte >= TEndpointHub::IncomingIdleLimitMs / 5) {
+                trickle.Write(QByteArray(1, 't'), 100);
+                lastByte = clock.elapsed();
+            }
+            return trickle.ClosedByEndpoint();
+        },
+        TEndpointHub::IncomingFrameLimitMs + 5000));
+
     // and the silent ones are let go once they have been idle too long
     for (const auto& connection : silent)
         EXPECT_TRUE(connection->WaitUntilClosed(TEndpointHub::IncomingIdleLimitMs + 5000));
-    EXPECT_TRUE(WaitUntil(
-        [&] { return THostileSandbox::OpenDescriptors(process->processId()) <= descriptors; }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return THostileSandbox::OpenDescriptors(process->processId()) <= descriptors; }));
 }
 
 TEST(HostilePeer, BeyondTheLimitOfConnectionsTheRestAreTurnedAway) {
@@ -102,8 +118,8 @@ TEST(HostilePeer, BeyondTheLimitOfConnectionsTheRestAreTurnedAway) {
 
     // once the storm is over, the target serves at once and keeps nothing of it
     storm.clear();
-    EXPECT_TRUE(WaitUntil(
-        [&] { return THostileSandbox::OpenDescriptors(process->processId()) <= descriptors; }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return THostileSandbox::OpenDescriptors(process->processId()) <= descriptors; }));
     clock.restart();
     EXPECT_TRUE(probe.Ask(target));
     EXPECT_LT(clock.elapsed(), 1000);
@@ -148,8 +164,8 @@ TEST(HostilePeer, PeerVanishingInTheMiddleOfAFrameIsForgotten) {
     QProcess* peer = sandbox.Start(QStringLiteral(HOSTILE_PEER_PROGRAM),
                                    {QStringLiteral("half-frame"), QString::number(target)});
     ASSERT_EQ(NextLine(peer), QStringLiteral("sent"));
-    EXPECT_TRUE(WaitUntil(
-        [&] { return THostileSandbox::OpenDescriptors(process->processId()) == descriptors + 1; }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return THostileSandbox::OpenDescriptors(process->processId()) == descriptors + 1; }));
     ::kill(pid_t(peer->processId()), SIGKILL);
 
     EXPECT_TRUE(WaitUntil(

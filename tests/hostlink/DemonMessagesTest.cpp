@@ -152,8 +152,16 @@ TEST(DemonMessages, ParameterMessagesReplaceTheParameters) {
             EXPECT_EQ(error.Message(), QStringLiteral("Illegal \"ParamStr\" parameter: %1").arg(wrong));
         }
     }
+    // more lines than a parameter list may have: refused whole, before any of them is made
+    const QByteArray breaks(TqmrCustomDemon::MaxParams, '\n');
+    ASSERT_TRUE(server.SendTo(client.OwnEntity().Handle, hmParams, breaks + "x"));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(client.ParamCount(), 3);
+    ASSERT_TRUE(server.SendTo(client.OwnEntity().Handle, hmParams, breaks));
+    EXPECT_EQ(client.ParamCount(), TqmrCustomDemon::MaxParams - 1);
+
     ASSERT_TRUE(server.SendTo(client.OwnEntity().Handle, hmParams, QByteArray()));
-    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(changes, 3);
     EXPECT_TRUE(client.Params().isEmpty());
     EXPECT_EQ(client.ParamCount(), -1);
 }

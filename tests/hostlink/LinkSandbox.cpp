@@ -12,10 +12,10 @@ TLinkSandbox::TLinkSandbox() {
     QDir().mkpath(ServerRoot());
 }
 
-QProcess* TLinkSandbox::StartServer(const QString& Text) {
-    QProcess* server =
-        Start(QStringLiteral(LUMEO_SERVER_PROGRAM), {QStringLiteral("--text"), Text, QStringLiteral("--root"),
-                                                     ServerRoot(), QStringLiteral("--log"), ServerLog()});
+QProcess* TLinkSandbox::StartServer(const QString& Text, const QString& Root) {
+    QProcess* server = Start(QStringLiteral(LUMEO_SERVER_PROGRAM),
+                             {QStringLiteral("--text"), Text, QStringLiteral("--root"),
+                              Root.isEmpty() ? ServerRoot() : Root, QStringLiteral("--log"), ServerLog()});
     WaitUntil([&] {
         return TMessageEndpoint::Find(LumeoNames::ServerClassName(Text), LumeoNames::ServerTitle(Text)) != 0;
     });

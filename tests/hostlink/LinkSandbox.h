@@ -16,8 +16,9 @@ class TLinkSandbox : public TProcessSandbox {
 public:
     TLinkSandbox();
 
-    // Starts lumeo-server with its root and log in the sandbox, and waits until it can be found.
-    QProcess* StartServer(const QString& Text);
+    // Starts lumeo-server with its log in the sandbox and its root there too, unless Root names
+    // another folder, and waits until it can be found.
+    QProcess* StartServer(const QString& Text, const QString& Root = QString());
     QString ServerRoot() const { return Path(QStringLiteral("root")); }
     QString ServerLog() const { return Path(QStringLiteral("server.log")); }
     QStringList ServerLogLines() const;

@@ -1,5 +1,6 @@
 // The host-link component against the stand-in server in its own process: every request kind,
-// the server's log, its refusal to serve files from outside its folder, and its going down.
+// the server's log, its refusal to serve files from outside its folder (also to a racing
+// request), its bounds, and its going down.
 
 #include <gtest/gtest.h>
 
@@ -10,10 +11,17 @@
 #include <QFileInfo>
 #include <QPointer>
 
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <atomic>
 #include <csignal>
+#include <thread>
 
 #include "ELumeo.h"
 #include "EReadError.h"
+#include "EndpointFrame.h"
+#include "EndpointSocket.h"
 #include "HostLinkTesting.h"
 
 namespace {
@@ -118,6 +126,8 @@ TEST(LumeoServer, FilesComeOnlyFromItsFolder) {
     ASSERT_TRUE(QFile::link(sandbox.Path("secret.txt"), root + "/link.txt"));
     ASSERT_TRUE(QDir(root).mkdir("sub"));
     WriteFile(root + "/sub/deep.txt", "deeper");
+    ASSERT_TRUE(QFile::link("sub/deep.txt", root + "/inner.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(root + "/pipe").constData(), 0600), 0);
     sandbox.StartServer(QStringLiteral("files"));
     sandbox.SetViewerHandle(QStringLiteral("files"));
     TTestClient client(nullptr);
@@ -135,6 +145,8 @@ TEST(LumeoServer, FilesComeOnlyFromItsFolder) {
     EXPECT_EQ(read("../secret.txt"), QByteArray("<none>"));
     EXPECT_EQ(read(sandbox.Path("secret.txt")), QByteArray("<none>"));
     EXPECT_EQ(read("link.txt"), QByteArray("<none>"));
+    EXPECT_EQ(read("inner.txt"), QByteArray("deeper"));  // a link that stays inside
+    EXPECT_EQ(read("pipe"), QByteArray("<none>"));       // not waited on
     EXPECT_EQ(read("sub"), QByteArray("<none>"));
     EXPECT_EQ(read("missing.txt"), QByteArray("<none>"));
     EXPECT_EQ(read(QString()), QByteArray("<none>"));
@@ -148,6 +160,72 @@ TEST(LumeoServer, FilesComeOnlyFromItsFolder) {
     const std::unique_ptr<QIODevice> language = client.OpenLanguageStream();
     ASSERT_NE(language, nullptr);
     EXPECT_EQ(language->readAll(), QByteArray("[GL_Mass]=Masse|$$"));
+}
+
+TEST(LumeoServer, FilesCannotBeRacedOutOfItsFolder) {
+    TLinkSandbox sandbox;
+    const QString root = sandbox.ServerRoot();
+    // deep below: the longer a name takes to look up, the more time a swap has
+    const QString deep = QStringLiteral("/d").repeated(40) + QStringLiteral("/x.txt");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(root + "/sub" + deep).path()));
+    WriteFile(root + "/sub" + deep, "inside");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(sandbox.Path("outside") + deep).path()));
+    WriteFile(sandbox.Path("outside") + deep, "outside");
+    ASSERT_TRUE(QFile::link(sandbox.Path("outside"), root + "/swap"));
+    sandbox.StartServer(QStringLiteral("race"));
+    sandbox.SetViewerHandle(QStringLiteral("race"));
+    TTestClient client(nullptr);
+
+    // "sub" is the folder inside, then the link to the one outside, back and forth all the time
+    const QByteArray sub = QFile::encodeName(root + "/sub"), swap = QFile::encodeName(root + "/swap");
+    std::atomic<bool> stop{false};
+    std::thread swapper([&] {
+        while (!stop) ::renameat2(AT_FDCWD, sub.constData(), AT_FDCWD, swap.constData(), RENAME_EXCHANGE);
+    });
+    int inside = 0, outside = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const std::unique_ptr<QIODevice> stream = client.GetFileStream("sub" + deep);
+        if (stream) ++(stream->readAll() == "inside" ? inside : outside);
+    }
+    stop = true;
+    swapper.join();
+    EXPECT_EQ(outside, 0) << inside << " came from inside";
+    EXPECT_GT(inside, 0);
+}
+
+TEST(LumeoServer, ServesTheWholeFileSystemOrAFolderThatIsThere) {
+    TLinkSandbox sandbox;
+    WriteFile(sandbox.Path("file.txt"), "anywhere");
+    sandbox.StartServer(QStringLiteral("all"), QStringLiteral("/"));
+    sandbox.SetViewerHandle(QStringLiteral("all"));
+    TTestClient client(nullptr);
+    const std::unique_ptr<QIODevice> stream = client.GetFileStream(sandbox.Path("file.txt"));
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(stream->readAll(), QByteArray("anywhere"));
+    EXPECT_EQ(client.MapFileName("/usr/bin/gravilo"), QStringLiteral("/gravilo"));
+    EXPECT_EQ(client.GetEnvironmentValue("TessaroHomeDir"), QStringLiteral("/"));
+
+    QProcess* nowhere = sandbox.Start(QStringLiteral(LUMEO_SERVER_PROGRAM),
+                                      {"--text", "nowhere", "--root", sandbox.Path("missing")});
+    ASSERT_TRUE(TLinkSandbox::WaitForExit(nowhere));
+    EXPECT_EQ(nowhere->exitCode(), 1);
+}
+
+TEST(LumeoServer, RegistrationsAreBounded) {
+    TLinkSandbox sandbox;
+    sandbox.StartServer(QStringLiteral("bounds"));
+    sandbox.SetViewerHandle(QStringLiteral("bounds"));
+    TTestClient client(nullptr);
+    const quint32 handle = client.OwnEntity().Handle;
+    // a title beyond 4096 characters is not kept
+    client.OwnEntity().Title = QString(4097, QLatin1Char('t'));
+    client.RegisterWithServer();
+    EXPECT_EQ(client.FindEntityByHandle(handle), nullptr);
+    client.OwnEntity().Title = QString(4096, QLatin1Char('t'));
+    client.RegisterWithServer();
+    const std::unique_ptr<TEntity> found = client.FindEntityByHandle(handle);
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->Title.size(), 4096);
 }
 
 TEST(LumeoServer, EnvironmentAndQueries) {
@@ -252,6 +330,40 @@ TEST(LumeoServer, GoingDownEndsItsClients) {
                                       QCoreApplication::applicationName().toUtf8().size())))
         << qPrintable(log.join('\n'));
     EXPECT_TRUE(log.filter(QStringLiteral("kind=4099")).isEmpty());
+}
+
+// A peer sends requests in the name of an endpoint that never answers: each reply waits for it,
+// and each next request comes in while the one before still waits. Going down waits for none.
+TEST(LumeoServer, GoingDownDoesNotWaitForRepliesToAPeerThatDoesNotAnswer) {
+    TLinkSandbox sandbox;
+    QProcess* server = sandbox.StartServer(QStringLiteral("busy"));
+    const quint32 serverHandle = TMessageEndpoint::Find(LumeoNames::ServerClassName(QStringLiteral("busy")),
+                                                        LumeoNames::ServerTitle(QStringLiteral("busy")));
+    QProcess* silent = sandbox.Start(QStringLiteral(ENDPOINT_PEER_PROGRAM), {"hang", "Silent", "peer"});
+    const quint32 silentHandle = HandleLine(silent);
+    ASSERT_NE(silentHandle, 0u);
+
+    TLumeoMessageStream request;
+    request.MsgKind = hmQueryString;
+    request.SetStamp(QDateTime::currentDateTime());
+    request.WriteString(QStringLiteral("Version"));
+    const QByteArray frame =
+        EndpointFrame::EncodeSend({silentHandle, serverHandle, hmQueryString, 0, false}, request.ToWire());
+    std::vector<int> connections;
+    for (int i = 0; i < 4; ++i) {
+        connections.push_back(ConnectToEndpoint(serverHandle));
+        ASSERT_EQ(::send(connections.back(), frame.constData(), size_t(frame.size()), MSG_NOSIGNAL),
+                  frame.size());
+        WaitUntil([] { return false; }, 300);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(pid_t(server->processId()), SIGTERM);
+    ASSERT_TRUE(TLinkSandbox::WaitForExit(server, 20000));
+    EXPECT_LT(clock.elapsed(), 2000);  // well within the time one reply may wait
+    EXPECT_EQ(server->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(server->exitCode(), 0);
+    for (const int fd : connections) ::close(fd);
 }
 
 TEST(LumeoServer, DestructionUnregisters) {
