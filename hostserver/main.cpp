@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <csignal>
 #include <cstdio>
 
 #include "TLumeoServer.h"
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lumeo-server: %s\n", qPrintable(error));
         return 1;
     }
-    const TSignalWatcher stopSignals([&server] {
+    const TSignalWatcher stopSignals({SIGTERM, SIGINT}, [&server](int) {
         server.Shutdown();
         QCoreApplication::quit();
     });
