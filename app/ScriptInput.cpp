@@ -52,22 +52,30 @@ bool TScriptInput::Fill() {
     while (!FEnded) {
         if (TSignalWatcher::Caught() != 0) return false;
         pollfd watched[2] = {{FFd, POLLIN, 0}, {TSignalWatcher::Descriptor(), POLLIN, 0}};
-        // a signal's byte (watched[1]) only wakes the wait: the loop's test above ends it
-        if (::poll(watched, watched[1].fd >= 0 ? 2 : 1, -1) < 0 && errno != EINTR) break;
+        // a signal's byte (watched[1]) only wakes the wait: the test above ends it
+        if (::poll(watched, watched[1].fd >= 0 ? 2 : 1, -1) < 0) {
+            if (errno == EINTR) continue;
+            return Fail(errno);
+        }
         if (watched[0].revents == 0) continue;
         FPending.remove(0, FStart);
         FStart = 0;
         const qsizetype old = FPending.size();
         FPending.resize(old + FReadSize);
         const ssize_t got = ::read(FFd, FPending.data() + old, std::size_t(FReadSize));
+        const int readErrno = errno;
         FPending.resize(old + std::max<ssize_t>(got, 0));
         if (got > 0) return true;
         if (got == 0)
             FEnded = true;
-        else if (errno != EINTR && errno != EAGAIN)
-            break;
+        else if (readErrno != EINTR && readErrno != EAGAIN)
+            return Fail(readErrno);
     }
-    if (!FEnded) FReadFailure = SystemError::LastErrorString();
+    return false;
+}
+
+bool TScriptInput::Fail(int errorNumber) {
+    FReadFailure = SystemError::ErrorString(errorNumber);
     FEnded = true;
     return false;
 }

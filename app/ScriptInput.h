@@ -33,6 +33,8 @@ protected:
 private:
     // Waits for more bytes and appends them; false at the end, on a failure or a signal.
     bool Fill();
+    // Ends the input with the system's reason; false.
+    bool Fail(int errorNumber);
     qint64 Take(char* data, qsizetype count);
     qsizetype Pending() const { return FPending.size() - FStart; }
 
