@@ -1,8 +1,9 @@
 #include "CommandLine.h"
 
-#include <QFile>
 #include <QtGlobal>
 #include <cstring>
+
+#include "LanguageStream.h"
 
 namespace {
 
@@ -42,10 +43,12 @@ TCommandLine TCommandLine::Parse(int argc, char** argv) {
     line.FQtArgc = int(line.FQtArgv.size());
     line.FQtArgv.push_back(nullptr);
     if (line.FError.isEmpty() && !line.FLanguageFile.isEmpty()) {
-        QFile file(line.FLanguageFile);
-        if (!file.open(QIODevice::ReadOnly))
-            line.FError = QStringLiteral("cannot read the language file %1: %2")
-                              .arg(line.FLanguageFile, file.errorString());
+        // opened here, once: a pipe given as the file can be read only once
+        QString reason;
+        line.FLanguageStream = LanguageStream::Open(line.FLanguageFile, reason);
+        if (!line.FLanguageStream)
+            line.FError =
+                QStringLiteral("cannot read the language file %1: %2").arg(line.FLanguageFile, reason);
     }
     return line;
 }

@@ -9,7 +9,9 @@
 // "--option=FILE" works as well. Every other argument stays for Qt and for the host link's
 // parameter list, in its place: the host passes switches of its own ("/serverhandle=...").
 
+#include <QIODevice>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class TCommandLine {
@@ -25,6 +27,9 @@ public:
     const QString& ScreenshotFile() const { return FScreenshotFile; }
     const QString& ScriptFile() const { return FScriptFile; }
     const QString& LanguageFile() const { return FLanguageFile; }
+    // The language file, opened (and a pipe read) once by Parse; null without --language. The
+    // caller takes it over.
+    std::unique_ptr<QIODevice> TakeLanguageStream() { return std::move(FLanguageStream); }
     // why the command line cannot be used; empty when it can
     const QString& Error() const { return FError; }
 
@@ -43,6 +48,7 @@ private:
     QString FScreenshotFile;
     QString FScriptFile;
     QString FLanguageFile;
+    std::unique_ptr<QIODevice> FLanguageStream;
     QString FError;
     bool FPlatformGiven = false;
     std::vector<char*> FQtArgv;

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "CommandLine.h"
+#include "ScriptInput.h"
 #include "ScriptRunner.h"
 #include "ugravilo.h"
 
@@ -17,16 +18,9 @@ void Complain(const QString& text) {
 }
 
 int RunScript(TForm1& form, const QString& fileName) {
-    // unbuffered: a script piped in line by line runs each line as it comes
-    QFile input;
-    bool opened = false;
-    if (fileName == QLatin1String("-")) {
-        opened = input.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered);
-    } else {
-        input.setFileName(fileName);
-        opened = input.open(QIODevice::ReadOnly);
-    }
-    if (!opened) {
+    // a script piped in line by line runs each line as it comes
+    TScriptInput input;
+    if (!input.Open(fileName)) {
         Complain(QStringLiteral("cannot read the script %1: %2").arg(fileName, input.errorString()));
         return TScriptRunner::ExitBadLine;
     }
@@ -37,8 +31,12 @@ int RunScript(TForm1& form, const QString& fileName) {
     output.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
     errors.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
     TScriptRunner runner(form, output, errors);
-    const int status = runner.Run(input);
+    int status = runner.Run(input);
     std::fflush(stdout);
+    if (status == TScriptRunner::ExitOk && !input.ReadFailure().isEmpty()) {
+        Complain(QStringLiteral("cannot read the script %1: %2").arg(fileName, input.ReadFailure()));
+        status = TScriptRunner::ExitBadLine;
+    }
     return status;
 }
 
@@ -50,7 +48,8 @@ int RunHeadless(TForm1& form, const TCommandLine& commandLine) {
     form.show();
     QCoreApplication::processEvents();
     if (commandLine.Mode() == TCommandLine::cmScript) return RunScript(form, commandLine.ScriptFile());
-    if (SaveWindowPicture(form, commandLine.ScreenshotFile())) return 0;
-    Complain(QStringLiteral("cannot write the screenshot %1").arg(commandLine.ScreenshotFile()));
+    QString reason;
+    if (SaveWindowPicture(form, commandLine.ScreenshotFile(), reason)) return 0;
+    Complain(QStringLiteral("cannot write the screenshot %1: %2").arg(commandLine.ScreenshotFile(), reason));
     return TScriptRunner::ExitBadLine;
 }

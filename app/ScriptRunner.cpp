@@ -1,12 +1,12 @@
 #include "ScriptRunner.h"
 
 #include <QApplication>
-#include <QImageWriter>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include "PictureFile.h"
 #include "ugravilo.h"
 
 namespace {
@@ -52,10 +52,14 @@ TScriptRunner::TScriptRunner(TForm1& form, QIODevice& output, QIODevice& errors)
 
 int TScriptRunner::Run(QIODevice& input) {
     for (int number = 1;; ++number) {
-        const QByteArray bytes = input.readLine();
+        // room for one byte past the longest line, and for the terminating null Qt keeps
+        const QByteArray bytes = input.readLine(MaxLineBytes + 2);
         if (bytes.isEmpty()) return ExitOk;  // a blank line still holds its line feed
         QString error;
-        if (RunLine(QString::fromUtf8(bytes), error)) continue;
+        if (bytes.size() > MaxLineBytes && !bytes.endsWith('\n'))
+            error = QStringLiteral("the line is longer than %1 bytes").arg(MaxLineBytes);
+        else if (RunLine(QString::fromUtf8(bytes), error))
+            continue;
         FErrors.write(QStringLiteral("line %1: %2\n").arg(number).arg(error).toUtf8());
         return ExitBadLine;
     }
@@ -155,8 +159,9 @@ bool TScriptRunner::Tick(const QStringList& words, QString& error) {
 
 bool TScriptRunner::Screenshot(const QStringList& words, QString& error) {
     if (!WordCount(words, 2, 2, error)) return false;
-    if (SaveWindowPicture(FForm, words[1])) return true;
-    error = QStringLiteral("cannot write \"%1\"").arg(words[1]);
+    QString reason;
+    if (SaveWindowPicture(FForm, words[1], reason)) return true;
+    error = QStringLiteral("cannot write \"%1\": %2").arg(words[1], reason);
     return false;
 }
 
@@ -211,10 +216,8 @@ namespace {
 constexpr int WindowPictureQuality = 80;
 }  // namespace
 
-bool SaveWindowPicture(QWidget& window, const QString& fileName) {
-    QImageWriter writer(fileName, "png");
+bool SaveWindowPicture(QWidget& window, const QString& fileName, QString& error) {
     // the fastest deflate level: a window of flat colours still packs tightly (about 30 KB), and
     // the default level would take a good part of the whole start of a headless run
-    writer.setQuality(WindowPictureQuality);
-    return writer.write(window.grab().toImage());
+    return PictureFile::Save(window.grab().toImage(), fileName, error, "png", WindowPictureQuality);
 }

@@ -16,7 +16,8 @@
 //   screenshot FILE   saves the whole window as a PNG file
 //
 // A line that cannot be run stops the script: "line N: reason" goes to the error output and the
-// run ends with status 2.
+// run ends with status 2. The input ends the script where it ends (TScriptInput also ends it
+// before the next line when a termination signal is caught).
 
 #include <QIODevice>
 #include <QString>
@@ -28,6 +29,9 @@ class TScriptRunner {
 public:
     static constexpr int ExitOk = 0;
     static constexpr int ExitBadLine = 2;
+    // A longer line (without its line feed) cannot be run: no command needs as much, and the
+    // script's memory stays bounded whatever is piped in.
+    static constexpr qsizetype MaxLineBytes = 65536;
 
     TScriptRunner(TForm1& form, QIODevice& output, QIODevice& errors);
 
@@ -59,5 +63,6 @@ private:
     bool FButtonDown = false;
 };
 
-// Saves the whole main window as a PNG file; false when the file cannot be written.
-bool SaveWindowPicture(QWidget& window, const QString& fileName);
+// Saves the whole main window as a PNG file, whole or not at all; false, with the reason in error,
+// when the file cannot be written.
+bool SaveWindowPicture(QWidget& window, const QString& fileName, QString& error);

@@ -2,16 +2,20 @@
 //
 // Start-up: the application object, the main window (its host link loads the language and
 // translates it, and a second start ends here), the About dialog (hidden), the message loop. The
-// main window's show handler shows the About dialog before the simulation starts.
+// main window's show handler shows the About dialog before the simulation starts. The program
+// ends when the loop does: the windows go, and with them the host link, which says goodbye to the
+// host's server.
 
 #include <QApplication>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 
 #include "AboutBox.h"
 #include "CommandLine.h"
 #include "HeadlessMode.h"
 #include "Pictures.h"
+#include "TSignalWatcher.h"
 #include "VexaError.h"
 #include "ugravilo.h"
 
@@ -20,8 +24,11 @@ namespace {
 int Run(TCommandLine& commandLine) {
     QApplication application(commandLine.QtArgc(), commandLine.QtArgv());
     QApplication::setWindowIcon(GraviloIcon());
+    // the end of a session (SIGTERM), Ctrl+C (SIGINT) and a closed terminal (SIGHUP) end Gravilo as
+    // Exit does, whatever dialog is open; a script stops before its next line
+    const TSignalWatcher endSignals({SIGTERM, SIGINT, SIGHUP}, [](int) { QCoreApplication::quit(); });
     TForm1 form([&](TqmrDemonClient& link) {
-        link.SetLanguageFile(commandLine.LanguageFile());
+        link.SetLanguageStream(commandLine.TakeLanguageStream());
         // pictures and scripts may run beside a Gravilo someone works with
         if (commandLine.Headless()) link.SetMultiStart(true);
     });

@@ -24,7 +24,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/dist/gravilo.desktop DESTINATION ${CMAKE_INS
 # The icon is painted by the program's own code; a small tool writes it in every size.
 add_executable(make-gravilo-icons ${PROJECT_SOURCE_DIR}/dist/MakeIcons.cpp ${PROJECT_SOURCE_DIR}/app/Pictures.cpp)
 target_include_directories(make-gravilo-icons PRIVATE ${PROJECT_SOURCE_DIR}/app)
-target_link_libraries(make-gravilo-icons PRIVATE Qt6::Gui)
+target_link_libraries(make-gravilo-icons PRIVATE gravilo_toolkit)
 set(icon_root ${CMAKE_BINARY_DIR}/dist/icons)
 set(icon_files "")
 foreach(size ${GRAVILO_ICON_SIZES})

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "PictureFile.h"
 #include "Pictures.h"
 
 int main(int argc, char** argv) {
@@ -18,8 +19,9 @@ int main(int argc, char** argv) {
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString dir = QStringLiteral("%1/%2x%2/apps").arg(root).arg(size);
         const QString file = dir + QStringLiteral("/gravilo.png");
-        if (!QDir().mkpath(dir) || !PaintGraviloIcon(size).save(file, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        QString error = QStringLiteral("cannot make the folder");
+        if (!QDir().mkpath(dir) || !PictureFile::Save(PaintGraviloIcon(size), file, error, "png")) {
+            std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(file), qPrintable(error));
             return 1;
         }
     }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "DateTime.h"
+#include "PictureFile.h"
 #include "TBitmap.h"
 #include "TScale.h"
 
@@ -54,7 +55,7 @@ public:
         FScales.push_back(std::move(scale));
     }
 
-    bool Save(const QString& file) { return FPage.Image().save(file); }
+    bool Save(const QString& file, QString& error) { return PictureFile::Save(FPage.Image(), file, error); }
 
 private:
     TBitmap FPage;
@@ -380,8 +381,9 @@ int main(int argc, char** argv) {
     HorizontalColumn(gallery, 10);
     SecondColumn(gallery, 410);
     VerticalColumns(gallery, 810);
-    if (!gallery.Save(file)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    QString error;
+    if (!gallery.Save(file, error)) {
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(file), qPrintable(error));
         return 1;
     }
     std::printf("%s\n", qPrintable(file));

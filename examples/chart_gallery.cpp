@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "PictureFile.h"
 #include "TPlotica.h"
 #include "TTextLabel.h"
 
@@ -47,8 +48,11 @@ void Save(const QImage& image, const char* name, int zoom = 1) {
     const QImage out =
         zoom == 1 ? image : image.scaled(image.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QString path = QDir(OutDir).filePath(QString::fromLatin1(name));
-    out.save(path);
-    std::printf("%s\n", qPrintable(path));
+    QString error;
+    if (PictureFile::Save(out, path, error))
+        std::printf("%s\n", qPrintable(path));
+    else
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(error));
 }
 
 QImage Render(TPlotica& chart) {
@@ -183,7 +187,9 @@ QString MakeTileImage() {
     p.drawLine(0, 0, 39, 29);
     p.end();
     const QString path = QDir(OutDir).filePath(QStringLiteral("gallery_tile.png"));
-    tile.save(path);
+    QString error;
+    if (!PictureFile::Save(tile, path, error))
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(error));
     return path;
 }
 

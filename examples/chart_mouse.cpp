@@ -27,6 +27,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "PictureFile.h"
 #include "TPlotica.h"
 #include "TRadioGroup.h"
 #include "TTextLabel.h"
@@ -290,8 +291,11 @@ private:
 
     void Shoot() {
         const QString path = QString("%1-%2.png").arg(FShotPrefix).arg(++FShots);
-        grab().save(path);
-        Say("shot " + path);
+        QString error;
+        if (PictureFile::Save(grab().toImage(), path, error))
+            Say("shot " + path);
+        else
+            Say("cannot write " + path + ": " + error);
     }
 
     TPlotica* FChart;

@@ -12,6 +12,7 @@
 #include <limits>
 #include <vector>
 
+#include "PictureFile.h"
 #include "TNumora.h"
 
 namespace {
@@ -210,8 +211,9 @@ int main(int argc, char** argv) {
         y += RowHeight * int((s.Entries.size() + columns - 1) / columns);
     }
     p.end();
-    if (!gallery.save(output)) {
-        qWarning("cannot write %s", qPrintable(output));
+    QString error;
+    if (!PictureFile::Save(gallery, output, error)) {
+        qWarning("cannot write %s: %s", qPrintable(output), qPrintable(error));
         return 1;
     }
     return 0;

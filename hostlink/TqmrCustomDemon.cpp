@@ -1,13 +1,13 @@
 #include "TqmrCustomDemon.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "ELumeo.h"
+#include "LanguageStream.h"
 #include "LumeoProtocol.h"
 #include "TGlossator.h"
 #include "TSingleInstanceLock.h"
@@ -219,16 +219,17 @@ void TqmrCustomDemon::LoadLanguage() {
     if (stream && FTranslator) FTranslator->LoadFromStream(*stream);
 }
 
+void TqmrCustomDemon::SetLanguageStream(std::unique_ptr<QIODevice> Stream) {
+    FLanguageStream = std::move(Stream);
+}
+
 std::unique_ptr<QIODevice> TqmrCustomDemon::OpenLanguageStream() {
-    if (!FLanguageFile.isEmpty()) {
-        auto chosen = std::make_unique<QFile>(FLanguageFile);
-        if (!chosen->open(QIODevice::ReadOnly)) return nullptr;
-        return chosen;
-    }
+    // a language file that cannot be read leaves the dictionary empty
+    QString unreadable;
+    if (FLanguageStream) return LanguageStream::Rewindable(std::move(FLanguageStream), unreadable);
+    if (!FLanguageFile.isEmpty()) return LanguageStream::Open(FLanguageFile, unreadable);
     if (FUseTessaroServer) return GetFileStream(LanguageFileName(MapFileName(ParamStr(0))));
-    auto file = std::make_unique<QFile>(LanguageFileName(ParamStr(0)));
-    if (!file->open(QIODevice::ReadOnly)) return nullptr;
-    return file;
+    return LanguageStream::Open(LanguageFileName(ParamStr(0)), unreadable);
 }
 
 void TqmrCustomDemon::CheckSingleInstance() {

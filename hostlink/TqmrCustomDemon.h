@@ -56,6 +56,9 @@ public:
     // server's. Set it before the form is loaded; empty (the default) reads the usual file.
     QString LanguageFile() const { return FLanguageFile; }
     void SetLanguageFile(const QString& FileName) { FLanguageFile = FileName; }
+    // A language stream the user chose, already open (a pipe is opened once only): read in place
+    // of any file. Set it before the form is loaded.
+    void SetLanguageStream(std::unique_ptr<QIODevice> Stream);
 
     // any received message that the component does not handle itself
     TGotAMessageEvent OnGotAMessage;
@@ -122,8 +125,9 @@ protected:
 
     // ---- steps of loading ----
     void LoadLanguage();
-    // The language file: the one chosen with SetLanguageFile, else from the server when it is
-    // used, else the file beside the executable; none when there is none.
+    // The language file: the stream or the file chosen, else from the server when it is used,
+    // else the file beside the executable; none when there is none. A pipe or a device is read
+    // into memory (LanguageStream).
     std::unique_ptr<QIODevice> OpenLanguageStream();
     // Ends the process when another instance holds the lock, after handing it our parameters;
     // otherwise takes the lock.
@@ -149,6 +153,7 @@ private:
     bool FMultiStart = false;
     bool FUseTessaroServer = true;
     QString FLanguageFile;
+    std::unique_ptr<QIODevice> FLanguageStream;
     TMessageEndpoint FWindow;
     std::unique_ptr<TSingleInstanceLock> FInstanceLock;
 };

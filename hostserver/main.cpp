@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <csignal>
 #include <cstdio>
 
 #include "TLumeoServer.h"
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lumeo-server: %s\n", qPrintable(error));
         return 1;
     }
-    const TSignalWatcher stopSignals([&server] {
+    const TSignalWatcher stopSignals({SIGTERM, SIGINT}, [&server](int) {
         server.Shutdown();
         QCoreApplication::quit();
     });

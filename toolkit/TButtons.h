@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QPushButton>
 
+#include "ShownText.h"
 #include "TComponent.h"
 #include "TEvents.h"
 
@@ -17,9 +18,7 @@ public:
     explicit TButton(QWidget* parent = nullptr);
 
     QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) { setText(caption); }
-    QString Hint() const { return toolTip(); }
-    void SetHint(const QString& hint) { setToolTip(hint); }
+    void SetCaption(const QString& caption) { setText(ShownText::Bounded(caption)); }
     // a button with a modal result closes its modal form with that result
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int result) { FModalResult = result; }

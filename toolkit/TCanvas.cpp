@@ -11,6 +11,7 @@
 #include <cwchar>
 #include <utility>
 
+#include "ShownText.h"
 #include "TFont.h"
 
 namespace {
@@ -22,11 +23,16 @@ std::span<const int> DashPattern(TPenStyle style) {
     static constexpr std::array<int, 4> dashDot{9, 6, 3, 6};
     static constexpr std::array<int, 6> dashDotDot{9, 3, 3, 3, 3, 3};
     switch (style) {
-        case psDash: return dash;
-        case psDot: return dot;
-        case psDashDot: return dashDot;
-        case psDashDotDot: return dashDotDot;
-        default: return {};
+        case psDash:
+            return dash;
+        case psDot:
+            return dot;
+        case psDashDot:
+            return dashDot;
+        case psDashDotDot:
+            return dashDotDot;
+        default:
+            return {};
     }
 }
 
@@ -50,15 +56,20 @@ QRect Normalized(int left, int top, int right, int bottom) {
 
 Qt::PenStyle QtPenStyle(TPenStyle s) {
     switch (s) {
-        case psDash: return Qt::DashLine;
-        case psDot: return Qt::DotLine;
-        case psDashDot: return Qt::DashDotLine;
-        case psDashDotDot: return Qt::DashDotDotLine;
-        case psClear: return Qt::NoPen;
-        default: return Qt::SolidLine;
+        case psDash:
+            return Qt::DashLine;
+        case psDot:
+            return Qt::DotLine;
+        case psDashDot:
+            return Qt::DashDotLine;
+        case psDashDotDot:
+            return Qt::DashDotDotLine;
+        case psClear:
+            return Qt::NoPen;
+        default:
+            return Qt::SolidLine;
     }
 }
-
 
 // Fills n pixels with one value. The C library's wide-character fill is a vectorised 32-bit fill
 // on every platform where wchar_t has 32 bits, whatever the optimisation level of this file.
@@ -99,9 +110,13 @@ int TextAdvance(const QFont& font, const QString& text) {
 
 TCanvas::TCanvas() = default;
 
-TCanvas::TCanvas(QImage* target) { SetTarget(target); }
+TCanvas::TCanvas(QImage* target) {
+    SetTarget(target);
+}
 
-TCanvas::~TCanvas() { Release(); }
+TCanvas::~TCanvas() {
+    Release();
+}
 
 void TCanvas::SetTarget(QImage* target) {
     Release();
@@ -111,7 +126,9 @@ void TCanvas::SetTarget(QImage* target) {
         *FTarget = FTarget->convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-void TCanvas::Release() { FPainter.reset(); }
+void TCanvas::Release() {
+    FPainter.reset();
+}
 
 void TCanvas::AssignFont(const TFont& font) {
     Font = font.ToQFont();
@@ -146,7 +163,9 @@ QPainter* TCanvas::Painter() {
     return FPainter.get();
 }
 
-QRgb TCanvas::PenRgb() const { return ColorToRgb(Pen.Color); }
+QRgb TCanvas::PenRgb() const {
+    return ColorToRgb(Pen.Color);
+}
 
 void TCanvas::ApplyPainterState(QPainter& painter, bool usePen, bool useBrush) const {
     QPainter* p = &painter;
@@ -173,7 +192,9 @@ void TCanvas::BlendPixelRaw(int x, int y, QRgb rgb, TPenMode mode) {
         line[x] = rgb | 0xFF000000u;
 }
 
-QRgb* TCanvas::ScanLine(int y) { return reinterpret_cast<QRgb*>(FTarget->scanLine(y)); }
+QRgb* TCanvas::ScanLine(int y) {
+    return reinterpret_cast<QRgb*>(FTarget->scanLine(y));
+}
 
 TCanvas::TRows TCanvas::Rows() {
     // bits() detaches the image once for the whole operation, not once per row
@@ -368,17 +389,23 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
 }
 
 QSize TCanvas::TextExtent(const QString& text) const {
-    return QSize(TextAdvance(Font, text), QFontMetrics(Font).height());
+    return QSize(TextWidth(text), QFontMetrics(Font).height());
 }
 
-int TCanvas::TextWidth(const QString& text) const { return TextAdvance(Font, text); }
+// texts are measured and drawn as far as they are shown
+int TCanvas::TextWidth(const QString& text) const {
+    return TextAdvance(Font, ShownText::Bounded(text));
+}
 
-int TCanvas::TextHeight(const QString&) const { return QFontMetrics(Font).height(); }
+int TCanvas::TextHeight(const QString&) const {
+    return QFontMetrics(Font).height();
+}
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
     if (!Painter()) return;
     const QFontMetrics fm(Font);
-    const int advance = TextAdvance(Font, text);
+    const QString shown = ShownText::Bounded(text);
+    const int advance = TextAdvance(Font, shown);
     if (Brush.Style == bsSolid) {
         const TCanvasPen pen = Pen;
         FillRect(x, y, x + advance, y + fm.height());
@@ -386,7 +413,7 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     }
     FPainter->setFont(Font);
     FPainter->setPen(ColorToQColor(FontColor));
-    FPainter->drawText(QPoint(x, y + fm.ascent()), text);
+    FPainter->drawText(QPoint(x, y + fm.ascent()), shown);
     FPenPos = QPoint(x + advance, y);
 }
 
@@ -399,7 +426,7 @@ void TCanvas::TextRect(const QRect& rect, int x, int y, const QString& text) {
     FPainter->setClipRect(area);
     FPainter->setFont(Font);
     FPainter->setPen(ColorToQColor(FontColor));
-    FPainter->drawText(QPoint(x, y + QFontMetrics(Font).ascent()), text);
+    FPainter->drawText(QPoint(x, y + QFontMetrics(Font).ascent()), ShownText::Bounded(text));
     FPainter->restore();
     if (FHasClip) FPainter->setClipRect(FClip);
 }

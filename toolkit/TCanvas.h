@@ -3,7 +3,8 @@
 //  - MoveTo/LineTo leave the end point unpainted; a polyline paints all but its last point;
 //  - Rectangle, Ellipse and FillRect take (left, top, right, bottom) and exclude the right and
 //    bottom edges; the outline is drawn with the pen, the inside filled with the brush;
-//  - TextOut places the text cell's top-left corner; a solid brush fills the cell behind it;
+//  - TextOut places the text cell's top-left corner; a solid brush fills the cell behind it; texts
+//    are measured and drawn up to ShownText::MaxLength characters;
 //  - pen modes copy and exclusive-or (dest ^= pen colour), pen styles of one-pixel lines with the
 //    classic dash patterns continuing along a path.
 // Nothing is antialiased. One-pixel lines, rectangles, fills and pixels are written directly into
@@ -11,11 +12,11 @@
 // canvas keeps open on its image until Release().
 
 #include <QFont>
-#include <functional>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <span>
 

@@ -1,5 +1,14 @@
 #include "TComponent.h"
 
+#include <QWidget>
+
+#include "ShownText.h"
+
+void TComponent::SetHint(const QString& hint) {
+    FHint = ShownText::Bounded(hint);
+    if (auto* control = qobject_cast<QWidget*>(FSelf)) control->setToolTip(ShownText::ToolTip(FHint));
+}
+
 void TLoadingScope::Join(TComponent* component) {
     if (!component) return;
     component->FLoading = true;

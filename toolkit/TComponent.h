@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <vector>
 
 class TComponent {
@@ -29,12 +30,17 @@ public:
     // The component behind a QObject, or nullptr when it is not one of ours.
     static TComponent* Of(QObject* object) { return dynamic_cast<TComponent*>(object); }
 
+    // The hint of a control: its tool tip, shown as the characters it holds (ShownText).
+    QString Hint() const { return FHint; }
+    void SetHint(const QString& hint);
+
 protected:
     void SetDesigning(bool designing) { FDesigning = designing; }
 
 private:
     friend class TLoadingScope;
     QObject* FSelf;
+    QString FHint;
     bool FLoading = false;
     bool FDesigning = false;
 };

@@ -1,6 +1,7 @@
 #include "TForm.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
@@ -78,8 +79,11 @@ int TForm::ShowModal() {
     setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     FModalLoop = &loop;
+    FQuitting = false;
+    QCoreApplication::instance()->installEventFilter(this);
     show();
     loop.exec(QEventLoop::DialogExec);
+    QCoreApplication::instance()->removeEventFilter(this);
     FModalLoop = nullptr;
     hide();
     setWindowModality(Qt::NonModal);
@@ -101,7 +105,22 @@ void TForm::Close() {
     close();
 }
 
+// The application's quit asks every window to close before it ends the event loops; a modal form
+// gives up its showing then, as a terminated program's modal loop does: without OnClose.
+bool TForm::eventFilter(QObject* watched, QEvent* event) {
+    if (FModalLoop && event->type() == QEvent::Quit && watched == QCoreApplication::instance()) {
+        FQuitting = true;
+        FModalResult = mrCancel;
+        FModalLoop->quit();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TForm::closeEvent(QCloseEvent* event) {
+    if (FModalLoop && FQuitting) {
+        QWidget::closeEvent(event);
+        return;
+    }
     if (FModalLoop) {
         // the window's close box ends a modal showing like Close() does
         event->ignore();

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "ShownText.h"
 #include "TComponent.h"
 #include "TEvents.h"
 #include "TFont.h"
@@ -23,9 +24,7 @@ public:
     ~TForm() override;
 
     QString Caption() const { return windowTitle(); }
-    void SetCaption(const QString& caption) { setWindowTitle(caption); }
-    QString Hint() const { return toolTip(); }
-    void SetHint(const QString& hint) { setToolTip(hint); }
+    void SetCaption(const QString& caption) { setWindowTitle(ShownText::Bounded(caption)); }
     TFont* Font() const { return FFont; }
     TColor Color() const { return FColor; }
     void SetColor(TColor color);
@@ -39,7 +38,9 @@ public:
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition position) { FPosition = position; }
 
-    // Shows the form modally: returns when it is closed, with its modal result.
+    // Shows the form modally: returns when it is closed, with its modal result. The application's
+    // quit ends the showing too, with mrCancel: the form lets itself be closed then, so that the
+    // quit is not cancelled by its refusal.
     int ShowModal();
     bool IsModal() const { return FModalLoop != nullptr; }
     int ModalResult() const { return FModalResult; }
@@ -54,6 +55,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -64,5 +66,6 @@ private:
     TFormBorderStyle FBorderStyle = bsSizeable;
     TPosition FPosition = poDesigned;
     QEventLoop* FModalLoop = nullptr;
+    bool FQuitting = false;  // the application quits while the form is shown modally
     int FModalResult = mrNone;
 };

@@ -16,6 +16,7 @@ TLabel::TLabel(QWidget* parent) : QLabel(parent), TComponent(this), FFont(new TF
     }
     FFont->OnChange = [this](TFont*) { ApplyFont(); };
     ApplyFont();
+    setTextFormat(Qt::PlainText);
     setMouseTracking(true);
     // a label keeps the mouse to itself: moves over it are not also the parent's moves
     setAttribute(Qt::WA_NoMousePropagation, true);
@@ -36,13 +37,15 @@ void TLabel::SetAlignment(TAlignment alignment) {
 }
 
 void TLabel::ApplyAlignment() {
-    Qt::Alignment h = FAlignment == taCenter ? Qt::AlignHCenter
+    Qt::Alignment h = FAlignment == taCenter         ? Qt::AlignHCenter
                       : FAlignment == taRightJustify ? Qt::AlignRight
                                                      : Qt::AlignLeft;
     setAlignment(h | Qt::AlignTop);
 }
 
-void TLabel::SetWordWrap(bool wrap) { setWordWrap(wrap); }
+void TLabel::SetWordWrap(bool wrap) {
+    setWordWrap(wrap);
+}
 
 void TLabel::SetTransparent(bool transparent) {
     FTransparent = transparent;

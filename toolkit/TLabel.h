@@ -1,9 +1,11 @@
 #pragma once
 // A static text with the classic label settings: alignment, word wrap, its own font and colour,
-// a cursor, and click and mouse-move events (link labels use them).
+// a cursor, and click and mouse-move events (link labels use them). The text shows as plain text,
+// its characters and never markup.
 
 #include <QLabel>
 
+#include "ShownText.h"
 #include "TComponent.h"
 #include "TEvents.h"
 #include "TFont.h"
@@ -21,9 +23,7 @@ public:
     explicit TLabel(QWidget* parent = nullptr);
 
     QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) { setText(caption); }
-    QString Hint() const { return toolTip(); }
-    void SetHint(const QString& hint) { setToolTip(hint); }
+    void SetCaption(const QString& caption) { setText(ShownText::Bounded(caption)); }
     // The label's own font; it starts as a copy of its parent's font.
     TFont* Font() const { return FFont; }
     TAlignment Alignment() const { return FAlignment; }

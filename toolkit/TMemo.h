@@ -19,8 +19,6 @@ public:
     // A line holding line feeds shows as several lines and reads back as several.
     QStringList Lines() const;
     void SetLines(const QStringList& lines);
-    QString Hint() const { return toolTip(); }
-    void SetHint(const QString& hint) { setToolTip(hint); }
     TColor Color() const { return FColor; }
     void SetColor(TColor color);
 

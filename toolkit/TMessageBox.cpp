@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ShownText.h"
+
 namespace {
 TInformationHandler& Handler() {
     static TInformationHandler handler;
@@ -15,8 +17,10 @@ void ShowInformation(const QString& text) {
         Handler()(text);
         return;
     }
-    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(), text,
-                             QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(),
+                    ShownText::Bounded(text), QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 TInformationHandler SetInformationHandler(TInformationHandler handler) {

@@ -7,7 +7,7 @@
 
 using TInformationHandler = std::function<void(const QString& text)>;
 
-// Shows the text in a modal information box (or hands it to the installed handler).
+// Shows the text, as plain text, in a modal information box (or hands it to the installed handler).
 void ShowInformation(const QString& text);
 
 // Installs a handler in place of the box (an empty one restores the box); returns the previous one.

@@ -37,9 +37,6 @@ public:
     bool Visible() const { return FVisible; }
     void SetVisible(bool visible);
 
-    QString Hint() const { return toolTip(); }
-    void SetHint(const QString& hint) { setToolTip(hint); }
-
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;

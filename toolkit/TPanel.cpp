@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ShownText.h"
 #include "TControlAlign.h"
 #include "TPaintedControl.h"
 
@@ -12,7 +13,7 @@ TPanel::TPanel(QWidget* parent) : QWidget(parent), TComponent(this) {
 }
 
 void TPanel::SetCaption(const QString& caption) {
-    FCaption = caption;
+    FCaption = ShownText::Bounded(caption);
     update();
 }
 

@@ -21,8 +21,6 @@ public:
 
     QString Caption() const { return FCaption; }
     void SetCaption(const QString& caption);
-    QString Hint() const { return toolTip(); }
-    void SetHint(const QString& hint) { setToolTip(hint); }
     TBevelCut BevelInner() const { return FBevelInner; }
     void SetBevelInner(TBevelCut cut);
     TBevelCut BevelOuter() const { return FBevelOuter; }

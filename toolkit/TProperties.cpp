@@ -7,9 +7,12 @@ TPropKind PropertyKind(const QMetaProperty& property) {
     if (property.isEnumType() || property.isFlagType()) return TPropKind::Enumeration;
     const QMetaType type = property.metaType();
     switch (type.id()) {
-        case QMetaType::QString: return TPropKind::String;
-        case QMetaType::QStringList: return TPropKind::StringList;
-        case QMetaType::Bool: return TPropKind::Boolean;
+        case QMetaType::QString:
+            return TPropKind::String;
+        case QMetaType::QStringList:
+            return TPropKind::StringList;
+        case QMetaType::Bool:
+            return TPropKind::Boolean;
         case QMetaType::Int:
         case QMetaType::UInt:
         case QMetaType::Long:
@@ -17,10 +20,13 @@ TPropKind PropertyKind(const QMetaProperty& property) {
         case QMetaType::LongLong:
         case QMetaType::ULongLong:
         case QMetaType::Short:
-        case QMetaType::UShort: return TPropKind::Integer;
+        case QMetaType::UShort:
+            return TPropKind::Integer;
         case QMetaType::Double:
-        case QMetaType::Float: return TPropKind::Float;
-        default: break;
+        case QMetaType::Float:
+            return TPropKind::Float;
+        default:
+            break;
     }
     if (type.flags().testFlag(QMetaType::PointerToQObject)) return TPropKind::Object;
     return TPropKind::Other;
@@ -30,9 +36,13 @@ QList<TPropInfo> PublishedProperties(const QObject* object) {
     QList<TPropInfo> result;
     if (!object) return result;
     const QMetaObject* meta = object->metaObject();
+    // Qt's classes are the bases of ours, so their properties come first
+    const QMetaObject* qt = meta;
+    while (qt && qt->className()[0] != 'Q') qt = qt->superClass();
+    const int fromQt = qt ? qt->propertyCount() : 0;
     for (int i = 0; i < meta->propertyCount(); ++i) {
         const QMetaProperty p = meta->property(i);
-        result.push_back({QByteArray(p.name()), PropertyKind(p), p.isWritable(), p});
+        result.push_back({QByteArray(p.name()), PropertyKind(p), p.isWritable(), p, i < fromQt});
     }
     return result;
 }
@@ -46,7 +56,9 @@ QMetaProperty FindProperty(const QObject* object, const char* name) {
 }
 }  // namespace
 
-bool HasProperty(const QObject* object, const char* name) { return FindProperty(object, name).isValid(); }
+bool HasProperty(const QObject* object, const char* name) {
+    return FindProperty(object, name).isValid();
+}
 
 QVariant GetPropValue(const QObject* object, const char* name) {
     const QMetaProperty p = FindProperty(object, name);
@@ -59,7 +71,9 @@ bool SetPropValue(QObject* object, const char* name, const QVariant& value) {
     return p.write(object, value);
 }
 
-QString GetStrProp(const QObject* object, const char* name) { return GetPropValue(object, name).toString(); }
+QString GetStrProp(const QObject* object, const char* name) {
+    return GetPropValue(object, name).toString();
+}
 
 bool SetStrProp(QObject* object, const char* name, const QString& value) {
     return SetPropValue(object, name, QVariant(value));

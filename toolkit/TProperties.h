@@ -16,6 +16,10 @@ struct TPropInfo {
     TPropKind Kind;
     bool Writable;
     QMetaProperty Meta;
+    // declared by one of Qt's own classes (objectName, windowTitle, toolTip, ...), not by the
+    // suite's: a component's texts are its own properties (Caption, Hint), whose setters hand them
+    // on to Qt as the component shows them
+    bool FromQt;
 };
 
 TPropKind PropertyKind(const QMetaProperty& property);

@@ -5,7 +5,8 @@
 #include <QRadioButton>
 #include <algorithm>
 
-TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent), TComponent(this), FGroup(new QButtonGroup(this)) {
+TRadioGroup::TRadioGroup(QWidget* parent)
+    : QGroupBox(parent), TComponent(this), FGroup(new QButtonGroup(this)) {
     FGroup->setExclusive(true);
     connect(FGroup, &QButtonGroup::idClicked, this, [this](int id) {
         if (!FSyncing) SetItemIndex(id);
@@ -14,7 +15,9 @@ TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent), TComponent(this),
 
 void TRadioGroup::SetItems(const QStringList& items) {
     const bool sameCount = items.size() == FItems.size();
-    FItems = items;
+    QStringList shown;
+    for (const QString& item : items) shown.append(ShownText::Bounded(item));
+    FItems = std::move(shown);
     if (sameCount) {
         // texts only: the buttons stay, and with them the selection
         for (int i = 0; i < FItems.size(); ++i) FButtons[i]->setText(FItems[i]);
@@ -78,7 +81,8 @@ void TRadioGroup::Arrange() {
     for (int i = 0; i < int(FButtons.size()); ++i) {
         const int col = i / rows, row = i % rows;
         const int buttonHeight = std::min(rowHeight, FButtons[i]->sizeHint().height());
-        FButtons[i]->setGeometry(8 + col * columnWidth, top + row * rowHeight + (rowHeight - buttonHeight) / 2,
-                                 columnWidth, buttonHeight);
+        FButtons[i]->setGeometry(8 + col * columnWidth,
+                                 top + row * rowHeight + (rowHeight - buttonHeight) / 2, columnWidth,
+                                 buttonHeight);
     }
 }

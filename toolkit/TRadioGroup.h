@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "ShownText.h"
 #include "TComponent.h"
 #include "TEvents.h"
 
@@ -23,9 +24,7 @@ public:
     explicit TRadioGroup(QWidget* parent = nullptr);
 
     QString Caption() const { return title(); }
-    void SetCaption(const QString& caption) { setTitle(caption); }
-    QString Hint() const { return toolTip(); }
-    void SetHint(const QString& hint) { setToolTip(hint); }
+    void SetCaption(const QString& caption) { setTitle(ShownText::Bounded(caption)); }
     QStringList Items() const { return FItems; }
     // New items keep the selection when its index still exists.
     void SetItems(const QStringList& items);

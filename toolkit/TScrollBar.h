@@ -19,8 +19,6 @@ class TScrollBar : public QScrollBar, public TComponent {
 public:
     explicit TScrollBar(QWidget* parent = nullptr, Qt::Orientation kind = Qt::Horizontal);
 
-    QString Hint() const { return toolTip(); }
-    void SetHint(const QString& hint) { setToolTip(hint); }
     int Min() const { return FMin; }
     void SetMin(int min) { SetParams(FPosition, min, FMax); }
     int Max() const { return FMax; }

@@ -36,7 +36,9 @@ void TGlossator::TranslateObject(QObject* object) {
     if (FOnTranslateObject) FOnTranslateObject(*this, object, translate);
     if (!translate) return;
     for (const TPropInfo& property : PublishedProperties(object)) {
-        if (!property.Meta.isReadable()) continue;
+        // Qt's own texts (windowTitle, toolTip) are set by the component's own properties, which
+        // show them as the component shows its texts
+        if (!property.Meta.isReadable() || property.FromQt) continue;
         switch (property.Kind) {
             case TPropKind::String:
                 TranslateStringProperty(object, property);

@@ -9,6 +9,7 @@
 
 #include "AboutBox.h"
 #include "GraviloTesting.h"
+#include "ShownText.h"
 
 using namespace gravilotest;
 
@@ -114,6 +115,29 @@ TEST(WindowTranslation, WithoutALanguageFileTheKeysLoseTheirPrefix) {
     EXPECT_EQ(f.PLEnerg->Caption(), QStringLiteral("Energy / Height"));
     EXPECT_EQ(f.MMExplain->Lines(), QStringList({"MMExplain"}));
     EXPECT_EQ(f.SButExit->Caption(), QStringLiteral("Exit"));
+}
+
+// A language file's texts reach the windows as their characters, never as markup, and no longer
+// than the bound: no home-page text that nests tables without end, no window title that an X
+// server refuses.
+TEST(WindowTranslation, TextsOfAFileShowAsTheirCharactersUpToTheBound) {
+    QTemporaryDir folder;
+    const QByteArray nested = QByteArray("<table><tr><td>").repeated(3000);
+    const QByteArray huge(100000, 'x');
+    QFile file(folder.filePath(QStringLiteral("hostile.itl")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Potential Energy in a Gravitational Field]=" + huge + "|$$[Exit]=" + huge +
+               "|$$[HomePage]=" + nested + "|$$");
+    file.close();
+    TTestWindow w(file.fileName());
+    EXPECT_EQ(w->windowTitle(), QString(ShownText::MaxLength, QLatin1Char('x')));
+    EXPECT_EQ(w->SButExit->text(), QString(ShownText::MaxLength, QLatin1Char('x')));
+    TFrmAbout about;
+    w->SetAboutDialog(&about);
+    w->PrepareAboutDialog();
+    EXPECT_EQ(about.LblHomePage->text(), QString::fromLatin1(nested));
+    // laid out as one line of characters (as markup, the layout would overflow the stack)
+    EXPECT_GT(about.LblHomePage->sizeHint().width(), 3000 * 15 * 7);
 }
 
 TEST(WindowTranslation, TheGermanFileGivesTheGermanWindowAndAboutDialog) {

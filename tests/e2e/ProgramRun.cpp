@@ -42,6 +42,7 @@ TProgramWorld::~TProgramWorld() {
 QProcess* TProgramWorld::Start(const QString& program, const QStringList& arguments) {
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(FEnvironment);
+    if (FChildSetup) process->setChildProcessModifier(FChildSetup);
     process->start(program, arguments);
     process->waitForStarted(10000);
     FProcesses.push_back(std::move(process));

@@ -38,6 +38,8 @@ public:
     QString EndpointDir() const { return Path(QStringLiteral("endpoints")); }
     // what every started process gets: the private folders and the offscreen platform
     QProcessEnvironment& Environment() { return FEnvironment; }
+    // runs in every process started from now on, between fork and exec (limits, signal actions)
+    void SetChildSetup(std::function<void()> Setup) { FChildSetup = std::move(Setup); }
 
     // Starts a program; it is killed when the world ends, if it still runs.
     QProcess* Start(const QString& program, const QStringList& arguments);
@@ -59,6 +61,7 @@ public:
 private:
     QTemporaryDir FDir;
     QProcessEnvironment FEnvironment;
+    std::function<void()> FChildSetup;
     std::vector<std::unique_ptr<QProcess>> FProcesses;
 };
 

@@ -3,12 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <csignal>
+
+#include "LumeoProtocol.h"
 #include "ProgramRun.h"
+#include "TLumeoMessageStream.h"
+#include "TMessageEndpoint.h"
 
 using namespace e2e;
 
@@ -34,6 +42,27 @@ QString InstalledCopy(TProgramWorld& world, const QString& languageFile) {
     QFile::remove(world.Path(QStringLiteral("bin/gravilo.itl")));
     if (!languageFile.isEmpty()) QFile::copy(languageFile, world.Path(QStringLiteral("bin/gravilo.itl")));
     return program;
+}
+
+// lumeo-server with this handle text, logging what it receives; null when it did not come up
+QProcess* StartServer(TProgramWorld& world, const QString& text, const QString& log) {
+    QProcess* server = world.Start(QStringLiteral(LUMEO_SERVER_PROGRAM),
+                                   {QStringLiteral("--text"), text, QStringLiteral("--log"), log});
+    WaitUntil([&] { return server->canReadLine() || server->state() != QProcess::Running; });
+    return server->readLine().startsWith("lumeo-server: handle") ? server : nullptr;
+}
+
+// The host's quit message to the running Gravilo's endpoint, as the e-book viewer's server sends it.
+bool SendQuit(const TProgramWorld& world) {
+    qputenv(TEndpointDirectory::OverrideVariable, QFile::encodeName(world.EndpointDir()));
+    TMessageEndpoint sender;
+    const quint32 gravilo = TMessageEndpoint::Find(LumeoNames::ClientClassName, QString());
+    TLumeoMessageStream quit;
+    quit.MsgKind = hmQuit;
+    quit.WriteBool(false);
+    quit.SetStamp(QDateTime::currentDateTime());
+    return gravilo != 0 && sender.Create(QStringLiteral("e2e"), QStringLiteral("host")) &&
+           sender.Send(gravilo, quit.MsgKind, quit.ToWire());
 }
 
 }  // namespace
@@ -129,6 +158,58 @@ TEST(Program, TheLanguageFileBesideTheProgramAndTheChosenOne) {
     EXPECT_EQ(TextLine(none, "RGAccel.Caption"), QStringLiteral("Acceleration"));
 }
 
+// A file that can be read once only: standard input from a pipe, a named pipe, an empty device.
+TEST(Program, ALanguageFileFromAPipeOrADevice) {
+    TProgramWorld world;
+    const QString scene = world.WriteFile(QStringLiteral("scene.txt"), "texts\n");
+    const QByteArray german = ReadFile(ShippedLanguage("gravilo_de.itl"));
+    const TRunResult piped = world.RunGravilo(
+        {QStringLiteral("--language"), QStringLiteral("/dev/stdin"), QStringLiteral("--script"), scene},
+        german);
+    ASSERT_EQ(piped.Status, 0) << piped.Err.constData();
+    EXPECT_EQ(TextLine(piped, "SButExit.Caption"), QStringLiteral("Beenden"));
+
+    const QString fifo = world.Path(QStringLiteral("de.fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    world.Start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("cat \"$0\" > \"$1\""),
+                                            ShippedLanguage("gravilo_de.itl"), fifo});
+    const TRunResult named =
+        world.RunGravilo({QStringLiteral("--language"), fifo, QStringLiteral("--script"), scene});
+    ASSERT_EQ(named.Status, 0) << named.Err.constData();
+    EXPECT_EQ(TextLine(named, "SButExit.Caption"), QStringLiteral("Beenden"));
+
+    const TRunResult empty =
+        world.RunGravilo({QStringLiteral("--language=/dev/null"), QStringLiteral("--script"), scene});
+    ASSERT_EQ(empty.Status, 0) << empty.Err.constData();
+    EXPECT_EQ(TextLine(empty, "SButExit.Caption"), QStringLiteral("Exit"));
+}
+
+// A disk that fills up while the picture is written. The process's file-size limit stands in for
+// it: writes past the limit fail (EFBIG, as they fail with ENOSPC on a full disk) after the first
+// part of the picture has gone out, and only the last flush meets the failure.
+TEST(Program, APictureCutShortByAFullDiskIsAFailureAndLeavesNothing) {
+    TProgramWorld world;
+    world.SetChildSetup([] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{10 * 1024, 10 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    QDir(world.Path({})).mkpath(QStringLiteral("pictures"));
+    const QString picture = world.Path(QStringLiteral("pictures/start.png"));
+    const TRunResult shot = world.RunGravilo({QStringLiteral("--screenshot"), picture});
+    EXPECT_EQ(shot.Status, 2);
+    EXPECT_TRUE(shot.Err.startsWith("gravilo: cannot write the screenshot " + picture.toUtf8() + ": "))
+        << shot.Err.constData();
+    const TRunResult script = world.RunScript("screenshot " + picture.toUtf8() + "\nprint\n");
+    EXPECT_EQ(script.Status, 2);
+    EXPECT_TRUE(script.Err.startsWith("line 1: cannot write \"" + picture.toUtf8() + "\": "))
+        << script.Err.constData();
+    EXPECT_TRUE(script.Out.isEmpty());
+    // neither the picture nor any part of it
+    EXPECT_TRUE(QDir(world.Path(QStringLiteral("pictures")))
+                    .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+}
+
 // A second start ends at once. Started normally it would show the About dialog and wait for OK,
 // so ending at once is also ending before any window was shown.
 TEST(Program, ASecondStartEndsAtOnce) {
@@ -151,14 +232,44 @@ TEST(Program, ASecondStartEndsAtOnce) {
     EXPECT_EQ(first->state(), QProcess::Running);
 }
 
+// The window as every start shows it, with the About dialog up and modal: a quit message from the
+// host, and the signals of a session's end, of Ctrl+C and of a closed terminal, each end it as
+// Exit does: with status 0, the host's server told, the instance lock given back.
+TEST(Program, AQuitMessageOrASignalEndsTheWindowWhateverDialogIsOpen) {
+    TProgramWorld world;
+    const QString log = world.Path(QStringLiteral("server.log"));
+    ASSERT_NE(StartServer(world, QStringLiteral("t8"), log), nullptr);
+    const QString lock = world.EndpointDir() + QStringLiteral("/LU_gravilo.lock");
+    const auto signal = [](int number) {
+        return [number](QProcess& gravilo) { return ::kill(pid_t(gravilo.processId()), number) == 0; };
+    };
+    const std::pair<const char*, std::function<bool(QProcess&)>> ends[] = {
+        {"quit message", [&](QProcess&) { return SendQuit(world); }},
+        {"SIGTERM", signal(SIGTERM)},
+        {"SIGINT", signal(SIGINT)},
+        {"SIGHUP", signal(SIGHUP)},
+    };
+    int goodbyes = 0;
+    for (const auto& [name, end] : ends) {
+        SCOPED_TRACE(name);
+        QProcess* gravilo = world.Start(GraviloProgram(), {QStringLiteral("/serverhandle=T8")});
+        ASSERT_TRUE(WaitUntil([&] { return QFile::exists(lock) || gravilo->state() != QProcess::Running; }));
+        WaitUntil([] { return false; }, 300);  // the About dialog is up by then
+        ASSERT_EQ(gravilo->state(), QProcess::Running) << gravilo->readAllStandardError().constData();
+        ASSERT_TRUE(end(*gravilo));
+        ASSERT_TRUE(gravilo->waitForFinished(10000));
+        EXPECT_EQ(gravilo->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(gravilo->exitCode(), 0) << gravilo->readAllStandardError().constData();
+        EXPECT_FALSE(QFile::exists(lock));
+        ++goodbyes;
+        EXPECT_TRUE(WaitUntil([&] { return ReadFile(log).count("kind=4099 ") == goodbyes; }));
+    }
+}
+
 TEST(Program, ItsEndIsReportedToTheHostsServer) {
     TProgramWorld world;
     const QString log = world.Path(QStringLiteral("server.log"));
-    QProcess* server =
-        world.Start(QStringLiteral(LUMEO_SERVER_PROGRAM),
-                    {QStringLiteral("--text"), QStringLiteral("t7"), QStringLiteral("--log"), log});
-    ASSERT_TRUE(WaitUntil([&] { return server->canReadLine() || server->state() != QProcess::Running; }));
-    ASSERT_TRUE(server->readLine().startsWith("lumeo-server: handle"));
+    ASSERT_NE(StartServer(world, QStringLiteral("t7"), log), nullptr);
 
     const TRunResult run = world.RunScript("print\n", {QStringLiteral("/serverhandle=T7")});
     ASSERT_EQ(run.Status, 0) << run.Err.constData();

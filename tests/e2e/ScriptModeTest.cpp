@@ -182,7 +182,8 @@ TEST(ScriptMode, ALineThatCannotBeRunEndsTheScript) {
         {"tick -1", "\"-1\" is not a number of ticks"},
         {"body 4", "there is no body 4 (0 Earth, 1 Moon, 2 Mars, 3 Jupiter)"},
         {"body -1", "there is no body -1 (0 Earth, 1 Moon, 2 Mars, 3 Jupiter)"},
-        {"screenshot /nonexistent-folder/x.png", "cannot write \"/nonexistent-folder/x.png\""},
+        {"screenshot /nonexistent-folder/x.png",
+         "cannot write \"/nonexistent-folder/x.png\": No such file or directory"},
     };
     TProgramWorld world;
     for (const TCase& c : cases) {
@@ -194,4 +195,23 @@ TEST(ScriptMode, ALineThatCannotBeRunEndsTheScript) {
         EXPECT_EQ(run.OutLines(), QStringList({StartLine}));
         EXPECT_EQ(run.Err, QByteArray("line 2: ") + c.Reason + "\n");
     }
+}
+
+// Every byte of a piped script counts, as in a file: a NUL byte is part of its line.
+TEST(ScriptMode, APipedScriptIsReadByteForByteAsAFileIs) {
+    TProgramWorld world;
+    const QByteArray script = QByteArray("mass 5\n") + '\0' + "mass 7\nprint\n";
+    const QString file = world.WriteFile(QStringLiteral("nul.txt"), script);
+    const TRunResult piped = world.RunScript(script);
+    const TRunResult fromFile = world.RunGravilo({QStringLiteral("--script"), file});
+    for (const TRunResult* run : {&piped, &fromFile}) {
+        EXPECT_EQ(run->Status, 2);
+        EXPECT_TRUE(run->Out.isEmpty());
+        EXPECT_EQ(run->Err, QByteArray("line 2: unknown command \"") + '\0' + "mass\"\n");
+    }
+    // a line longer than any command stops the script, whatever is piped after it
+    const TRunResult endless = world.RunScript("print\n" + QByteArray(70000, 'x') + "\nprint\n");
+    EXPECT_EQ(endless.Status, 2);
+    EXPECT_EQ(endless.OutLines(), QStringList({StartLine}));
+    EXPECT_EQ(endless.Err, QByteArray("line 2: the line is longer than 65536 bytes\n"));
 }

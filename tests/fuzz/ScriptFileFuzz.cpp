@@ -1,14 +1,17 @@
 // Script files of the headless mode, as anyone may write them: the main window runs them to their
 // end or stops at the first line it cannot run, saying which; the simulation's state stays sane
 // (mass, height, energy and the rope's end are numbers, mass and height within their bounds)
-// whatever the lines asked for. "screenshot" lines write to one file in a private folder, wherever they point.
+// whatever the lines asked for. "screenshot" lines write to one file in a private folder, wherever they
+// point.
 //
-// Input: the script. Each input starts from the same state: button up, Reset, the fall ended,
-// Earth and 10 kg.
+// Input: the script, read from a file as the program reads every script (TScriptInput), in reads
+// of 1 to 61 bytes so that lines and the line-length bound meet every read boundary. Each input
+// starts from the same state: button up, Reset, the fall ended, Earth and 10 kg.
 
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -16,6 +19,7 @@
 #include <cstdint>
 
 #include "FuzzCheck.h"
+#include "ScriptInput.h"
 #include "ScriptRunner.h"
 #include "TTimer.h"
 #include "ugravilo.h"
@@ -76,14 +80,20 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
     StartAfresh();
     const QByteArray script = Confined(QByteArray(reinterpret_cast<const char*>(Data), qsizetype(Size)));
-    QBuffer input, output, errors;
-    input.setData(script);
-    input.open(QIODevice::ReadOnly);
+    const QString file = Sandbox->filePath(QStringLiteral("script.txt"));
+    QFile written(file);
+    FUZZ_CHECK(written.open(QIODevice::WriteOnly) && written.write(script) == script.size() &&
+               written.flush());
+    written.close();
+    TScriptInput input(1 + script.size() % 61);
+    FUZZ_CHECK(input.Open(file), input.errorString());
+    QBuffer output, errors;
     output.open(QIODevice::WriteOnly);
     errors.open(QIODevice::WriteOnly);
     TScriptRunner runner(*Form, output, errors);
     const int status = runner.Run(input);
 
+    FUZZ_CHECK(input.ReadFailure().isEmpty(), input.ReadFailure());
     // it ends well, or at a line it names
     if (status == TScriptRunner::ExitOk) {
         FUZZ_CHECK(errors.data().isEmpty(), QString::fromUtf8(errors.data()));

@@ -1,9 +1,10 @@
 // A script piped into the headless program line by line, as a program that drives Gravilo sends
 // it: each "print" answers at once, while the script goes on, not when the output has filled a
-// buffer or the script has ended.
+// buffer or the script has ended; and a signal ends the wait for the next line.
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -16,18 +17,23 @@ QByteArray NextLine(QProcess& Gravilo) {
     return Gravilo.readLine().trimmed();
 }
 
+// gravilo --script - in a world of its own folders; true once it runs
+bool StartScript(QProcess& Gravilo, const QTemporaryDir& World) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("GRAVILO_ENDPOINT_DIR"), World.filePath(QStringLiteral("endpoints")));
+    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), World.filePath(QStringLiteral("config")));
+    Gravilo.setProcessEnvironment(environment);
+    Gravilo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    Gravilo.start(QStringLiteral(GRAVILO_PROGRAM), {QStringLiteral("--script"), QStringLiteral("-")});
+    return Gravilo.waitForStarted(10000);
+}
+
 }  // namespace
 
 TEST(PipedScript, EachPrintAnswersWhileTheScriptGoesOn) {
     QTemporaryDir world;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("GRAVILO_ENDPOINT_DIR"), world.filePath(QStringLiteral("endpoints")));
-    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), world.filePath(QStringLiteral("config")));
     QProcess gravilo;
-    gravilo.setProcessEnvironment(environment);
-    gravilo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    gravilo.start(QStringLiteral(GRAVILO_PROGRAM), {QStringLiteral("--script"), QStringLiteral("-")});
-    ASSERT_TRUE(gravilo.waitForStarted(10000));
+    ASSERT_TRUE(StartScript(gravilo, world));
 
     gravilo.write("mass 20\nprint\n");
     EXPECT_TRUE(NextLine(gravilo).startsWith("mass=20.0 height=0.0 energy=0.0"));
@@ -37,4 +43,23 @@ TEST(PipedScript, EachPrintAnswersWhileTheScriptGoesOn) {
     gravilo.closeWriteChannel();
     ASSERT_TRUE(gravilo.waitForFinished(10000));
     EXPECT_EQ(gravilo.exitCode(), 0);
+}
+
+// A script that waits for its next line is ended by a signal as the window is: at once, cleanly
+// (its endpoint withdrawn), with status 0.
+TEST(PipedScript, ASignalEndsTheWaitForTheNextLine) {
+    QTemporaryDir world;
+    QProcess gravilo;
+    ASSERT_TRUE(StartScript(gravilo, world));
+    gravilo.write("mass 20\nprint\n");
+    EXPECT_TRUE(NextLine(gravilo).startsWith("mass=20.0 height=0.0"));
+    EXPECT_FALSE(QDir(world.filePath(QStringLiteral("endpoints"))).entryList(QDir::Files).isEmpty());
+
+    gravilo.terminate();
+    ASSERT_TRUE(gravilo.waitForFinished(10000));
+    EXPECT_EQ(gravilo.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(gravilo.exitCode(), 0);
+    EXPECT_EQ(
+        QDir(world.filePath(QStringLiteral("endpoints"))).entryList({QStringLiteral("*.info")}, QDir::Files),
+        QStringList());
 }

@@ -157,6 +157,16 @@ TEST(Properties, KindsAndAccessByName) {
     EXPECT_EQ(kindOf("Style"), TPropKind::Enumeration);
     EXPECT_EQ(kindOf("enabled"), TPropKind::Boolean);  // from QWidget
     EXPECT_EQ(kindOf("geometry"), TPropKind::Other);
+    // Qt's own ones are told apart from the component's
+    const auto fromQt = [&](const char* name) {
+        for (const TPropInfo& p : props)
+            if (p.Name == name) return p.FromQt;
+        return false;
+    };
+    EXPECT_TRUE(fromQt("objectName"));
+    EXPECT_TRUE(fromQt("windowTitle"));
+    EXPECT_FALSE(fromQt("Caption"));
+    EXPECT_FALSE(fromQt("Items"));
 }
 
 #include "ComponentTest.moc"

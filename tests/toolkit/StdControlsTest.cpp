@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include "TButtons.h"
@@ -11,6 +13,7 @@
 #include "TForm.h"
 #include "TLabel.h"
 #include "TMemo.h"
+#include "TMessageBox.h"
 #include "TPanel.h"
 #include "TParentFont.h"
 #include "TRadioGroup.h"
@@ -125,6 +128,25 @@ TEST(Form, ShowModalReturnsTheResultOfTheButtonThatClosedIt) {
     EXPECT_EQ(dialog.size(), QSize(200, 100));
 }
 
+// A quit of the application (a host's quit message, a signal) while a form is shown modally: the
+// form gives up its showing, without OnClose, and the quit goes through.
+TEST(Form, TheApplicationsQuitEndsAModalShowing) {
+    TForm main, dialog;
+    main.show();
+    int result = -1, closes = 0;
+    dialog.OnClose = [&](QObject*) { ++closes; };
+    QTimer::singleShot(0, [&] { result = dialog.ShowModal(); });
+    QTimer::singleShot(50, [] { QCoreApplication::quit(); });
+    QTimer refused;  // ends the loops when the quit does not
+    QObject::connect(&refused, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    refused.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(result, mrCancel);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_EQ(closes, 0);
+}
+
 TEST(Form, DockedControlsShareTheClientArea) {
     TForm form;
     auto* top = new TPanel(&form);
@@ -201,4 +223,62 @@ TEST(ParentFont, ShowHintComesFromTheNearestAncestorThatPublishesIt) {
     hint.SetParent(true);
     outer.setProperty("ShowHint", false);
     EXPECT_FALSE(hint.Effective(&control));
+}
+
+namespace {
+
+// what a tool tip shows: Qt reads a tip that looks like markup as markup
+QString TipShows(const QString& tip) {
+    if (!Qt::mightBeRichText(tip)) return tip;
+    QTextDocument document;
+    document.setHtml(tip);
+    return document.toPlainText();
+}
+
+}  // namespace
+
+// Texts from a language file or a peer show as their characters, never as markup (which may nest
+// without end or name images and files), and only up to the bound a window system carries.
+TEST(ShownText, CaptionsHintsAndMessagesShowTheirCharactersUpToTheBound) {
+    const QString markup = QStringLiteral("<b>bold</b>\n<img src=\"none.png\">");
+    TForm form;
+    auto* label = new TLabel(&form);
+    label->SetCaption(markup);
+    // as markup, the label would be as wide as "bold" and an image
+    EXPECT_GE(label->sizeHint().width(),
+              QFontMetrics(label->font()).horizontalAdvance(QStringLiteral("<img src=")));
+    label->SetHint(markup);
+    EXPECT_EQ(label->Hint(), markup);
+    EXPECT_EQ(TipShows(label->toolTip()), markup);
+    QString boxShows;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        if (box->textFormat() == Qt::PlainText) boxShows = box->text();
+        box->accept();
+    });
+    ShowInformation(markup);
+    EXPECT_EQ(boxShows, markup);
+
+    // a surrogate pair across the bound goes as a whole
+    const QString huge = QString(ShownText::MaxLength - 1, QLatin1Char('x')) +
+                         QString::fromUcs4(U"\U0001F600") + QString(16 * 1024, QLatin1Char('y'));
+    const QString bounded = huge.left(ShownText::MaxLength - 1);
+    auto* button = new TButton(&form);
+    auto* group = new TRadioGroup(&form);
+    auto* panel = new TPanel(&form);
+    form.SetCaption(huge);
+    label->SetCaption(huge);
+    button->SetCaption(huge);
+    group->SetCaption(huge);
+    panel->SetCaption(huge);
+    for (TComponent* control : std::initializer_list<TComponent*>{&form, label, button, group, panel}) {
+        control->SetHint(huge);
+        const char* kind = control->Self()->metaObject()->className();
+        EXPECT_EQ(control->Hint(), bounded) << kind;
+        EXPECT_EQ(control->Self()->property("Caption").toString(), bounded) << kind;
+    }
+    group->SetItems({huge, QStringLiteral("Moon")});
+    EXPECT_EQ(group->Items(), QStringList({bounded, QStringLiteral("Moon")}));
+    EXPECT_EQ(form.windowTitle(), bounded);
 }

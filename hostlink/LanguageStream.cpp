@@ -1,0 +1,40 @@
+#include "LanguageStream.h"
+
+#include <QBuffer>
+#include <QFile>
+
+namespace LanguageStream {
+
+std::unique_ptr<QIODevice> Open(const QString& FileName, QString& Error) {
+    auto file = std::make_unique<QFile>(FileName);
+    if (!file->open(QIODevice::ReadOnly)) {
+        Error = file->errorString();
+        return nullptr;
+    }
+    return Rewindable(std::move(file), Error);
+}
+
+std::unique_ptr<QIODevice> Rewindable(std::unique_ptr<QIODevice> Stream, QString& Error) {
+    if (!Stream || !Stream->isSequential()) return Stream;
+    QByteArray bytes;
+    char block[65536];
+    for (;;) {
+        const qint64 got = Stream->read(block, sizeof block);
+        if (got < 0) {
+            Error = Stream->errorString();
+            return nullptr;
+        }
+        if (got == 0 && (Stream->atEnd() || !Stream->waitForReadyRead(-1))) break;
+        if (bytes.size() + got > MaxBytes) {
+            Error = QStringLiteral("it holds more than %1 MiB").arg(MaxBytes / (1024 * 1024));
+            return nullptr;
+        }
+        bytes.append(block, got);
+    }
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(bytes);
+    buffer->open(QIODevice::ReadOnly);
+    return buffer;
+}
+
+}  // namespace LanguageStream
