@@ -5,7 +5,9 @@
 
 #include <unistd.h>
 #include <cstdio>
+#include <memory>
 
+#include "Classroom.h"
 #include "CommandLine.h"
 #include "ScriptRunner.h"
 #include "ugravilo.h"
@@ -16,7 +18,17 @@ void Complain(const QString& text) {
     std::fprintf(stderr, "gravilo: %s\n", text.toLocal8Bit().constData());
 }
 
-int RunScript(TForm1& form, const QString& fileName) {
+// The offscreen platform takes no size hints and says so whenever a window of fixed size changes
+// its size (the energy bars widen it): a notice for those who write platforms, not for the reader
+// of a script's answers.
+QtMessageHandler PassedOn = nullptr;
+void QuietAboutSizeHints(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message == QLatin1String("This plugin does not support propagateSizeHints()"))
+        return;
+    PassedOn(type, context, message);
+}
+
+int RunScript(TForm1& form, TClassroom& classroom, const QString& fileName) {
     // unbuffered: a script piped in line by line runs each line as it comes
     QFile input;
     bool opened = false;
@@ -37,6 +49,7 @@ int RunScript(TForm1& form, const QString& fileName) {
     output.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
     errors.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
     TScriptRunner runner(form, output, errors);
+    runner.SetClassroom(&classroom);
     const int status = runner.Run(input);
     std::fflush(stdout);
     return status;
@@ -45,11 +58,16 @@ int RunScript(TForm1& form, const QString& fileName) {
 }  // namespace
 
 int RunHeadless(TForm1& form, const TCommandLine& commandLine) {
+    PassedOn = qInstallMessageHandler(QuietAboutSizeHints);
+    // a script has the classroom's tools too, from their defaults whatever a user chose in the
+    // window, so that it gives the same result for everyone; a screenshot needs none of them
+    const bool script = commandLine.Mode() == TCommandLine::cmScript;
+    std::unique_ptr<TClassroom> classroom = script ? std::make_unique<TClassroom>(form) : nullptr;
     // shown, so that every control lays itself out and paints as on a screen; the timer is off
     // until a script releases the rope, and from then on only the script's ticks step it
     form.show();
     QCoreApplication::processEvents();
-    if (commandLine.Mode() == TCommandLine::cmScript) return RunScript(form, commandLine.ScriptFile());
+    if (script) return RunScript(form, *classroom, commandLine.ScriptFile());
     if (SaveWindowPicture(form, commandLine.ScreenshotFile())) return 0;
     Complain(QStringLiteral("cannot write the screenshot %1").arg(commandLine.ScreenshotFile()));
     return TScriptRunner::ExitBadLine;

@@ -5,10 +5,12 @@
 // main window's show handler shows the About dialog before the simulation starts.
 
 #include <QApplication>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 
 #include "AboutBox.h"
+#include "Classroom.h"
 #include "CommandLine.h"
 #include "HeadlessMode.h"
 #include "Pictures.h"
@@ -28,6 +30,9 @@ int Run(TCommandLine& commandLine) {
     if (commandLine.Headless()) return RunHeadless(form, commandLine);
     TFrmAbout about;
     form.SetAboutDialog(&about);
+    // the teaching tools remember their options per user, from one start to the next
+    QSettings remembered(QSettings::UserScope, QStringLiteral("gravilo"), QStringLiteral("gravilo"));
+    TClassroom classroom(form, &remembered);
     QTimer::singleShot(0, &form, [&form] { form.show(); });
     return application.exec();
 }

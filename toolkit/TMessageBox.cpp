@@ -19,6 +19,15 @@ void ShowInformation(const QString& text) {
                              QMessageBox::Ok);
 }
 
+void ShowWarning(const QString& text) {
+    if (Handler()) {
+        Handler()(text);
+        return;
+    }
+    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationDisplayName(), text,
+                         QMessageBox::Ok);
+}
+
 TInformationHandler SetInformationHandler(TInformationHandler handler) {
     TInformationHandler previous = std::move(Handler());
     Handler() = std::move(handler);

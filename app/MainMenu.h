@@ -1,0 +1,67 @@
+#pragma once
+// The main window's menu bar: File, Simulation, View and Help with their commands, each an action
+// with its shortcut shown in the menu. The menus are built here and only here; the texts are
+// translation keys that Translate looks up in the dictionary, again whenever asked, so a later
+// change of language only calls it once more. The bar's right corner shows the state of the
+// fall's clock.
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QWidget;
+class TGlossator;
+
+class TMainMenu : public QObject {
+    Q_OBJECT
+public:
+    enum TCommand {
+        mcSavePictureWindow,
+        mcSavePictureChart,
+        mcCopyPicture,
+        mcExportData,
+        mcQuit,
+        mcPause,
+        mcStep,
+        mcSlowMotion,
+        mcReset,
+        mcClearGraph,
+        mcEnergyBars,
+        mcFitEnergyAxis,
+        mcGrid,
+        mcLegend,
+        mcExplanation,
+        mcAbout,
+        CommandCount
+    };
+
+    // Builds the bar as a child of window, which it then serves; the bar is not yet placed.
+    explicit TMainMenu(QWidget* window);
+
+    QMenuBar* Bar() const { return FBar; }
+    QAction* Action(TCommand command) const { return FActions[command]; }
+
+    // Pause reads "Resume" while the fall waits.
+    void ShowPaused(bool paused);
+    // The text in the bar's corner (already translated).
+    void SetStateText(const QString& text);
+    QString StateText() const;
+
+    // Every text of the menus from the dictionary; kept, so that later changes use it too.
+    void Translate(TGlossator* dictionary);
+    QString Text(const char* key) const;
+
+private:
+    QMenu* AddMenu(const char* key);
+    QAction* AddCommand(QMenu* menu, TCommand command, const char* key);
+    void SetKey(QObject* target, const char* key);
+
+    QMenuBar* FBar;
+    QLabel* FState;
+    std::array<QAction*, CommandCount> FActions{};
+    TGlossator* FDictionary = nullptr;
+};
