@@ -42,10 +42,11 @@ constexpr const char* KeyboardFocusProperty = "_gravilo_keyboard_focus";
 
 }  // namespace
 
-TClassroom::TClassroom(TForm1& form, QSettings* remembered)
+TClassroom::TClassroom(TForm1& form, QSettings* remembered, TMenuBar menuBar)
     : QObject(&form),
       FForm(form),
       FRemembered(remembered),
+      FMenuBar(menuBar),
       FMenu(new TMainMenu(&form)),
       FBars(new TEnergyBars(&form)),
       FChartView(new TEnergyChartView(form)) {
@@ -62,7 +63,7 @@ TClassroom::TClassroom(TForm1& form, QSettings* remembered)
     }
     Translate();
     Place();
-    FMenu->Bar()->show();
+    FMenu->Bar()->setVisible(FMenuBar == cmShown);
     for (QAbstractButton* button : form.findChildren<QAbstractButton*>()) button->installEventFilter(this);
 }
 
@@ -151,7 +152,7 @@ QString TClassroom::ClockText() const {
 
 // The menu bar above the client area, the bars beside it; the client area keeps its size.
 void TClassroom::Place() {
-    const int menuHeight = FMenu->Bar()->sizeHint().height();
+    const int menuHeight = FMenuBar == cmShown ? FMenu->Bar()->sizeHint().height() : 0;
     const int side = FOptions[coEnergyBars] ? TEnergyBars::PanelWidth : 0;
     FForm.SetClientMargins(QMargins(0, menuHeight, side, 0));
     FMenu->Bar()->setGeometry(0, 0, FForm.width(), menuHeight);

@@ -7,6 +7,9 @@
 // The options (energy bars, fitted axis, grid, legend, slow motion) start switched off. Given a
 // settings store, the classroom restores them from it and keeps every change there, and the file
 // dialogs start in the folder used last; without one (the headless modes) every start is the same.
+// Headless, where nobody opens a menu, the bar can be left out: the client area then keeps its
+// place at the window's corner, and the window's pictures stay those of the window without the
+// tools to the pixel (down to the offscreen pointer's hover over Exit, which rests at its corner).
 
 #include <QImage>
 #include <QObject>
@@ -28,7 +31,8 @@ public:
     enum TOption { coEnergyBars, coFitEnergyAxis, coGrid, coLegend, coSlowMotion, OptionCount };
     enum TPicture { cpWindow, cpChart };
 
-    explicit TClassroom(TForm1& form, QSettings* remembered = nullptr);
+    enum TMenuBar { cmShown, cmLeftOut };
+    explicit TClassroom(TForm1& form, QSettings* remembered = nullptr, TMenuBar menuBar = cmShown);
     ~TClassroom() override;
 
     void SetOption(TOption option, bool on);
@@ -76,6 +80,7 @@ private:
 
     TForm1& FForm;
     QSettings* FRemembered;
+    TMenuBar FMenuBar;
     TMainMenu* FMenu;
     TEnergyBars* FBars;
     TEnergyChartView* FChartView;

@@ -30,8 +30,9 @@ QFont SizedFont(const QFont& base, int pixels, bool bold) {
     return font;
 }
 
-// kJ with as many decimals as the scale needs to tell the bars apart
+// kJ with as many decimals as the scale needs to tell the bars apart; nothing is plainly 0
 QString Energy(double value, double scale) {
+    if (value == 0) return QStringLiteral("0");
     const int decimals = scale >= 10 ? 1 : scale >= 1 ? 2 : 3;
     return QString::number(value, 'f', decimals);
 }

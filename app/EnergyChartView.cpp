@@ -31,6 +31,7 @@ void Batched(TPlotica& chart, F&& change) {
 TEnergyChartView::TEnergyChartView(TForm1& form) : QObject(&form), FForm(form) {
     FDesignedLow = form.PLEnerg->Scale1Y()->RangeLow();
     FDesignedHigh = form.PLEnerg->Scale1Y()->RangeHigh();
+    connect(&form, &TForm1::TrailCleared, this, [this] { FScanned = 0; });
 }
 
 void TEnergyChartView::SetFit(bool on) {
@@ -62,14 +63,11 @@ void TEnergyChartView::Follow() {
 
 // The chart's list holds the trail and the current-state mark at its end, which the next state
 // replaces by a trail mark of the same energy: the extremes take in every item from the one that
-// was last at the end. An emptied list starts them afresh.
+// was last at the end. An emptied trail starts them afresh.
 void TEnergyChartView::TakeInMarks() {
     const TPlotica& chart = *FForm.PLEnerg;
     const int count = chart.ItemCount();
-    if (count < FScanned || FScanned == 0) {
-        FScanned = 0;
-        FHighest = FLowest = 0;
-    }
+    if (FScanned == 0) FHighest = FLowest = 0;
     for (int i = std::max(0, FScanned - 1); i < count; ++i) {
         const double energy = chart.Item(i).Y1;
         FHighest = std::max(FHighest, energy);

@@ -60,9 +60,11 @@ int RunScript(TForm1& form, TClassroom& classroom, const QString& fileName) {
 int RunHeadless(TForm1& form, const TCommandLine& commandLine) {
     PassedOn = qInstallMessageHandler(QuietAboutSizeHints);
     // a script has the classroom's tools too, from their defaults whatever a user chose in the
-    // window, so that it gives the same result for everyone; a screenshot needs none of them
+    // window, so that it gives the same result for everyone, and without a menu bar that nobody
+    // opens here; a screenshot needs none of them
     const bool script = commandLine.Mode() == TCommandLine::cmScript;
-    std::unique_ptr<TClassroom> classroom = script ? std::make_unique<TClassroom>(form) : nullptr;
+    std::unique_ptr<TClassroom> classroom =
+        script ? std::make_unique<TClassroom>(form, nullptr, TClassroom::cmLeftOut) : nullptr;
     // shown, so that every control lays itself out and paints as on a screen; the timer is off
     // until a script releases the rope, and from then on only the script's ticks step it
     form.show();

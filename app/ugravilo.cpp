@@ -171,6 +171,7 @@ void TForm1::ClearGraph() {
 void TForm1::ClearTrail() {
     PLEnerg->ClearItems();
     FTrailMasses.clear();
+    emit TrailCleared();
 }
 
 // ---- the rope ----

@@ -117,6 +117,8 @@ public:
 signals:
     // The state was drawn, or the time controls changed: whatever shows the state follows it.
     void StateChanged();
+    // The energy chart's trail was emptied (Reset, Clear graph).
+    void TrailCleared();
 
 private:
     // building (ugraviloLayout.cpp)

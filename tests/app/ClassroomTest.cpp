@@ -78,6 +78,13 @@ TEST(Classroom, TheClientAreaStaysAsBuiltBelowTheMenuAndBesideTheBars) {
     w.Tools.SetOption(TClassroom::coEnergyBars, false);
     EXPECT_EQ(f.size(), QSize(718, 642 + menu));
     EXPECT_FALSE(w.Tools.Bars().isVisible());
+
+    // headless, without the bar: the window is the client area, as before
+    TTestWindow headless;
+    TClassroom tools(*headless, nullptr, TClassroom::cmLeftOut);
+    headless.Start();
+    EXPECT_EQ(headless->size(), QSize(718, 642));
+    EXPECT_EQ(Opaque(tools.Picture(TClassroom::cpWindow)), built);
 }
 
 TEST(Classroom, TheMenusCommandsShortcutsAndTheirGermanTexts) {
