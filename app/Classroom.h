@@ -51,7 +51,8 @@ public:
     // Puts the energy chart's picture on the clipboard.
     void CopyPicture() const;
 
-    // The texts of the menus and the bars from the window's dictionary.
+    // The texts of the menus, the bars and the legend from the window's dictionary: at the start,
+    // and again after the dictionary has changed its language.
     void Translate();
 
     // Asks for the file to save into (title, proposed path, filter); empty: not saving. A file

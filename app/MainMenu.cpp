@@ -22,7 +22,7 @@ TMainMenu::TMainMenu(QWidget* window) : QObject(window), FBar(new QMenuBar(windo
     FBar->setNativeMenuBar(false);
 
     QMenu* file = AddMenu("&File");
-    QMenu* picture = file->addMenu(QString());
+    QMenu* picture = file->addMenu(Text("Save &picture"));
     SetKey(picture->menuAction(), "Save &picture");
     AddCommand(picture, mcSavePictureWindow, "&Window…");
     AddCommand(picture, mcSavePictureChart, "&Energy chart…");
@@ -56,20 +56,23 @@ TMainMenu::TMainMenu(QWidget* window) : QObject(window), FBar(new QMenuBar(windo
     bold.setBold(true);
     FState->setFont(bold);
     FBar->setCornerWidget(FState, Qt::TopRightCorner);
-    Translate(nullptr);
 }
 
 QMenu* TMainMenu::AddMenu(const char* key) {
-    QMenu* menu = FBar->addMenu(QString());
+    QMenu* menu = FBar->addMenu(Text(key));
     SetKey(menu->menuAction(), key);
     return menu;
 }
 
-QAction* TMainMenu::AddCommand(QMenu* menu, TCommand command, const char* key) {
-    QAction* action = menu->addAction(QString());
+QAction* TMainMenu::AddAction(QMenu* menu, const char* key) {
+    QAction* action = menu->addAction(Text(key));
     SetKey(action, key);
-    FActions[command] = action;
     return action;
+}
+
+QAction* TMainMenu::AddCommand(QMenu* menu, TCommand command, const char* key) {
+    FActions[command] = AddAction(menu, key);
+    return FActions[command];
 }
 
 void TMainMenu::SetKey(QObject* target, const char* key) {

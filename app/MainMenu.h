@@ -55,8 +55,12 @@ public:
     void Translate(TGlossator* dictionary);
     QString Text(const char* key) const;
 
-private:
+    // A menu at the bar's end, and an action in a menu, whose texts are the translation keys' and
+    // follow every Translate.
     QMenu* AddMenu(const char* key);
+    QAction* AddAction(QMenu* menu, const char* key);
+
+private:
     QAction* AddCommand(QMenu* menu, TCommand command, const char* key);
     void SetKey(QObject* target, const char* key);
 

@@ -8,24 +8,26 @@ TInformationHandler& Handler() {
     static TInformationHandler handler;
     return handler;
 }
+
+// a modal box with an OK button, or the installed handler in its place
+void Show(QMessageBox::Icon icon, const QString& text) {
+    if (Handler()) {
+        Handler()(text);
+        return;
+    }
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
 }  // namespace
 
 void ShowInformation(const QString& text) {
-    if (Handler()) {
-        Handler()(text);
-        return;
-    }
-    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(), text,
-                             QMessageBox::Ok);
+    Show(QMessageBox::Information, text);
 }
 
 void ShowWarning(const QString& text) {
-    if (Handler()) {
-        Handler()(text);
-        return;
-    }
-    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationDisplayName(), text,
-                         QMessageBox::Ok);
+    Show(QMessageBox::Warning, text);
 }
 
 TInformationHandler SetInformationHandler(TInformationHandler handler) {
