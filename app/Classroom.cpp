@@ -47,9 +47,9 @@ TClassroom::TClassroom(TForm1& form, QSettings* remembered, TMenuBar menuBar)
       FForm(form),
       FRemembered(remembered),
       FMenuBar(menuBar),
-      FMenu(new TMainMenu(&form)),
-      FBars(new TEnergyBars(&form)),
-      FChartView(new TEnergyChartView(form)) {
+      FMenu(std::make_unique<TMainMenu>(&form)),
+      FBars(std::make_unique<TEnergyBars>(&form)),
+      FChartView(std::make_unique<TEnergyChartView>(form)) {
     AskFileName = [this](const QString& title, const QString& proposal, const QString& filter) {
         return QFileDialog::getSaveFileName(&FForm, title, proposal, filter);
     };

@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QSettings;
 class TEnergyBars;
@@ -82,9 +83,9 @@ private:
     TForm1& FForm;
     QSettings* FRemembered;
     TMenuBar FMenuBar;
-    TMainMenu* FMenu;
-    TEnergyBars* FBars;
-    TEnergyChartView* FChartView;
+    std::unique_ptr<TMainMenu> FMenu;
+    std::unique_ptr<TEnergyBars> FBars;
+    std::unique_ptr<TEnergyChartView> FChartView;
     std::array<bool, OptionCount> FOptions{};
     QString FLastFolder;
 };

@@ -28,7 +28,7 @@ void Batched(TPlotica& chart, F&& change) {
 
 }  // namespace
 
-TEnergyChartView::TEnergyChartView(TForm1& form) : QObject(&form), FForm(form) {
+TEnergyChartView::TEnergyChartView(TForm1& form) : FForm(form) {
     FDesignedLow = form.PLEnerg->Scale1Y()->RangeLow();
     FDesignedHigh = form.PLEnerg->Scale1Y()->RangeHigh();
     connect(&form, &TForm1::TrailCleared, this, [this] { FScanned = 0; });

@@ -16,7 +16,7 @@ constexpr const char* TextKeyProperty = "_gravilo_text_key";
 
 }  // namespace
 
-TMainMenu::TMainMenu(QWidget* window) : QObject(window), FBar(new QMenuBar(window)) {
+TMainMenu::TMainMenu(QWidget* window) : FBar(new QMenuBar(window)) {
     FBar->setObjectName(QStringLiteral("MainMenu"));
     // the bar lives in the window itself, also where a desktop would take menus elsewhere
     FBar->setNativeMenuBar(false);
@@ -56,6 +56,10 @@ TMainMenu::TMainMenu(QWidget* window) : QObject(window), FBar(new QMenuBar(windo
     bold.setBold(true);
     FState->setFont(bold);
     FBar->setCornerWidget(FState, Qt::TopRightCorner);
+}
+
+TMainMenu::~TMainMenu() {
+    delete FBar;
 }
 
 QMenu* TMainMenu::AddMenu(const char* key) {

@@ -5,14 +5,15 @@
 // change of language only calls it once more. The bar's right corner shows the state of the
 // fall's clock.
 
+#include <QMenuBar>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <array>
 
 class QAction;
 class QLabel;
 class QMenu;
-class QMenuBar;
 class QWidget;
 class TGlossator;
 
@@ -39,8 +40,10 @@ public:
         CommandCount
     };
 
-    // Builds the bar as a child of window, which it then serves; the bar is not yet placed.
+    // Builds the bar as a child of window, which it then serves; the bar is not yet placed. The
+    // bar goes with the menu.
     explicit TMainMenu(QWidget* window);
+    ~TMainMenu() override;
 
     QMenuBar* Bar() const { return FBar; }
     QAction* Action(TCommand command) const { return FActions[command]; }
@@ -64,7 +67,7 @@ private:
     QAction* AddCommand(QMenu* menu, TCommand command, const char* key);
     void SetKey(QObject* target, const char* key);
 
-    QMenuBar* FBar;
+    QPointer<QMenuBar> FBar;
     QLabel* FState;
     std::array<QAction*, CommandCount> FActions{};
     TGlossator* FDictionary = nullptr;
