@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "ChartPolygon.h"
+#include "CodePage.h"
 #include "TCanvas.h"
 
 namespace {
@@ -252,7 +253,7 @@ void TMarkPainter::PaintCharacter(const QFont& font, int m, int x, int y, TColor
     FCanvas.Font = font;
     FCanvas.FontColor = color;
     FCanvas.Brush.Style = bsClear;  // the character alone, not its cell
-    const QString text{QChar(char16_t(m))};
+    const QString text{QChar(Windows1252ToUnicode(static_cast<unsigned char>(m)))};
     const QSize size = FCanvas.TextExtent(text);
     FCanvas.TextOut(x - size.width() / 2, y - size.height() / 2, text);
     FCanvas.Font = savedFont;

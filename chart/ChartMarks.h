@@ -90,7 +90,7 @@ public:
         PaintClipped(sprite, x, y, rgb);
     }
 
-    // A character mark: the character with code m in the font, centred on (x, y).
+    // A character mark: the character with code m (Windows-1252) in the font, centred on (x, y).
     void PaintCharacter(const QFont& font, int m, int x, int y, TColor color);
 
 private:

@@ -39,6 +39,7 @@ void TItemRenderer::Begin(TItemRenderState& s) {
     s.BrushColor = FSetup.ChartColor;
     s.BrushStyle = bsSolid;
     s.FontColor = FSetup.ChartColor;  // taken to be, not set
+    s.Font = FSetup.StartFont;
     s.PenStyle = psSolid;
     FCanvas.Pen.Color = s.PenColor;
     FCanvas.Pen.Style = psSolid;
@@ -181,9 +182,9 @@ void TItemRenderer::Render(const TDrawItem* items, int from, int to, TItemRender
     }
 }
 
-void TItemRenderer::DrawMark(const TDrawItem& item, TItemRenderState&) {
+void TItemRenderer::DrawMark(const TDrawItem& item, TItemRenderState& s) {
     const QPoint p = Convert(item, item.X1, item.Y1);
-    FMarks.PaintCharacter(FSetup.MarkFont, item.Mark, p.x(), p.y(), item.Color);
+    FMarks.PaintCharacter(s.Font, item.Mark, p.x(), p.y(), item.Color);
 }
 
 void TItemRenderer::DrawLine(const TDrawItem& item, TItemRenderState& s) {
@@ -318,9 +319,11 @@ void TItemRenderer::DrawText(const TDrawItem& item, TItemRenderState& s) {
     Flush(s);
     s.FontColor = item.Color;
     const TFontStyles st = FSetup.TextFontStyle;
-    FCanvas.Font = MakeQFont(FSetup.FontName, PointsToPixels(item.Param1), st & FontStyleBit(fsBold),
-                             st & FontStyleBit(fsItalic), st & FontStyleBit(fsUnderline),
-                             st & FontStyleBit(fsStrikeOut));
+    // the font stays the canvas's after the text: character marks that follow are written in it
+    s.Font = MakeQFont(FSetup.FontName, PointsToPixels(item.Param1), st & FontStyleBit(fsBold),
+                       st & FontStyleBit(fsItalic), st & FontStyleBit(fsUnderline),
+                       st & FontStyleBit(fsStrikeOut));
+    FCanvas.Font = s.Font;
     FCanvas.FontColor = item.Color;
     UseBrush(s, FSetup.TextBkColor, FSetup.TextBkStyle == tbSolid ? bsSolid : bsClear);
     const QString text = item.Text();

@@ -35,8 +35,8 @@ struct TItemRenderSetup {
     TTextBkg TextBkStyle = tbClear;
     TColor TextBkColor = 0xFFFFFF;
     TAlignment TextAlignment = taCenter;
-    // character marks (48..255)
-    QFont MarkFont;
+    // the canvas's font at the start of a pass (the chart's font), until a text item sets its own
+    QFont StartFont;
 };
 
 // The state of a pass between two items.
@@ -53,6 +53,8 @@ struct TItemRenderState {
     TColor BrushColor = 0;
     TBrushStyle BrushStyle = bsSolid;
     TColor FontColor = 0;
+    // the canvas's current font: character marks are written in it, text items change it
+    QFont Font;
     // consecutive LineTo points, drawn as one polyline when flushed
     std::array<QPoint, PolylineCapacity> Polyline;
     int PolylineCount = 0;

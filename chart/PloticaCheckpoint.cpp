@@ -57,7 +57,7 @@ void TCustomPlotica::FillPictureKey(TDataPictureKey& key) const {
     key.TextBkStyle = FTextBkStyle;
     key.TextBkColor = ColorToRgb(FTextBkColor);
     key.TextAlignment = FTextAlignment;
-    key.MarkFont = FFont->ToQFont();
+    key.StartFont = FFont->ToQFont();
     const TBakGndImg& b = *FBackGroundImg;
     key.AreaMode = b.AreaMode();
     if (b.AreaMode() != bamNone) {

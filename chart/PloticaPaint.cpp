@@ -175,7 +175,7 @@ void TCustomPlotica::FillItemSetup(TItemRenderSetup& setup) const {
     setup.TextBkStyle = FTextBkStyle;
     setup.TextBkColor = FTextBkColor;
     setup.TextAlignment = FTextAlignment;
-    setup.MarkFont = FFont->ToQFont();
+    setup.StartFont = FFont->ToQFont();
 }
 
 // The data area: background, grid, items, text labels, frame.

@@ -40,7 +40,7 @@ struct TDataPictureKey {
     int TextBkStyle = 0;
     QRgb TextBkColor = 0;
     int TextAlignment = 0;
-    QFont MarkFont;
+    QFont StartFont;
     // marked area of the background
     int AreaMode = 0;
     QRgb AreaColor = 0;

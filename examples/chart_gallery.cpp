@@ -78,7 +78,9 @@ void MarksGallery() {
         chart->AddText(x, y - 0.3, QString::number(m), 6);
     }
     chart->SetDataColor(clNavy);
-    const int chars[] = {'0', 'A', 'x', '@', 'o', 'Z', 0xB0, 0xD8};
+    // character marks are written in the canvas's current font: an empty text item sets its size
+    chart->AddText(0, 0, QString(), 10);
+    const int chars[] = {'0', 'A', 'x', '@', 'o', 0x80, 0xB0, 0xD8};
     for (int i = 0; i < 8; ++i) chart->AddMark(0.5 + i, 0.5, chars[i]);
     const QImage picture = Render(*chart);
     Save(picture, "marks.png");

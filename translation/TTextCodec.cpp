@@ -1,34 +1,20 @@
 #include "TTextCodec.h"
 
-namespace {
+#include "CodePage.h"
 
-// 0x80..0x9F of Windows-1252; the five unassigned bytes keep their own code point, as Windows does.
-constexpr char16_t KHighControls[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
-                                        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
-                                        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
-                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+namespace {
 
 QString DecodeWindows1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        *out++ = QChar(b >= 0x80 && b < 0xA0 ? KHighControls[b - 0x80] : char16_t(b));
-    }
+    for (const char c : bytes) *out++ = QChar(Windows1252ToUnicode(static_cast<unsigned char>(c)));
     return text;
-}
-
-char EncodeWindows1252Char(char16_t u) {
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<char>(u);
-    for (int i = 0; i < 32; ++i)
-        if (KHighControls[i] == u) return static_cast<char>(0x80 + i);
-    return '?';
 }
 
 QByteArray EncodeWindows1252(const QString& text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char* out = bytes.data();
-    for (const QChar c : text) *out++ = EncodeWindows1252Char(c.unicode());
+    for (const QChar c : text) *out++ = UnicodeToWindows1252(c.unicode());
     return bytes;
 }
 

@@ -478,3 +478,35 @@ TEST(Render, TextItemsAreCentredOnTheirPoint) {
     ASSERT_FALSE(want.empty());
     EXPECT_EQ(Painted(*chart), want);
 }
+
+TEST(Render, CharacterMarksAreWrittenInTheCanvasFontOfTheirTime) {
+    // before any text item the canvas holds the chart's font; a text item leaves its own size
+    // there; codes 128..159 are the characters of Windows-1252
+    auto chart = MakeChart(280, 200);
+    chart->AddMark(15, 50, 65);
+    chart->AddText(40, 50, QStringLiteral("x"), 24);
+    chart->AddMark(65, 50, 65);
+    chart->AddMark(88, 50, 128);
+    chart->ShowItems();
+    QImage expected(280, 200, QImage::Format_RGB32);
+    expected.fill(0xFFFFFFFF);
+    TCanvas c(&expected);
+    c.Brush.Style = bsClear;
+    const auto put = [&](const QFont& font, double x, const QString& text) {
+        c.Font = font;
+        const QSize size = c.TextExtent(text);
+        const QPoint p = chart->WorldToPixel(1, x, 50);
+        c.TextOut(p.x() - size.width() / 2, p.y() - size.height() / 2, text);
+    };
+    const QFont large = MakeQFont(chart->Font()->Name(), 32);  // 24 points on a 96-dpi screen
+    put(chart->Font()->ToQFont(), 15, QStringLiteral("A"));
+    put(large, 40, QStringLiteral("x"));
+    put(large, 65, QStringLiteral("A"));
+    put(large, 88, QString(QChar(0x20AC)));
+    c.Release();
+    TPixels want;
+    for (int y = 21; y < 160; ++y)
+        for (int x = 51; x < 260; ++x)
+            if (PixelOf(expected, x, y) != clWhite) want.emplace(x, y);
+    EXPECT_EQ(Painted(*chart), want);
+}
