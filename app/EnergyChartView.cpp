@@ -31,13 +31,17 @@ void Batched(TPlotica& chart, F&& change) {
 TEnergyChartView::TEnergyChartView(TForm1& form) : FForm(form) {
     FDesignedLow = form.PLEnerg->Scale1Y()->RangeLow();
     FDesignedHigh = form.PLEnerg->Scale1Y()->RangeHigh();
-    connect(&form, &TForm1::TrailCleared, this, [this] { FScanned = 0; });
+    // an emptied trail holds nothing to read
+    connect(&form, &TForm1::TrailCleared, this, [this] {
+        FTrailRead = true;
+        FHighest = FLowest = 0;
+    });
 }
 
 void TEnergyChartView::SetFit(bool on) {
     if (on == FFit) return;
     FFit = on;
-    FScanned = 0;
+    FTrailRead = false;
     FFitted = false;
     if (on)
         Follow();
@@ -47,7 +51,7 @@ void TEnergyChartView::SetFit(bool on) {
 
 void TEnergyChartView::Follow() {
     if (!FFit) return;
-    TakeInMarks();
+    TakeInState();
     double high = RoundScaleEnd(FHighest, SmallestEnd);
     double low = FLowest < 0 ? -RoundScaleEnd(-FLowest, SmallestEnd) : 0.0;
     // while the mass falls the axis holds still or grows, so the marks do not jump under the eye
@@ -61,19 +65,21 @@ void TEnergyChartView::Follow() {
     SetEnergyRange(low, high);
 }
 
-// The chart's list holds the trail and the current-state mark at its end, which the next state
-// replaces by a trail mark of the same energy: the extremes take in every item from the one that
-// was last at the end. An emptied trail starts them afresh.
-void TEnergyChartView::TakeInMarks() {
-    const TPlotica& chart = *FForm.PLEnerg;
-    const int count = chart.ItemCount();
-    if (FScanned == 0) FHighest = FLowest = 0;
-    for (int i = std::max(0, FScanned - 1); i < count; ++i) {
-        const double energy = chart.Item(i).Y1;
-        FHighest = std::max(FHighest, energy);
-        FLowest = std::min(FLowest, energy);
+// Every state leaves one trail mark of its energy: the extremes take in the state's energy. The
+// trail that is there when fitting starts is read once from the chart.
+void TEnergyChartView::TakeInState() {
+    if (!FTrailRead) {
+        const TPlotica& chart = *FForm.PLEnerg;
+        FHighest = FLowest = 0;
+        for (int i = 0; i < chart.ItemCount(); ++i) {
+            FHighest = std::max(FHighest, chart.Item(i).Y1);
+            FLowest = std::min(FLowest, chart.Item(i).Y1);
+        }
+        FTrailRead = true;
     }
-    FScanned = count;
+    const double energy = EnergyBalanceOf(FForm).Potential;
+    FHighest = std::max(FHighest, energy);
+    FLowest = std::min(FLowest, energy);
 }
 
 void TEnergyChartView::SetEnergyRange(double low, double high) {

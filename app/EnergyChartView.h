@@ -33,7 +33,7 @@ public:
 
 private:
     void SetLegendLabel(TTextLabel& label, int body, const QString& name) const;
-    void TakeInMarks();
+    void TakeInState();
     void SetEnergyRange(double low, double high);
 
     TForm1& FForm;
@@ -43,8 +43,8 @@ private:
     // the designed energy axis, which an unfitted chart shows
     double FDesignedLow = 0;
     double FDesignedHigh = 0;
-    // the trail's extremes over its first FScanned items
-    int FScanned = 0;
+    // the trail's extremes, read from the chart once and followed state by state since
+    bool FTrailRead = false;
     double FHighest = 0;
     double FLowest = 0;
     // the ends the axis was last fitted to
