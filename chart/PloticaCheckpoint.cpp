@@ -12,10 +12,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ItemRenderer.h"
 #include "PloticaAxes.h"
-#include "RenderCheckpoint.h"
+#include "PloticaPrivate.h"
 #include "TBakGndImg.h"
-#include "TCustomPlotica.h"
 #include "TFont.h"
 #include "TItemList.h"
 #include "TScaleProps.h"
@@ -32,70 +32,66 @@ void CopyPixels(TBitmap& from, TBitmap& to) {
 
 }  // namespace
 
-void TCustomPlotica::TCheckpointDeleter::operator()(TRenderCheckpoint* checkpoint) const {
-    delete checkpoint;
+bool TPloticaPrivate::CheckpointAllowed() const {
+    return !q.OnBeforeRenderData && !q.OnDataRendered && !UseDataOf && SharerCount == 0 &&
+           BackGroundImg->Name().isEmpty() && !DataBmp.Empty();
 }
 
-bool TCustomPlotica::CheckpointAllowed() const {
-    return !OnBeforeRenderData && !OnDataRendered && !FUseDataOf && FSharerCount == 0 &&
-           FBackGroundImg->Name().isEmpty() && !FDataBmp.Empty();
-}
-
-void TCustomPlotica::FillPictureKey(TDataPictureKey& key) const {
-    key.Width = FDataBmp.Width();
-    key.Height = FDataBmp.Height();
-    key.OffsetX = FMarginLeft;
-    key.OffsetY = FMarginTop;
-    std::copy(FMapping.begin(), FMapping.end(), key.Layers.begin());
-    key.LayerVisible = FLayerVisible;
-    key.ClassVisible = FClassVisible;
-    key.ChartColor = ColorToRgb(FChartColor);
-    key.FrameColor = ColorToRgb(FChartFrameColor);
-    key.StartPenWidth = FLineWidth;
-    key.FontName = FFont->Name();
-    key.TextFontStyle = FTextFontStyle;
-    key.TextBkStyle = FTextBkStyle;
-    key.TextBkColor = ColorToRgb(FTextBkColor);
-    key.TextAlignment = FTextAlignment;
-    key.StartFont = FFont->ToQFont();
-    const TBakGndImg& b = *FBackGroundImg;
+void TPloticaPrivate::FillPictureKey(TDataPictureKey& key) const {
+    key.Width = DataBmp.Width();
+    key.Height = DataBmp.Height();
+    key.OffsetX = MarginLeft;
+    key.OffsetY = MarginTop;
+    std::copy(Mapping.begin(), Mapping.end(), key.Layers.begin());
+    key.LayerVisible = LayerVisible;
+    key.ClassVisible = ClassVisible;
+    key.ChartColor = ColorToRgb(ChartColor);
+    key.FrameColor = ColorToRgb(ChartFrameColor);
+    key.StartPenWidth = LineWidth;
+    key.FontName = Font->Name();
+    key.TextFontStyle = TextFontStyle;
+    key.TextBkStyle = TextBkStyle;
+    key.TextBkColor = ColorToRgb(TextBkColor);
+    key.TextAlignment = TextAlignment;
+    key.StartFont = Font->ToQFont();
+    const TBakGndImg& b = *BackGroundImg;
     key.AreaMode = b.AreaMode();
     if (b.AreaMode() != bamNone) {
         key.AreaColor = ColorToRgb(b.AreaColor());
         key.Area = {b.AreaLeft(), b.AreaTop(), b.AreaRight(), b.AreaBottom()};
     }
-    key.GridStyle = FGridStyle;
-    if (FGridStyle == gsNone) return;
-    const int layer = FCurrentLayer;
-    const TScaleProps& x = *ScalePropsX(layer);
-    const TScaleProps& y = *ScalePropsY(layer);
-    key.GridColor = ColorToRgb(FGridColor);
-    key.GridDx = FGridDx;
-    key.GridDy = FGridDy;
+    key.GridStyle = Grid.Style;
+    if (Grid.Style == gsNone) return;
+    const int layer = CurrentLayer;
+    const TScaleProps& x = *ScaleX[layer];
+    const TScaleProps& y = *ScaleY[layer];
+    key.GridColor = ColorToRgb(Grid.Color);
+    key.GridDx = Grid.Dx;
+    key.GridDy = Grid.Dy;
     key.GridLayer = layer;
     key.GridRanges = {x.RangeLow(), x.RangeHigh(), y.RangeLow(), y.RangeHigh()};
     key.GridLog = {x.Logarithmic(), y.Logarithmic()};
-    if (FGridDx == 0) key.GridTicksX = FAxes->TickValues(layer, true);
-    if (FGridDy == 0) key.GridTicksY = FAxes->TickValues(layer, false);
+    if (Grid.Dx == 0) key.GridTicksX = Axes->TickValues(layer, true);
+    if (Grid.Dy == 0) key.GridTicksY = Axes->TickValues(layer, false);
 }
 
-void TCustomPlotica::RenderDataFromCheckpoint() {
-    if (!FCheckpoint) FCheckpoint.reset(new TRenderCheckpoint);
-    TRenderCheckpoint& cp = *FCheckpoint;
+void TPloticaPrivate::RenderDataFromCheckpoint() {
+    if (!Checkpoint) Checkpoint = std::make_unique<TRenderCheckpoint>();
+    TRenderCheckpoint& cp = *Checkpoint;
     TDataPictureKey key;
     FillPictureKey(key);
-    TItemList& list = *FItems;
+    TItemList& list = *Items;
     const int count = list.Count();
     const int stable = std::max(count - 1, 0);
     TItemRenderSetup setup;
     FillItemSetup(setup);
-    TCanvas& data = FDataBmp.Canvas();
+    TCanvas& data = DataBmp.Canvas();
     TItemRenderState state;
 
-    const bool reuse = FShowingItems && cp.Valid && cp.List == &list && cp.Count <= count &&
+    const bool reuse = ShowingItems && cp.Valid && cp.List == &list && cp.Count <= count &&
                        list.UnchangedPrefix() >= cp.Count && cp.Key == key;
     if (reuse) {
-        FItemsDrawn = count - cp.Count;  // those after the checkpoint, some of them onto it
+        ItemsDrawn = count - cp.Count;  // those after the checkpoint, some of them onto it
         if (stable > cp.Count) {
             TItemRenderer forward(cp.Picture.Canvas(), setup);
             forward.Resume(cp.State);
@@ -103,7 +99,7 @@ void TCustomPlotica::RenderDataFromCheckpoint() {
             forward.Suspend(cp.State);
             cp.Count = stable;
         }
-        CopyPixels(cp.Picture, FDataBmp);
+        CopyPixels(cp.Picture, DataBmp);
         state = cp.State;
         TItemRenderer rest(data, setup);
         rest.Resume(state);
@@ -112,16 +108,16 @@ void TCustomPlotica::RenderDataFromCheckpoint() {
     } else {
         cp.Valid = false;
         PaintDataBackground();
-        if (FGridStyle != gsNone) RenderGrid(data);
+        Grid.Render(data, View(QPoint(MarginLeft, MarginTop)));
         TItemRenderer renderer(data, setup);
         renderer.Begin(state);
         // a short prefix is drawn again sooner than its picture is copied
-        const int saved = stable >= CheckpointMinItems ? stable : 0;
+        const int saved = stable >= TCustomPlotica::CheckpointMinItems ? stable : 0;
         renderer.Render(list.Data(), 0, saved, state);
         if (saved > 0) {
             renderer.Suspend(state);
-            cp.Picture.SetSize(FDataBmp.Width(), FDataBmp.Height());
-            CopyPixels(FDataBmp, cp.Picture);
+            cp.Picture.SetSize(DataBmp.Width(), DataBmp.Height());
+            CopyPixels(DataBmp, cp.Picture);
             cp.State = state;
             cp.Count = saved;
             cp.List = &list;
@@ -130,7 +126,7 @@ void TCustomPlotica::RenderDataFromCheckpoint() {
         }
         renderer.Render(list.Data(), saved, count, state);
         renderer.End(state);
-        FItemsDrawn = count;
+        ItemsDrawn = count;
     }
     list.MarkUnchanged();
 }

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "PloticaAxes.h"
-#include "TCustomPlotica.h"
+#include "PloticaPrivate.h"
 #include "TScaleProps.h"
 
 namespace {
@@ -138,18 +138,22 @@ void ApplyAxisRow(Props* p, const TAxisRow& row) {
 
 }  // namespace
 
-void TCustomPlotica::ForwardAllAxes() {
+void TPloticaPrivate::ForwardAllAxes() {
     for (int n = 1; n <= PloticaLayerCount; ++n) {
-        FAxes->Forward(n, true);
-        FAxes->Forward(n, false);
+        Axes->Forward(n, true);
+        Axes->Forward(n, false);
     }
 }
 
+TplLayout TCustomPlotica::StandardLayout() const {
+    return d->StandardLayout;
+}
+
 void TCustomPlotica::SetStandardLayout(TplLayout layout) {
-    const bool wasSuppressed = FPaintSuppressed;
-    FPaintSuppressed = true;
-    ++FScaleBatch;
-    FStandardLayout = layout;
+    const bool wasSuppressed = d->PaintSuppressed;
+    d->PaintSuppressed = true;
+    ++d->ScaleBatch;
+    d->StandardLayout = layout;
     const TLayoutRow& row = LayoutRow(layout);
     SetMarginLeft(row.Left);
     SetMarginRight(row.Right);
@@ -161,133 +165,153 @@ void TCustomPlotica::SetStandardLayout(TplLayout layout) {
     SetCaptionAnchorHoriz(row.AnchorHoriz);
     SetCaptionAnchorVert(row.AnchorVert);
     for (int n = 1; n <= 4; ++n) {
-        ApplyAxisRow(FScaleX[n], row.X[n - 1]);
-        ApplyAxisRow(FScaleY[n], row.Y[n - 1]);
+        ApplyAxisRow(d->ScaleX[n], row.X[n - 1]);
+        ApplyAxisRow(d->ScaleY[n], row.Y[n - 1]);
     }
     for (int n = 5; n <= PloticaLayerCount; ++n) {
-        FScaleX[n]->SetVisible(false);
-        FScaleY[n]->SetVisible(false);
+        d->ScaleX[n]->SetVisible(false);
+        d->ScaleY[n]->SetVisible(false);
     }
-    --FScaleBatch;
-    if (FScaleChangePending && FScaleBatch == 0 && !IsLoading())
-        ApplyScaleChanges();
+    --d->ScaleBatch;
+    if (d->ScaleChangePending && d->ScaleBatch == 0 && !IsLoading())
+        d->ApplyScaleChanges();
     else
-        ForwardAllAxes();
+        d->ForwardAllAxes();
     SetPaintSuppressed(wasSuppressed);
 }
 
 // The data bitmap follows margins and size when it is next used: a chart being set up changes
 // them many times before it first paints.
-void TCustomPlotica::SizeDataBitmap() {
-    FDataBmp.SetSize(std::max(DataAreaWidth() + 1, 0), std::max(DataAreaHeight() + 1, 0));
+void TPloticaPrivate::SizeDataBitmap() {
+    DataBmp.SetSize(std::max(DataAreaWidth() + 1, 0), std::max(DataAreaHeight() + 1, 0));
 }
 
-void TCustomPlotica::MarginChanged(int which) {
-    if (FIsometric) ApplyIsometricToAll();
+void TPloticaPrivate::MarginChanged(int which) {
+    if (Isometric) ApplyIsometricToAll();
     ForwardAllAxes();
     switch (which) {
         case mLeft:
-            FAxes->SetLeftMargins();
+            Axes->SetLeftMargins();
             break;
         case mRight:
-            FAxes->SetRightMargins();
+            Axes->SetRightMargins();
             break;
         case mTop:
-            FAxes->SetTopMargins();
+            Axes->SetTopMargins();
             break;
         default:
-            FAxes->SetBottomMargins();
+            Axes->SetBottomMargins();
             break;
     }
-    UpdateScaling();
-    RepaintIfAuto();
+    q.UpdateScaling();
+    q.RepaintIfAuto();
 }
 
+int TCustomPlotica::MarginLeft() const {
+    return d->MarginLeft;
+}
 void TCustomPlotica::SetMarginLeft(int v) {
-    FMarginLeft = v;
-    MarginChanged(mLeft);
+    d->MarginLeft = v;
+    d->MarginChanged(mLeft);
+}
+int TCustomPlotica::MarginRight() const {
+    return d->MarginRight;
 }
 void TCustomPlotica::SetMarginRight(int v) {
-    FMarginRight = v;
-    MarginChanged(mRight);
+    d->MarginRight = v;
+    d->MarginChanged(mRight);
+}
+int TCustomPlotica::MarginTop() const {
+    return d->MarginTop;
 }
 void TCustomPlotica::SetMarginTop(int v) {
-    FMarginTop = v;
-    MarginChanged(mTop);
+    d->MarginTop = v;
+    d->MarginChanged(mTop);
+}
+int TCustomPlotica::MarginBottom() const {
+    return d->MarginBottom;
 }
 void TCustomPlotica::SetMarginBottom(int v) {
-    FMarginBottom = v;
-    MarginChanged(mBottom);
+    d->MarginBottom = v;
+    d->MarginChanged(mBottom);
+}
+
+int TCustomPlotica::ShadowWidth() const {
+    return d->ShadowWidth;
 }
 
 void TCustomPlotica::SetShadowWidth(int v) {
-    FShadowWidth = std::clamp(v, 0, 32);
-    ForwardAllAxes();
-    FAxes->SetRightMargins();
-    FAxes->SetBottomMargins();
+    d->ShadowWidth = std::clamp(v, 0, 32);
+    d->ForwardAllAxes();
+    d->Axes->SetRightMargins();
+    d->Axes->SetBottomMargins();
     UpdateScaling();
     RepaintIfAuto();
 }
 
 // The isometric rule for every layer; the range changes repaint once, afterwards, at the caller.
-void TCustomPlotica::ApplyIsometricToAll() {
-    const bool wasSuppressed = FPaintSuppressed;
-    FPaintSuppressed = true;
+void TPloticaPrivate::ApplyIsometricToAll() {
+    const bool wasSuppressed = PaintSuppressed;
+    PaintSuppressed = true;
     for (int n = 1; n <= PloticaLayerCount; ++n) ApplyIsometric(n);
-    FPaintSuppressed = wasSuppressed;
+    PaintSuppressed = wasSuppressed;
 }
 
-void TCustomPlotica::ApplyIsometric(int n) {
-    const double w = width() - FMarginLeft - FMarginRight - FShadowWidth + 1;
-    const double h = height() - FMarginTop - FMarginBottom - FShadowWidth + 1;
-    TScalePropsHoriz* x = FScaleX[n];
-    TScalePropsVert* y = FScaleY[n];
+void TPloticaPrivate::ApplyIsometric(int n) {
+    const double w = q.width() - MarginLeft - MarginRight - ShadowWidth + 1;
+    const double h = q.height() - MarginTop - MarginBottom - ShadowWidth + 1;
+    TScalePropsHoriz* x = ScaleX[n];
+    TScalePropsVert* y = ScaleY[n];
     if (w == 0) return;  // no data area: no ratio
-    y->SetRangeHigh(y->RangeLow() + (x->RangeHigh() - x->RangeLow()) * h / w * FAspectY / FAspectX);
+    y->SetRangeHigh(y->RangeLow() + (x->RangeHigh() - x->RangeLow()) * h / w * AspectY / AspectX);
+}
+
+bool TCustomPlotica::Isometric() const {
+    return d->Isometric;
 }
 
 void TCustomPlotica::SetIsometric(bool v) {
-    FIsometric = v;
+    d->Isometric = v;
     if (!v) return;
-    ApplyIsometricToAll();
+    d->ApplyIsometricToAll();
     RepaintIfAuto();
 }
 
 void TCustomPlotica::SetBounds(int left, int top, int w, int h) {
     // never smaller than the margins plus 80 by 20 pixels
-    h = std::max(h, FMarginTop + FMarginBottom + 20 + FShadowWidth);
-    w = std::max(w, FMarginLeft + FMarginRight + 80 + FShadowWidth);
+    h = std::max(h, d->MarginTop + d->MarginBottom + 20 + d->ShadowWidth);
+    w = std::max(w, d->MarginLeft + d->MarginRight + 80 + d->ShadowWidth);
     TPaintedControl::SetBounds(left, top, w, h);
 }
 
 void TCustomPlotica::BoundsChanged() {
-    if (!FAxes) return;
-    if (FIsometric) ApplyIsometricToAll();
-    ForwardAllAxes();
-    FAxes->SetSizes(width(), height());
-    FAxes->SetAllMargins();
+    if (!d->Axes) return;
+    if (d->Isometric) d->ApplyIsometricToAll();
+    d->ForwardAllAxes();
+    d->Axes->SetSizes(width(), height());
+    d->Axes->SetAllMargins();
     UpdateScaling();
     RepaintIfAuto();
 }
 
 void TCustomPlotica::ScaleChanged() {
     // a batch of settings (a standard layout, a form being read) is taken over once, at its end
-    if (FScaleBatch > 0 || IsLoading()) {
-        FScaleChangePending = true;
+    if (d->ScaleBatch > 0 || IsLoading()) {
+        d->ScaleChangePending = true;
         return;
     }
-    ApplyScaleChanges();
+    d->ApplyScaleChanges();
     Paint();
 }
 
-void TCustomPlotica::ApplyScaleChanges() {
-    FScaleChangePending = false;
+void TPloticaPrivate::ApplyScaleChanges() {
+    ScaleChangePending = false;
     ForwardAllAxes();
     // joined layers follow their controlling layers; one paint at the end
-    const bool wasSuppressed = FPaintSuppressed;
-    FPaintSuppressed = true;
+    const bool wasSuppressed = PaintSuppressed;
+    PaintSuppressed = true;
     for (int n = 1; n <= PloticaLayerCount; ++n)
-        SetLayerRanges(n, FScaleX[n]->RangeLow(), FScaleX[n]->RangeHigh(), FScaleY[n]->RangeLow(),
-                       FScaleY[n]->RangeHigh());
-    FPaintSuppressed = wasSuppressed;
+        q.SetLayerRanges(n, ScaleX[n]->RangeLow(), ScaleX[n]->RangeHigh(), ScaleY[n]->RangeLow(),
+                         ScaleY[n]->RangeHigh());
+    PaintSuppressed = wasSuppressed;
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "PloticaAxes.h"
+#include "PloticaPrivate.h"
 #include "TBakGndImg.h"
 #include "TCrossHair.h"
 #include "TFont.h"
@@ -28,112 +29,111 @@ void ScreenAspect(int& ax, int& ay) {
 
 }  // namespace
 
-TCustomPlotica::TCustomPlotica(QWidget* parent)
-    : TPaintedControl(parent), FItems(std::make_shared<TItemList>()), FFont(std::make_unique<TFont>()) {
-    // construction in the order the settings depend on each other; nothing paints until the
-    // window exists
-    FPaintSuppressed = true;
-    FStandardLayout = pll_X1Bottom_Y1Left;
-    FMarginLeft = 50;
-    FMarginRight = 10;
-    FMarginTop = 16;
-    FMarginBottom = 32;
-    FShadowWidth = 0;
-    FCurrentLayer = 1;
-    FMouseLayers.fill(false);
-    FMouseLayers[1] = true;
-    FLayerVisible.fill(true);
-    FClassVisible.fill(true);
-    FCaptionPosX = 0;
-    FCaptionPosY = -15;
-
-    FFont->OnChange = [this](TFont*) { RepaintIfAuto(); };
+// The settings objects in the order a chart owns them: cross-hairs, text labels, background image,
+// joint layers; the scale properties of the layers follow (SetLayerDefaults).
+TPloticaPrivate::TPloticaPrivate(TCustomPlotica& chart)
+    : q(chart), Items(std::make_shared<TItemList>()), Font(std::make_unique<TFont>()) {
+    ClassVisible.fill(true);
+    LayerVisible.fill(true);
+    MouseLayers[1] = true;
+    Font->OnChange = [this](TFont*) { q.RepaintIfAuto(); };
     for (int n = 1; n <= PloticaCrossHairCount; ++n) {
-        auto* ch = new TCrossHair(this);
+        auto* ch = new TCrossHair(&q);
         ch->SetLayer(n);
-        ch->OnChange = [this](TCrossHair*) { RefreshDependent(); };
-        FCrossHairs[n] = ch;
+        ch->OnChange = [this](TCrossHair*) { q.RefreshDependent(); };
+        CrossHairs[n] = ch;
     }
     for (int n = 1; n <= PloticaTextLabelCount; ++n) {
-        auto* tl = new TTextLabel(this);
+        // the chart's own defaults for its labels, beside those of the class
+        auto* tl = new TTextLabel(&q);
         tl->SetPosX(0);
         tl->SetPosY(0);
         tl->SetShadowDx(3);
         tl->SetShadowDy(3);
         tl->SetAttachToData(tlamBoth);
         tl->SetColorBkg(0xFFFFFF);
-        tl->SetFont(*FFont);
+        tl->SetFont(*Font);
         tl->SetMode(tlBox);
         tl->SetVisible(false);
-        tl->OnChange = [this](TCustomTextLabel*) { RefreshDependent(); };
-        FTextLabels[n] = tl;
+        tl->OnChange = [this](TCustomTextLabel*) { q.RefreshDependent(); };
+        TextLabels[n] = tl;
     }
-    FBackGroundImg = new TBakGndImg(this);
-    FBackGroundImg->OnChange = [this](TBakGndImg*) { RefreshDependent(); };
-    FJointLayers = new TJointLayers(this);
-    FJointLayers->OnChange = [this](TJointLayers*) { RefreshDependent(); };
-    FJointLayers->OnJoined = [this](TJointLayers::TAxis axis, int n, int d) {
+    BackGroundImg = new TBakGndImg(&q);
+    BackGroundImg->OnChange = [this](TBakGndImg*) { q.RefreshDependent(); };
+    JointLayers = new TJointLayers(&q);
+    JointLayers->OnChange = [this](TJointLayers*) { q.RefreshDependent(); };
+    JointLayers->OnJoined = [this](TJointLayers::TAxis axis, int n, int c) {
         // the joined layer takes the controlling layer's range of that axis at once
         if (axis == TJointLayers::axX)
-            ApplyLayerRanges(n, FScaleX[d]->RangeLow(), FScaleX[d]->RangeHigh(), FScaleY[n]->RangeLow(),
-                             FScaleY[n]->RangeHigh());
+            q.ApplyLayerRanges(n, ScaleX[c]->RangeLow(), ScaleX[c]->RangeHigh(), ScaleY[n]->RangeLow(),
+                               ScaleY[n]->RangeHigh());
         else
-            ApplyLayerRanges(n, FScaleX[n]->RangeLow(), FScaleX[n]->RangeHigh(), FScaleY[d]->RangeLow(),
-                             FScaleY[d]->RangeHigh());
+            q.ApplyLayerRanges(n, ScaleX[n]->RangeLow(), ScaleX[n]->RangeHigh(), ScaleY[c]->RangeLow(),
+                               ScaleY[c]->RangeHigh());
     };
-    // the cursors of the mouse modes are drawn on first use (PloticaCursors)
+    Background = std::make_unique<TBackgroundPart>(*BackGroundImg);
+    Labels = std::make_unique<TTextLabelsPart>(TextLabels);
+    Hairs = std::make_unique<TCrossHairsPart>(CrossHairs);
+    Pan = std::make_unique<TPanTool>(q);
+    ZoomDrag = std::make_unique<TZoomDragTool>(q);
+    ZoomWindow = std::make_unique<TZoomWindowTool>(q);
+    CrossHairDrag = std::make_unique<TCrossHairDragTool>(q, *this, *Hairs);
+    TextLabelDrag = std::make_unique<TTextLabelDragTool>(q, *this, *Labels);
+    ScratchBmp.SetSize(10, 10);
+    ScreenAspect(AspectX, AspectY);
+}
 
-    FScratchBmp.SetSize(10, 10);
-    FImageBmp.SetSize(10, 10);
-    ScreenAspect(FAspectX, FAspectY);
+TPloticaPrivate::~TPloticaPrivate() = default;
 
-    FAxes = std::make_unique<TPloticaAxes>(*this);
-    SetLayerDefaults();
+TCustomPlotica::TCustomPlotica(QWidget* parent)
+    : TPaintedControl(parent), d(std::make_unique<TPloticaPrivate>(*this)) {
+    d->Axes = std::make_unique<TPloticaAxes>(*this);
+    d->SetLayerDefaults();
     SetBounds(x(), y(), 280, 200);
     SetStandardLayout(pll_X1Bottom_Y1Left);
-    FAxes->Embed();
-    FAxes->SetSizes(width(), height());
-    ForwardAllAxes();
-    FAxes->SetAllMargins();
+    d->Axes->Embed();
+    d->Axes->SetSizes(width(), height());
+    d->ForwardAllAxes();
+    d->Axes->SetAllMargins();
 }
 
 TCustomPlotica::~TCustomPlotica() {
     // no chart may keep a reference to this one
-    if (FUseDataOf) FUseDataOf->RemoveSharer(this);
-    FUseDataOf = nullptr;
-    for (int i = 0; i < FSharerCount; ++i) {
-        TCustomPlotica* sharer = FSharers[i];
+    if (d->UseDataOf) d->UseDataOf->d->RemoveSharer(this);
+    d->UseDataOf = nullptr;
+    for (int i = 0; i < d->SharerCount; ++i) {
+        TPloticaPrivate& sharer = *d->Sharers[i]->d;
         auto own = std::make_shared<TItemList>();
-        own->CopyFrom(*FItems);
-        sharer->FItems = std::move(own);
-        sharer->FUseDataOf = nullptr;
+        own->CopyFrom(*d->Items);
+        sharer.Items = std::move(own);
+        sharer.UseDataOf = nullptr;
     }
-    FSharerCount = 0;
+    d->SharerCount = 0;
     // the settings objects must not call back into a chart being destroyed
     for (int n = 1; n <= PloticaLayerCount; ++n) {
-        if (FScaleX[n]) FScaleX[n]->OnChange = nullptr;
-        if (FScaleY[n]) FScaleY[n]->OnChange = nullptr;
+        if (d->ScaleX[n]) d->ScaleX[n]->OnChange = nullptr;
+        if (d->ScaleY[n]) d->ScaleY[n]->OnChange = nullptr;
     }
-    for (auto* ch : FCrossHairs)
+    for (auto* ch : d->CrossHairs)
         if (ch) ch->OnChange = nullptr;
-    for (auto* tl : FTextLabels)
+    for (auto* tl : d->TextLabels)
         if (tl) tl->OnChange = nullptr;
-    FBackGroundImg->OnChange = nullptr;
-    FJointLayers->OnChange = nullptr;
-    FJointLayers->OnJoined = nullptr;
-    FFont->OnChange = nullptr;
-    FAxes.reset();
+    d->BackGroundImg->OnChange = nullptr;
+    d->JointLayers->OnChange = nullptr;
+    d->JointLayers->OnJoined = nullptr;
+    d->Font->OnChange = nullptr;
+    d->Axes.reset();
 }
 
-void TCustomPlotica::SetLayerDefaults() {
+void TPloticaPrivate::SetLayerDefaults() {
     static constexpr std::array<TColor, PloticaLayerCount> LayerColors{
         clBlack,  clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clGray,
         clSilver, clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
     for (int n = 1; n <= PloticaLayerCount; ++n) {
-        auto* x = new TScalePropsHoriz(this);
-        auto* y = new TScalePropsVert(this);
-        FScaleX[n] = x;
-        FScaleY[n] = y;
+        auto* x = new TScalePropsHoriz(&q);
+        auto* y = new TScalePropsVert(&q);
+        ScaleX[n] = x;
+        ScaleY[n] = y;
         x->SetColorScale(LayerColors[n - 1]);
         y->SetColorScale(LayerColors[n - 1]);
         // odd layers below and left of the data area, even ones above and right
@@ -141,18 +141,18 @@ void TCustomPlotica::SetLayerDefaults() {
         y->SetScaleLocation(n % 2 ? slLeft : slRight);
         x->SetScalePos(((n - 1) / 2) * 30);
         y->SetScalePos(((n - 1) / 2) * 50);
-        x->OnChange = [this](TScaleProps*) { ScaleChanged(); };
-        y->OnChange = [this](TScaleProps*) { ScaleChanged(); };
+        x->OnChange = [this](TScaleProps*) { q.ScaleChanged(); };
+        y->OnChange = [this](TScaleProps*) { q.ScaleChanged(); };
     }
 }
 
 void TCustomPlotica::Loaded() {
     TPaintedControl::Loaded();
-    if (FScaleChangePending) ApplyScaleChanges();
-    ForwardAllAxes();
+    if (d->ScaleChangePending) d->ApplyScaleChanges();
+    d->ForwardAllAxes();
     for (int n = 1; n <= PloticaLayerCount; ++n) {
-        FScaleX[n]->SetLoadingProps(false);
-        FScaleY[n]->SetLoadingProps(false);
+        d->ScaleX[n]->SetLoadingProps(false);
+        d->ScaleY[n]->SetLoadingProps(false);
     }
     UpdateScaling();
     Paint();
@@ -160,107 +160,121 @@ void TCustomPlotica::Loaded() {
 
 void TCustomPlotica::showEvent(QShowEvent* event) {
     TPaintedControl::showEvent(event);
-    if (!FWindowCreated) CreateWnd();
+    if (!d->WindowCreated) CreateWnd();
 }
 
 void TCustomPlotica::HandleNeeded() {
-    if (!FWindowCreated) CreateWnd();
+    if (!d->WindowCreated) CreateWnd();
 }
 
 void TCustomPlotica::CreateWnd() {
-    FWindowCreated = true;
+    d->WindowCreated = true;
     SetPaintSuppressed(false);
 }
 
+bool TCustomPlotica::PaintSuppressed() const {
+    return d->PaintSuppressed;
+}
+
 void TCustomPlotica::SetPaintSuppressed(bool v) {
-    if (v == FPaintSuppressed) return;
-    FPaintSuppressed = v;
+    if (v == d->PaintSuppressed) return;
+    d->PaintSuppressed = v;
     if (!v) Paint();
 }
 
 void TCustomPlotica::RepaintIfAuto() {
-    if (FAutoRedraw || IsDesigning()) Paint();
+    if (d->AutoRedraw || IsDesigning()) Paint();
 }
 
 void TCustomPlotica::RefreshDependent() {
     RepaintIfAuto();
 }
 
+int TCustomPlotica::AspectX() const {
+    return d->AspectX;
+}
+int TCustomPlotica::AspectY() const {
+    return d->AspectY;
+}
+
+TChartView TPloticaPrivate::View(QPoint origin) const {
+    TChartView v;
+    v.Width = q.width();
+    v.Height = q.height();
+    v.MarginLeft = MarginLeft;
+    v.MarginRight = MarginRight;
+    v.MarginTop = MarginTop;
+    v.MarginBottom = MarginBottom;
+    v.ShadowWidth = ShadowWidth;
+    v.Origin = origin;
+    v.Layers = Mapping.data();
+    v.LayerVisible = LayerVisible.data();
+    v.CurrentLayer = CurrentLayer;
+    v.AxisX = ScaleX[CurrentLayer];
+    v.AxisY = ScaleY[CurrentLayer];
+    v.Axes = Axes.get();
+    v.ChartColor = ChartColor;
+    v.ChartFrameColor = ChartFrameColor;
+    v.Font = Font.get();
+    return v;
+}
+
+// From the top of the picture down: cross-hairs, text labels, grid, data-area background, frame.
+const TChartPart* TPloticaPrivate::PartAt(QPoint pixel) const {
+    const TChartView view = View();
+    const std::array<const TChartPart*, 5> parts{Hairs.get(), Labels.get(), &Grid, Background.get(), &Frame};
+    for (const TChartPart* part : parts)
+        if (part->Contains(view, pixel)) return part;
+    return nullptr;
+}
+
 // ---- settings objects -------------------------------------------------------------------------
 
 TScalePropsHoriz* TCustomPlotica::ScalePropsX(int layer) const {
-    return FScaleX[layer >= 1 && layer <= PloticaLayerCount ? layer : 1];
+    return d->ScaleX[layer >= 1 && layer <= PloticaLayerCount ? layer : 1];
 }
 
 TScalePropsVert* TCustomPlotica::ScalePropsY(int layer) const {
-    return FScaleY[layer >= 1 && layer <= PloticaLayerCount ? layer : 1];
+    return d->ScaleY[layer >= 1 && layer <= PloticaLayerCount ? layer : 1];
 }
 
 TCrossHair* TCustomPlotica::CrossHair(int n) const {
-    return n >= 1 && n <= PloticaCrossHairCount ? FCrossHairs[n] : nullptr;
+    return d->Hairs->CrossHair(n);
 }
 
 void TCustomPlotica::SetCrossHair(int n, TCrossHair* v) {
-    if (n < 1 || n > PloticaCrossHairCount || !v) return;
-    FCrossHairs[n]->Assign(*v);  // notifies: repaints when AutoRedraw is on
+    if (TCrossHair* own = CrossHair(n); own && v)
+        own->Assign(*v);  // notifies: repaints when AutoRedraw is on
 }
 
 TTextLabel* TCustomPlotica::TextLabel(int n) const {
-    return n >= 1 && n <= PloticaTextLabelCount ? FTextLabels[n] : nullptr;
+    return d->Labels->Label(n);
 }
 
 TScale* TCustomPlotica::AxisControl(int layer, bool horizontal) const {
-    return FAxes->Control(layer, horizontal);
+    return d->Axes->Control(layer, horizontal);
+}
+
+TBakGndImg* TCustomPlotica::BackGroundImg() const {
+    return d->BackGroundImg;
 }
 
 void TCustomPlotica::SetBackGroundImg(TBakGndImg* v) {
-    if (v) FBackGroundImg->Assign(*v);
+    if (v) d->BackGroundImg->Assign(*v);
+}
+
+TJointLayers* TCustomPlotica::JointLayers() const {
+    return d->JointLayers;
 }
 
 void TCustomPlotica::SetJointLayers(TJointLayers* v) {
-    if (v) FJointLayers->Assign(v);
+    if (v) d->JointLayers->Assign(v);
 }
 
-// ---- look: every setter stores and repaints ---------------------------------------------------
-
-#define PLOTICA_SETTER(Name, Type, Field)    \
-    void TCustomPlotica::Set##Name(Type v) { \
-        Field = v;                           \
-        RepaintIfAuto();                     \
-    }
-PLOTICA_SETTER(ShadowStyle, TShadowStyle, FShadowStyle)
-PLOTICA_SETTER(ShadowColor, TColor, FShadowColor)
-PLOTICA_SETTER(ShadowBakColor, TColor, FShadowBakColor)
-PLOTICA_SETTER(ChartColor, TColor, FChartColor)
-PLOTICA_SETTER(WindColor, TColor, FWindColor)
-PLOTICA_SETTER(ChartFrameColor, TColor, FChartFrameColor)
-PLOTICA_SETTER(GridColor, TColor, FGridColor)
-PLOTICA_SETTER(GridStyle, GridStyleType, FGridStyle)
-PLOTICA_SETTER(Caption, const QString&, FCaption)
-PLOTICA_SETTER(CaptionPosX, int, FCaptionPosX)
-PLOTICA_SETTER(CaptionPosY, int, FCaptionPosY)
-PLOTICA_SETTER(CaptionAlignment, TAlignment, FCaptionAlignment)
-PLOTICA_SETTER(CaptionAnchorHoriz, TCaptionAnchorHoriz, FCaptionAnchorHoriz)
-PLOTICA_SETTER(CaptionAnchorVert, TCaptionAnchorVert, FCaptionAnchorVert)
-PLOTICA_SETTER(TextFontStyle, TFontStyles, FTextFontStyle)
-PLOTICA_SETTER(TextBkStyle, TTextBkg, FTextBkStyle)
-PLOTICA_SETTER(TextBkColor, TColor, FTextBkColor)
-PLOTICA_SETTER(TextAlignment, TAlignment, FTextAlignment)
-#undef PLOTICA_SETTER
-
-void TCustomPlotica::SetGridDx(double v) {
-    if (v < -3) return;
-    FGridDx = v;
-    RepaintIfAuto();
-}
-
-void TCustomPlotica::SetGridDy(double v) {
-    if (v < -3) return;
-    FGridDy = v;
-    RepaintIfAuto();
+TFont* TCustomPlotica::Font() const {
+    return d->Font.get();
 }
 
 bool TCustomPlotica::InDataArea(int x, int y) const {
-    return x >= FMarginLeft && x <= width() - FMarginRight - FShadowWidth && y >= FMarginTop &&
-           y <= height() - FMarginBottom - FShadowWidth;
+    return d->View().InDataArea(QPoint(x, y));
 }

@@ -4,25 +4,23 @@
 // cross-hairs, text labels, caption, shadow) and an off-screen renderer.
 //
 // Drawing calls never draw: they append items, and ShowItems (or any repaint) renders them at the
-// current scale. TPlotica publishes the properties; this class holds the state and behaviour.
-// Its concerns live in separate files: display list, mapping, layout and axes, rendering.
+// current scale. TPlotica publishes the properties; this class is the chart's interface. Its state
+// lives in a private object, its parts (frame, background, grid, labels, cross-hairs) draw
+// themselves, and its mouse modes are tools; the concerns live in files of their own.
 
 #include <QPoint>
-#include <array>
 #include <functional>
 #include <memory>
 
 #include "Enums.h"
-#include "PloticaMapping.h"
 #include "PloticaTypes.h"
-#include "TBitmap.h"
 #include "TColor.h"
 #include "TDrawItem.h"
 #include "TPaintedControl.h"
 #include "TScale.h"
 
+class TBitmap;
 class TFont;
-class TItemList;
 class TScaleProps;
 class TScalePropsHoriz;
 class TScalePropsVert;
@@ -30,12 +28,7 @@ class TBakGndImg;
 class TJointLayers;
 class TCrossHair;
 class TTextLabel;
-class TPloticaAxes;
-struct TItemRenderSetup;
-struct TRenderCheckpoint;
-struct TDataPictureKey;
-
-class TCustomPlotica;
+class TPloticaPrivate;
 
 // render events: the handler may replace the canvas the rest of the pass draws on
 using TRenderEvent = std::function<void(QObject* Sender, TCanvas*& Canvas, int Top, int Left)>;
@@ -83,34 +76,34 @@ public:
     int ItemCount() const;
     int ItemCapacity() const;
     const TDrawItem& Item(int index) const;  // 0 .. ItemCount-1
-    int AllocSize() const { return FAllocSize; }
+    int AllocSize() const;
     void SetAllocSize(int v);  // 1 .. 1000000; other values are ignored
 
-    TColor DataColor() const { return FDataColor; }
-    void SetDataColor(TColor v) { FDataColor = v; }
-    TColor FillColor() const { return FFillColor; }
-    void SetFillColor(TColor v) { FFillColor = v; }
-    int LineWidth() const { return FLineWidth; }
-    void SetLineWidth(int v) { FLineWidth = std::uint8_t(v); }
-    TPenStyle PenStyle() const { return FPenStyle; }
-    void SetPenStyle(TPenStyle v) { FPenStyle = v; }
-    int ClassDefault() const { return FClassDefault; }
+    TColor DataColor() const;
+    void SetDataColor(TColor v);
+    TColor FillColor() const;
+    void SetFillColor(TColor v);
+    int LineWidth() const;
+    void SetLineWidth(int v);
+    TPenStyle PenStyle() const;
+    void SetPenStyle(TPenStyle v);
+    int ClassDefault() const;
     void SetClassDefault(int v);  // 255 is ignored
-    int CurrentLayer() const { return FCurrentLayer; }
+    int CurrentLayer() const;
     void SetCurrentLayer(int layer);  // clamps to 1 .. 16
-    bool FillTransparent() const { return FFillTransparent; }
-    void SetFillTransparent(bool v) { FFillTransparent = v; }
+    bool FillTransparent() const;
+    void SetFillTransparent(bool v);
     bool ClassVisible(int itemClass) const;
     void SetClassVisible(int itemClass, bool visible);  // repaints
     bool LayerVisible(int layer) const;
     void SetLayerVisible(int layer, bool visible);  // repaints
-    bool AutoRedraw() const { return FAutoRedraw; }
-    void SetAutoRedraw(bool v) { FAutoRedraw = v; }
+    bool AutoRedraw() const;
+    void SetAutoRedraw(bool v);
 
-    TCustomPlotica* UseDataOf() const { return FUseDataOf; }
+    TCustomPlotica* UseDataOf() const;
     void SetUseDataOf(TCustomPlotica* source);
-    int SharerCount() const { return FSharerCount; }
-    TCustomPlotica* Sharer(int i) const { return FSharers[i]; }
+    int SharerCount() const;
+    TCustomPlotica* Sharer(int i) const;
 
     // ---- layers and mapping ----------------------------------------------------------------
     virtual void UpdateScaling();
@@ -118,7 +111,6 @@ public:
     QPoint WorldToPixel(int layer, double x, double y) const;
     void PixelToWorld(int layer, int px, int py, double& x, double& y) const;
     void SetLayerRanges(int layer, double xLow, double xHigh, double yLow, double yHigh);
-    const TLayerMapping& LayerMapping(int layer) const { return FMapping[ClampLayer(layer)]; }
 
     // data area in control pixels: left, top, right, bottom edges (both ends included)
     int DataAreaWidth() const;   // W'
@@ -127,81 +119,81 @@ public:
     // ---- settings objects ------------------------------------------------------------------
     TScalePropsHoriz* ScalePropsX(int layer) const;  // a number outside 1..16 gives layer 1
     TScalePropsVert* ScalePropsY(int layer) const;
-    TBakGndImg* BackGroundImg() const { return FBackGroundImg; }
+    TBakGndImg* BackGroundImg() const;
     void SetBackGroundImg(TBakGndImg* v);
-    TJointLayers* JointLayers() const { return FJointLayers; }
+    TJointLayers* JointLayers() const;
     void SetJointLayers(TJointLayers* v);
     TCrossHair* CrossHair(int n) const;  // 1..4
     void SetCrossHair(int n, TCrossHair* v);
     TTextLabel* TextLabel(int n) const;  // 1..30; nullptr outside
     // the embedded axis control of a layer (1..16; nullptr outside)
     TScale* AxisControl(int layer, bool horizontal) const;
-    TFont* Font() const { return FFont.get(); }
+    TFont* Font() const;
 
     // ---- chart-level layout and look ---------------------------------------------------------
-    int MarginLeft() const { return FMarginLeft; }
+    int MarginLeft() const;
     void SetMarginLeft(int v);
-    int MarginRight() const { return FMarginRight; }
+    int MarginRight() const;
     void SetMarginRight(int v);
-    int MarginTop() const { return FMarginTop; }
+    int MarginTop() const;
     void SetMarginTop(int v);
-    int MarginBottom() const { return FMarginBottom; }
+    int MarginBottom() const;
     void SetMarginBottom(int v);
-    int ShadowWidth() const { return FShadowWidth; }
+    int ShadowWidth() const;
     void SetShadowWidth(int v);  // clamps to 0 .. 32
-    TShadowStyle ShadowStyle() const { return FShadowStyle; }
+    TShadowStyle ShadowStyle() const;
     void SetShadowStyle(TShadowStyle v);
-    TColor ShadowColor() const { return FShadowColor; }
+    TColor ShadowColor() const;
     void SetShadowColor(TColor v);
-    TColor ShadowBakColor() const { return FShadowBakColor; }
+    TColor ShadowBakColor() const;
     void SetShadowBakColor(TColor v);
-    TColor ChartColor() const { return FChartColor; }
+    TColor ChartColor() const;
     void SetChartColor(TColor v);
-    TColor WindColor() const { return FWindColor; }
+    TColor WindColor() const;
     void SetWindColor(TColor v);
-    TColor ChartFrameColor() const { return FChartFrameColor; }
+    TColor ChartFrameColor() const;
     void SetChartFrameColor(TColor v);
-    TColor GridColor() const { return FGridColor; }
+    TColor GridColor() const;
     void SetGridColor(TColor v);
-    GridStyleType GridStyle() const { return FGridStyle; }
+    GridStyleType GridStyle() const;
     void SetGridStyle(GridStyleType v);
-    double GridDx() const { return FGridDx; }
+    double GridDx() const;
     void SetGridDx(double v);  // values below -3 are ignored
-    double GridDy() const { return FGridDy; }
+    double GridDy() const;
     void SetGridDy(double v);
-    QString Caption() const { return FCaption; }
+    QString Caption() const;
     void SetCaption(const QString& v);
-    int CaptionPosX() const { return FCaptionPosX; }
+    int CaptionPosX() const;
     void SetCaptionPosX(int v);
-    int CaptionPosY() const { return FCaptionPosY; }
+    int CaptionPosY() const;
     void SetCaptionPosY(int v);
-    TAlignment CaptionAlignment() const { return FCaptionAlignment; }
+    TAlignment CaptionAlignment() const;
     void SetCaptionAlignment(TAlignment v);
-    TCaptionAnchorHoriz CaptionAnchorHoriz() const { return FCaptionAnchorHoriz; }
+    TCaptionAnchorHoriz CaptionAnchorHoriz() const;
     void SetCaptionAnchorHoriz(TCaptionAnchorHoriz v);
-    TCaptionAnchorVert CaptionAnchorVert() const { return FCaptionAnchorVert; }
+    TCaptionAnchorVert CaptionAnchorVert() const;
     void SetCaptionAnchorVert(TCaptionAnchorVert v);
-    TFontStyles TextFontStyle() const { return FTextFontStyle; }
+    TFontStyles TextFontStyle() const;
     void SetTextFontStyle(TFontStyles v);
-    TTextBkg TextBkStyle() const { return FTextBkStyle; }
+    TTextBkg TextBkStyle() const;
     void SetTextBkStyle(TTextBkg v);
-    TColor TextBkColor() const { return FTextBkColor; }
+    TColor TextBkColor() const;
     void SetTextBkColor(TColor v);
-    TAlignment TextAlignment() const { return FTextAlignment; }
+    TAlignment TextAlignment() const;
     void SetTextAlignment(TAlignment v);
-    bool Isometric() const { return FIsometric; }
+    bool Isometric() const;
     void SetIsometric(bool v);
-    TplLayout StandardLayout() const { return FStandardLayout; }
+    TplLayout StandardLayout() const;
     void SetStandardLayout(TplLayout layout);
 
     // The screen's aspect values (logical dots per inch in x and y; 36 each without a screen).
-    int AspectX() const { return FAspectX; }
-    int AspectY() const { return FAspectY; }
+    int AspectX() const;
+    int AspectY() const;
 
     // ---- painting ----------------------------------------------------------------------------
     // Full repaint: frame, background, data, axes, cross-hairs; then shown.
     void Paint() override;
-    bool PaintSuppressed() const { return FPaintSuppressed; }
+    bool PaintSuppressed() const;
     // Raising it stops painting; lowering it from true paints once.
     void SetPaintSuppressed(bool v);
     // The window exists from now on: painting starts (the first show does the same).
@@ -214,16 +206,13 @@ public:
     void Loaded() override;
 
     // the off-screen pictures: the whole control and the data area
-    TBitmap& ControlBitmap() { return FControlBmp; }
-    TBitmap& DataBitmap() {
-        SizeDataBitmap();
-        return FDataBmp;
-    }
+    TBitmap& ControlBitmap();
+    TBitmap& DataBitmap();  // sized to the data area
 
     // How many items the last render of the data area drew itself; the others came from the
     // picture of the items that had not changed since the render before. Such a picture is kept
     // for lists of at least CheckpointMinItems items.
-    int ItemsDrawn() const { return FItemsDrawn; }
+    int ItemsDrawn() const;
     static constexpr int CheckpointMinItems = 64;
 
     TRenderEvent OnBeforeRenderData;
@@ -231,12 +220,12 @@ public:
     TRenderEvent OnScalesRendered;
     TScaleTickDrawnEvent OnScaleTickDrawn;
 
-    // ---- mouse state (the mouse handling itself lives in its own files) ------------------------
-    TMouseActMode MouseAction() const { return FMouseAction; }
+    // ---- mouse: the mouse action picks the tool that handles presses, movements and releases ---
+    TMouseActMode MouseAction() const;
     // A new mode starts afresh: a zoom window still open is discarded, a drag begins anew.
     void SetMouseAction(TMouseActMode v);
-    bool MouseCursorFixed() const { return FMouseCursorFixed; }
-    void SetMouseCursorFixed(bool v) { FMouseCursorFixed = v; }
+    bool MouseCursorFixed() const;
+    void SetMouseCursorFixed(bool v);
     // The layers that panning and zooming act on (only layer 1 after construction). A layer
     // number outside 1..16 reads false and is ignored when written.
     bool MouseLayer(int layer) const;
@@ -246,12 +235,12 @@ public:
     void SetMouseLayers(unsigned mask);
     bool InDataArea(int x, int y) const;
     // what the mouse is doing
-    bool DragActive() const { return FDragActive; }
-    bool ZoomWindowActive() const { return FZoomWindowActive; }
-    QPoint ZoomWindowStart() const { return FZoomWindowStart; }
-    QPoint ZoomWindowCorner() const { return FZoomWindowCorner; }
-    int ActiveCrossHair() const { return FActiveCrossHair; }
-    int ActiveTextLabel() const { return FActiveTextLabel; }
+    bool DragActive() const;
+    bool ZoomWindowActive() const;
+    QPoint ZoomWindowStart() const;
+    QPoint ZoomWindowCorner() const;
+    int ActiveCrossHair() const;
+    int ActiveTextLabel() const;
 
     TMouseMoveInChartEvent OnMouseMoveInChart;
     TZoomPanEvent OnZoomPan;
@@ -275,7 +264,7 @@ protected:
     // repaint when AutoRedraw is on or the chart is being designed
     void RepaintIfAuto();
 
-    // mouse handling: the toolkit's events first, then the chart's own processing
+    // mouse handling: the toolkit's events first, then the tool of the mouse action
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -285,156 +274,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
 
-    // Mouse state for the mouse handling (cleared at construction).
-    struct TDragStart {
-        int X = 0, Y = 0;
-        double XLow = 0, XHigh = 0, YLow = 0, YHigh = 0;
-    };
-    TMouseActMode FMouseAction = maNone;
-    bool FMouseCursorFixed = true;
-    std::array<bool, PloticaLayerCount + 1> FMouseLayers{};
-    bool FDragActive = false;
-    std::array<TDragStart, PloticaLayerCount + 1> FDragStart{};
-    bool FZoomWindowActive = false;
-    QPoint FZoomWindowStart;
-    QPoint FZoomWindowCorner;
-    int FActiveCrossHair = 1;
-    int FActiveTextLabel = 1;
-
 private:
-    // mouse handling (PloticaMouse.cpp, PloticaZoomWindow.cpp, PloticaObjectDrag.cpp)
-    void DragMove(TShiftState shift, int x, int y);
-    void StartDrag(int x, int y);
-    void PanStep(int x, int y);
-    void ZoomDragStep(int x, int y);
-    void PickCrossHair(int x, int y);
-    void CrossHairStep(int x, int y);
-    void PickTextLabel(int x, int y);
-    void TextLabelStep(int x, int y);
-    void OpenZoomWindow(int x, int y);
-    void MoveZoomWindow(int x, int y);
-    void CloseZoomWindow(TMouseButton button);
-    void ApplyZoomWindow();
-    void DrawZoomWindow();
-    void EraseZoomWindow();
-    void XorZoomRectangle();
-    void ShowModeCursor(int x, int y);
-    qint64 FZoomWindowDrawnOn = 0;  // the picture holding the rubber rectangle; 0: none shown
-
-private:
-    friend class TPloticaAxes;
-    // display list
-    TDrawItem* NewItem(TDrawItemKind kind, double x1, double y1, double x2, double y2);
-    void RemoveSharer(TCustomPlotica* chart);
-    void LeaveSource();
-    void RefreshChart();
-    // rendering
-    bool CanPaint() const;
-    void SizeDataBitmap();
-    void PaintFrame();
-    void PaintShadow(int w, int h, int s);
-    void PaintCaption();
-    void PaintDataBackground();
-    bool PaintBackgroundImage();
-    void PaintMarkedArea();
-    void RenderData();
-    void RenderGrid(TCanvas& c);
-    void RenderTextLabels(TCanvas& c);
-    void DrawCrossHairs(TCanvas& c, int dx, int dy);
-    void RefreshDataArea();
-    void FireRender(const TRenderEvent& event, TCanvas& canvas, int top, int left);
-    void FillItemSetup(TItemRenderSetup& setup) const;
-    // rendering from the saved picture of the items that did not change (PloticaCheckpoint.cpp)
-    bool CheckpointAllowed() const;
-    void RenderDataFromCheckpoint();
-    void FillPictureKey(TDataPictureKey& key) const;
-    // layout
-    void ApplyIsometric(int layer);
-    void ApplyIsometricToAll();
-    void ForwardAllAxes();
-    void SetLayerDefaults();
-    void ApplyLayoutRow(TplLayout layout);
-    // the axes forwarded and the ranges applied after scale settings changed
-    void ApplyScaleChanges();
-    void MarginChanged(int which);
-
-    // display list
-    std::shared_ptr<TItemList> FItems;
-    int FAllocSize = 1000;
-    TColor FDataColor = 0;
-    TColor FFillColor = 0xC0C0C0;
-    std::uint8_t FLineWidth = 1;
-    TPenStyle FPenStyle = psSolid;
-    int FClassDefault = 0;
-    int FCurrentLayer = 1;
-    bool FFillTransparent = false;
-    std::array<bool, 256> FClassVisible{};
-    std::array<bool, PloticaLayerCount + 1> FLayerVisible{};
-    bool FAutoRedraw = true;
-    TCustomPlotica* FUseDataOf = nullptr;
-    std::array<TCustomPlotica*, MaxSharers> FSharers{};
-    int FSharerCount = 0;
-
-    // layers
-    std::array<TLayerMapping, PloticaLayerCount + 1> FMapping{};
-    std::array<TScalePropsHoriz*, PloticaLayerCount + 1> FScaleX{};
-    std::array<TScalePropsVert*, PloticaLayerCount + 1> FScaleY{};
-    std::unique_ptr<TPloticaAxes> FAxes;
-
-    // settings objects
-    std::array<TCrossHair*, PloticaCrossHairCount + 1> FCrossHairs{};
-    std::array<TTextLabel*, PloticaTextLabelCount + 1> FTextLabels{};
-    TBakGndImg* FBackGroundImg = nullptr;
-    TJointLayers* FJointLayers = nullptr;
-    std::unique_ptr<TFont> FFont;
-
-    // layout and look
-    int FMarginLeft = 50;
-    int FMarginRight = 20;
-    int FMarginTop = 20;
-    int FMarginBottom = 40;
-    int FShadowWidth = 0;
-    TShadowStyle FShadowStyle = ssFlying;
-    TColor FShadowColor = clGrayText;
-    TColor FShadowBakColor = clBtnFace;
-    TColor FChartColor = 0xFFFFFF;
-    TColor FWindColor = clBtnFace;
-    TColor FChartFrameColor = 0;
-    TColor FGridColor = 0;
-    GridStyleType FGridStyle = gsNone;
-    double FGridDx = 0;
-    double FGridDy = 0;
-    QString FCaption;
-    int FCaptionPosX = 0;
-    int FCaptionPosY = -16;
-    TAlignment FCaptionAlignment = taRightJustify;
-    TCaptionAnchorHoriz FCaptionAnchorHoriz = cahChartRight;
-    TCaptionAnchorVert FCaptionAnchorVert = cavChartTop;
-    TFontStyles FTextFontStyle = 0;
-    TTextBkg FTextBkStyle = tbClear;
-    TColor FTextBkColor = 0xFFFFFF;
-    TAlignment FTextAlignment = taCenter;
-    bool FIsometric = false;
-    TplLayout FStandardLayout = pll_X1Bottom_Y1Left;
-    bool FPaintSuppressed = true;
-    bool FWindowCreated = false;
-    int FAspectX = 36;
-    int FAspectY = 36;
-
-    // the checkpoint of the last render, and whether the current render may start from it
-    struct TCheckpointDeleter {
-        void operator()(TRenderCheckpoint* checkpoint) const;
-    };
-    std::unique_ptr<TRenderCheckpoint, TCheckpointDeleter> FCheckpoint;
-    bool FShowingItems = false;
-    int FItemsDrawn = 0;
-    // scale settings changed in a batch wait for its end
-    int FScaleBatch = 0;
-    bool FScaleChangePending = false;
-
-    // pictures
-    TBitmap FControlBmp;
-    TBitmap FDataBmp;
-    TBitmap FImageBmp;
-    TBitmap FScratchBmp;
+    friend class TPloticaPrivate;
+    std::unique_ptr<TPloticaPrivate> const d;
 };

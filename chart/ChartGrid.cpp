@@ -1,18 +1,13 @@
-// The grid of the data area, in the axes of the current layer: explicit steps, logarithmic
-// decades (1-2-5 and 1..9 steps), or the tick values of the layer's axis control.
+#include "ChartGrid.h"
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "PloticaAxes.h"
 #include "TCanvas.h"
-#include "TCustomPlotica.h"
 #include "TScaleProps.h"
 
 namespace {
-
-constexpr int MaxGridLines = 1000;  // a tiny step must not hang the paint
 
 // decade m and leading digit t of a positive value; a logarithm within 1e-14 of an integer is
 // taken as that integer, so that 100 is not 99.999...
@@ -47,7 +42,7 @@ std::vector<double> GridValues(const TScaleProps& axis, double d, const std::vec
     } else {
         g = lo;
     }
-    for (std::size_t k = 2; g < hi && values.size() < MaxGridLines; ++k) {
+    for (std::size_t k = 2; g < hi && values.size() < TGridPart::MaxLines; ++k) {
         values.push_back(g);
         double next;
         if (d == 0) {
@@ -73,35 +68,37 @@ std::vector<double> GridValues(const TScaleProps& axis, double d, const std::vec
 
 }  // namespace
 
-void TCustomPlotica::RenderGrid(TCanvas& c) {
-    const int layer = FCurrentLayer;
-    const TScaleProps& ax = *ScalePropsX(layer);
-    const TScaleProps& ay = *ScalePropsY(layer);
-    const bool wantX = FGridStyle != gsHorizLines && FGridStyle != gsHorizDotLines;
-    const bool wantY = FGridStyle != gsVertLines && FGridStyle != gsVertDotLines;
+void TGridPart::Values(const TChartView& view, std::vector<double>& xs, std::vector<double>& ys) const {
+    const int layer = view.CurrentLayer;
+    if (Style != gsHorizLines && Style != gsHorizDotLines)
+        xs =
+            GridValues(*view.AxisX, Dx, Dx == 0 ? view.Axes->TickValues(layer, true) : std::vector<double>{});
+    if (Style != gsVertLines && Style != gsVertDotLines)
+        ys = GridValues(*view.AxisY, Dy,
+                        Dy == 0 ? view.Axes->TickValues(layer, false) : std::vector<double>{});
+}
+
+void TGridPart::Render(TCanvas& c, const TChartView& view) {
+    if (Style == gsNone) return;
     std::vector<double> xs, ys;
-    if (wantX)
-        xs = GridValues(ax, FGridDx, FGridDx == 0 ? FAxes->TickValues(layer, true) : std::vector<double>{});
-    if (wantY)
-        ys = GridValues(ay, FGridDy, FGridDy == 0 ? FAxes->TickValues(layer, false) : std::vector<double>{});
-    const TLayerMapping& m = LayerMapping(layer);
-    auto px = [&](double v) { return std::clamp(m.X.ToPixel(v), -30000, 30000) - FMarginLeft; };
-    auto py = [&](double v) { return std::clamp(m.Y.ToPixel(v), -30000, 30000) - FMarginTop; };
-    c.Pen = TCanvasPen{FGridColor, 1, psSolid, pmCopy};
-    if (FGridStyle == gsPoints) {
+    Values(view, xs, ys);
+    const TLayerMapping& m = view.Layers[view.CurrentLayer];
+    auto px = [&](double v) { return std::clamp(m.X.ToPixel(v), -30000, 30000) - view.Origin.x(); };
+    auto py = [&](double v) { return std::clamp(m.Y.ToPixel(v), -30000, 30000) - view.Origin.y(); };
+    c.Pen = TCanvasPen{Color, 1, psSolid, pmCopy};
+    if (Style == gsPoints) {
         int count = 0;
         for (double x : xs)
             for (double y : ys) {
-                if (count++ >= MaxGridLines) return;
-                c.SetPixel(px(x), py(y), FGridColor);
+                if (count++ >= MaxLines) return;
+                c.SetPixel(px(x), py(y), Color);
             }
         return;
     }
-    const bool dotted =
-        FGridStyle == gsVertDotLines || FGridStyle == gsHorizDotLines || FGridStyle == gsDotLines;
+    const bool dotted = Style == gsVertDotLines || Style == gsHorizDotLines || Style == gsDotLines;
     if (dotted) c.Pen.Style = psDot;
-    const int yLow = py(ay.RangeLow()), yHigh = py(ay.RangeHigh());
-    const int xLow = px(ax.RangeLow()), xHigh = px(ax.RangeHigh());
+    const int yLow = py(view.AxisY->RangeLow()), yHigh = py(view.AxisY->RangeHigh());
+    const int xLow = px(view.AxisX->RangeLow()), xHigh = px(view.AxisX->RangeHigh());
     for (double x : xs) {
         c.MoveTo(px(x), yLow);
         c.LineTo(px(x), yHigh);
@@ -111,4 +108,15 @@ void TCustomPlotica::RenderGrid(TCanvas& c) {
         c.LineTo(xHigh, py(y));
     }
     c.Pen.Style = psSolid;
+}
+
+// on a grid line (or point) inside the data area
+bool TGridPart::Contains(const TChartView& view, QPoint p) const {
+    if (Style == gsNone || !view.InDataArea(p)) return false;
+    std::vector<double> xs, ys;
+    Values(view, xs, ys);
+    const TLayerMapping& m = view.Layers[view.CurrentLayer];
+    const bool onX = std::any_of(xs.begin(), xs.end(), [&](double x) { return m.X.ToPixel(x) == p.x(); });
+    const bool onY = std::any_of(ys.begin(), ys.end(), [&](double y) { return m.Y.ToPixel(y) == p.y(); });
+    return Style == gsPoints ? onX && onY : onX || onY;
 }
