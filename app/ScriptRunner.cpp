@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include "Classroom.h"
+#include "EnergyBalance.h"
 #include "PictureFile.h"
 #include "ugravilo.h"
 
@@ -16,6 +18,10 @@ QString Usage(const QString& command) {
     if (command == QLatin1String("body")) return QStringLiteral("body N");
     if (command == QLatin1String("tick")) return QStringLiteral("tick [N]");
     if (command == QLatin1String("screenshot")) return QStringLiteral("screenshot FILE");
+    if (command == QLatin1String("slow")) return QStringLiteral("slow on|off");
+    if (command == QLatin1String("option")) return QStringLiteral("option bars|fit|grid|legend on|off");
+    if (command == QLatin1String("export"))
+        return QStringLiteral("export csv FILE\" or \"export png window|chart FILE");
     if (command == QLatin1String("down") || command == QLatin1String("move") ||
         command == QLatin1String("up"))
         return command + QStringLiteral(" X Y");
@@ -81,6 +87,7 @@ bool TScriptRunner::RunCommand(const QStringList& words, QString& error) {
         return Mouse(words, error);
     if (command == QLatin1String("tick")) return Tick(words, error);
     if (command == QLatin1String("screenshot")) return Screenshot(words, error);
+    if (FClassroom && IsClassroomCommand(command)) return RunClassroomCommand(words, error);
     const bool bare = command == QLatin1String("reset") || command == QLatin1String("print") ||
                       command == QLatin1String("texts");
     if (!bare) {
@@ -152,15 +159,20 @@ bool TScriptRunner::Tick(const QStringList& words, QString& error) {
         return false;
     }
     // the timer itself never runs during a script: the ticks are the script's alone. Once it is
-    // off the remaining ticks change nothing, so "tick 2000000000" ends with the fall.
+    // off the remaining ticks change nothing, so "tick 2000000000" ends with the fall; paused,
+    // no tick changes anything.
+    if (FForm.Paused()) return true;
     for (int i = 0; i < count && FForm.Timer1->Enabled(); ++i) FForm.Timer1->Tick();
     return true;
 }
 
 bool TScriptRunner::Screenshot(const QStringList& words, QString& error) {
     if (!WordCount(words, 2, 2, error)) return false;
+    // with a menu bar, the window's picture is what lies below it, as --screenshot has it
     QString reason;
-    if (SaveWindowPicture(FForm, words[1], reason)) return true;
+    if (FClassroom ? FClassroom->SavePicture(TClassroom::cpWindow, words[1], reason)
+                   : SaveWindowPicture(FForm, words[1], reason))
+        return true;
     error = QStringLiteral("cannot write \"%1\": %2").arg(words[1], reason);
     return false;
 }
@@ -205,6 +217,84 @@ QStringList TScriptRunner::TextLines() const {
     for (qsizetype i = 0; i < explain.size(); ++i)
         lines << QStringLiteral("MMExplain.Lines[%1]=%2").arg(i).arg(explain[i]);
     return lines;
+}
+
+// ---- the classroom's commands ----
+
+bool TScriptRunner::IsClassroomCommand(const QString& command) {
+    for (const char* name : {"pause", "resume", "step", "slow", "option", "clear", "energy", "export"})
+        if (command == QLatin1String(name)) return true;
+    return false;
+}
+
+bool TScriptRunner::RunClassroomCommand(const QStringList& words, QString& error) {
+    const QString& command = words.first();
+    bool on = false;
+    if (command == QLatin1String("slow")) {
+        if (!WordCount(words, 2, 2, error) || !Switch(words, 1, on, error)) return false;
+        FClassroom->SetOption(TClassroom::coSlowMotion, on);
+        return true;
+    }
+    if (command == QLatin1String("option")) return Option(words, error);
+    if (command == QLatin1String("export")) return Export(words, error);
+    if (!WordCount(words, 1, 1, error)) return false;
+    if (command == QLatin1String("pause") || command == QLatin1String("resume"))
+        FClassroom->SetPaused(command == QLatin1String("pause"));
+    if (command == QLatin1String("step")) FClassroom->Step();
+    if (command == QLatin1String("clear")) FClassroom->ClearGraph();
+    if (command == QLatin1String("energy")) Write(EnergyLine() + QLatin1Char('\n'));
+    return true;
+}
+
+// "on" or "off" at words[at]
+bool TScriptRunner::Switch(const QStringList& words, qsizetype at, bool& on, QString& error) {
+    on = words[at] == QLatin1String("on");
+    if (on || words[at] == QLatin1String("off")) return true;
+    error = QStringLiteral("\"%1\" is neither on nor off").arg(words[at]);
+    return false;
+}
+
+bool TScriptRunner::Option(const QStringList& words, QString& error) {
+    bool on = false;
+    if (!WordCount(words, 3, 3, error)) return false;
+    const QString names[] = {QStringLiteral("bars"), QStringLiteral("fit"), QStringLiteral("grid"),
+                             QStringLiteral("legend")};
+    const TClassroom::TOption options[] = {TClassroom::coEnergyBars, TClassroom::coFitEnergyAxis,
+                                           TClassroom::coGrid, TClassroom::coLegend};
+    for (int i = 0; i < 4; ++i) {
+        if (words[1] != names[i]) continue;
+        if (!Switch(words, 2, on, error)) return false;
+        FClassroom->SetOption(options[i], on);
+        return true;
+    }
+    error = QStringLiteral("there is no option \"%1\" (bars, fit, grid, legend)").arg(words[1]);
+    return false;
+}
+
+bool TScriptRunner::Export(const QStringList& words, QString& error) {
+    const bool csv = words.size() > 1 && words[1] == QLatin1String("csv");
+    if (!WordCount(words, csv ? 3 : 4, csv ? 3 : 4, error)) return false;
+    QString reason;
+    if (csv) {
+        if (FClassroom->ExportData(words[2], reason)) return true;
+    } else if (words[1] != QLatin1String("png")) {
+        error = QStringLiteral("\"%1\" is neither csv nor png").arg(words[1]);
+        return false;
+    } else if (words[2] != QLatin1String("window") && words[2] != QLatin1String("chart")) {
+        error = QStringLiteral("there is no picture \"%1\" (window, chart)").arg(words[2]);
+        return false;
+    } else {
+        const auto which = words[2] == QLatin1String("window") ? TClassroom::cpWindow : TClassroom::cpChart;
+        if (FClassroom->SavePicture(which, words[3], reason)) return true;
+    }
+    error = QStringLiteral("cannot write \"%1\": %2").arg(words.last(), reason);
+    return false;
+}
+
+QString TScriptRunner::EnergyLine() const {
+    const TEnergyBalance balance = EnergyBalanceOf(FForm);
+    return QString::asprintf("pe=%.6g ke=%.6g total=%.6g speed=%.6g time=%.6g", balance.Potential,
+                             balance.Kinetic, balance.Total, balance.Speed, balance.Time);
 }
 
 void TScriptRunner::Write(const QString& text) {

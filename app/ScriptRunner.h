@@ -15,6 +15,18 @@
 //   texts             the window's texts, "Component.Property=value" one a line
 //   screenshot FILE   saves the whole window as a PNG file
 //
+// With the classroom's tools on the window (SetClassroom), also:
+//   pause, resume     holds the fall where it is, lets it go on; paused, "tick" passes no step
+//   step              one fall step, whatever the timer's rhythm
+//   slow on|off       slow motion: the fall steps on every fourth tick
+//   option bars|fit|grid|legend on|off
+//                     the energy bars, the fitted energy axis, the grid, the legend
+//   clear             Clear graph
+//   energy            "pe=P ke=K total=T speed=V time=S", each with %.6g
+//   export csv FILE   the energy chart's trail as CSV
+//   export png window|chart FILE
+//                     the window (below its menu bar) or the energy chart as a PNG file
+//
 // A line that cannot be run stops the script: "line N: reason" goes to the error output and the
 // run ends with status 2. The input ends the script where it ends (TScriptInput also ends it
 // before the next line when a termination signal is caught).
@@ -23,6 +35,7 @@
 #include <QString>
 #include <QStringList>
 
+class TClassroom;
 class TForm1;
 
 class TScriptRunner {
@@ -34,6 +47,9 @@ public:
     static constexpr qsizetype MaxLineBytes = 65536;
 
     TScriptRunner(TForm1& form, QIODevice& output, QIODevice& errors);
+
+    // The classroom's tools on the form, which the commands beyond the window's own drive.
+    void SetClassroom(TClassroom* classroom) { FClassroom = classroom; }
 
     // Runs the lines of input to its end or to the first line that cannot be run; returns the
     // exit status.
@@ -54,10 +70,18 @@ private:
     bool Mouse(const QStringList& words, QString& error);
     bool Tick(const QStringList& words, QString& error);
     bool Screenshot(const QStringList& words, QString& error);
+    // the classroom's commands; IsClassroomCommand is false for a word that is none of them
+    static bool IsClassroomCommand(const QString& command);
+    bool RunClassroomCommand(const QStringList& words, QString& error);
+    bool Switch(const QStringList& words, qsizetype at, bool& on, QString& error);
+    bool Option(const QStringList& words, QString& error);
+    bool Export(const QStringList& words, QString& error);
+    QString EnergyLine() const;
     void Write(const QString& text);
     void SendMouse(int type, int x, int y);
 
     TForm1& FForm;
+    TClassroom* FClassroom = nullptr;
     QIODevice& FOutput;
     QIODevice& FErrors;
     bool FButtonDown = false;

@@ -7,11 +7,13 @@
 // host's server.
 
 #include <QApplication>
+#include <QSettings>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
 
 #include "AboutBox.h"
+#include "Classroom.h"
 #include "CommandLine.h"
 #include "HeadlessMode.h"
 #include "Pictures.h"
@@ -35,6 +37,9 @@ int Run(TCommandLine& commandLine) {
     if (commandLine.Headless()) return RunHeadless(form, commandLine);
     TFrmAbout about;
     form.SetAboutDialog(&about);
+    // the teaching tools remember their options per user, from one start to the next
+    QSettings remembered(QSettings::UserScope, QStringLiteral("gravilo"), QStringLiteral("gravilo"));
+    TClassroom classroom(form, &remembered);
     QTimer::singleShot(0, &form, [&form] { form.show(); });
     return application.exec();
 }

@@ -47,10 +47,12 @@ double TForm1::Mass() const {
 // ---- drawing ----
 
 void TForm1::UpdateDisplay() {
+    if (FHoldDrawing) return;
     const double energy = Mass() * 0.001 * FMassHeight * FGravAccel;
     NLblEnergie->SetValue(energy);
     DrawEnergyMarks(energy);
     DrawScene();
+    emit StateChanged();
 }
 
 // One trail mark per state, in the body's colour, and the current-state mark that the next state
@@ -60,6 +62,7 @@ void TForm1::DrawEnergyMarks(double energy) {
     if (body >= 0 && body < BodyCount) PLEnerg->SetDataColor(BodyColor(body));
     PLEnerg->RemoveLastItem();
     PLEnerg->AddMark(FMassHeight, energy, MarkPlus);
+    FTrailMasses.push_back(std::uint8_t(Mass()));
     PLEnerg->AddMark(FMassHeight, energy, MarkSquareOutline);
     PLEnerg->ShowItems();
 }
@@ -144,14 +147,31 @@ void TForm1::BButAboutClick(QObject*) {
 void TForm1::BButResetClick(QObject*) {
     FHandX = RestHandX;
     FHandY = RestHandY;
-    PLEnerg->ClearItems();
+    ClearTrail();
     PLEnerg->ShowItems();
+    // mass and body go back through their handlers (labels, acceleration) but draw nothing: they
+    // would leave marks of states that never were (the old height with the new mass) in the
+    // emptied chart
+    FHoldDrawing = true;
     SBarMasse->SetPosition(10);
     FMassHeight = 0;
     NLblHeight->SetValue(0);
     RGAccel->SetItemIndex(0);
+    FHoldDrawing = false;
+    FFallSteps = 0;
     // a fall under way goes on: its next step finds the mass on the ground and ends it
     UpdateDisplay();
+}
+
+void TForm1::ClearGraph() {
+    ClearTrail();
+    UpdateDisplay();
+}
+
+void TForm1::ClearTrail() {
+    PLEnerg->ClearItems();
+    FTrailMasses.clear();
+    emit TrailCleared();
 }
 
 // ---- the rope ----
@@ -170,6 +190,7 @@ void TForm1::PLPictMouseMoveInChart(QObject*, bool InChart, TShiftState Shift, d
 void TForm1::PLPictMouseDown(QObject*, TMouseButton, TShiftState, int, int) {
     // a press holds the mass where it is; the fall speed is kept for the next release
     Timer1->SetEnabled(false);
+    emit StateChanged();
 }
 
 void TForm1::PLPictMouseUp(QObject*, TMouseButton, TShiftState, int, int) {
@@ -188,14 +209,44 @@ void TForm1::PLPictMouseUp(QObject*, TMouseButton, TShiftState, int, int) {
     Timer1->SetEnabled(true);
     FReleaseHandX = FHandX;
     FReleaseHeight = FMassHeight;
+    // a fall from rest starts its clock; one that was held goes on with its speed and its time
+    if (FFallSpeed == 0) FFallSteps = 0;
+    FSlowTicks = 0;
+    emit StateChanged();
+}
+
+// ---- time ----
+
+void TForm1::Timer1Timer(QObject*) {
+    if (FPaused) return;
+    if (FSlowMotion && ++FSlowTicks % SlowMotionTicks != 0) return;
+    FallStep();
+}
+
+void TForm1::StepFall() {
+    if (Falling()) FallStep();
+}
+
+void TForm1::SetPaused(bool paused) {
+    if (paused == FPaused) return;
+    FPaused = paused;
+    emit StateChanged();
+}
+
+void TForm1::SetSlowMotion(bool slow) {
+    if (slow == FSlowMotion) return;
+    FSlowMotion = slow;
+    FSlowTicks = 0;
+    emit StateChanged();
 }
 
 // One fall step: the speed grows by half the acceleration first, then the mass drops by it. The
 // hand follows on the straight line from its place at release to its place at rest.
-void TForm1::Timer1Timer(QObject*) {
+void TForm1::FallStep() {
     FFallSpeed += 0.5 * FGravAccel;
     // a release at no height (or below) has no line to follow: the mass lands at once
     if (FMassHeight > 0 && FReleaseHeight > 0) {
+        ++FFallSteps;
         FMassHeight = double(Vexa::RoundHalfEven(FMassHeight - FFallSpeed));
         FHandY = GroundHandY - FMassHeight;
         FHandX = RopeToHandX + (FReleaseHandX - RopeToHandX) * FMassHeight / FReleaseHeight;

@@ -10,7 +10,9 @@
 // redraws both charts. Nothing draws before the start state, which the show handler sets once the
 // About dialog has been closed.
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "TButtons.h"
 #include "TForm.h"
@@ -92,6 +94,32 @@ public:
     // Recomputes the energy and redraws both charts.
     void UpdateDisplay();
 
+    // ---- time controls and the trail, for the classroom ----
+    // Paused, the timer's ticks pass without a fall step: the fall waits where it is. A release
+    // still starts a fall, which waits too.
+    void SetPaused(bool paused);
+    bool Paused() const { return FPaused; }
+    // In slow motion the fall steps on every fourth tick: the same heights at a quarter of the rate.
+    static constexpr int SlowMotionTicks = 4;
+    void SetSlowMotion(bool slow);
+    bool SlowMotion() const { return FSlowMotion; }
+    // One fall step now, whatever the timer's rhythm; nothing while no fall is under way.
+    void StepFall();
+    // true while a fall is under way (the timer runs it, paused or not)
+    bool Falling() const { return Timer1->Enabled(); }
+    // the fall steps since the release that started the last fall from rest
+    int FallSteps() const { return FFallSteps; }
+    // Empties the energy chart's trail and draws the marks a fresh start shows for this state.
+    void ClearGraph();
+    // the mass of each trail mark of the energy chart, in the chart's order
+    const std::vector<std::uint8_t>& TrailMasses() const { return FTrailMasses; }
+
+signals:
+    // The state was drawn, or the time controls changed: whatever shows the state follows it.
+    void StateChanged();
+    // The energy chart's trail was emptied (Reset, Clear graph).
+    void TrailCleared();
+
 private:
     // building (ugraviloLayout.cpp)
     void BuildComponents(const TLinkSetup& linkSetup);
@@ -108,11 +136,22 @@ private:
     void DrawScene();
 
     void StartState();
+    // one step of the fall; the timer's handler runs it on its rhythm
+    void FallStep();
     // the fall step's landing: the mass rests on the ground with the hand at its start
     void Land();
+    void ClearTrail();
 
     TFrmAbout* FAbout = nullptr;
     bool FStarted = false;
+    // set while Reset moves the controls back: their handlers then leave the charts alone
+    bool FHoldDrawing = false;
+
+    bool FPaused = false;
+    bool FSlowMotion = false;
+    int FSlowTicks = 0;
+    int FFallSteps = 0;
+    std::vector<std::uint8_t> FTrailMasses;
 
     double FFallSpeed = 0;
     double FMassHeight = 0;

@@ -121,6 +121,8 @@ def main():
     app = run.google("app", "bench_app", "cpu_time")
     add(2, "drag step, trail of 1 000 000 / empty trail",
         ratio(app, "DragStep/1000000", "DragStep/0"), 2.0, "%.3f ms / %.3f ms")
+    add(2, "the same with bars, fitted axis, grid and legend on",
+        ratio(app, "DragStepInClass/1000000", "DragStepInClass/0"), 2.0, "%.3f ms / %.3f ms")
 
     lists = run.google("displaylist", "bench_displaylist", "cpu_time")
     add(3, "adding 1 000 000 items / adding 100 000",

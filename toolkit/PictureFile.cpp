@@ -52,6 +52,10 @@ bool Save(const QImage& image, const QString& fileName, QString& error, const ch
         error = writer.errorString();
         return false;
     }
+    return WriteWhole(fileName, bytes, error);
+}
+
+bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& error) {
     const QFileInfo target(fileName);
     if (target.exists() && !target.isFile()) {
         // a device or a pipe cannot be replaced, only written

@@ -14,4 +14,7 @@ namespace PictureFile {
 bool Save(const QImage& image, const QString& fileName, QString& error, const char* format = nullptr,
           int quality = -1);
 
+// Any bytes (a picture encoded elsewhere, a table) written the same way: whole or not at all.
+bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& error);
+
 }  // namespace PictureFile

@@ -36,11 +36,19 @@ void TForm::SetColor(TColor color) {
 }
 
 void TForm::SetClientSize(int width, int height) {
+    const QMargins around = contentsMargins();
+    const QSize size(width + around.left() + around.right(), height + around.top() + around.bottom());
     if (FBorderStyle == bsDialog || FBorderStyle == bsSingle || FBorderStyle == bsToolWindow)
-        setFixedSize(width, height);
+        setFixedSize(size);
     else
-        resize(width, height);
+        resize(size);
     AlignChildControls(this);
+}
+
+void TForm::SetClientMargins(const QMargins& margins) {
+    const QSize client = contentsRect().size();
+    setContentsMargins(margins);
+    SetClientSize(client.width(), client.height());
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {

@@ -1,6 +1,8 @@
 #pragma once
 // A form: a top-level window with a caption, a font its controls inherit, a client area of a
-// given size, docked children, a show event, and modal showing.
+// given size, docked children, a show event, and modal showing. Room may be kept around the client
+// area (a menu bar above it, a panel beside it): the window grows by it, the client area keeps its
+// size and its docked controls their places within it.
 
 #include <QWidget>
 
@@ -29,10 +31,13 @@ public:
     TColor Color() const { return FColor; }
     void SetColor(TColor color);
 
-    // The client area; a dialog border keeps the window at exactly this size.
+    // The client area; a dialog border keeps the window at exactly this size (and its margins).
     void SetClientSize(int width, int height);
-    int ClientWidth() const { return width(); }
-    int ClientHeight() const { return height(); }
+    int ClientWidth() const { return contentsRect().width(); }
+    int ClientHeight() const { return contentsRect().height(); }
+    // The room kept around the client area; the window's size follows, the client area's stays.
+    void SetClientMargins(const QMargins& margins);
+    QRect ClientRect() const { return contentsRect(); }
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle style);
     TPosition Position() const { return FPosition; }

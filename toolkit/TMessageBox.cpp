@@ -10,17 +10,27 @@ TInformationHandler& Handler() {
     static TInformationHandler handler;
     return handler;
 }
-}  // namespace
 
-void ShowInformation(const QString& text) {
+// a modal box with an OK button, or the installed handler in its place
+void Show(QMessageBox::Icon icon, const QString& text) {
     if (Handler()) {
         Handler()(text);
         return;
     }
-    QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(),
-                    ShownText::Bounded(text), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(icon, QApplication::applicationDisplayName(), ShownText::Bounded(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+}  // namespace
+
+void ShowInformation(const QString& text) {
+    Show(QMessageBox::Information, text);
+}
+
+void ShowWarning(const QString& text) {
+    Show(QMessageBox::Warning, text);
 }
 
 TInformationHandler SetInformationHandler(TInformationHandler handler) {

@@ -1,6 +1,6 @@
 #pragma once
-// Information message boxes with an OK button. Tests install a handler of their own so that no
-// modal box ever waits for a person.
+// Information and warning message boxes with an OK button. Tests install a handler of their own
+// so that no modal box ever waits for a person.
 
 #include <QString>
 #include <functional>
@@ -9,6 +9,9 @@ using TInformationHandler = std::function<void(const QString& text)>;
 
 // Shows the text, as plain text, in a modal information box (or hands it to the installed handler).
 void ShowInformation(const QString& text);
+
+// Shows the text in a modal warning box (or hands it to the installed handler).
+void ShowWarning(const QString& text);
 
 // Installs a handler in place of the box (an empty one restores the box); returns the previous one.
 TInformationHandler SetInformationHandler(TInformationHandler handler);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "EnergyBalance.h"
 #include "GraviloTesting.h"
 
 using namespace gravilotest;
@@ -169,9 +170,10 @@ TEST(Simulation, ResetDuringAFall) {
     EXPECT_EQ(f.RGAccel->ItemIndex(), 0);
     EXPECT_EQ(f.GravAccel(), 9.81);
     EXPECT_EQ(f.NLblHeight->DrawnText(), QStringLiteral("0.0"));
-    // the mass change and the body change each drew on the emptied plot, then Reset itself
-    EXPECT_EQ(f.PLEnerg->ItemCount(), 4);
-    EXPECT_EQ(f.PLEnerg->Item(f.PLEnerg->ItemCount() - 2).Color, 0u);
+    // the plot holds the start state's marks alone: no mark of the old height with the new mass
+    ASSERT_EQ(f.PLEnerg->ItemCount(), 2);
+    EXPECT_EQ(f.PLEnerg->Item(0).Color, 0u);
+    EXPECT_EQ(f.PLEnerg->Item(0).X1, 0);
     // the fall is not stopped by Reset: the next tick finds the ground and ends it
     EXPECT_TRUE(f.Timer1->Enabled());
     EXPECT_GT(f.FallSpeed(), 0);
@@ -282,4 +284,126 @@ TEST(Simulation, AFallReleasedAtNoHeightLandsAtOnce) {
         EXPECT_EQ(f.FallSpeed(), 0);
         EXPECT_TRUE(std::isfinite(f.NLblEnergie->Value()));
     }
+}
+
+// Where the energy goes: during a fall the potential energy turns into kinetic energy, and their sum
+// stays within 2 % of the energy at the release on every step until the one that reaches the
+// ground (the heights are rounded to whole metres; 100.4 m on Earth comes closest to the bound).
+TEST(Simulation, TheEnergySumHoldsDuringEveryFall) {
+    for (int body = 0; body < TForm1::BodyCount; ++body)
+        for (const double height : {100.0, 100.4, 163.5, 305.0, 499.9}) {
+            TTestWindow w;
+            TForm1& f = w.Start();
+            f.RGAccel->SetItemIndex(body);
+            f.SBarMasse->SetPosition(37);
+            w.PullAndRelease(-40, 500 - height);
+            SCOPED_TRACE(testing::Message() << "body " << body << " from " << height << " m");
+            const TEnergyBalance released = EnergyBalanceOf(f);
+            EXPECT_EQ(released.Kinetic, 0);
+            EXPECT_DOUBLE_EQ(released.Potential, 37 * 0.001 * height * TForm1::BodyAccel(body));
+            int steps = 0;
+            for (w.Tick(); f.MassHeight() > 0; w.Tick()) {
+                const TEnergyBalance now = EnergyBalanceOf(f);
+                ++steps;
+                EXPECT_LE(std::abs(now.Total - released.Potential), 0.02 * released.Potential)
+                    << "step " << steps;
+                EXPECT_DOUBLE_EQ(now.Potential, f.NLblEnergie->Value());
+                EXPECT_DOUBLE_EQ(now.Time, steps * std::sqrt(0.5));
+            }
+            EXPECT_GT(steps, 2);
+            w.Tick();  // the step below the ground, then the landing: at rest, nothing moves
+            ASSERT_FALSE(f.Timer1->Enabled());
+            EXPECT_EQ(EnergyBalanceOf(f).Kinetic, 0);
+            EXPECT_EQ(EnergyBalanceOf(f).Speed, 0);
+        }
+}
+
+TEST(Simulation, AHeldMassHasNoKineticEnergyAndBelowTheGroundANegativePotential) {
+    TTestWindow w;
+    TForm1& f = w.Start();
+    w.PullAndRelease(0, 100);
+    w.Tick();
+    w.Tick();
+    ASSERT_GT(EnergyBalanceOf(f).Kinetic, 0);
+    w.Press();  // held by the hand: the speed is kept for the next release, the mass is at rest
+    EXPECT_EQ(EnergyBalanceOf(f).Kinetic, 0);
+    w.DragTo(0, 560);
+    EXPECT_LT(EnergyBalanceOf(f).Potential, 0);
+    EXPECT_DOUBLE_EQ(EnergyBalanceOf(f).Total, EnergyBalanceOf(f).Potential);
+}
+
+// Pause, Step and slow motion change when the steps come, never which heights they give.
+TEST(Simulation, PauseStepAndSlowMotionGiveTheHeightsOfAnUninterruptedFall) {
+    TTestWindow plain;
+    plain.Start().RGAccel->SetItemIndex(2);
+    plain.PullAndRelease(0, 20);
+    const std::vector<double> expected = FallHeights(plain);
+    ASSERT_GT(expected.size(), 8u);
+
+    TTestWindow w;
+    TForm1& f = w.Start();
+    f.RGAccel->SetItemIndex(2);
+    f.SetPaused(true);  // paused before the release: the fall waits for Step
+    w.PullAndRelease(0, 20);
+    std::vector<double> heights;
+    for (int i = 0; i < 3; ++i) {
+        for (int tick = 0; tick < 5; ++tick) w.Tick();
+        EXPECT_EQ(f.MassHeight(), heights.empty() ? 480 : heights.back());  // ticks pass, nothing moves
+        f.StepFall();
+        heights.push_back(f.MassHeight());
+    }
+    f.SetPaused(false);
+    f.SetSlowMotion(true);
+    while (f.Timer1->Enabled()) {
+        const double before = f.MassHeight();
+        for (int tick = 1; tick < TForm1::SlowMotionTicks; ++tick) {
+            w.Tick();
+            ASSERT_EQ(f.MassHeight(), before);
+        }
+        w.Tick();  // the fourth tick steps
+        heights.push_back(f.MassHeight());
+    }
+    EXPECT_EQ(heights, expected);
+    f.StepFall();  // no fall: nothing to step
+    EXPECT_EQ(f.MassHeight(), 0);
+    EXPECT_FALSE(f.Timer1->Enabled());
+}
+
+TEST(Simulation, ClearGraphKeepsMassBodyAndHeight) {
+    TTestWindow w;
+    TForm1& f = w.Start();
+    f.SBarMasse->SetPosition(50);
+    f.RGAccel->SetItemIndex(1);
+    w.PullAndRelease(95, 190);  // on the hook at 305 m
+    ASSERT_GT(f.PLEnerg->ItemCount(), 4);
+    f.ClearGraph();
+    EXPECT_EQ(f.SBarMasse->Position(), 50);
+    EXPECT_EQ(f.RGAccel->ItemIndex(), 1);
+    EXPECT_EQ(f.MassHeight(), 305);
+    // the marks a fresh start shows, for this state
+    ASSERT_EQ(f.PLEnerg->ItemCount(), 2);
+    EXPECT_EQ(f.PLEnerg->Item(0).X1, 305);
+    EXPECT_EQ(f.PLEnerg->Item(0).Color, TForm1::BodyColor(1));
+    EXPECT_EQ(f.TrailMasses(), std::vector<std::uint8_t>{50});
+}
+
+// Reset after 50 kg on Jupiter hung at 305 m: the chart holds the start state's two marks, not a
+// Jupiter-coloured one of 10 kg at 305 m that the mass's handler drew before the height was 0.
+TEST(Simulation, ResetLeavesOnlyTheStartStatesMarks) {
+    TTestWindow w;
+    TForm1& f = w.Start();
+    f.SBarMasse->SetPosition(50);
+    f.RGAccel->SetItemIndex(3);
+    w.PullAndRelease(95, 190);
+    f.BButReset->click();
+    ASSERT_EQ(f.PLEnerg->ItemCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(f.PLEnerg->Item(i).Color, 0u);
+        EXPECT_EQ(f.PLEnerg->Item(i).X1, 0);
+        EXPECT_EQ(f.PLEnerg->Item(i).Y1, 0);
+    }
+    EXPECT_EQ(f.NLblMasse->DrawnText(), QStringLiteral("10.0"));
+    EXPECT_EQ(f.NLblHeight->DrawnText(), QStringLiteral("0.0"));
+    EXPECT_EQ(f.NLblEnergie->DrawnText(), QStringLiteral("0.0"));
+    EXPECT_EQ(f.TrailMasses(), std::vector<std::uint8_t>{10});
 }

@@ -27,6 +27,8 @@ TProgramWorld::TProgramWorld() {
     FEnvironment = QProcessEnvironment::systemEnvironment();
     FEnvironment.insert(QStringLiteral("GRAVILO_ENDPOINT_DIR"), EndpointDir());
     FEnvironment.insert(QStringLiteral("XDG_CONFIG_DIRS"), Path(QStringLiteral("config")));
+    // what a user's Gravilo remembers is not the tests' to read or change
+    FEnvironment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path(QStringLiteral("home-config")));
     FEnvironment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Path(QStringLiteral("runtime")));
     FEnvironment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 }

@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
+
+#include <array>
+#include <cmath>
+#include <vector>
 
 #include "ProgramRun.h"
 
@@ -86,14 +91,69 @@ TEST(ScriptMode, DraggingHangingFallingAndReset) {
     EXPECT_TRUE(lines[2].endsWith(QStringLiteral("timer=on items=6")));
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=off ")))
         << qPrintable(lines[3]);
-    // Reset: the mass and the body change back, each drawing once, then Reset draws
-    EXPECT_EQ(lines[4], QStringLiteral("mass=10.0 height=0.0 energy=0.0 hand=20,520 timer=off items=4"));
+    // Reset: the chart holds the marks of the start state and no others
+    EXPECT_EQ(lines[4], StartLine);
 
     // the screenshot shows the mass hanging at 305 m, not on the ground
     QImage picture(hung);
     ASSERT_EQ(picture.size(), QSize(718, 642));
     EXPECT_TRUE(IsBlue(picture, SceneOrigin + ScenePixel(0, 305 + 9)));
     EXPECT_FALSE(IsBlue(picture, SceneOrigin + ScenePixel(0, 9)));
+}
+
+// The classroom's commands: the energy of a fall on Jupiter from 400 m, paused, stepped and slowed,
+// and the trail and the pictures written out.
+TEST(ScriptMode, TheClassroomsCommands) {
+    TProgramWorld world;
+    const QString csv = world.Path(QStringLiteral("trail.csv")), window = world.Path(QStringLiteral("w.png")),
+                  chart = world.Path(QStringLiteral("c.png"));
+    const TRunResult run = world.RunScript("body 3\n" + DragFromRest(0, 100) +
+                                           "energy\ntick\nenergy\npause\ntick 5\nenergy\nstep\nenergy\n"
+                                           "resume\nslow on\ntick 3\nenergy\ntick\nenergy\n"
+                                           "option bars on\noption fit on\nexport csv " +
+                                           csv.toUtf8() + "\nexport png window " + window.toUtf8() +
+                                           "\nexport png chart " + chart.toUtf8() + "\nprint\n");
+    ASSERT_EQ(run.Status, 0) << run.Err.constData();
+    const QStringList lines = run.OutLines();
+    ASSERT_EQ(lines.size(), 7) << run.Out.constData();
+    const QRegularExpression energy(
+        QStringLiteral("^pe=(\\S+) ke=(\\S+) total=(\\S+) speed=(\\S+) time=(\\S+)$"));
+    std::vector<std::array<double, 5>> values;
+    for (const QString& line : lines.mid(0, 6)) {
+        const QRegularExpressionMatch match = energy.match(line);
+        ASSERT_TRUE(match.hasMatch()) << qPrintable(line);
+        values.push_back({match.captured(1).toDouble(), match.captured(2).toDouble(),
+                          match.captured(3).toDouble(), match.captured(4).toDouble(),
+                          match.captured(5).toDouble()});
+    }
+    // released: all of it potential energy, nothing moves yet
+    EXPECT_NEAR(values[0][0], 10 * 0.001 * 400 * 23.12, 0.3);
+    EXPECT_EQ(values[0][1], 0);
+    EXPECT_EQ(values[0][4], 0);
+    // a step: √½ s later part of it is kinetic, the sum stays
+    EXPECT_GT(values[1][1], 0);
+    EXPECT_NEAR(values[1][2], values[0][2], 0.02 * values[0][2]);
+    EXPECT_EQ(lines[2], lines[1]);                        // paused, ticks change nothing
+    EXPECT_NEAR(values[3][4], 2 * std::sqrt(0.5), 1e-5);  // the step
+    EXPECT_EQ(lines[4], lines[3]);                        // slow motion: three ticks, no step
+    EXPECT_GT(values[5][4], values[4][4]);                // the fourth
+
+    // the CSV holds a row per trail mark, the pictures the window with its bars and the chart
+    const QRegularExpression items(QStringLiteral("items=(\\d+)$"));
+    const int marks = items.match(lines[6]).captured(1).toInt() - 1;
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = file.readAll().split('\n');
+    EXPECT_EQ(rows.first(), QByteArray("body,g,mass_kg,height_m,energy_kJ\r"));
+    EXPECT_EQ(rows.size() - 2, marks);  // the header, and nothing after the last line feed
+    EXPECT_TRUE(rows[3].startsWith("Jupiter,23.12,10,")) << rows[3].constData();
+    EXPECT_EQ(QImage(window).size(), QSize(718 + 252, 642));
+    EXPECT_EQ(QImage(chart).size(), QSize(392, 410));
+
+    const TRunResult lost = world.RunScript("export csv /nonexistent-folder/x.csv\n");
+    EXPECT_EQ(lost.Status, 2);
+    EXPECT_TRUE(lost.Err.startsWith("line 1: cannot write \"/nonexistent-folder/x.csv\": "))
+        << lost.Err.constData();
 }
 
 TEST(ScriptMode, AMoveWithoutThePressDoesNotDrag) {
@@ -184,6 +244,15 @@ TEST(ScriptMode, ALineThatCannotBeRunEndsTheScript) {
         {"body -1", "there is no body -1 (0 Earth, 1 Moon, 2 Mars, 3 Jupiter)"},
         {"screenshot /nonexistent-folder/x.png",
          "cannot write \"/nonexistent-folder/x.png\": No such file or directory"},
+        {"pause now", "wrong number of words, expected \"pause\""},
+        {"slow", "wrong number of words, expected \"slow on|off\""},
+        {"slow yes", "\"yes\" is neither on nor off"},
+        {"option grid", "wrong number of words, expected \"option bars|fit|grid|legend on|off\""},
+        {"option colours on", "there is no option \"colours\" (bars, fit, grid, legend)"},
+        {"export png chart",
+         "wrong number of words, expected \"export csv FILE\" or \"export png window|chart FILE\""},
+        {"export gif chart x.gif", "\"gif\" is neither csv nor png"},
+        {"export png scene x.png", "there is no picture \"scene\" (window, chart)"},
     };
     TProgramWorld world;
     for (const TCase& c : cases) {

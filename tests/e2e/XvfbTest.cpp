@@ -1,12 +1,14 @@
-// The real program on a virtual X display, driven with the mouse as a person drives it: the About
-// dialog first, the rope dragged onto a hook and let go, the About dialog again, the languages of
-// its description, its links, and the program's end. Skipped when Xvfb or xdotool is missing.
+// The real program on a virtual X display, driven with the mouse and the keyboard as a person
+// drives it: the About dialog first, the rope dragged onto a hook and let go, the About dialog
+// again, the languages of its description, its links, the menus and the keys of the fall's clock,
+// and the program's end. Skipped when Xvfb or xdotool is missing.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QThread>
 
 #include "AboutBox.h"
 #include "ProgramRun.h"
@@ -19,7 +21,7 @@ namespace {
 const QString AboutTitle = QStringLiteral("^About$");
 const QString MainTitle = QStringLiteral("^Potential Energy in a Gravitational Field$");
 
-// places inside the About dialog and the main window, from their layouts
+// places inside the About dialog and the main window's client area, from their layouts
 const QRect HomePageLink(8 + 152, 224 + 12, 369, 16);
 const QRect Description(8, 152, 529, 65);
 const QPoint AboutOk(424 + 56, 296 + 16);
@@ -94,8 +96,10 @@ protected:
         Display->ParkPointer();
         return main ? Display->Geometry(main) : QRect();
     }
+    // The client area's corner: the menu bar lies above it, the window's height beyond 642.
+    static QPoint Client(const QRect& main) { return QPoint(main.left(), main.bottom() + 1 - 642); }
     QPoint Scene(const QRect& main, double x, double y) const {
-        return main.topLeft() + SceneOrigin + ScenePixel(x, y);
+        return Client(main) + SceneOrigin + ScenePixel(x, y);
     }
     // Waits until the dialog at the place shows the description in the language.
     bool ShowsDescription(const QRect& about, bool german) const {
@@ -133,7 +137,9 @@ TEST_F(OnXDisplay, TheAboutDialogComesFirstAndTheSimulationAfterOk) {
 
     const QRect main = OkToMain(about);
     ASSERT_TRUE(main.isValid()) << "no main window after OK";
-    EXPECT_EQ(main.size(), QSize(718, 642));
+    // the client area as built, with the menu bar above it
+    EXPECT_EQ(main.width(), 718);
+    EXPECT_GT(main.height(), 642 + 10);
     EXPECT_TRUE(Display->WaitUntilGone(AboutTitle));
     // the start state: the mass on the ground, the hand at rest
     ASSERT_TRUE(WaitUntil([&] { return MassAt(main, 0); }));
@@ -161,10 +167,53 @@ TEST_F(OnXDisplay, TheRopeHungOnAHookHoldsTheMassAndLetGoItFalls) {
     EXPECT_FALSE(MassAt(main, 200));
 }
 
+// The menus open with the mouse and with Alt and their letter, and close with Escape.
+TEST_F(OnXDisplay, TheMenusOpenWithTheMouseAndWithAltAndALetter) {
+    const QRect main = OkToMain(StartToAbout());
+    ASSERT_TRUE(main.isValid());
+    ASSERT_TRUE(WaitUntil([&] { return MassAt(main, 0); }));  // drawn
+    // where an open File menu lies: below the bar, over the client area's top left
+    const QRect menuArea(Client(main) + QPoint(2, 2), QSize(150, 60));
+    const QImage closed = Display->Screen().copy(menuArea);
+    const auto open = [&] { return Display->Screen().copy(menuArea) != closed; };
+    Display->Click(QPoint(main.left() + 18, (main.top() + Client(main).y()) / 2));
+    Display->ParkPointer();  // the pointer is drawn on the screen too
+    EXPECT_TRUE(WaitUntil(open, 5000)) << "a click on File opens no menu";
+    Display->XDo({QStringLiteral("key"), QStringLiteral("Escape")});
+    ASSERT_TRUE(WaitUntil([&] { return !open(); }, 5000));
+    Display->Click(Client(main) + QPoint(600, 30));  // the window takes the keyboard
+    Display->ParkPointer();
+    Display->XDo({QStringLiteral("key"), QStringLiteral("alt+f")});
+    EXPECT_TRUE(WaitUntil(open, 5000)) << "Alt+F opens no menu";
+    Display->XDo({QStringLiteral("key"), QStringLiteral("Escape")});
+    Display->XDo({QStringLiteral("key"), QStringLiteral("Escape")});
+    EXPECT_TRUE(WaitUntil([&] { return !open(); }, 5000));
+}
+
+// Space holds a running fall where it is: two pictures 300 ms apart are the same; Space again
+// and the mass lands.
+TEST_F(OnXDisplay, SpacePausesARunningFall) {
+    const QRect main = OkToMain(StartToAbout());
+    ASSERT_TRUE(main.isValid());
+    Display->Click(Client(main) + QPoint(165, 53));  // the Moon: a slow fall
+    Display->Drag(Scene(main, 20, 520), Scene(main, -50, 30));
+    Display->ParkPointer();
+    ASSERT_TRUE(WaitUntil([&] { return !MassAt(main, 470); }, 3000)) << "no fall";
+    Display->XDo({QStringLiteral("key"), QStringLiteral("space")});
+    QThread::msleep(200);
+    const QRect client(Client(main), QSize(718, 642));
+    const QImage first = Display->Screen().copy(client);
+    QThread::msleep(300);
+    EXPECT_TRUE(Display->Screen().copy(client) == first) << "the paused fall moved";
+    EXPECT_FALSE(MassAt(main, 0));
+    Display->XDo({QStringLiteral("key"), QStringLiteral("space")});
+    EXPECT_TRUE(WaitUntil([&] { return MassAt(main, 0); }, 8000)) << "the fall did not go on";
+}
+
 TEST_F(OnXDisplay, TheAboutButtonShowsTheDialogAgainWithItsHomePageLink) {
     const QRect main = OkToMain(StartToAbout());
     ASSERT_TRUE(main.isValid());
-    Display->Click(main.topLeft() + MainAbout);
+    Display->Click(Client(main) + MainAbout);
     const quint64 again = Display->WaitForWindow(AboutTitle);
     ASSERT_NE(again, 0u);
     const QRect about = Display->Geometry(again);
@@ -242,7 +291,7 @@ TEST_F(OnXDisplay, ExitEndsTheProgramAndTellsTheHostsServer) {
     ASSERT_TRUE(WaitUntil([&] { return server->canReadLine() || server->state() != QProcess::Running; }));
     const QRect main = OkToMain(StartToAbout({QStringLiteral("/serverhandle=x7")}));
     ASSERT_TRUE(main.isValid());
-    Display->Click(main.topLeft() + MainExit);
+    Display->Click(Client(main) + MainExit);
     ASSERT_TRUE(WaitUntil([&] { return Program->state() == QProcess::NotRunning; }));
     EXPECT_EQ(Program->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(Program->exitCode(), 0);

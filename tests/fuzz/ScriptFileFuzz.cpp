@@ -1,12 +1,13 @@
 // Script files of the headless mode, as anyone may write them: the main window runs them to their
 // end or stops at the first line it cannot run, saying which; the simulation's state stays sane
 // (mass, height, energy and the rope's end are numbers, mass and height within their bounds)
-// whatever the lines asked for. "screenshot" lines write to one file in a private folder, wherever they
-// point.
+// whatever the lines asked for. "screenshot" and "export" lines write to one file in a private
+// folder, wherever they point. The window has the classroom's tools, so their commands run too.
 //
 // Input: the script, read from a file as the program reads every script (TScriptInput), in reads
 // of 1 to 61 bytes so that lines and the line-length bound meet every read boundary. Each input
-// starts from the same state: button up, Reset, the fall ended, Earth and 10 kg.
+// starts from the same state: button up, Reset, the fall ended and running at its pace, Earth and
+// 10 kg, the classroom's options off.
 
 #include <QApplication>
 #include <QBuffer>
@@ -18,6 +19,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "Classroom.h"
 #include "FuzzCheck.h"
 #include "ScriptInput.h"
 #include "ScriptRunner.h"
@@ -29,23 +31,36 @@ namespace {
 QApplication* Application = nullptr;
 QTemporaryDir* Sandbox = nullptr;
 TForm1* Form = nullptr;
+TClassroom* Classroom = nullptr;
 
-// Screenshots go into the sandbox, whatever file a line names; the line keeps its words.
+// Files go into the sandbox, whatever a line names: every word of a "screenshot" or "export" line
+// but the command and its keywords becomes the sandbox's file. The words are split as the runner
+// splits them.
 QByteArray Confined(const QByteArray& Script) {
-    static const QRegularExpression screenshot(
-        QStringLiteral("^([ \\t\\f\\v]*screenshot[ \\t\\f\\v]+)[^ \\t\\f\\v\\r\\n]+"),
-        QRegularExpression::MultilineOption);
-    QString text = QString::fromUtf8(Script);
-    text.replace(screenshot, QStringLiteral("\\1") + Sandbox->filePath(QStringLiteral("shot.png")));
-    return text.toUtf8();
+    static const QRegularExpression blanks(QStringLiteral("[ \\t\\r\\f\\v]+"));
+    static const QStringList keywords = {QStringLiteral("csv"), QStringLiteral("png"),
+                                         QStringLiteral("window"), QStringLiteral("chart")};
+    QStringList lines = QString::fromUtf8(Script).split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        QStringList words = line.split(blanks, Qt::SkipEmptyParts);
+        if (words.isEmpty() ||
+            (words[0] != QLatin1String("screenshot") && words[0] != QLatin1String("export")))
+            continue;
+        for (qsizetype i = 1; i < words.size(); ++i)
+            if (!keywords.contains(words[i])) words[i] = Sandbox->filePath(QStringLiteral("file"));
+        line = words.join(QLatin1Char(' '));
+    }
+    return lines.join(QLatin1Char('\n')).toUtf8();
 }
 
 void StartAfresh() {
     QBuffer sink;
     sink.open(QIODevice::WriteOnly);
     TScriptRunner runner(*Form, sink, sink);
+    runner.SetClassroom(Classroom);
     QString error;
-    for (const char* line : {"up 0 0", "reset", "tick", "body 0", "mass 10"})
+    for (const char* line : {"up 0 0", "resume", "slow off", "option bars off", "option fit off",
+                             "option grid off", "option legend off", "reset", "tick", "body 0", "mass 10"})
         FUZZ_CHECK(runner.RunLine(QString::fromLatin1(line), error), error);
     FUZZ_CHECK(!Form->Timer1->Enabled());
 }
@@ -71,6 +86,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(Sandbox->filePath(QStringLiteral("config"))));
     Application = new QApplication(argc, argv);
     Form = new TForm1([](TqmrDemonClient& Link) { Link.SetMultiStart(true); });
+    Classroom = new TClassroom(*Form, nullptr, TClassroom::cmLeftOut);
     Form->show();
     QCoreApplication::processEvents();
     std::atexit([] { Sandbox->remove(); });
@@ -91,6 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     output.open(QIODevice::WriteOnly);
     errors.open(QIODevice::WriteOnly);
     TScriptRunner runner(*Form, output, errors);
+    runner.SetClassroom(Classroom);
     const int status = runner.Run(input);
 
     FUZZ_CHECK(input.ReadFailure().isEmpty(), input.ReadFailure());

@@ -27,6 +27,16 @@ const QByteArrayList KFormKeys = {"Potential Energy in a Gravitational Field",
                                   "HomePage",
                                   "OK"};
 const QByteArrayList KNamedKeys = {"HomePageURL", "$dlglanguage$"};
+// The keys of the classroom's menus, energy bars, dialogs and messages.
+const QByteArrayList KClassroomKeys =
+    QByteArray(
+        "&File|Save &picture|&Window…|&Energy chart…|&Copy picture|&Export data…|&Quit|&Simulation|&Pause|"
+        "&Resume|S&tep|S&low motion|Re&set|&Clear graph|&View|Energy &bars|&Fit energy axis|&Grid|&Legend|"
+        "&Help|&Explanation|&About|Running|Paused|Slow motion|Potential|Kinetic|Total|Speed|"
+        "Time since the release|Save a picture of the window|Save a picture of the energy chart|"
+        "PNG pictures (*.png)|Export the energy chart's data|CSV files (*.csv)|"
+        "The file <%1%> cannot be written: <%2%>|ClassroomHelp")
+        .split('|');
 
 struct TShippedFile {
     const char* Name;
@@ -57,7 +67,8 @@ protected:
 
 TEST_P(LanguageFile, HoldsEveryKeyOnceAndNoOther) {
     QSet<QByteArray> expected;
-    for (const QByteArray& key : KFormKeys + KNamedKeys) expected.insert(TItlText::AsciiLower(key));
+    for (const QByteArray& key : KFormKeys + KNamedKeys + KClassroomKeys)
+        expected.insert(TItlText::AsciiLower(key));
     const QByteArrayList keys = FDictionary.Keys();
     const QSet<QByteArray> held(keys.cbegin(), keys.cend());
     EXPECT_EQ(held, expected);

@@ -1,0 +1,262 @@
+#include "Classroom.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "ClassroomFiles.h"
+#include "EnergyBalance.h"
+#include "EnergyBars.h"
+#include "EnergyChartView.h"
+#include "MainMenu.h"
+#include "PictureFile.h"
+#include "TGlossator.h"
+#include "TMessageBox.h"
+#include "ugravilo.h"
+
+namespace {
+
+struct TOptionPlace {
+    TMainMenu::TCommand Command;
+    const char* SettingsKey;
+};
+// each option's menu command and its place among the remembered settings
+constexpr TOptionPlace OptionPlaces[TClassroom::OptionCount] = {
+    {TMainMenu::mcEnergyBars, "Options/EnergyBars"},
+    {TMainMenu::mcFitEnergyAxis, "Options/FitEnergyAxis"},
+    {TMainMenu::mcGrid, "Options/Grid"},
+    {TMainMenu::mcLegend, "Options/Legend"},
+    {TMainMenu::mcSlowMotion, "Options/SlowMotion"},
+};
+constexpr const char* LastFolderKey = "Files/LastFolder";
+
+// whether a button was reached with the keyboard, which then keeps Space for itself
+constexpr const char* KeyboardFocusProperty = "_gravilo_keyboard_focus";
+
+}  // namespace
+
+TClassroom::TClassroom(TForm1& form, QSettings* remembered, TMenuBar menuBar)
+    : QObject(&form),
+      FForm(form),
+      FRemembered(remembered),
+      FMenuBar(menuBar),
+      FMenu(std::make_unique<TMainMenu>(&form)),
+      FBars(std::make_unique<TEnergyBars>(&form)),
+      FChartView(std::make_unique<TEnergyChartView>(form)) {
+    AskFileName = [this](const QString& title, const QString& proposal, const QString& filter) {
+        return QFileDialog::getSaveFileName(&FForm, title, proposal, filter);
+    };
+    FBars->hide();
+    Wire();
+    if (FRemembered) {
+        for (int option = 0; option < OptionCount; ++option)
+            SetOption(TOption(option),
+                      FRemembered->value(QLatin1String(OptionPlaces[option].SettingsKey)).toBool());
+        FLastFolder = FRemembered->value(QLatin1String(LastFolderKey)).toString();
+    }
+    Translate();
+    Place();
+    FMenu->Bar()->setVisible(FMenuBar == cmShown);
+    for (QAbstractButton* button : form.findChildren<QAbstractButton*>()) button->installEventFilter(this);
+}
+
+TClassroom::~TClassroom() = default;
+
+void TClassroom::Wire() {
+    const auto on = [this](TMainMenu::TCommand command, auto&& handler) {
+        connect(FMenu->Action(command), &QAction::triggered, this, handler);
+    };
+    on(TMainMenu::mcSavePictureWindow, [this] { SaveInteractively(cpWindow); });
+    on(TMainMenu::mcSavePictureChart, [this] { SaveInteractively(cpChart); });
+    on(TMainMenu::mcCopyPicture, [this] { CopyPicture(); });
+    on(TMainMenu::mcExportData, [this] { ExportInteractively(); });
+    on(TMainMenu::mcQuit, [this] { FForm.SButExit->click(); });
+    on(TMainMenu::mcPause, [this] { SetPaused(!FForm.Paused()); });
+    on(TMainMenu::mcStep, [this] { Step(); });
+    on(TMainMenu::mcReset, [this] { FForm.BButReset->click(); });
+    on(TMainMenu::mcClearGraph, [this] { ClearGraph(); });
+    on(TMainMenu::mcExplanation, [this] { ShowExplanation(); });
+    on(TMainMenu::mcAbout, [this] { FForm.BButAbout->click(); });
+    for (int option = 0; option < OptionCount; ++option)
+        connect(FMenu->Action(OptionPlaces[option].Command), &QAction::toggled, this,
+                [this, option](bool checked) { ApplyOption(TOption(option), checked); });
+    connect(&FForm, &TForm1::StateChanged, this, &TClassroom::ShowState);
+}
+
+// ---- options ----
+
+void TClassroom::SetOption(TOption option, bool on) {
+    // through the menu's check mark, which runs ApplyOption: one way for the menu and for scripts
+    FMenu->Action(OptionPlaces[option].Command)->setChecked(on);
+}
+
+bool TClassroom::Option(TOption option) const {
+    return FOptions[option];
+}
+
+void TClassroom::ApplyOption(TOption option, bool on) {
+    FOptions[option] = on;
+    switch (option) {
+        case coEnergyBars:
+            Place();
+            FBars->setVisible(on);
+            break;
+        case coFitEnergyAxis:
+            FChartView->SetFit(on);
+            break;
+        case coGrid:
+            FChartView->SetGrid(on);
+            break;
+        case coLegend:
+            FChartView->SetLegend(on);
+            break;
+        case coSlowMotion:
+            FForm.SetSlowMotion(on);
+            break;
+        default:
+            break;
+    }
+    if (FRemembered) FRemembered->setValue(QLatin1String(OptionPlaces[option].SettingsKey), on);
+    ShowState();
+}
+
+// ---- the fall's clock ----
+
+void TClassroom::SetPaused(bool paused) {
+    FForm.SetPaused(paused);
+}
+
+void TClassroom::Step() {
+    FForm.StepFall();
+}
+
+void TClassroom::ClearGraph() {
+    FForm.ClearGraph();
+}
+
+QString TClassroom::ClockText() const {
+    if (FForm.Paused() && FForm.SlowMotion())
+        return Text("Paused") + QStringLiteral(" · ") + Text("Slow motion");
+    if (FForm.Paused()) return Text("Paused");
+    return Text(FForm.SlowMotion() ? "Slow motion" : "Running");
+}
+
+// ---- placing and showing ----
+
+// The menu bar above the client area, the bars beside it; the client area keeps its size.
+void TClassroom::Place() {
+    const int menuHeight = FMenuBar == cmShown ? FMenu->Bar()->sizeHint().height() : 0;
+    const int side = FOptions[coEnergyBars] ? TEnergyBars::PanelWidth : 0;
+    FForm.SetClientMargins(QMargins(0, menuHeight, side, 0));
+    FMenu->Bar()->setGeometry(0, 0, FForm.width(), menuHeight);
+    const QRect client = FForm.ClientRect();
+    FBars->setGeometry(client.right() + 1, client.top(), TEnergyBars::PanelWidth, client.height());
+}
+
+void TClassroom::ShowState() {
+    FMenu->ShowPaused(FForm.Paused());
+    FMenu->SetStateText(ClockText());
+    FBars->Show(EnergyBalanceOf(FForm), FForm.Falling());
+    FChartView->Follow();
+}
+
+void TClassroom::Translate() {
+    TGlossator* dictionary = FForm.cliDemon->Translator();
+    FMenu->Translate(dictionary);
+    FBars->Translate(dictionary);
+    FChartView->ShowLegend();
+    ShowState();
+}
+
+QString TClassroom::Text(const char* key, const QStringList& arguments) const {
+    return FForm.cliDemon->Translator()->TranslateText(QString::fromUtf8(key), arguments);
+}
+
+// ---- pictures and data ----
+
+QImage TClassroom::Picture(TPicture which) const {
+    if (which == cpChart) return FForm.PLEnerg->grab().toImage();
+    const int below = FForm.ClientRect().top();
+    return FForm.grab(QRect(0, below, FForm.width(), FForm.height() - below)).toImage();
+}
+
+bool TClassroom::SavePicture(TPicture which, const QString& fileName, QString& reason) const {
+    return PictureFile::Save(Picture(which), fileName, reason, "png");
+}
+
+bool TClassroom::ExportData(const QString& fileName, QString& reason) const {
+    return PictureFile::WriteWhole(fileName, TrailCsv(FForm), reason);
+}
+
+void TClassroom::CopyPicture() const {
+    QGuiApplication::clipboard()->setImage(Picture(cpChart));
+}
+
+void TClassroom::SaveInteractively(TPicture which) {
+    const QString file =
+        which == cpWindow
+            ? AskSaveFile("Save a picture of the window", "gravilo.png", "PNG pictures (*.png)")
+            : AskSaveFile("Save a picture of the energy chart", "gravilo-energy.png", "PNG pictures (*.png)");
+    QString reason;
+    if (!file.isEmpty() && !SavePicture(which, file, reason)) ReportFailure(file, reason);
+}
+
+void TClassroom::ExportInteractively() {
+    const QString file =
+        AskSaveFile("Export the energy chart's data", "gravilo-energy.csv", "CSV files (*.csv)");
+    QString reason;
+    if (!file.isEmpty() && !ExportData(file, reason)) ReportFailure(file, reason);
+}
+
+// The file to write, from the folder used last; a name without an extension gets the filter's.
+QString TClassroom::AskSaveFile(const char* titleKey, const char* fileName, const char* filterKey) {
+    QString folder = FLastFolder;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    QString file =
+        AskFileName(Text(titleKey), QDir(folder).filePath(QLatin1String(fileName)), Text(filterKey));
+    if (file.isEmpty()) return file;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QLatin1Char('.') + QFileInfo(QLatin1String(fileName)).suffix();
+    FLastFolder = QFileInfo(file).absolutePath();
+    if (FRemembered) FRemembered->setValue(QLatin1String(LastFolderKey), FLastFolder);
+    return file;
+}
+
+void TClassroom::ReportFailure(const QString& fileName, const QString& reason) const {
+    ShowWarning(
+        Text("The file <%1%> cannot be written: <%2%>", {QDir::toNativeSeparators(fileName), reason}));
+}
+
+void TClassroom::ShowExplanation() const {
+    ShowInformation(FForm.MMExplain->Lines().join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                    Text("ClassroomHelp"));
+}
+
+// ---- Space: Pause, unless a button reached with the keyboard takes it to be pressed ----
+
+bool TClassroom::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        watched->setProperty(KeyboardFocusProperty, reason == Qt::TabFocusReason ||
+                                                        reason == Qt::BacktabFocusReason ||
+                                                        reason == Qt::ShortcutFocusReason);
+    } else if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier &&
+            watched->property(KeyboardFocusProperty).toBool()) {
+            event->accept();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,136 @@
+#include "EnergyChartView.h"
+
+#include <algorithm>
+
+#include "EnergyBalance.h"
+#include "TTextLabel.h"
+#include "ugravilo.h"
+
+namespace {
+
+// the fitted axis never ends below 0.1 kJ: a few kilograms on the Moon still rise off the axis
+constexpr double SmallestEnd = 0.1;
+constexpr TColor GridGrey = 0xD0D0D0;
+// the legend sits in the data area's top left corner, one line per body
+constexpr int LegendLeft = 8;
+constexpr int LegendTop = 4;
+constexpr int LegendLineHeight = 18;
+
+// Several settings of the chart at once, drawn once: each setting alone would draw the whole chart.
+template <typename F>
+void Batched(TPlotica& chart, F&& change) {
+    const bool autoRedraw = chart.AutoRedraw();
+    chart.SetAutoRedraw(false);
+    change();
+    chart.SetAutoRedraw(autoRedraw);
+    chart.RepaintNow();
+}
+
+}  // namespace
+
+TEnergyChartView::TEnergyChartView(TForm1& form) : FForm(form) {
+    FDesignedLow = form.PLEnerg->Scale1Y()->RangeLow();
+    FDesignedHigh = form.PLEnerg->Scale1Y()->RangeHigh();
+    // an emptied trail holds nothing to read
+    connect(&form, &TForm1::TrailCleared, this, [this] {
+        FTrailRead = true;
+        FHighest = FLowest = 0;
+    });
+}
+
+void TEnergyChartView::SetFit(bool on) {
+    if (on == FFit) return;
+    FFit = on;
+    FTrailRead = false;
+    FFitted = false;
+    if (on)
+        Follow();
+    else
+        SetEnergyRange(FDesignedLow, FDesignedHigh);
+}
+
+void TEnergyChartView::Follow() {
+    if (!FFit) return;
+    TakeInState();
+    double high = RoundScaleEnd(FHighest, SmallestEnd);
+    double low = FLowest < 0 ? -RoundScaleEnd(-FLowest, SmallestEnd) : 0.0;
+    // while the mass falls the axis holds still or grows, so the marks do not jump under the eye
+    if (FForm.Falling() && FFitted) {
+        high = std::max(high, FFittedHigh);
+        low = std::min(low, FFittedLow);
+    }
+    FFitted = true;
+    FFittedLow = low;
+    FFittedHigh = high;
+    SetEnergyRange(low, high);
+}
+
+// Every state leaves one trail mark of its energy: the extremes take in the state's energy. The
+// trail that is there when fitting starts is read once from the chart.
+void TEnergyChartView::TakeInState() {
+    if (!FTrailRead) {
+        const TPlotica& chart = *FForm.PLEnerg;
+        FHighest = FLowest = 0;
+        for (int i = 0; i < chart.ItemCount(); ++i) {
+            FHighest = std::max(FHighest, chart.Item(i).Y1);
+            FLowest = std::min(FLowest, chart.Item(i).Y1);
+        }
+        FTrailRead = true;
+    }
+    const double energy = EnergyBalanceOf(FForm).Potential;
+    FHighest = std::max(FHighest, energy);
+    FLowest = std::min(FLowest, energy);
+}
+
+void TEnergyChartView::SetEnergyRange(double low, double high) {
+    TPlotica& chart = *FForm.PLEnerg;
+    const TScalePropsVert& axis = *chart.Scale1Y();
+    if (axis.RangeLow() == low && axis.RangeHigh() == high) return;
+    chart.SetLayerRanges(1, chart.Scale1X()->RangeLow(), chart.Scale1X()->RangeHigh(), low, high);
+}
+
+void TEnergyChartView::SetGrid(bool on) {
+    if (on == FGrid) return;
+    FGrid = on;
+    TPlotica& chart = *FForm.PLEnerg;
+    Batched(chart, [&] {
+        if (on) chart.SetGridColor(GridGrey);
+        chart.SetGridStyle(on ? gsLines : gsNone);
+    });
+}
+
+void TEnergyChartView::SetLegend(bool on) {
+    if (on == FLegend) return;
+    FLegend = on;
+    ShowLegend();
+}
+
+void TEnergyChartView::ShowLegend() {
+    TPlotica& chart = *FForm.PLEnerg;
+    const QStringList names = FForm.RGAccel->Items();
+    Batched(chart, [&] {
+        for (int body = 0; body < TForm1::BodyCount; ++body) {
+            TTextLabel& label = *chart.TextLabel(body + 1);
+            if (FLegend) SetLegendLabel(label, body, names.value(body));
+            label.SetVisible(FLegend);
+        }
+    });
+}
+
+// A body's line of the legend: its name and g in its colour, on white, in the chart's font.
+void TEnergyChartView::SetLegendLabel(TTextLabel& label, int body, const QString& name) const {
+    const TPlotica& chart = *FForm.PLEnerg;
+    label.SetAttachToData(tlamNone);
+    label.SetMode(tlsimple);
+    label.SetAlignment(taLeftJustify);
+    label.SetVerticalAlignment(vaBottom);
+    label.SetColorBkg(0xFFFFFF);
+    label.SetTransparent(false);
+    TFont font;
+    font.Assign(*chart.Font());
+    font.SetColor(TForm1::BodyColor(body));
+    label.SetFont(font);
+    label.SetPosX(chart.MarginLeft() + LegendLeft);
+    label.SetPosY(chart.MarginTop() + LegendTop + (body + 1) * LegendLineHeight);
+    label.SetCaption(QStringLiteral("%1: g = %2 m/s²").arg(name, QString::number(TForm1::BodyAccel(body))));
+}

@@ -1,0 +1,113 @@
+#include "MainMenu.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVariant>
+
+#include "ShownText.h"
+#include "TGlossator.h"
+
+namespace {
+
+// the dynamic property that keeps an action's translation key
+constexpr const char* TextKeyProperty = "_gravilo_text_key";
+
+}  // namespace
+
+TMainMenu::TMainMenu(QWidget* window) : FBar(new QMenuBar(window)) {
+    FBar->setObjectName(QStringLiteral("MainMenu"));
+    // the bar lives in the window itself, also where a desktop would take menus elsewhere
+    FBar->setNativeMenuBar(false);
+
+    QMenu* file = AddMenu("&File");
+    QMenu* picture = file->addMenu(Text("Save &picture"));
+    SetKey(picture->menuAction(), "Save &picture");
+    AddCommand(picture, mcSavePictureWindow, "&Window…");
+    AddCommand(picture, mcSavePictureChart, "&Energy chart…");
+    AddCommand(file, mcCopyPicture, "&Copy picture");
+    AddCommand(file, mcExportData, "&Export data…");
+    file->addSeparator();
+    AddCommand(file, mcQuit, "&Quit")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* simulation = AddMenu("&Simulation");
+    AddCommand(simulation, mcPause, "&Pause")->setShortcut(QKeySequence(Qt::Key_Space));
+    AddCommand(simulation, mcStep, "S&tep")->setShortcut(QKeySequence(Qt::Key_Period));
+    AddCommand(simulation, mcSlowMotion, "S&low motion")->setCheckable(true);
+    simulation->addSeparator();
+    AddCommand(simulation, mcReset, "Re&set")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    AddCommand(simulation, mcClearGraph, "&Clear graph");
+
+    QMenu* view = AddMenu("&View");
+    for (const auto& [command, key] :
+         {std::pair{mcEnergyBars, "Energy &bars"}, std::pair{mcFitEnergyAxis, "&Fit energy axis"},
+          std::pair{mcGrid, "&Grid"}, std::pair{mcLegend, "&Legend"}})
+        AddCommand(view, command, key)->setCheckable(true);
+
+    QMenu* help = AddMenu("&Help");
+    AddCommand(help, mcExplanation, "&Explanation")->setShortcut(QKeySequence(Qt::Key_F1));
+    AddCommand(help, mcAbout, "&About");
+
+    FState = new QLabel(FBar);
+    FState->setObjectName(QStringLiteral("ClockState"));
+    FState->setTextFormat(Qt::PlainText);
+    FState->setContentsMargins(8, 0, 8, 0);
+    QFont bold = FState->font();
+    bold.setBold(true);
+    FState->setFont(bold);
+    FBar->setCornerWidget(FState, Qt::TopRightCorner);
+}
+
+TMainMenu::~TMainMenu() {
+    delete FBar;
+}
+
+QMenu* TMainMenu::AddMenu(const char* key) {
+    QMenu* menu = FBar->addMenu(Text(key));
+    SetKey(menu->menuAction(), key);
+    return menu;
+}
+
+QAction* TMainMenu::AddAction(QMenu* menu, const char* key) {
+    QAction* action = menu->addAction(Text(key));
+    SetKey(action, key);
+    return action;
+}
+
+QAction* TMainMenu::AddCommand(QMenu* menu, TCommand command, const char* key) {
+    FActions[command] = AddAction(menu, key);
+    return FActions[command];
+}
+
+void TMainMenu::SetKey(QObject* target, const char* key) {
+    target->setProperty(TextKeyProperty, QByteArray(key));
+}
+
+void TMainMenu::ShowPaused(bool paused) {
+    SetKey(FActions[mcPause], paused ? "&Resume" : "&Pause");
+    FActions[mcPause]->setText(Text(paused ? "&Resume" : "&Pause"));
+    FActions[mcStep]->setEnabled(paused);
+}
+
+void TMainMenu::SetStateText(const QString& text) {
+    FState->setText(text);
+}
+
+QString TMainMenu::StateText() const {
+    return FState->text();
+}
+
+QString TMainMenu::Text(const char* key) const {
+    const QString text = QString::fromUtf8(key);
+    return ShownText::Bounded(FDictionary ? FDictionary->TranslateText(text) : text);
+}
+
+void TMainMenu::Translate(TGlossator* dictionary) {
+    FDictionary = dictionary;
+    for (QAction* action : FBar->findChildren<QAction*>()) {
+        const QByteArray key = action->property(TextKeyProperty).toByteArray();
+        if (!key.isEmpty()) action->setText(Text(key.constData()));
+    }
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The main window's menu bar: File, Simulation, View and Help with their commands, each an action
+// with its shortcut shown in the menu. The menus are built here and only here; the texts are
+// translation keys that Translate looks up in the dictionary, again whenever asked, so a later
+// change of language only calls it once more. The bar's right corner shows the state of the
+// fall's clock.
+
+#include <QMenuBar>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QWidget;
+class TGlossator;
+
+class TMainMenu : public QObject {
+    Q_OBJECT
+public:
+    enum TCommand {
+        mcSavePictureWindow,
+        mcSavePictureChart,
+        mcCopyPicture,
+        mcExportData,
+        mcQuit,
+        mcPause,
+        mcStep,
+        mcSlowMotion,
+        mcReset,
+        mcClearGraph,
+        mcEnergyBars,
+        mcFitEnergyAxis,
+        mcGrid,
+        mcLegend,
+        mcExplanation,
+        mcAbout,
+        CommandCount
+    };
+
+    // Builds the bar as a child of window, which it then serves; the bar is not yet placed. The
+    // bar goes with the menu.
+    explicit TMainMenu(QWidget* window);
+    ~TMainMenu() override;
+
+    QMenuBar* Bar() const { return FBar; }
+    QAction* Action(TCommand command) const { return FActions[command]; }
+
+    // Pause reads "Resume" while the fall waits.
+    void ShowPaused(bool paused);
+    // The text in the bar's corner (already translated).
+    void SetStateText(const QString& text);
+    QString StateText() const;
+
+    // Every text of the menus from the dictionary; kept, so that later changes use it too.
+    void Translate(TGlossator* dictionary);
+    QString Text(const char* key) const;
+
+    // A menu at the bar's end, and an action in a menu, whose texts are the translation keys' and
+    // follow every Translate.
+    QMenu* AddMenu(const char* key);
+    QAction* AddAction(QMenu* menu, const char* key);
+
+private:
+    QAction* AddCommand(QMenu* menu, TCommand command, const char* key);
+    void SetKey(QObject* target, const char* key);
+
+    QPointer<QMenuBar> FBar;
+    QLabel* FState;
+    std::array<QAction*, CommandCount> FActions{};
+    TGlossator* FDictionary = nullptr;
+};

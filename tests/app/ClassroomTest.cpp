@@ -1,0 +1,298 @@
+// The teaching tools on the real main window: the menu bar above the client area and the energy
+// bars beside it, the options and where they are remembered, the energy chart's fitted axis, grid
+// and legend, pictures and data written whole or not at all, and the keys of the fall's clock.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTest>
+
+#include "Classroom.h"
+#include "EnergyBars.h"
+#include "GraviloTesting.h"
+#include "MainMenu.h"
+#include "TMessageBox.h"
+#include "TTextLabel.h"
+
+using namespace gravilotest;
+
+namespace {
+
+// The window with the classroom's tools, started.
+struct TClassroomWindow {
+    explicit TClassroomWindow(const QString& languageFile = {}, QSettings* remembered = nullptr)
+        : Window(languageFile), Tools(*Window, remembered) {
+        Window.Start();
+    }
+    TForm1& Form() { return *Window; }
+    TTestWindow Window;
+    TClassroom Tools;
+};
+
+QImage Opaque(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// the messages that would have gone to message boxes
+struct TBoxes {
+    TBoxes() {
+        FPrevious = SetInformationHandler([this](const QString& text) { Texts << text; });
+    }
+    ~TBoxes() { SetInformationHandler(FPrevious); }
+    QStringList Texts;
+    TInformationHandler FPrevious;
+};
+
+}  // namespace
+
+TEST(Classroom, TheClientAreaStaysAsBuiltBelowTheMenuAndBesideTheBars) {
+    TTestWindow plain;
+    plain.Start();
+    const QImage built = Opaque(plain->grab().toImage());
+    ASSERT_EQ(built.size(), QSize(718, 642));
+
+    TClassroomWindow w;
+    TForm1& f = w.Form();
+    const int menu = w.Tools.Menu().Bar()->height();
+    EXPECT_GT(menu, 10);
+    EXPECT_EQ(f.size(), QSize(718, 642 + menu));
+    EXPECT_EQ(f.ClientRect(), QRect(0, menu, 718, 642));
+    EXPECT_EQ(f.Panel1->geometry(), QRect(0, menu, 718, 110));
+    EXPECT_EQ(f.MMExplain->geometry().bottom(), 642 + menu - 1);
+    // every pixel of the client area as the window without the tools has it
+    EXPECT_EQ(Opaque(w.Tools.Picture(TClassroom::cpWindow)), built);
+
+    w.Tools.SetOption(TClassroom::coEnergyBars, true);
+    EXPECT_EQ(f.size(), QSize(718 + TEnergyBars::PanelWidth, 642 + menu));
+    EXPECT_EQ(f.ClientWidth(), 718);
+    EXPECT_EQ(w.Tools.Bars().geometry(), QRect(718, menu, TEnergyBars::PanelWidth, 642));
+    const QImage wide = Opaque(w.Tools.Picture(TClassroom::cpWindow));
+    EXPECT_EQ(wide.size(), QSize(718 + TEnergyBars::PanelWidth, 642));
+    EXPECT_EQ(wide.copy(0, 0, 718, 642), built);
+    w.Tools.SetOption(TClassroom::coEnergyBars, false);
+    EXPECT_EQ(f.size(), QSize(718, 642 + menu));
+    EXPECT_FALSE(w.Tools.Bars().isVisible());
+
+    // headless, without the bar: the window is the client area, as before
+    TTestWindow headless;
+    TClassroom tools(*headless, nullptr, TClassroom::cmLeftOut);
+    headless.Start();
+    EXPECT_EQ(headless->size(), QSize(718, 642));
+    EXPECT_EQ(Opaque(tools.Picture(TClassroom::cpWindow)), built);
+}
+
+TEST(Classroom, TheMenusCommandsShortcutsAndTheirGermanTexts) {
+    TClassroomWindow w(ShippedLanguage("gravilo_de.itl"));
+    TForm1& f = w.Form();
+    TMainMenu& menu = w.Tools.Menu();
+    QStringList titles;
+    for (QAction* action : menu.Bar()->actions()) titles << action->text();
+    EXPECT_EQ(titles.join(' '), QStringLiteral("&Datei &Simulation &Ansicht &Hilfe"));
+    EXPECT_EQ(menu.Action(TMainMenu::mcQuit)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    EXPECT_EQ(menu.Action(TMainMenu::mcPause)->shortcut(), QKeySequence(Qt::Key_Space));
+    EXPECT_EQ(menu.Action(TMainMenu::mcStep)->shortcut(), QKeySequence(Qt::Key_Period));
+    EXPECT_EQ(menu.Action(TMainMenu::mcReset)->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
+    EXPECT_EQ(menu.Action(TMainMenu::mcExplanation)->shortcut(), QKeySequence(Qt::Key_F1));
+
+    // Pause reads "Resume" while the fall waits; Step is there only then; the corner says so
+    EXPECT_EQ(menu.StateText(), QStringLiteral("Läuft"));
+    EXPECT_FALSE(menu.Action(TMainMenu::mcStep)->isEnabled());
+    w.Window.PullAndRelease(0, 100);
+    menu.Action(TMainMenu::mcPause)->trigger();
+    EXPECT_TRUE(f.Paused());
+    EXPECT_EQ(menu.Action(TMainMenu::mcPause)->text(), QStringLiteral("&Weiter"));
+    EXPECT_EQ(menu.StateText(), QStringLiteral("Angehalten"));
+    menu.Action(TMainMenu::mcStep)->trigger();
+    EXPECT_EQ(f.MassHeight(), 395);
+    menu.Action(TMainMenu::mcSlowMotion)->trigger();
+    EXPECT_EQ(menu.StateText(), QStringLiteral("Angehalten · Zeitlupe"));
+    menu.Action(TMainMenu::mcReset)->trigger();
+    EXPECT_EQ(f.MassHeight(), 0);
+    EXPECT_EQ(f.PLEnerg->ItemCount(), 2);
+
+    // the explanation: the memo's text and how to use the tools
+    TBoxes boxes;
+    menu.Action(TMainMenu::mcExplanation)->trigger();
+    ASSERT_EQ(boxes.Texts.size(), 1);
+    EXPECT_TRUE(boxes.Texts[0].startsWith(f.MMExplain->Lines().value(0)));
+    EXPECT_TRUE(boxes.Texts[0].contains(QStringLiteral("Leertaste")));
+}
+
+// Every text the tools look up is in both shipped files, and none is left as its key.
+TEST(Classroom, EveryTextIsInBothLanguageFiles) {
+    for (const char* file : {"gravilo_en.itl", "gravilo_de.itl"}) {
+        TTestWindow window(ShippedLanguage(file));
+        TGlossator& dictionary = *window->cliDemon->Translator();
+        dictionary.SetAutoCreateItlFile(true);
+        {
+            TClassroom tools(*window, nullptr);
+            window.Start();
+            window->SetPaused(true);
+            window->SetSlowMotion(true);
+            window->SetPaused(false);
+            tools.AskFileName = [](const QString&, const QString&, const QString&) { return QString(); };
+            for (auto command :
+                 {TMainMenu::mcSavePictureWindow, TMainMenu::mcSavePictureChart, TMainMenu::mcExportData})
+                tools.Menu().Action(command)->trigger();
+            TBoxes boxes;
+            tools.AskFileName = [](const QString&, const QString&, const QString&) {
+                return QStringLiteral("/nonexistent-folder/x.csv");
+            };
+            tools.Menu().Action(TMainMenu::mcExportData)->trigger();
+            tools.Menu().Action(TMainMenu::mcExplanation)->trigger();
+        }
+        EXPECT_TRUE(dictionary.MissingEntries().isEmpty())
+            << file << ": " << dictionary.MissingEntries().join(' ').constData();
+        dictionary.SetAutoCreateItlFile(false);
+    }
+}
+
+TEST(Classroom, TheFittedAxisGridAndLegendOfTheEnergyChart) {
+    TClassroomWindow w;
+    TForm1& f = w.Form();
+    const TScalePropsVert& energy = *f.PLEnerg->Scale1Y();
+    f.SBarMasse->SetPosition(100);
+    f.RGAccel->SetItemIndex(3);
+    w.Window.Press();
+    w.Window.DragTo(0, 0);  // 100 kg on Jupiter at 500 m: 1156 kJ
+    w.Tools.SetOption(TClassroom::coFitEnergyAxis, true);
+    EXPECT_EQ(energy.RangeHigh(), 2000);
+    EXPECT_EQ(energy.RangeLow(), 0);
+    f.ClearGraph();
+    EXPECT_EQ(energy.RangeHigh(), 2000);  // the state is still there: 1156 kJ
+    f.SBarMasse->SetPosition(10);
+    f.ClearGraph();
+    EXPECT_EQ(energy.RangeHigh(), 200);  // 115.6 kJ
+    // a fall under way: the axis does not shrink, even when the trail is cleared under it
+    w.Window.Release();
+    w.Window.Tick();
+    f.ClearGraph();
+    EXPECT_EQ(energy.RangeHigh(), 200);
+    while (f.MassHeight() > 0) w.Window.Tick();
+    w.Window.Tick();          // landed: the axis fits the trail again
+    w.Window.DragTo(0, 620);  // below the ground: -27.7 kJ
+    EXPECT_EQ(energy.RangeLow(), -50);
+    w.Tools.SetOption(TClassroom::coFitEnergyAxis, false);
+    EXPECT_EQ(energy.RangeLow(), 0);
+    EXPECT_EQ(energy.RangeHigh(), 500);
+
+    w.Tools.SetOption(TClassroom::coGrid, true);
+    EXPECT_EQ(f.PLEnerg->GridStyle(), gsLines);
+    w.Tools.SetOption(TClassroom::coLegend, true);
+    for (int body = 0; body < TForm1::BodyCount; ++body) {
+        const TTextLabel& label = *f.PLEnerg->TextLabel(body + 1);
+        EXPECT_TRUE(label.Visible());
+        EXPECT_EQ(label.Font()->Color(), TForm1::BodyColor(body));
+        EXPECT_EQ(
+            label.Caption(),
+            QStringLiteral("%1: g = %2 m/s²").arg(f.RGAccel->Items()[body]).arg(TForm1::BodyAccel(body)));
+    }
+    // off again, the chart draws as it was built
+    w.Tools.SetOption(TClassroom::coGrid, false);
+    w.Tools.SetOption(TClassroom::coLegend, false);
+    TTestWindow plain;
+    plain.Start();
+    f.BButReset->click();
+    EXPECT_TRUE(Opaque(f.PLEnerg->Picture()) == Opaque(plain->PLEnerg->Picture()));
+}
+
+TEST(Classroom, OptionsAreRememberedWhereGivenAndNowhereElse) {
+    TPrivateWorld world;
+    QSettings remembered(world.Path(QStringLiteral("gravilo.conf")), QSettings::IniFormat);
+    {
+        TClassroomWindow w({}, &remembered);
+        w.Tools.SetOption(TClassroom::coEnergyBars, true);
+        w.Tools.SetOption(TClassroom::coLegend, true);
+        w.Tools.SetOption(TClassroom::coSlowMotion, true);
+    }
+    TClassroomWindow again({}, &remembered);
+    EXPECT_TRUE(again.Tools.Option(TClassroom::coEnergyBars));
+    EXPECT_TRUE(again.Tools.Bars().isVisible());
+    EXPECT_TRUE(again.Tools.Option(TClassroom::coLegend));
+    EXPECT_TRUE(again.Form().SlowMotion());
+    EXPECT_FALSE(again.Tools.Option(TClassroom::coGrid));
+    EXPECT_TRUE(again.Tools.Menu().Action(TMainMenu::mcSlowMotion)->isChecked());
+
+    // a window without a store (the headless modes) starts from the defaults
+    TClassroomWindow fresh;
+    for (int option = 0; option < TClassroom::OptionCount; ++option)
+        EXPECT_FALSE(fresh.Tools.Option(TClassroom::TOption(option))) << option;
+}
+
+TEST(Classroom, DataAndPicturesAreWrittenWholeOrNotAtAll) {
+    TClassroomWindow w(ShippedLanguage("gravilo_de.itl"));
+    TForm1& f = w.Form();
+    w.Window.Press();
+    w.Window.DragTo(0, 300);
+    f.SBarMasse->SetPosition(25);
+    f.RGAccel->SetItemIndex(1);
+    const QString file = w.Window.World.Path(QStringLiteral("trail.csv"));
+    QString reason;
+    ASSERT_TRUE(w.Tools.ExportData(file, reason)) << qPrintable(reason);
+    QFile csv(file);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    // one row per trail mark, in order: the start, the drag, the mass, the body
+    EXPECT_EQ(csv.readAll(), QByteArray("body,g,mass_kg,height_m,energy_kJ\r\nErde,9.81,10,0,0\r\n"
+                                        "Erde,9.81,10,200,19.62\r\nErde,9.81,25,200,49.05\r\n"
+                                        "Mond,1.62,25,200,8.1\r\n"));
+
+    // a file that cannot be written: the reason, and nothing left behind
+    const QString lost = w.Window.World.Path(QStringLiteral("no-such-folder/trail.csv"));
+    EXPECT_FALSE(w.Tools.ExportData(lost, reason));
+    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_FALSE(w.Tools.SavePicture(TClassroom::cpChart, lost, reason));
+    EXPECT_FALSE(w.Tools.SavePicture(TClassroom::cpWindow, file + QStringLiteral("/w.png"), reason));
+    EXPECT_EQ(QDir(w.Window.World.Path({})).entryList(QDir::Files).join(' '), QStringLiteral("trail.csv"));
+
+    // through the menu: the name proposed in the folder used last, the extension added, a box
+    // naming the file when it cannot be written
+    QStringList proposals;
+    QString answer = w.Window.World.Path(QStringLiteral("chart"));
+    w.Tools.AskFileName = [&](const QString&, const QString& proposal, const QString&) {
+        proposals << proposal;
+        return answer;
+    };
+    w.Tools.Menu().Action(TMainMenu::mcSavePictureChart)->trigger();
+    EXPECT_EQ(Opaque(QImage(answer + QStringLiteral(".png"))), Opaque(f.PLEnerg->grab().toImage()));
+    TBoxes boxes;
+    answer = lost;
+    w.Tools.Menu().Action(TMainMenu::mcExportData)->trigger();
+    EXPECT_EQ(proposals.value(1), w.Window.World.Path(QStringLiteral("gravilo-energy.csv")));
+    ASSERT_EQ(boxes.Texts.size(), 1);
+    EXPECT_TRUE(boxes.Texts[0].startsWith(QStringLiteral("Die Datei %1 kann nicht").arg(lost)))
+        << qPrintable(boxes.Texts[0]);
+
+    w.Tools.Menu().Action(TMainMenu::mcCopyPicture)->trigger();
+    EXPECT_EQ(Opaque(QGuiApplication::clipboard()->image()), Opaque(f.PLEnerg->grab().toImage()));
+}
+
+// Space pauses and resumes, the period key steps; a button reached with Tab keeps Space for itself.
+TEST(Classroom, TheKeysOfTheFallsClock) {
+    TClassroomWindow w;
+    TForm1& f = w.Form();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    w.Window.PullAndRelease(0, 100);
+    QTest::keyClick(&f, Qt::Key_Space);
+    EXPECT_TRUE(f.Paused());
+    QTest::keyClick(&f, Qt::Key_Period);
+    EXPECT_EQ(f.MassHeight(), 395);
+    QTest::keyClick(&f, Qt::Key_Space);
+    EXPECT_FALSE(f.Paused());
+
+    f.BButReset->setFocus(Qt::MouseFocusReason);  // clicked: the button does not keep Space
+    QTest::keyClick(f.BButReset, Qt::Key_Space);
+    EXPECT_TRUE(f.Paused());
+    EXPECT_EQ(f.MassHeight(), 395);
+    f.BButAbout->setFocus(Qt::MouseFocusReason);
+    f.BButReset->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.BButReset, Qt::Key_Space);
+    EXPECT_TRUE(f.Paused());
+    EXPECT_EQ(f.MassHeight(), 0);  // Reset was pressed
+}
