@@ -63,6 +63,8 @@ TClassroom::TClassroom(TForm1& form, QSettings* remembered, TMenuBar menuBar)
         FLastFolder = FRemembered->value(QLatin1String(LastFolderKey)).toString();
     }
     Translate();
+    // the link and its dictionary go on the host's quit message, before the windows close
+    connect(FForm.cliDemon, &QObject::destroyed, this, [this] { FMenu->Translate(nullptr); });
     Place();
     FMenu->Bar()->setVisible(FMenuBar == cmShown);
     for (QAbstractButton* button : form.findChildren<QAbstractButton*>()) button->installEventFilter(this);
@@ -168,8 +170,13 @@ void TClassroom::ShowState() {
     FChartView->Follow();
 }
 
+// the link's dictionary; none once the link has ended itself on the host's quit message
+TGlossator* TClassroom::Dictionary() const {
+    return FForm.cliDemon ? FForm.cliDemon->Translator() : nullptr;
+}
+
 void TClassroom::Translate() {
-    TGlossator* dictionary = FForm.cliDemon->Translator();
+    TGlossator* dictionary = Dictionary();
     FMenu->Translate(dictionary);
     FBars->Translate(dictionary);
     FChartView->ShowLegend();
@@ -177,7 +184,12 @@ void TClassroom::Translate() {
 }
 
 QString TClassroom::Text(const char* key, const QStringList& arguments) const {
-    return FForm.cliDemon->Translator()->TranslateText(QString::fromUtf8(key), arguments);
+    if (TGlossator* dictionary = Dictionary())
+        return dictionary->TranslateText(QString::fromUtf8(key), arguments);
+    QString text = QString::fromUtf8(key);
+    for (int i = 0; i < arguments.size(); ++i)
+        text.replace(QStringLiteral("<%") + QString::number(i + 1) + QStringLiteral("%>"), arguments[i]);
+    return text;
 }
 
 // ---- pictures and data ----

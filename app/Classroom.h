@@ -55,6 +55,7 @@ public:
     // The texts of the menus, the bars and the legend from the window's dictionary: at the start,
     // and again after the dictionary has changed its language.
     void Translate();
+    TGlossator* Dictionary() const;
 
     // Asks for the file to save into (title, proposed path, filter); empty: not saving. A file
     // dialog unless replaced (tests answer it themselves).

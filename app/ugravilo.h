@@ -10,6 +10,8 @@
 // redraws both charts. Nothing draws before the start state, which the show handler sets once the
 // About dialog has been closed.
 
+#include <QPointer>
+
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -46,7 +48,8 @@ public:
     TScrollBar* SBarMasse = nullptr;
     TRadioGroup* RGAccel = nullptr;
     TTimer* Timer1 = nullptr;
-    TqmrDemonClient* cliDemon = nullptr;
+    // the link ends itself on the host's quit message: this pointer then reads null
+    QPointer<TqmrDemonClient> cliDemon;
     TBitBtn* BButAbout = nullptr;
     TMemo* MMExplain = nullptr;
     TBitBtn* BButReset = nullptr;
