@@ -102,6 +102,7 @@ def main():
     run = Runner(os.path.abspath(args.build), args.repetitions, args.min_time)
 
     figures = []  # (number, text, value, target, unit, detail)
+    notes = []  # context printed below the figures
 
     def add(number, text, measured, target, detail_format, scale=1.0):
         if measured is None:
@@ -159,6 +160,20 @@ def main():
         ratio(chart, "Axes_Gravilo", "Axes_QCustomPlot"), 1.0,
         "%.0f us / %.0f us" if peer else "QCustomPlot not found", 1e3)
 
+    peer_note = "%.2f ms / %.2f ms" if peer else "QCustomPlot not found"
+    for n, label, target in ((100000, "100 000", 3.0), (1000000, "1 000 000", 4.0)):
+        add(8, "line, N = %s: Gravilo / QCustomPlot sampling" % label,
+            ratio(chart, "Line_Gravilo/%d" % n, "Line_QCustomPlot/%d" % n), target, peer_note)
+    add(9, "line, pan step, 1 000 000: / QCustomPlot sampling",
+        ratio(chart, "LinePan_Gravilo/1000000", "LinePan_QCustomPlot/1000000"), 4.0, peer_note)
+    add(9, "marks, pan step, 1 000 000: Gravilo / QCustomPlot",
+        ratio(chart, "MarksPan_Gravilo/1000000", "MarksPan_QCustomPlot/1000000"), 0.065, peer_note)
+    for n in (100000, 1000000):
+        unsampled = ratio(chart, "Line_Gravilo/%d" % n, "LineUnsampled_QCustomPlot/%d" % n)
+        if unsampled:
+            notes.append("line, N = %d: Gravilo / QCustomPlot without sampling %.3g (%.2f ms / %.2f ms)"
+                         % (n, unsampled[0], unsampled[1], unsampled[2]))
+
     print()
     print("Gravilo performance figures: ratios of medians measured in this run")
     print("(%d interleaved repetitions each, %d alternating starts; processor time of the process,"
@@ -176,6 +191,10 @@ def main():
         print("  %d  %-52s %9.3g  %8s  %-8s  %s" % (number, text, value, "<= %g" % target,
                                                    "met" if met else "NOT met", detail))
     print()
+    for note in notes:
+        print("  " + note)
+    if notes:
+        print()
     return 0 if met_all else 1
 
 

@@ -1,33 +1,80 @@
-// The energy chart measured: a full render holding many marks, and a repaint with an empty list
-// (frame, axes, ticks and texts). PeerBench.cpp measures the same pictures drawn by QCustomPlot.
-// Both sides count the processor time of the whole process, helper threads included.
+// The energy chart measured: a full render holding many marks or a long line series, a pan step
+// (the x range moved by 1 % and the chart painted again), and a repaint with an empty list (frame,
+// axes, ticks and texts). PeerBench.cpp measures the same pictures drawn by QCustomPlot. Both sides
+// count the processor time of the whole process, helper threads included.
 
 #include <benchmark/benchmark.h>
 
+#include "BenchPictures.h"
 #include "BenchPoints.h"
 #include "EnergyChart.h"
 
 namespace {
 
-// Full render of the energy chart holding N marks of number 1 (the 3 x 3 cross).
-void Marks_Gravilo(benchmark::State& state) {
-    bench::TEnergyChart chart;
-    const bench::TPoints points = bench::MakePoints(int(state.range(0)));
+// N marks of number 1 (the 3 x 3 cross).
+void AddMarks(bench::TEnergyChart& chart, int n) {
+    const bench::TPoints points = bench::MakePoints(n);
     for (std::size_t i = 0; i < points.X.size(); ++i) chart->AddMark(points.X[i], points.Y[i], 1);
+}
+
+// A line series of N points: one MoveTo and N - 1 LineTo.
+void AddSeries(bench::TEnergyChart& chart, int n) {
+    const bench::TPoints points = bench::MakeSeries(n);
+    chart->MoveTo(points.X[0], points.Y[0]);
+    for (std::size_t i = 1; i < points.X.size(); ++i) chart->LineTo(points.X[i], points.Y[i]);
+}
+
+void FullRenders(bench::TEnergyChart& chart, benchmark::State& state, const char* picture) {
     for (auto _ : state) {
         chart->RepaintNow();
         benchmark::DoNotOptimize(chart->Picture().constBits());
     }
+    bench::SavePicture(picture, chart->Picture());
+}
+
+// Pan steps of 1 % of the x range, to the right and back, each painting the whole chart.
+void PanSteps(bench::TEnergyChart& chart, benchmark::State& state, const char* picture) {
+    double shift = 5.0;
+    for (auto _ : state) {
+        chart->SetLayerRanges(1, shift, 500.0 + shift, 0.0, 500.0);
+        shift = 5.0 - shift;
+        benchmark::DoNotOptimize(chart->Picture().constBits());
+    }
+    bench::SavePicture(picture, chart->Picture());
+}
+
+void Marks_Gravilo(benchmark::State& state) {
+    bench::TEnergyChart chart;
+    AddMarks(chart, int(state.range(0)));
+    FullRenders(chart, state, "marks_gravilo");
 }
 BENCHMARK(Marks_Gravilo)->Arg(100000)->Arg(1000000)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+void MarksPan_Gravilo(benchmark::State& state) {
+    bench::TEnergyChart chart;
+    AddMarks(chart, int(state.range(0)));
+    PanSteps(chart, state, "marks_pan_gravilo");
+}
+BENCHMARK(MarksPan_Gravilo)->Arg(1000000)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+void Line_Gravilo(benchmark::State& state) {
+    bench::TEnergyChart chart;
+    AddSeries(chart, int(state.range(0)));
+    FullRenders(chart, state, "line_gravilo");
+}
+BENCHMARK(Line_Gravilo)->Arg(100000)->Arg(1000000)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+void LinePan_Gravilo(benchmark::State& state) {
+    bench::TEnergyChart chart;
+    AddSeries(chart, int(state.range(0)));
+    PanSteps(chart, state, "line_pan_gravilo");
+}
+BENCHMARK(LinePan_Gravilo)->Arg(1000000)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 // Full repaint with an empty list: frame, caption, both axes with their ticks and texts.
 void Axes_Gravilo(benchmark::State& state) {
     bench::TEnergyChart chart;
-    for (auto _ : state) {
-        chart->RepaintNow();
-        benchmark::DoNotOptimize(chart->Picture().constBits());
-    }
+    FullRenders(chart, state, "axes_gravilo");
 }
 BENCHMARK(Axes_Gravilo)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
