@@ -18,9 +18,6 @@ int PointsToPixels(int points) {
     return int(Vexa::RoundHalfEven(points * 96.0 / 72.0));
 }
 
-// items fetched ahead of the one drawn
-constexpr int PrefetchDistance = 8;
-
 int Round(double v) {
     return int(std::clamp<std::int64_t>(Vexa::RoundHalfEven(v), -2147483647, 2147483647));
 }
@@ -111,18 +108,9 @@ void TItemRenderer::PixelAt(const QPoint& p, TColor color) {
 void TItemRenderer::Render(const TDrawItem* items, int from, int to, TItemRenderState& s) {
     const bool* classVisible = FSetup.ClassVisible;
     const bool* layerVisible = FSetup.LayerVisible;
-    // the colour of the last mark, as written into the scan lines
-    TColor markColor = s.PenColor;
-    QRgb markRgb = ColorToRgb(markColor);
     for (int i = from; i < to; ++i) {
         const TDrawItem& item = items[i];
-        // the list is read once per pass: fetched ahead without displacing the bitmap's rows
-        // from the caches, where the marks' pixels go
-        if (i + PrefetchDistance < to) {
-            const char* ahead = reinterpret_cast<const char*>(&items[i + PrefetchDistance]);
-            __builtin_prefetch(ahead, 0, 0);
-            __builtin_prefetch(ahead + sizeof(TDrawItem) - 1, 0, 0);
-        }
+        PrefetchAhead(items, i, to);
         if (!classVisible[item.Class] || !layerVisible[item.Layer]) continue;
         if (item.LineWidth != s.PenWidth) {
             Flush(s);
@@ -130,24 +118,13 @@ void TItemRenderer::Render(const TDrawItem* items, int from, int to, TItemRender
         }
         switch (item.Kind) {
             case ikMark:
-                if (s.PolylineCount) Flush(s);
-                UsePen(s, item.Color, TPenStyle(item.PenStyle));
-                if (item.Mark < MarkShapeCount) {
-                    if (item.Color != markColor) {
-                        markColor = item.Color;
-                        markRgb = ColorToRgb(markColor);
-                    }
-                    const QPoint p = Convert(item, item.X1, item.Y1);
-                    FMarks.Paint(s.Marks, item.Mark, s.PenWidth, s.PenStyle, p.x(), p.y(), markRgb);
-                } else {
-                    DrawMark(item, s);
-                }
+                i = PaintMarkRun(items, i, to, s) - 1;
                 break;
             case ikLine:
                 DrawLine(item, s);
                 break;
             case ikLineTo:
-                AddLineTo(item, s);
+                i = AddLineToRun(items, i, to, s) - 1;
                 break;
             case ikRectangle:
                 DrawRectangle(item, s);

@@ -102,6 +102,23 @@ private:
     void DrawMark(const TDrawItem& item, TItemRenderState& s);
     void DrawLine(const TDrawItem& item, TItemRenderState& s);
     void AddLineTo(const TDrawItem& item, TItemRenderState& s);
+    // Runs of items that keep one pen, layer (and mark), drawn in tight loops; each returns the
+    // index of the first item it did not take.
+    int AddLineToRun(const TDrawItem* items, int i, int to, TItemRenderState& s);
+    int PaintMarkRun(const TDrawItem* items, int i, int to, TItemRenderState& s);
+    template <typename TConvert>
+    int AddLineTos(const TDrawItem* items, int i, int to, TItemRenderState& s, const TConvert& convert);
+    template <typename TConvert>
+    int PaintMarks(const TDrawItem* items, int i, int to, TItemRenderState& s, const TConvert& convert);
+    // The list is read once per pass: items are fetched ahead of the one drawn without displacing
+    // the bitmap's rows from the caches, where the pixels go.
+    static constexpr int PrefetchDistance = 8;
+    Q_ALWAYS_INLINE static void PrefetchAhead(const TDrawItem* items, int i, int to) {
+        if (i + PrefetchDistance >= to) return;
+        const char* ahead = reinterpret_cast<const char*>(&items[i + PrefetchDistance]);
+        __builtin_prefetch(ahead, 0, 0);
+        __builtin_prefetch(ahead + sizeof(TDrawItem) - 1, 0, 0);
+    }
     void DrawRectangle(const TDrawItem& item, TItemRenderState& s);
     void DrawFramedBox(const TDrawItem& item, TItemRenderState& s);
     void DrawBar3D(const TDrawItem& item, TItemRenderState& s);
@@ -116,4 +133,7 @@ private:
     TCanvas& FCanvas;
     const TItemRenderSetup& FSetup;
     TMarkPainter FMarks;
+    // the colour of the last mark, as written into the scan lines
+    TColor FMarkColor = 0;
+    QRgb FMarkRgb = ColorToRgb(0);
 };

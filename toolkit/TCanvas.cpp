@@ -6,46 +6,12 @@
 #include <QPainter>
 #include <QThread>
 #include <algorithm>
-#include <array>
-#include <cstdlib>
-#include <cwchar>
 #include <utility>
 
 #include "ShownText.h"
 #include "TFont.h"
 
 namespace {
-
-// Dash patterns of one-pixel pens (on, off, on, off ...), in pixels.
-std::span<const int> DashPattern(TPenStyle style) {
-    static constexpr std::array<int, 2> dash{18, 6};
-    static constexpr std::array<int, 2> dot{3, 3};
-    static constexpr std::array<int, 4> dashDot{9, 6, 3, 6};
-    static constexpr std::array<int, 6> dashDotDot{9, 3, 3, 3, 3, 3};
-    switch (style) {
-        case psDash:
-            return dash;
-        case psDot:
-            return dot;
-        case psDashDot:
-            return dashDot;
-        case psDashDotDot:
-            return dashDotDot;
-        default:
-            return {};
-    }
-}
-
-bool PatternOn(std::span<const int> pattern, int phase) {
-    int period = 0;
-    for (int p : pattern) period += p;
-    int pos = phase % period;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pos < pattern[i]) return i % 2 == 0;
-        pos -= pattern[i];
-    }
-    return true;
-}
 
 QRect Normalized(int left, int top, int right, int bottom) {
     if (right < left) std::swap(left, right);
@@ -69,15 +35,6 @@ Qt::PenStyle QtPenStyle(TPenStyle s) {
         default:
             return Qt::SolidLine;
     }
-}
-
-// Fills n pixels with one value. The C library's wide-character fill is a vectorised 32-bit fill
-// on every platform where wchar_t has 32 bits, whatever the optimisation level of this file.
-void FillPixels(QRgb* p, int n, QRgb value) {
-    if constexpr (sizeof(wchar_t) == sizeof(QRgb))
-        std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(value), std::size_t(n));
-    else
-        std::fill(p, p + n, value);
 }
 
 // Advances of texts in fonts, remembered: the axes write the same tick texts at every repaint, and
@@ -202,65 +159,6 @@ TCanvas::TRows TCanvas::Rows() {
                  ClipRect()};
 }
 
-void TCanvas::PlotSpan(const TRows& rows, int x0, int x1, int y, QRgb rgb, TPenMode mode) {
-    const QRect& clip = rows.Clip;
-    if (y < clip.top() || y > clip.bottom()) return;
-    x0 = std::max(x0, clip.left());
-    x1 = std::min(x1, clip.right());
-    if (x0 > x1) return;
-    QRgb* line = rows.Line(y);
-    if (mode == pmXor) {
-        const QRgb x = rgb & 0x00FFFFFFu;
-        for (int i = x0; i <= x1; ++i) line[i] ^= x;
-    } else {
-        FillPixels(line + x0, x1 - x0 + 1, rgb | 0xFF000000u);
-    }
-}
-
-void TCanvas::FillRows(const QRect& r, QRgb rgb, TPenMode mode) {
-    const TRows rows = Rows();
-    const int top = std::max(r.top(), rows.Clip.top()), bottom = std::min(r.bottom(), rows.Clip.bottom());
-    for (int y = top; y <= bottom; ++y) PlotSpan(rows, r.left(), r.right(), y, rgb, mode);
-}
-
-// Bresenham from (x0, y0) towards (x1, y1), the end point left out.
-void TCanvas::PlotLine(int x0, int y0, int x1, int y1) {
-    if (Pen.Style == psClear || !FTarget || FTarget->isNull()) return;
-    const TRows rows = Rows();
-    const QRect& clip = rows.Clip;
-    const QRgb rgb = PenRgb();
-    const std::span<const int> pattern = DashPattern(Pen.Style);
-    const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-    const int n = std::max(dx, dy);
-    if (pattern.empty() && Pen.Mode == pmCopy && dy == 0 && n > 0) {
-        PlotSpan(rows, std::min(x0, x1 - sx), std::max(x0, x1 - sx), y0, rgb, pmCopy);
-        return;
-    }
-    const bool exclusive = Pen.Mode == pmXor;
-    const QRgb xorBits = rgb & 0x00FFFFFFu, copyBits = rgb | 0xFF000000u;
-    const int left = clip.left(), right = clip.right(), top = clip.top(), bottom = clip.bottom();
-    int err = (dx > dy ? dx : -dy) / 2;
-    int x = x0, y = y0;
-    for (int i = 0; i < n; ++i) {
-        const bool on = pattern.empty() || PatternOn(pattern, FStylePhase);
-        ++FStylePhase;
-        if (on && x >= left && x <= right && y >= top && y <= bottom) {
-            QRgb& pixel = rows.Line(y)[x];
-            pixel = exclusive ? pixel ^ xorBits : copyBits;
-        }
-        const int e2 = err;
-        if (e2 > -dx) {
-            err -= dy;
-            x += sx;
-        }
-        if (e2 < dy) {
-            err += dx;
-            y += sy;
-        }
-    }
-}
-
 void TCanvas::WideOrXorShape(const std::function<void(QPainter&)>& draw, bool usePen, bool useBrush) {
     if (!Painter()) return;
     if (Pen.Mode == pmCopy) {
@@ -286,34 +184,6 @@ void TCanvas::WideOrXorShape(const std::function<void(QPainter&)>& draw, bool us
         for (int x = clip.left(); x <= clip.right(); ++x)
             if (qAlpha(m[x]) == 255) line[x] ^= (m[x] & 0x00FFFFFFu);
     }
-}
-
-void TCanvas::MoveTo(int x, int y) {
-    FPenPos = QPoint(x, y);
-    FStylePhase = 0;
-}
-
-void TCanvas::LineTo(int x, int y) {
-    const QPoint from = FPenPos;
-    FPenPos = QPoint(x, y);
-    if (ThinPen()) {
-        PlotLine(from.x(), from.y(), x, y);
-        return;
-    }
-    if (Pen.Style == psClear) return;
-    WideOrXorShape([&](QPainter& p) { p.drawLine(from, QPoint(x, y)); }, true, false);
-}
-
-void TCanvas::Polyline(std::span<const QPoint> points) {
-    if (points.empty()) return;
-    if (ThinPen()) {
-        MoveTo(points[0].x(), points[0].y());
-        for (std::size_t i = 1; i < points.size(); ++i) LineTo(points[i].x(), points[i].y());
-        return;
-    }
-    FPenPos = points.back();
-    if (Pen.Style == psClear || points.size() < 2) return;
-    WideOrXorShape([&](QPainter& p) { p.drawPolyline(points.data(), int(points.size())); }, true, false);
 }
 
 void TCanvas::Polygon(std::span<const QPoint> points) {

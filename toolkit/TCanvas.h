@@ -61,6 +61,10 @@ public:
     QFont Font;
     TColor FontColor = clBlack;
     void AssignFont(const TFont& font);
+    // Draws one-pixel lines of solid pens through the general pixel loop of dashed and
+    // exclusive-or pens instead of their own faster paths: the same pixels, the reference those
+    // paths are checked against.
+    bool GeneralLines = false;
 
     // Clipping of every operation (the whole image when none is set).
     void SetClipRect(const QRect& clip);
@@ -116,6 +120,11 @@ private:
     };
     TRows Rows();
     void PlotLine(int x0, int y0, int x1, int y1);
+    void PlotStyledLine(const TRows& rows, int x0, int y0, int x1, int y1);
+    void PlotSolidLine(const TRows& rows, QRgb copyBits, int x0, int y0, int x1, int y1);
+    void PlotColumn(const TRows& rows, int x, int y0, int y1, QRgb copyBits);
+    void SolidPolyline(std::span<const QPoint> points);
+    bool SolidCopyPen() const;
     void PlotSpan(const TRows& rows, int x0, int x1, int y, QRgb rgb, TPenMode mode);
     void FillRows(const QRect& r, QRgb rgb, TPenMode mode);
     void WideOrXorShape(const std::function<void(QPainter&)>& draw, bool usePen, bool useBrush);

@@ -99,7 +99,11 @@ void Line_QCustomPlot(benchmark::State& state) {
     peer.AddSeries(int(state.range(0)), true);
     peer.FullRenders(state, "line_qcustomplot");
 }
-BENCHMARK(Line_QCustomPlot)->Arg(100000)->Arg(1000000)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(Line_QCustomPlot)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 void LineUnsampled_QCustomPlot(benchmark::State& state) {
     TPeerPlot peer;

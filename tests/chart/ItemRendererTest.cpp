@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstring>
+#include <limits>
+#include <random>
 #include <set>
 #include <vector>
 
@@ -80,6 +83,100 @@ TEST(ItemRenderer, APassResumedFromItsStateDrawsTheSamePicture) {
         r.Render(f.Items.data(), cut, int(f.Items.size()), s);
         r.End(s);
         EXPECT_EQ(second.Image(), whole.Image()) << "cut after " << cut;
+    }
+}
+
+// Solid lines and polylines take faster paths than dashed and exclusive-or pens (set-up once per
+// polyline, one vertical run per pixel column); they must paint exactly the pixels of the general
+// pixel loop, on data that stays in columns, jumps far out, steps, holds NaN, on reversed and
+// logarithmic axes, cut into polylines of every length by colour changes and full buffers.
+TEST(ItemRenderer, SolidLinesPaintThePixelsOfTheGeneralPath) {
+    std::mt19937 random(20);
+    auto uniform = [&](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct TDataSet {
+        const char* Name;
+        std::vector<QPointF> Points;
+        bool Reversed = false, Log = false, Walks = false;  // walks: a MoveTo every few points
+    };
+    std::vector<TDataSet> sets(7);
+    sets[0].Name = "random";
+    for (int i = 0; i < 3000; ++i) sets[0].Points.emplace_back(uniform(-5, 105), uniform(-5, 105));
+    sets[1].Name = "dense noisy sine";
+    for (int i = 0; i < 20000; ++i)
+        sets[1].Points.emplace_back(i / 200.0, 50 + 30 * std::sin(i / 900.0) + uniform(-10, 10));
+    sets[2].Name = "spikes far out, NaN";
+    for (int i = 0; i < 4000; ++i) {
+        const double y = i % 97 == 0 ? 1e12 : i % 89 == 0 ? -1e7 : i % 211 == 0 ? nan : uniform(40, 42);
+        sets[2].Points.emplace_back(i % 503 == 0 ? -1e9 : i / 40.0, y);
+    }
+    sets[3].Name = "steps within a few columns";
+    for (int i = 0; i < 6000; ++i)
+        sets[3].Points.emplace_back(std::floor(i / 7.0) / 4.0, std::round(uniform(0, 3)) + (i / 50) % 5);
+    sets[4] = sets[1];
+    sets[4].Name = "reversed axes";
+    sets[4].Reversed = true;
+    sets[5].Name = "logarithmic axes";
+    sets[5].Log = true;
+    for (int i = 0; i < 8000; ++i) sets[5].Points.emplace_back(1 + i / 80.0, uniform(0.5, 100));
+    sets[6].Name = "short walks";
+    sets[6].Walks = true;
+    for (int i = 0; i < 5000; ++i) {
+        const QPointF last = i ? sets[6].Points.back() : QPointF(50, 50);
+        sets[6].Points.push_back(i % 5 ? last + QPointF(uniform(0, 0.6), uniform(-3, 3))
+                                       : QPointF(uniform(0, 100), uniform(0, 100)));
+    }
+
+    for (const TDataSet& set : sets) {
+        TFixture f;
+        for (auto& l : f.Layers) {
+            l.X.Log = l.Y.Log = set.Log;
+            const double lo = set.Log ? 1 : 0, hi = 100;
+            l.X.Set(set.Reversed ? hi : lo, set.Reversed ? lo : hi, 0, 200, true, 0);
+            l.Y.Set(set.Reversed ? hi : lo, set.Reversed ? lo : hi, 200, 0, true, 0);
+        }
+        f.Add(ikMoveTo, set.Points[0].x(), set.Points[0].y());
+        std::uniform_int_distribution<int> runLength(1, 400);
+        int colourLeft = runLength(random);
+        TColor colour = clBlack;
+        for (std::size_t i = 1; i < set.Points.size(); ++i) {
+            if (--colourLeft == 0) {
+                colour = colour == clBlack ? clRed : clBlack;
+                colourLeft = runLength(random);
+            }
+            const bool move = set.Walks && i % 5 == 0;
+            f.Add(move ? ikMoveTo : ikLineTo, set.Points[i].x(), set.Points[i].y()).Color = colour;
+            if (i % 1500 == 0) {
+                // a solid line, level or sloping, then a dotted one that goes on with its phase
+                f.Add(ikLine, 10, 10, 60, i % 3000 ? 10 : 30);
+                f.Add(ikLineRel, 40, 25).PenStyle = psDot;
+            }
+            if (i % 2100 == 0)
+                f.Add(ikLine, set.Points[i - 1].x(), 10, set.Points[i].x(), 90).PenStyle = psDash;
+        }
+        QImage pictures[2];
+        for (bool general : {false, true}) {
+            TBitmap bitmap(201, 201);
+            bitmap.Canvas().FillRect(0, 0, 201, 201);
+            bitmap.Canvas().GeneralLines = general;
+            TItemRenderer r(bitmap.Canvas(), f.Setup);
+            TItemRenderState s;
+            r.Begin(s);
+            r.Render(f.Items.data(), 0, int(f.Items.size()), s);
+            r.End(s);
+            bitmap.Canvas().Release();
+            pictures[general] = bitmap.Image();
+        }
+        int differing = 0, painted = 0;
+        for (int y = 0; y < 201; ++y)
+            for (int x = 0; x < 201; ++x) {
+                differing += pictures[0].pixel(x, y) != pictures[1].pixel(x, y);
+                painted += pictures[1].pixel(x, y) != qRgb(255, 255, 255);
+            }
+        EXPECT_EQ(differing, 0) << set.Name;
+        EXPECT_GT(painted, 100) << set.Name;
     }
 }
 
