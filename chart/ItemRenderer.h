@@ -110,9 +110,10 @@ private:
     int AddLineTos(const TDrawItem* items, int i, int to, TItemRenderState& s, const TConvert& convert);
     template <typename TConvert>
     int PaintMarks(const TDrawItem* items, int i, int to, TItemRenderState& s, const TConvert& convert);
-    // The list is read once per pass: items are fetched ahead of the one drawn without displacing
-    // the bitmap's rows from the caches, where the pixels go.
-    static constexpr int PrefetchDistance = 8;
+    // The list is read once per pass: items are fetched well ahead of the one drawn (the reading
+    // of a long list waits on the memory, not on the drawing), without displacing the bitmap's
+    // rows from the caches, where the pixels go.
+    static constexpr int PrefetchDistance = 32;
     Q_ALWAYS_INLINE static void PrefetchAhead(const TDrawItem* items, int i, int to) {
         if (i + PrefetchDistance >= to) return;
         const char* ahead = reinterpret_cast<const char*>(&items[i + PrefetchDistance]);
