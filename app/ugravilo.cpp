@@ -17,8 +17,6 @@ constexpr double PulleyY = 590;
 constexpr double RopeToHandX = 20;
 constexpr double RestHandX = 20;
 constexpr double RestHandY = 520;
-// the hand's y at which the mass is lifted to nothing: the height is 500 - y
-constexpr double GroundHandY = 500;
 
 constexpr int MarkPlus = 1;
 constexpr int MarkSquareOutline = 12;

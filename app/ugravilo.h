@@ -28,6 +28,8 @@
 #include "TqmrDemonClient.h"
 
 class TFrmAbout;
+class TKeyboard;
+class TSpokenTexts;
 
 class TForm1 : public TForm {
     Q_OBJECT
@@ -60,6 +62,11 @@ public:
     void SetAboutDialog(TFrmAbout* about) { FAbout = about; }
     TFrmAbout* AboutDialog() const { return FAbout; }
 
+    // The window's keyboard: Tab order, the keys of the mass bar and the scene, the mnemonics.
+    TKeyboard& Keyboard() const { return *FKeyboard; }
+    // What screen readers hear of the charts.
+    TSpokenTexts& SpokenTexts() const { return *FSpokenTexts; }
+
     // The state, read-only from outside.
     double FallSpeed() const { return FFallSpeed; }
     double MassHeight() const { return FMassHeight; }
@@ -71,6 +78,10 @@ public:
     double GravAccel() const { return FGravAccel; }
     // true once the start state has been set
     bool Started() const { return FStarted; }
+
+    // The free end's y at which the mass has no height: while the rope is pulled, the height is
+    // this minus the end's y.
+    static constexpr double GroundHandY = 500;
 
     // Energy-plot colour and acceleration of each body, by RGAccel's item index.
     static constexpr int BodyCount = 4;
@@ -146,6 +157,8 @@ private:
     void ClearTrail();
 
     TFrmAbout* FAbout = nullptr;
+    TKeyboard* FKeyboard = nullptr;
+    TSpokenTexts* FSpokenTexts = nullptr;
     bool FStarted = false;
     // set while Reset moves the controls back: their handlers then leave the charts alone
     bool FHoldDrawing = false;

@@ -6,7 +6,9 @@
 #include <QStyle>
 #include <QTextDocument>
 
+#include "Keyboard.h"
 #include "Pictures.h"
+#include "SpokenTexts.h"
 #include "TControlAlign.h"
 #include "ugravilo.h"
 
@@ -69,6 +71,11 @@ TForm1::TForm1(const TLinkSetup& linkSetup, QWidget* parent) : TForm(parent) {
     setWindowIcon(GraviloIcon());
     BuildComponents(linkSetup);
     WireHandlers();
+    FKeyboard = new TKeyboard(*this);
+    FSpokenTexts = new TSpokenTexts(*this);
+    TGlossator* dictionary = cliDemon ? cliDemon->Translator() : nullptr;
+    FKeyboard->Translate(dictionary);
+    FSpokenTexts->Translate(dictionary);
 }
 
 void TForm1::BuildComponents(const TLinkSetup& linkSetup) {

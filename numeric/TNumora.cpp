@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QMetaProperty>
 
+#include "NumoraAccessible.h"
 #include "TControlAlign.h"
 #include "VexaError.h"
 
@@ -12,6 +13,7 @@ TNumora::TNumora(QWidget* parent) : TPaintedControl(parent), FFont(new TFont(thi
     FFont->OnChange = [this](TFont*) { FontChanged(); };
     SetBounds(0, 0, DefaultWidth, DefaultHeight);
     FParentFontLink.Follow();
+    NumoraAccessible::Install();
 }
 
 TNumora::~TNumora() {

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <algorithm>
 
+#include "ScaleAccessible.h"
 #include "TCanvas.h"
 #include "TControlAlign.h"
 #include "TickStep.h"
@@ -36,6 +37,7 @@ TScale::TScale(QWidget* parent)
     QWidget::resize(400, 400);
     UpdateScaleFactors();
     FPaintSuppressed = false;
+    ScaleAccessible::Install();
 }
 
 TScale::~TScale() {

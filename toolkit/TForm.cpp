@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
+#include "TButtons.h"
 #include "TControlAlign.h"
 
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window), TComponent(this), FFont(new TFont(this)) {
@@ -137,4 +139,19 @@ void TForm::closeEvent(QCloseEvent* event) {
     }
     Fire(OnClose, this);
     QWidget::closeEvent(event);
+}
+
+void TForm::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if ((enter || key == Qt::Key_Escape) && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        for (TButton* button : findChildren<TButton*>()) {
+            if (!(enter ? button->Default() : button->Cancel())) continue;
+            if (!button->isEnabled() || !button->isVisibleTo(this)) continue;
+            event->accept();
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
