@@ -23,6 +23,7 @@
 #include "TComponent.h"
 #include "TEntity.h"
 #include "TEvents.h"
+#include "TLumeoLink.h"
 #include "TLumeoMessageStream.h"
 #include "TMessageEndpoint.h"
 
@@ -30,7 +31,7 @@ class QIODevice;
 class TGlossator;
 class TSingleInstanceLock;
 
-class TqmrCustomDemon : public QObject, public TComponent {
+class TqmrCustomDemon : public QObject, public TComponent, public TLumeoLink {
     Q_OBJECT
     Q_PROPERTY(bool AutoTranslate READ AutoTranslate WRITE SetAutoTranslate)
     Q_PROPERTY(bool AutoCreateItlFile READ AutoCreateItlFile WRITE SetAutoCreateItlFile)
@@ -95,7 +96,8 @@ public:
     // Stamps Message and sends it to Target, waiting until Target has handled it. A reply with
     // the same stamp that arrived meanwhile is taken out of PendingReplies into Reply (when given);
     // without one, Reply stays empty.
-    void SendTo(const TEntity& Target, TLumeoMessageStream& Message, TLumeoMessageStream* Reply = nullptr);
+    void SendTo(const TEntity& Target, TLumeoMessageStream& Message,
+                TLumeoMessageStream* Reply = nullptr) override;
 
     // How long a send waits for a peer that does not answer (milliseconds).
     int SendTimeout() const { return FWindow.SendTimeout(); }
@@ -110,7 +112,7 @@ public:
     virtual QString GetWindowName() const = 0;
     // none when not found; the caller owns what comes back
     virtual std::unique_ptr<TEntity> FindEntityByTitle(const QString& Title) = 0;
-    virtual std::unique_ptr<TEntity> FindEntityByHandle(quint32 Handle) = 0;
+    std::unique_ptr<TEntity> FindEntityByHandle(quint32 Handle) override = 0;
     virtual qint32 ExecuteProgram(const QString& Program, const QString& Parameters, bool Wait,
                                   qint32 Value) = 0;
     virtual std::unique_ptr<QIODevice> GetFileStream(const QString& FileName) = 0;

@@ -14,19 +14,19 @@
 
 #include "TEntity.h"
 
-class TqmrCustomDemon;
+class TLumeoLink;
 
 class TLumeoMessageStream {
 public:
-    explicit TLumeoMessageStream(TqmrCustomDemon* AOwner = nullptr) : Entity(AOwner), FOwner(AOwner) {}
+    explicit TLumeoMessageStream(TLumeoLink* AOwner = nullptr) : Entity(AOwner), FOwner(AOwner) {}
 
     qint32 StampTime = 0;  // local time of sending, milliseconds since midnight
     qint32 StampDate = 0;  // local date of sending, days since 1 January of year 1, plus one
     TEntity Entity;        // received messages: the sender, Handle only
     qint32 MsgKind = 0;
 
-    TqmrCustomDemon* Owner() const { return FOwner; }
-    void SetOwner(TqmrCustomDemon* AOwner) { FOwner = AOwner; }
+    TLumeoLink* Owner() const { return FOwner; }
+    void SetOwner(TLumeoLink* AOwner) { FOwner = AOwner; }
 
     // ---- the memory stream ----
     const QByteArray& Content() const { return FContent; }
@@ -58,7 +58,7 @@ public:
 
     // Copies stamp, entity, kind and the whole content; the position stays.
     void Assign(const TLumeoMessageStream& Other);
-    // Sends this message through its owner (see TqmrCustomDemon::SendTo).
+    // Sends this message through its owner (see TLumeoLink::SendTo).
     void SendTo(const TEntity& Target, TLumeoMessageStream* Reply = nullptr);
 
     void SetStamp(const QDateTime& When);
@@ -70,11 +70,11 @@ public:
     QByteArray ToWire() const;
     // A received message from its endpoint data, rewound; EReadError when the data cannot hold
     // a stamp (fewer than 8 bytes).
-    static std::unique_ptr<TLumeoMessageStream> FromWire(TqmrCustomDemon* AOwner, qint32 DataId,
-                                                         quint32 Sender, const QByteArray& Data);
+    static std::unique_ptr<TLumeoMessageStream> FromWire(TLumeoLink* AOwner, qint32 DataId, quint32 Sender,
+                                                         const QByteArray& Data);
 
 private:
-    TqmrCustomDemon* FOwner;
+    TLumeoLink* FOwner;
     QByteArray FContent;
     qint64 FPosition = 0;
 };

@@ -1,8 +1,8 @@
 #include "TEntity.h"
 
+#include "TLumeoLink.h"
 #include "TLumeoMessageStream.h"
 #include "TMessageEndpoint.h"
-#include "TqmrCustomDemon.h"
 
 QString TEntity::GetExeName() {
     if (ExeName.isEmpty()) Refresh();

@@ -3,7 +3,7 @@
 #include <QtEndian>
 
 #include "EReadError.h"
-#include "TqmrCustomDemon.h"
+#include "TLumeoLink.h"
 
 namespace {
 
@@ -101,7 +101,7 @@ QByteArray TLumeoMessageStream::ToWire() const {
     return data;
 }
 
-std::unique_ptr<TLumeoMessageStream> TLumeoMessageStream::FromWire(TqmrCustomDemon* AOwner, qint32 DataId,
+std::unique_ptr<TLumeoMessageStream> TLumeoMessageStream::FromWire(TLumeoLink* AOwner, qint32 DataId,
                                                                    quint32 Sender, const QByteArray& Data) {
     if (Data.size() < StampSize) throw EReadError();
     auto message = std::make_unique<TLumeoMessageStream>(AOwner);

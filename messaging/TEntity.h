@@ -4,20 +4,20 @@
 #include <QString>
 #include <QtGlobal>
 
-class TqmrCustomDemon;
+class TLumeoLink;
 class TLumeoMessageStream;
 
 class TEntity {
 public:
-    explicit TEntity(TqmrCustomDemon* AOwner = nullptr) : FOwner(AOwner) {}
+    explicit TEntity(TLumeoLink* AOwner = nullptr) : FOwner(AOwner) {}
 
     quint32 Handle = 0;       // the endpoint
     quint32 ExtraHandle = 0;  // carried unchanged; the own entity's single-instance lock
     QString ExeName;          // executable path of the endpoint's program
     QString Title;            // application title of the endpoint's program
 
-    TqmrCustomDemon* Owner() const { return FOwner; }
-    void SetOwner(TqmrCustomDemon* AOwner) { FOwner = AOwner; }
+    TLumeoLink* Owner() const { return FOwner; }
+    void SetOwner(TLumeoLink* AOwner) { FOwner = AOwner; }
 
     // The field, refreshed first through the owner when it is empty.
     QString GetExeName();
@@ -38,5 +38,5 @@ public:
     bool IsValid() const;
 
 private:
-    TqmrCustomDemon* FOwner;
+    TLumeoLink* FOwner;
 };

@@ -1,0 +1,28 @@
+#pragma once
+// What carries host messages for an entity and a message stream: the host link component that
+// owns them. An entity asks it about a handle, a message is sent through it; the server, which
+// answers on its own endpoint, gives its entities and messages no link at all.
+
+#include <QtGlobal>
+
+#include <memory>
+
+class TEntity;
+class TLumeoMessageStream;
+
+class TLumeoLink {
+public:
+    virtual ~TLumeoLink() = default;
+
+    // none when not found; the caller owns what comes back
+    virtual std::unique_ptr<TEntity> FindEntityByHandle(quint32 Handle) = 0;
+    // Stamps Message and sends it to Target, waiting until Target has handled it; the reply with
+    // the same stamp goes into Reply (when given).
+    virtual void SendTo(const TEntity& Target, TLumeoMessageStream& Message,
+                        TLumeoMessageStream* Reply = nullptr) = 0;
+
+protected:
+    TLumeoLink() = default;
+    TLumeoLink(const TLumeoLink&) = default;
+    TLumeoLink& operator=(const TLumeoLink&) = default;
+};
