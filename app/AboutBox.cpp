@@ -103,14 +103,15 @@ void TFrmAbout::BuildComponents() {
     LblAuthor->SetAlignment(taCenter);
     LblAuthor->Font()->Assign(*Font());
     loading.End();
-    // OK first, where the dialog puts the focus, then the two links
-    setTabOrder(BButOK, LblHomePage);
-    setTabOrder(LblHomePage, LblSimus);
 }
 
 void TFrmAbout::SetHomePageAddress(const QString& address) {
     FHomePageAddress = address;
     LblHomePage->SetLinkAddress(address);
+    // OK first, where the dialog puts the focus, then the two links (a control that takes no
+    // focus has no place in the order: the home page takes it from its address)
+    setTabOrder(BButOK, LblHomePage);
+    setTabOrder(LblHomePage, LblSimus);
 }
 
 void TFrmAbout::WireHandlers() {

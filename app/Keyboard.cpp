@@ -33,8 +33,9 @@ void TKeyboard::SetTabOrder() {
 
 void TKeyboard::Translate(TGlossator* dictionary) {
     // each key's value is the caption with "&" before the letter
-    const std::pair<const char*, TButton*> mnemonics[] = {
-        {"Reset button", FForm.BButReset}, {"About button", FForm.BButAbout}, {"Exit button", FForm.SButExit}};
+    const std::pair<const char*, TButton*> mnemonics[] = {{"Reset button", FForm.BButReset},
+                                                          {"About button", FForm.BButAbout},
+                                                          {"Exit button", FForm.SButExit}};
     for (const auto& [key, button] : mnemonics) {
         const QString text = QString::fromLatin1(key);
         // a key the file lacks translates to itself, which has no "&": no mnemonic then

@@ -33,7 +33,8 @@ void WaitForButtons(QWidget& window) {
     for (;;) {
         QCoreApplication::processEvents();
         bool down = false;
-        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) down |= button->isDown();
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+            down |= button->isDown();
         if (!down || waited.elapsed() > 2000) return;
         QThread::msleep(10);
     }
@@ -62,7 +63,8 @@ namespace ScriptKeys {
 bool Press(QWidget& window, const QString& sequence, QString& error) {
     const QKeySequence keys = QKeySequence::fromString(sequence, QKeySequence::PortableText);
     if (keys.count() != 1 || keys[0].key() == Qt::Key_unknown || keys[0].key() == 0) {
-        error = QStringLiteral("\"%1\" is not a key (such as Tab, Shift+Down, 2, Return, Alt+R)").arg(sequence);
+        error =
+            QStringLiteral("\"%1\" is not a key (such as Tab, Shift+Down, 2, Return, Alt+R)").arg(sequence);
         return false;
     }
     const int key = keys[0].key();

@@ -36,7 +36,8 @@ int TSpokenTexts::Hook() const {
 QString TSpokenTexts::SceneState() const {
     const QString height = FForm.NLblHeight->DrawnText().trimmed();
     if (FForm.Falling()) return Text("Mass at <%1%> m, falling", {height});
-    if (const int hook = Hook()) return Text("Mass at <%1%> m, hanging on hook <%2%>", {height, QString::number(hook)});
+    if (const int hook = Hook())
+        return Text("Mass at <%1%> m, hanging on hook <%2%>", {height, QString::number(hook)});
     if (FForm.MassHeight() == 0 && FForm.HandX() == 20 && FForm.HandY() == 520)
         return Text("Mass at <%1%> m, on the ground", {height});
     return Text("Mass at <%1%> m, held by the rope", {height});

@@ -5,8 +5,11 @@
 #include <cmath>
 
 #include "AboutBox.h"
+#include "Keyboard.h"
 #include "Rounding.h"
+#include "SpokenTexts.h"
 #include "TGlossator.h"
+#include "TKeptTexts.h"
 
 namespace {
 
@@ -111,6 +114,25 @@ void TForm1::PrepareAboutDialog() {
     const QString language = dictionary.TranslateText(QStringLiteral("$dlglanguage$"));
     dictionary.TranslateComponent(FAbout);
     FAbout->FillTexts(TFrmAbout::IsGermanLanguage(language));
+    FAbout->LblCopyright->SetCaption(dictionary.TranslateText(TFrmAbout::Notice));
+}
+
+void TForm1::Retranslate() {
+    if (!cliDemon) return;
+    TGlossator* dictionary = cliDemon->Translator();
+    FKeptTexts->Restore();
+    dictionary->TranslateComponent(this);
+    PrepareAboutDialog();
+    FKeyboard->Translate(dictionary);
+    FSpokenTexts->Translate(dictionary);
+    ApplyNumberStyle();
+    emit Retranslated();
+}
+
+void TForm1::ApplyNumberStyle() {
+    const bool comma = cliDemon && cliDemon->Translator()->TranslateText(QStringLiteral("$decimalcomma$")) ==
+                                       QLatin1String("1");
+    for (TNumora* label : {NLblMasse, NLblHeight, NLblEnergie}) label->SetComma(comma);
 }
 
 void TForm1::StartState() {

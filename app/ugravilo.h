@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "TButtons.h"
@@ -29,6 +30,7 @@
 
 class TFrmAbout;
 class TKeyboard;
+class TKeptTexts;
 class TSpokenTexts;
 
 class TForm1 : public TForm {
@@ -92,6 +94,13 @@ public:
     // it (the texts the About button shows later are these).
     void PrepareAboutDialog();
 
+    // Every text of the window and of its About dialog again, from the dictionary as it is now:
+    // after it has read another language file. What follows the window (menus, bars) hears of it
+    // through Retranslated.
+    void Retranslate();
+    // The numeric labels' decimal separator as the language file says ("$decimalcomma$" 1).
+    void ApplyNumberStyle();
+
     // ---- handlers ----
     void SButExitClick(QObject* Sender);
     void SBarMasseChange(QObject* Sender);
@@ -133,6 +142,8 @@ signals:
     void StateChanged();
     // The energy chart's trail was emptied (Reset, Clear graph).
     void TrailCleared();
+    // The window's texts are those of another language now.
+    void Retranslated();
 
 private:
     // building (ugraviloLayout.cpp)
@@ -159,6 +170,8 @@ private:
     TFrmAbout* FAbout = nullptr;
     TKeyboard* FKeyboard = nullptr;
     TSpokenTexts* FSpokenTexts = nullptr;
+    // the marked texts as built, for a translation into another language
+    std::shared_ptr<TKeptTexts> FKeptTexts;
     bool FStarted = false;
     // set while Reset moves the controls back: their handlers then leave the charts alone
     bool FHoldDrawing = false;

@@ -58,7 +58,8 @@ void Install() {
 
 QString SpokenValue(const TNumora& label) {
     QString unit = label.RightText().trimmed();
-    if (unit.startsWith(QLatin1Char('[')) && unit.endsWith(QLatin1Char(']'))) unit = unit.mid(1, unit.size() - 2);
+    if (unit.startsWith(QLatin1Char('[')) && unit.endsWith(QLatin1Char(']')))
+        unit = unit.mid(1, unit.size() - 2);
     const QString number = label.DrawnText().trimmed();
     return unit.isEmpty() ? number : number + QLatin1Char(' ') + unit;
 }

@@ -49,8 +49,8 @@ void Install() {
 }
 
 QString SpokenRange(const TScale& scale) {
-    return QStringLiteral("%1 to %2").arg(QString::number(scale.RangeLow(), 'g', 15),
-                                          QString::number(scale.RangeHigh(), 'g', 15));
+    return QStringLiteral("%1 to %2")
+        .arg(QString::number(scale.RangeLow(), 'g', 15), QString::number(scale.RangeHigh(), 'g', 15));
 }
 
 }  // namespace ScaleAccessible

@@ -18,9 +18,9 @@ void Note(QWidget* control, const QFocusEvent* event) {
     const Qt::FocusReason reason = event->reason();
     // a window that loses and regains its activation keeps the focus as it came
     if (reason == Qt::ActiveWindowFocusReason) return;
-    const bool keyboard = event->gotFocus() && (reason == Qt::TabFocusReason ||
-                                                reason == Qt::BacktabFocusReason ||
-                                                reason == Qt::ShortcutFocusReason);
+    const bool keyboard =
+        event->gotFocus() && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                              reason == Qt::ShortcutFocusReason);
     control->setProperty(KeyboardFocusProperty, keyboard);
     control->update();
 }

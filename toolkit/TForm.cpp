@@ -1,5 +1,6 @@
 #include "TForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -113,6 +114,18 @@ void TForm::Close() {
         return;
     }
     close();
+}
+
+void TForm::BringToFront() {
+    if (isMinimized()) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 // The application's quit asks every window to close before it ends the event loops; a modal form

@@ -53,6 +53,9 @@ public:
     void SetModalResult(int result);
     // Closes the form (ends ShowModal when it is modal).
     void Close();
+    // Shows the form in front of the other windows, un-minimised and active; a modal form shown
+    // meanwhile comes to the front above it, since it is the one that takes the keys.
+    void BringToFront();
 
     TNotifyEvent OnShow;
     TNotifyEvent OnClose;

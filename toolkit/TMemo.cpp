@@ -16,7 +16,9 @@ QStringList TMemo::Lines() const {
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-void TMemo::SetLines(const QStringList& lines) { setPlainText(lines.join(QLatin1Char('\n'))); }
+void TMemo::SetLines(const QStringList& lines) {
+    setPlainText(lines.join(QLatin1Char('\n')));
+}
 
 void TMemo::SetColor(TColor color) {
     FColor = color;
