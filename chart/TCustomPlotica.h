@@ -18,6 +18,7 @@
 #include "TDrawItem.h"
 #include "TPaintedControl.h"
 #include "TScale.h"
+#include "gravilo_chart_export.h"
 
 class TBitmap;
 class TFont;
@@ -41,7 +42,7 @@ using TTextLabelMoveEvent = std::function<void(QObject* Sender, TTextLabel* Whic
 // key events: Key is the Qt key code; a handler that sets it to 0 has used the key
 using TKeyEvent = std::function<void(QObject* Sender, int& Key, TShiftState Shift)>;
 
-class TCustomPlotica : public TPaintedControl {
+class GRAVILO_CHART_EXPORT TCustomPlotica : public TPaintedControl {
     Q_OBJECT
 public:
     static constexpr int MaxSharers = 4;
