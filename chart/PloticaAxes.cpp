@@ -1,5 +1,6 @@
 #include "PloticaAxes.h"
 
+#include "TBitmap.h"
 #include "TCustomPlotica.h"
 #include "TScale.h"
 #include "TScaleProps.h"

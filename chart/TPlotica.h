@@ -2,7 +2,6 @@
 // The chart as forms use it: TCustomPlotica with its published properties.
 
 #include "TBakGndImg.h"
-#include "TControlAlign.h"
 #include "TCrossHair.h"
 #include "TCustomPlotica.h"
 #include "TJointLayers.h"
@@ -76,8 +75,8 @@ public:
     explicit TPlotica(QWidget* parent = nullptr) : TCustomPlotica(parent) {}
 
     // docking to an edge of the parent, as forms lay out their controls
-    TAlign Align() const { return ControlAlign(this); }
-    void SetAlign(TAlign align) { SetControlAlign(this, align); }
+    using TPaintedControl::Align;
+    using TPaintedControl::SetAlign;
 
     TScalePropsHoriz* Scale1X() const { return ScalePropsX(1); }
     TScalePropsHoriz* Scale2X() const { return ScalePropsX(2); }

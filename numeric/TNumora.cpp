@@ -1,121 +1,187 @@
 #include "TNumora.h"
 
-#include <QContextMenuEvent>
-#include <QEvent>
-#include <QMetaProperty>
-
-#include "TControlAlign.h"
+#include "NumoraPrivate.h"
 #include "VexaError.h"
 
-TNumora::TNumora(QWidget* parent) : TPaintedControl(parent), FFont(new TFont(this)) {
-    FFont->setObjectName(QStringLiteral("Font"));
-    FFont->OnChange = [this](TFont*) { FontChanged(); };
+TNumora::TNumora(QWidget* parent) : TPaintedControl(parent), d(std::make_unique<TNumoraPrivate>(*this)) {
+    UseFontAndHints();
     SetBounds(0, 0, DefaultWidth, DefaultHeight);
-    FParentFontLink.Follow();
 }
 
-TNumora::~TNumora() {
-    FFont->OnChange = nullptr;
+TNumora::~TNumora() = default;
+
+void TNumora::PropertyChanged() {
+    // a form being read sets one property after another: one picture at the end is enough
+    if (!IsLoading()) RepaintNow();
 }
 
-template <typename T>
-void TNumora::Change(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    Refresh();
+double TNumora::Value() const {
+    return d->Value;
+}
+TDisplay TNumora::DisplayType() const {
+    return d->Text.DisplayType;
+}
+int TNumora::Precision() const {
+    return d->Text.Precision;
+}
+bool TNumora::Comma() const {
+    return d->Text.Comma;
+}
+bool TNumora::ForcePlusSign() const {
+    return d->Text.ForcePlusSign;
+}
+bool TNumora::Empty() const {
+    return d->Empty;
+}
+QString TNumora::OverflowIndicator() const {
+    return d->Text.OverflowIndicator;
+}
+QString TNumora::StateText() const {
+    return d->Text.StateText;
+}
+QString TNumora::DTFormat() const {
+    return d->Text.DTFormat;
+}
+QString TNumora::LeftText() const {
+    return d->LeftText;
+}
+QString TNumora::RightText() const {
+    return d->RightText;
+}
+int TNumora::LeftSpace() const {
+    return d->LeftSpace;
+}
+int TNumora::LabelWidth() const {
+    return d->LabelWidth;
+}
+TAlignment TNumora::Alignment() const {
+    return d->Alignment;
+}
+TAlignment TNumora::LeftTextAlignment() const {
+    return d->LeftTextAlignment;
+}
+TAlignment TNumora::RightTextAlignment() const {
+    return d->RightTextAlignment;
+}
+TFrameStyle TNumora::FrameStyle() const {
+    return d->FrameStyle;
+}
+TColorScheme TNumora::ColorScheme() const {
+    return d->ColorScheme;
+}
+TColor TNumora::ColorLabBakG() const {
+    return d->ColorLabBakG;
+}
+TColor TNumora::ColorLabText() const {
+    return d->ColorLabText;
+}
+TColor TNumora::ColorOutBakG() const {
+    return d->ColorOutBakG;
+}
+TColor TNumora::ColorOutText() const {
+    return d->ColorOutText;
+}
+TColor TNumora::FrameDarkColor() const {
+    return d->FrameDarkColor;
+}
+TColor TNumora::FrameLightColor() const {
+    return d->FrameLightColor;
+}
+TColor TNumora::FrameDeepColor() const {
+    return d->FrameDeepColor;
+}
+QString TNumora::DrawnText() const {
+    return d->DrawnText;
 }
 
 void TNumora::SetValue(double value) {
-    Change(FValue, value);
+    Change(d->Value, value);
 }
 void TNumora::SetDisplayType(TDisplay type) {
-    Change(FDisplayType, type);
+    Change(d->Text.DisplayType, type);
 }
 void TNumora::SetComma(bool comma) {
-    Change(FComma, comma);
+    Change(d->Text.Comma, comma);
 }
 void TNumora::SetForcePlusSign(bool force) {
-    Change(FForcePlusSign, force);
+    Change(d->Text.ForcePlusSign, force);
 }
 void TNumora::SetEmpty(bool empty) {
-    Change(FEmpty, empty);
+    Change(d->Empty, empty);
 }
 void TNumora::SetOverflowIndicator(const QString& text) {
-    Change(FOverflowIndicator, text);
+    Change(d->Text.OverflowIndicator, text);
 }
 void TNumora::SetStateText(const QString& text) {
-    Change(FStateText, text);
+    Change(d->Text.StateText, text);
 }
 void TNumora::SetDTFormat(const QString& format) {
-    Change(FDTFormat, format);
+    Change(d->Text.DTFormat, format);
 }
 void TNumora::SetLeftText(const QString& text) {
-    Change(FLeftText, text);
+    Change(d->LeftText, text);
 }
 void TNumora::SetRightText(const QString& text) {
-    Change(FRightText, text);
+    Change(d->RightText, text);
 }
 void TNumora::SetLabelWidth(int width) {
-    Change(FLabelWidth, width);
+    Change(d->LabelWidth, width);
 }
 void TNumora::SetAlignment(TAlignment alignment) {
-    Change(FAlignment, alignment);
+    Change(d->Alignment, alignment);
 }
 void TNumora::SetLeftTextAlignment(TAlignment alignment) {
-    Change(FLeftTextAlignment, alignment);
+    Change(d->LeftTextAlignment, alignment);
 }
 void TNumora::SetRightTextAlignment(TAlignment alignment) {
-    Change(FRightTextAlignment, alignment);
+    Change(d->RightTextAlignment, alignment);
 }
 void TNumora::SetFrameStyle(TFrameStyle style) {
-    Change(FFrameStyle, style);
+    Change(d->FrameStyle, style);
 }
 void TNumora::SetColorLabBakG(TColor color) {
-    Change(FColorLabBakG, color);
+    Change(d->ColorLabBakG, color);
 }
 void TNumora::SetColorLabText(TColor color) {
-    Change(FColorLabText, color);
+    Change(d->ColorLabText, color);
 }
 void TNumora::SetColorOutBakG(TColor color) {
-    Change(FColorOutBakG, color);
+    Change(d->ColorOutBakG, color);
 }
 void TNumora::SetColorOutText(TColor color) {
-    Change(FColorOutText, color);
+    Change(d->ColorOutText, color);
 }
 
 void TNumora::SetPrecision(int precision) {
     if (precision < 0) return;
-    Change(FPrecision, std::min(precision, TNumoraText::MaxPrecision));
+    Change(d->Text.Precision, std::min(precision, TNumoraText::MaxPrecision));
 }
 
 void TNumora::SetLeftSpace(int space) {
     if (space < 0) return;
-    Change(FLeftSpace, std::min(space, width()));
+    Change(d->LeftSpace, std::min(space, width()));
 }
 
 void TNumora::SetColorScheme(TColorScheme scheme) {
-    if (scheme == FColorScheme) return;
-    FColorScheme = scheme;
-    FFrameDarkColor = scheme == csSystem ? clBtnShadow : 0x808080;
-    FFrameLightColor = scheme == csSystem ? clBtnHighlight : 0xFFFFFF;
-    Refresh();
+    if (!Store(d->ColorScheme, scheme)) return;
+    d->FrameDarkColor = scheme == csSystem ? clBtnShadow : 0x808080;
+    d->FrameLightColor = scheme == csSystem ? clBtnHighlight : 0xFFFFFF;
+    PropertyChanged();
 }
 
 void TNumora::SetVisible(bool visible) {
     if (visible == Visible()) return;
     TPaintedControl::SetVisible(visible);
-    if (visible) Refresh();
+    if (visible) PropertyChanged();
 }
 
 void TNumora::BoundsChanged() {
-    Refresh();
+    PropertyChanged();
 }
 
-TAlign TNumora::Align() const {
-    return ControlAlign(this);
-}
-void TNumora::SetAlign(TAlign align) {
-    SetControlAlign(this, align);
+void TNumora::Loaded() {
+    TPaintedControl::Loaded();
+    RepaintNow();
 }
 
 void TNumora::Assign(const QObject* source) {
@@ -126,105 +192,32 @@ void TNumora::Assign(const QObject* source) {
         throw EVexaError(QStringLiteral("Cannot assign a %1 to a TNumora").arg(kind));
     }
     if (other == this) return;
-    FLeftSpace = other->FLeftSpace;
-    FEmpty = other->FEmpty;
-    FLabelWidth = other->FLabelWidth;
-    FPrecision = other->FPrecision;
-    FLeftText = other->FLeftText;
-    FRightText = other->FRightText;
-    FFrameStyle = other->FFrameStyle;
-    FAlignment = other->FAlignment;
-    FRightTextAlignment = other->FRightTextAlignment;
-    FLeftTextAlignment = other->FLeftTextAlignment;
-    FOverflowIndicator = other->FOverflowIndicator;
-    FValue = other->FValue;
-    FStateText = other->FStateText;
-    FColorLabBakG = other->FColorLabBakG;
-    FColorLabText = other->FColorLabText;
-    FColorOutBakG = other->FColorOutBakG;
-    FColorOutText = other->FColorOutText;
-    FFrameDarkColor = other->FFrameDarkColor;
-    FFrameLightColor = other->FFrameLightColor;
-    FFrameDeepColor = other->FFrameDeepColor;
-    FColorScheme = other->FColorScheme;
-    FDisplayType = other->FDisplayType;
-    Refresh();
-}
-
-TNumoraText TNumora::TextSettings() const {
-    TNumoraText t;
-    t.DisplayType = FDisplayType;
-    t.Precision = FPrecision;
-    t.Comma = FComma;
-    t.ForcePlusSign = FForcePlusSign;
-    t.StateText = FStateText;
-    t.DTFormat = FDTFormat;
-    t.OverflowIndicator = FOverflowIndicator;
-    return t;
+    const TNumoraPrivate& s = *other->d;
+    d->LeftSpace = s.LeftSpace;
+    d->Empty = s.Empty;
+    d->LabelWidth = s.LabelWidth;
+    d->Text.Precision = s.Text.Precision;
+    d->LeftText = s.LeftText;
+    d->RightText = s.RightText;
+    d->FrameStyle = s.FrameStyle;
+    d->Alignment = s.Alignment;
+    d->RightTextAlignment = s.RightTextAlignment;
+    d->LeftTextAlignment = s.LeftTextAlignment;
+    d->Text.OverflowIndicator = s.Text.OverflowIndicator;
+    d->Value = s.Value;
+    d->Text.StateText = s.Text.StateText;
+    d->ColorLabBakG = s.ColorLabBakG;
+    d->ColorLabText = s.ColorLabText;
+    d->ColorOutBakG = s.ColorOutBakG;
+    d->ColorOutText = s.ColorOutText;
+    d->FrameDarkColor = s.FrameDarkColor;
+    d->FrameLightColor = s.FrameLightColor;
+    d->FrameDeepColor = s.FrameDeepColor;
+    d->ColorScheme = s.ColorScheme;
+    d->Text.DisplayType = s.Text.DisplayType;
+    PropertyChanged();
 }
 
 QString TNumora::DisplayText() const {
-    return TextSettings().Text(FValue);
-}
-
-// ---- font -------------------------------------------------------------------------------------
-
-void TNumora::SetFont(TFont* font) {
-    if (font && font != FFont) FFont->Assign(*font);
-}
-
-void TNumora::FontChanged() {
-    FParentFontLink.OwnFontChanged();
-    Refresh();
-}
-
-void TNumora::SetParentFont(bool parentFont) {
-    FParentFontLink.SetEnabled(parentFont);
-}
-
-void TNumora::Loaded() {
-    TPaintedControl::Loaded();
-    FParentFontLink.Follow();
-    RepaintNow();
-}
-
-void TNumora::Refresh() {
-    // a form being read sets one property after another: one picture at the end is enough
-    if (!IsLoading()) RepaintNow();
-}
-
-// ---- hints and menu ---------------------------------------------------------------------------
-
-bool TNumora::ShowHint() const {
-    return FShowHintFlag.Effective(this);
-}
-
-void TNumora::SetShowHint(bool show) {
-    FShowHintFlag.Set(show);
-}
-
-void TNumora::SetParentShowHint(bool parentShowHint) {
-    FShowHintFlag.SetParent(parentShowHint);
-}
-
-void TNumora::SetPopupMenu(QMenu* menu) {
-    FPopupMenu = menu;
-}
-
-bool TNumora::event(QEvent* e) {
-    if (e->type() == QEvent::ToolTip && !ShowHint()) {
-        e->ignore();
-        return true;
-    }
-    if (e->type() == QEvent::ParentChange) FParentFontLink.Follow();
-    return TPaintedControl::event(e);
-}
-
-void TNumora::contextMenuEvent(QContextMenuEvent* e) {
-    if (FPopupMenu) {
-        FPopupMenu->popup(e->globalPos());
-        e->accept();
-        return;
-    }
-    TPaintedControl::contextMenuEvent(e);
+    return d->Text.Text(d->Value);
 }

@@ -4,20 +4,18 @@
 // too wide for the box, or a value the format cannot show, gives way to the overflow indicator.
 
 #include <QMenu>
-#include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "Enums.h"
 #include "NumoraEnums.h"
-#include "NumoraText.h"
 #include "TColor.h"
 #include "TFont.h"
 #include "TPaintedControl.h"
-#include "TParentFont.h"
 #include "gravilo_numeric_export.h"
 
-class TCanvas;
+class TNumoraPrivate;
 
 // Called with the text just before it is measured and drawn; it may change the text.
 using TBeforeDisplayEvent = std::function<void(QObject* Sender, QString& Text)>;
@@ -60,81 +58,75 @@ public:
     explicit TNumora(QWidget* parent = nullptr);
     ~TNumora() override;
 
-    double Value() const { return FValue; }
+    double Value() const;
     void SetValue(double value);
-    TDisplay DisplayType() const { return FDisplayType; }
+    TDisplay DisplayType() const;
     void SetDisplayType(TDisplay type);
-    int Precision() const { return FPrecision; }
+    int Precision() const;
     // negative values are ignored, values above 15 stored as 15
     void SetPrecision(int precision);
-    bool Comma() const { return FComma; }
+    bool Comma() const;
     void SetComma(bool comma);
-    bool ForcePlusSign() const { return FForcePlusSign; }
+    bool ForcePlusSign() const;
     void SetForcePlusSign(bool force);
-    bool Empty() const { return FEmpty; }
+    bool Empty() const;
     void SetEmpty(bool empty);
-    QString OverflowIndicator() const { return FOverflowIndicator; }
+    QString OverflowIndicator() const;
     void SetOverflowIndicator(const QString& text);
-    QString StateText() const { return FStateText; }
+    QString StateText() const;
     void SetStateText(const QString& text);
-    QString DTFormat() const { return FDTFormat; }
+    QString DTFormat() const;
     void SetDTFormat(const QString& format);
-    QString LeftText() const { return FLeftText; }
+    QString LeftText() const;
     void SetLeftText(const QString& text);
-    QString RightText() const { return FRightText; }
+    QString RightText() const;
     void SetRightText(const QString& text);
     // x of the box's left edge; negative values are ignored, values beyond the width stored as the width
-    int LeftSpace() const { return FLeftSpace; }
+    int LeftSpace() const;
     void SetLeftSpace(int space);
-    int LabelWidth() const { return FLabelWidth; }
+    int LabelWidth() const;
     void SetLabelWidth(int width);
-    TAlignment Alignment() const { return FAlignment; }
+    TAlignment Alignment() const;
     void SetAlignment(TAlignment alignment);
-    TAlignment LeftTextAlignment() const { return FLeftTextAlignment; }
+    TAlignment LeftTextAlignment() const;
     void SetLeftTextAlignment(TAlignment alignment);
-    TAlignment RightTextAlignment() const { return FRightTextAlignment; }
+    TAlignment RightTextAlignment() const;
     void SetRightTextAlignment(TAlignment alignment);
-    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    TFrameStyle FrameStyle() const;
     void SetFrameStyle(TFrameStyle style);
     // csBWG: grey and white frame lines; csSystem: the system's button shadow and highlight
-    TColorScheme ColorScheme() const { return FColorScheme; }
+    TColorScheme ColorScheme() const;
     void SetColorScheme(TColorScheme scheme);
-    TColor ColorLabBakG() const { return FColorLabBakG; }
+    TColor ColorLabBakG() const;
     void SetColorLabBakG(TColor color);
-    TColor ColorLabText() const { return FColorLabText; }
+    TColor ColorLabText() const;
     void SetColorLabText(TColor color);
-    TColor ColorOutBakG() const { return FColorOutBakG; }
+    TColor ColorOutBakG() const;
     void SetColorOutBakG(TColor color);
-    TColor ColorOutText() const { return FColorOutText; }
+    TColor ColorOutText() const;
     void SetColorOutText(TColor color);
 
-    // docking to an edge of the parent
-    TAlign Align() const;
-    void SetAlign(TAlign align);
-
-    // The font of all texts; assigning copies the settings (the label keeps its own font object).
-    TFont* Font() const { return FFont; }
-    void SetFont(TFont* font);
-    // true: the font follows the published Font of the nearest ancestor that has one (the form);
-    // changing the font itself turns it off
-    bool ParentFont() const { return FParentFontLink.Enabled(); }
-    void SetParentFont(bool parentFont);
-    // tool tips (Hint) appear only while ShowHint holds; ParentShowHint takes it from the parent
-    bool ShowHint() const;
-    void SetShowHint(bool show);
-    bool ParentShowHint() const { return FShowHintFlag.Parent(); }
-    void SetParentShowHint(bool parentShowHint);
-    // the menu a right click opens; not owned
-    QMenu* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(QMenu* menu);
+    // Font, ParentFont, ShowHint, ParentShowHint, PopupMenu and Align: the controls' shared ones
+    using TPaintedControl::Align;
+    using TPaintedControl::Font;
+    using TPaintedControl::ParentFont;
+    using TPaintedControl::ParentShowHint;
+    using TPaintedControl::PopupMenu;
+    using TPaintedControl::SetAlign;
+    using TPaintedControl::SetFont;
+    using TPaintedControl::SetParentFont;
+    using TPaintedControl::SetParentShowHint;
+    using TPaintedControl::SetPopupMenu;
+    using TPaintedControl::SetShowHint;
+    using TPaintedControl::ShowHint;
 
     // Showing the control again paints what changed while it was hidden.
     void SetVisible(bool visible);
 
     // The frame-line colours of the 3-D styles (set by ColorScheme, copied by Assign).
-    TColor FrameDarkColor() const { return FFrameDarkColor; }
-    TColor FrameLightColor() const { return FFrameLightColor; }
-    TColor FrameDeepColor() const { return FFrameDeepColor; }
+    TColor FrameDarkColor() const;
+    TColor FrameLightColor() const;
+    TColor FrameDeepColor() const;
 
     // Copies the display settings of another numeric label (not Comma, ForcePlusSign, DTFormat,
     // Font or the events), then repaints. Any other kind of source raises EVexaError.
@@ -144,7 +136,7 @@ public:
     QString DisplayText() const;
     // The number's text as the last painting drew it: after OnBeforeDisplay and the width rule
     // (the overflow indicator when the number did not fit); empty for an Empty label.
-    QString DrawnText() const { return FDrawnText; }
+    QString DrawnText() const;
 
     // The sample whose height places every text: tall letters, descenders and accents.
     static QString SampleText();
@@ -155,51 +147,10 @@ protected:
     void Paint() override;
     void BoundsChanged() override;
     void Loaded() override;
-    bool event(QEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
+    // repaints now, or once the form has been read (Loaded paints)
+    void PropertyChanged() override;
 
 private:
-    // repaints now, or once the form has been read (Loaded paints)
-    void Refresh();
-    template <typename T>
-    void Change(T& field, const T& value);
-    TNumoraText TextSettings() const;
-    void FontChanged();
-
-    // painting steps
-    void DrawSideTexts(TCanvas& canvas, int textY) const;
-    void DrawBox(TCanvas& canvas) const;
-    void DrawNumber(TCanvas& canvas, int textY);
-
-    double FValue = 0;
-    TDisplay FDisplayType = dtFixP;
-    int FPrecision = 2;
-    bool FComma = false;
-    bool FForcePlusSign = false;
-    bool FEmpty = false;
-    QString FOverflowIndicator = TNumoraText::DefaultOverflowIndicator();
-    QString FStateText = TNumoraText::DefaultStateText();
-    QString FDTFormat = TNumoraText::DefaultDTFormat();
-    QString FLeftText;
-    QString FRightText;
-    int FLeftSpace = 35;
-    int FLabelWidth = 80;
-    TAlignment FAlignment = taCenter;
-    TAlignment FLeftTextAlignment = taRightJustify;
-    TAlignment FRightTextAlignment = taLeftJustify;
-    TFrameStyle FFrameStyle = fsLowered;
-    TColorScheme FColorScheme = csBWG;
-    TColor FColorLabBakG = clBtnFace;
-    TColor FColorLabText = clBlack;
-    TColor FColorOutBakG = clBtnFace;
-    TColor FColorOutText = clBlack;
-    TColor FFrameDarkColor = 0x808080;
-    TColor FFrameLightColor = 0xFFFFFF;
-    TColor FFrameDeepColor = clBlack;
-
-    TFont* FFont;
-    TParentFont FParentFontLink{this, FFont};
-    TShowHint FShowHintFlag;
-    QPointer<QMenu> FPopupMenu;
-    QString FDrawnText;
+    friend class TNumoraPrivate;
+    std::unique_ptr<TNumoraPrivate> const d;
 };

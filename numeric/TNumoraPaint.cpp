@@ -1,9 +1,10 @@
 // Painting of the numeric label: the whole picture is built in an off-screen bitmap of the
 // control's size and copied onto the control's picture in one step, so the label never flickers.
 
+#include "NumoraPrivate.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
-#include "TNumora.h"
+#include "TFont.h"
 
 QString TNumora::SampleText() {
     // the tallest and deepest marks of the usual texts: brackets, descender, umlauts, section sign
@@ -15,65 +16,65 @@ void TNumora::Paint() {
     const int w = width(), h = height();
     TBitmap bitmap(w, h);
     TCanvas& c = bitmap.Canvas();
-    c.AssignFont(*FFont);
+    c.AssignFont(*Font());
     const int textY = (h - c.TextHeight(SampleText())) / 2;
 
-    c.Pen = TCanvasPen{FColorOutBakG};
-    c.Brush = TCanvasBrush{FColorOutBakG, bsSolid};
+    c.Pen = TCanvasPen{d->ColorOutBakG};
+    c.Brush = TCanvasBrush{d->ColorOutBakG, bsSolid};
     c.Rectangle(0, 0, w, h);
-    DrawSideTexts(c, textY);
-    DrawBox(c);
-    FDrawnText.clear();
-    if (!FEmpty) DrawNumber(c, textY);
+    d->DrawSideTexts(c, textY);
+    d->DrawBox(c);
+    d->DrawnText.clear();
+    if (!d->Empty) d->DrawNumber(c, textY);
 
     const QRect all(0, 0, w, h);
     Canvas().CopyRect(all, bitmap.Image(), all);
 }
 
 // Left and right texts on the outside background (the brush still has its colour).
-void TNumora::DrawSideTexts(TCanvas& c, int textY) const {
-    c.FontColor = FColorOutText;
-    const int l = FLeftSpace, b = FLabelWidth, w = width();
-    if (!FLeftText.isEmpty()) {
-        const int tw = c.TextWidth(FLeftText);
+void TNumoraPrivate::DrawSideTexts(TCanvas& c, int textY) const {
+    c.FontColor = ColorOutText;
+    const int l = LeftSpace, b = LabelWidth, w = q.width();
+    if (!LeftText.isEmpty()) {
+        const int tw = c.TextWidth(LeftText);
         int x = 7;
-        if (FLeftTextAlignment == taRightJustify) x = l - tw - 5;
-        if (FLeftTextAlignment == taCenter) x = (l - tw) / 2;
-        c.TextOut(x, textY, FLeftText);
+        if (LeftTextAlignment == taRightJustify) x = l - tw - 5;
+        if (LeftTextAlignment == taCenter) x = (l - tw) / 2;
+        c.TextOut(x, textY, LeftText);
     }
-    if (!FRightText.isEmpty()) {
-        const int tw = c.TextWidth(FRightText);
+    if (!RightText.isEmpty()) {
+        const int tw = c.TextWidth(RightText);
         int x = l + b + 7;
-        if (FRightTextAlignment == taRightJustify) x = w - tw - 6;
-        if (FRightTextAlignment == taCenter) x = l + b + 1 + (w - l - b - tw) / 2;
-        c.TextOut(x, textY, FRightText);
+        if (RightTextAlignment == taRightJustify) x = w - tw - 6;
+        if (RightTextAlignment == taCenter) x = l + b + 1 + (w - l - b - tw) / 2;
+        c.TextOut(x, textY, RightText);
     }
 }
 
 // The box: an outline rectangle, and for the 3-D styles an inner top-left and an outer
 // bottom-right line.
-void TNumora::DrawBox(TCanvas& c) const {
-    const int l = FLeftSpace, b = FLabelWidth, h = height();
-    TColor outline = FFrameDarkColor;
-    if (FFrameStyle == fsNone) outline = FColorLabBakG;
-    if (FFrameStyle == fsEmbossed) outline = FFrameLightColor;
+void TNumoraPrivate::DrawBox(TCanvas& c) const {
+    const int l = LeftSpace, b = LabelWidth, h = q.height();
+    TColor outline = FrameDarkColor;
+    if (FrameStyle == fsNone) outline = ColorLabBakG;
+    if (FrameStyle == fsEmbossed) outline = FrameLightColor;
     c.Pen = TCanvasPen{outline};
-    c.Brush = TCanvasBrush{FColorLabBakG, bsSolid};
-    if (FFrameStyle == fsNone || FFrameStyle == fsSimple) {
+    c.Brush = TCanvasBrush{ColorLabBakG, bsSolid};
+    if (FrameStyle == fsNone || FrameStyle == fsSimple) {
         c.Rectangle(l, 0, l + b + 2, h);
         return;
     }
     c.Rectangle(l, 0, l + b + 2, h - 1);
-    TColor topLeft = FFrameLightColor, bottomRight = FFrameLightColor;  // engraved
-    switch (FFrameStyle) {
+    TColor topLeft = FrameLightColor, bottomRight = FrameLightColor;  // engraved
+    switch (FrameStyle) {
         case fsLowered:
-            topLeft = FFrameDeepColor;
+            topLeft = FrameDeepColor;
             break;
         case fsRaised:
-            bottomRight = FFrameDeepColor;
+            bottomRight = FrameDeepColor;
             break;
         case fsEmbossed:
-            topLeft = bottomRight = FFrameDarkColor;
+            topLeft = bottomRight = FrameDarkColor;
             break;
         default:
             break;
@@ -89,21 +90,21 @@ void TNumora::DrawBox(TCanvas& c) const {
 }
 
 // The number, clipped to the inside of the box, on the box's colour.
-void TNumora::DrawNumber(TCanvas& c, int textY) {
-    const int l = FLeftSpace, b = FLabelWidth, h = height();
-    QString text = DisplayText();
-    if (OnBeforeDisplay) OnBeforeDisplay(this, text);
+void TNumoraPrivate::DrawNumber(TCanvas& c, int textY) {
+    const int l = LeftSpace, b = LabelWidth, h = q.height();
+    QString text = q.DisplayText();
+    if (q.OnBeforeDisplay) q.OnBeforeDisplay(&q, text);
     int tw = c.TextWidth(text);
-    if (tw > b - 6 && FDisplayType != dtState) {
-        text = FOverflowIndicator;
+    if (tw > b - 6 && Text.CanOverflow()) {
+        text = Text.OverflowIndicator;
         tw = c.TextWidth(text);
     }
-    FDrawnText = text;
+    DrawnText = text;
     int x = l + 2 + (b - tw) / 2;
-    if (FAlignment == taLeftJustify) x = l + 4;
-    if (FAlignment == taRightJustify) x = l + b - 2 - tw;
-    c.FontColor = FColorLabText;
-    c.Brush = TCanvasBrush{FColorLabBakG, bsSolid};
+    if (Alignment == taLeftJustify) x = l + 4;
+    if (Alignment == taRightJustify) x = l + b - 2 - tw;
+    c.FontColor = ColorLabText;
+    c.Brush = TCanvasBrush{ColorLabBakG, bsSolid};
     // (l + 3, 2) up to, not including, (l + b - 1, h - 3)
     c.TextRect(QRect(QPoint(l + 3, 2), QPoint(l + b - 2, h - 4)), x, textY, text);
 }

@@ -1,41 +1,33 @@
 #include "TScale.h"
 
-#include <QContextMenuEvent>
-#include <QPaintEvent>
 #include <algorithm>
 
-#include "TCanvas.h"
-#include "TControlAlign.h"
+#include "ScalePrivate.h"
 #include "TickStep.h"
 #include "VexaError.h"
 
-TScale::TScale(QWidget* parent)
-    : TPaintedControl(parent),
-      FDateFormat(new TDTLabel(this)),
-      FFont(new TFont(this)),
-      FPainter(FRange, FTickValues) {
-    // PaintSuppressed stays raised while the defaults are set
-    FDateFormat->setObjectName(QStringLiteral("DateFormat"));
-    FDateFormat->SetTimeFormat(tfHHMMSS);
-    FDateFormat->SetDateSeparator(u'-');
-    FDateFormat->SetTimeSeparator(u':');
-    FDateFormat->SetYearLength(ylYYYY);
-    FDateFormat->SetMonthName(true);
-    FDateFormat->SetDateOrder(doDDMMYY);
-    FDateFormat->SetDateForTime(dtOnePerDay);
-    FDateFormat->OnChange = [this](QObject*) { RequestRepaint(); };
-
-    FFont->setObjectName(QStringLiteral("Font"));
-    FFont->OnChange = [this](TFont*) { FontChanged(); };
-    FParentFontLink.Follow();
-
-    FTickDrawn = [this](TCanvas*& canvas, double value, int x, int y) {
-        if (OnScaleTickDrawn) OnScaleTickDrawn(this, canvas, FScaleType, value, x, y);
+TScalePrivate::TScalePrivate(TScale& scale) : q(scale), DateFormat(new TDTLabel(&scale)) {
+    DateFormat->setObjectName(QStringLiteral("DateFormat"));
+    DateFormat->SetTimeFormat(tfHHMMSS);
+    DateFormat->SetDateSeparator(u'-');
+    DateFormat->SetTimeSeparator(u':');
+    DateFormat->SetYearLength(ylYYYY);
+    DateFormat->SetMonthName(true);
+    DateFormat->SetDateOrder(doDDMMYY);
+    DateFormat->SetDateForTime(dtOnePerDay);
+    DateFormat->OnChange = [this](QObject*) { q.RequestRepaint(); };
+    TickDrawn = [this](TCanvas*& canvas, double value, int x, int y) {
+        if (q.OnScaleTickDrawn) q.OnScaleTickDrawn(&q, canvas, ScaleType, value, x, y);
     };
+}
+
+TScale::TScale(QWidget* parent) : TPaintedControl(parent), d(std::make_unique<TScalePrivate>(*this)) {
+    // PaintSuppressed stays raised while the defaults are set
+    UseFontAndHints();
     // the size without a picture yet: an embedded scale never needs one
     QWidget::resize(400, 400);
     UpdateScaleFactors();
-    FPaintSuppressed = false;
+    d->PaintSuppressed = false;
 }
 
 TScale::~TScale() {
@@ -43,97 +35,122 @@ TScale::~TScale() {
     OnScaleTickDrawn = nullptr;
     OnBeforeScaleRendered = nullptr;
     OnAfterScaleRendered = nullptr;
-    FFont->OnChange = nullptr;
+}
+
+void TScale::PropertyChanged() {
+    UpdateScaleFactors();
+    RequestRepaint();
 }
 
 // ---- range and mapping ----
 
-TScaleGeometry TScale::Geometry() const {
-    TScaleGeometry g;
-    g.Width = width();
-    g.Height = height();
-    g.MarginLeft = FMarginLeft;
-    g.MarginRight = FMarginRight;
-    g.MarginTop = FMarginTop;
-    g.MarginBottom = FMarginBottom;
-    g.Vertical = Vertical();
-    return g;
+double TScale::RangeLow() const {
+    return d->Range.RangeLow();
+}
+double TScale::RangeHigh() const {
+    return d->Range.RangeHigh();
+}
+bool TScale::Logarithmic() const {
+    return d->Range.Logarithmic();
+}
+int TScale::MinTicks() const {
+    return d->MinTicks;
+}
+bool TScale::ShortTicks() const {
+    return d->ShortTicks;
+}
+TScaleType TScale::ScaleType() const {
+    return d->ScaleType;
+}
+TFigType TScale::LabelType() const {
+    return d->LabelType;
+}
+int TScale::MarginLeft() const {
+    return d->MarginLeft;
+}
+int TScale::MarginRight() const {
+    return d->MarginRight;
+}
+int TScale::MarginTop() const {
+    return d->MarginTop;
+}
+int TScale::MarginBottom() const {
+    return d->MarginBottom;
+}
+double TScale::ScaleFactor() const {
+    return d->Range.ScaleFactor();
+}
+double TScale::ScaleOffset() const {
+    return d->Range.ScaleOffset();
+}
+bool TScale::NotYetLoaded() const {
+    return d->NotYetLoaded;
+}
+int TScale::NumTicks() const {
+    return d->TickValues.Count();
+}
+double TScale::TickValue(int index) const {
+    return d->TickValues.Value(index);
+}
+const TTickValues& TScale::TickValues() const {
+    return d->TickValues;
 }
 
 void TScale::UpdateScaleFactors() {
     if (IsLoading()) return;
-    FRange.UpdateFactors(Geometry());
+    d->Range.UpdateFactors(d->Geometry());
 }
 
 int TScale::ValueToPixel(double v) const {
-    return FRange.ValueToPixel(v, width());
+    return d->Range.ValueToPixel(v, width());
 }
 
+// The range and the mapping repaint on every assignment; ShortTicks and ScaleType on a change.
+
 void TScale::SetRangeLow(double v) {
-    if (!FRange.SetRangeLow(v)) return;
-    UpdateScaleFactors();
-    RequestRepaint();
+    if (d->Range.SetRangeLow(v)) PropertyChanged();
 }
 
 void TScale::SetRangeHigh(double v) {
-    if (!FRange.SetRangeHigh(v)) return;
-    UpdateScaleFactors();
-    RequestRepaint();
+    if (d->Range.SetRangeHigh(v)) PropertyChanged();
 }
 
 void TScale::SetLogarithmic(bool on) {
     // before loading any range is accepted: the range of the stored form may follow
-    if (!on || FNotYetLoaded || (FRange.EndsAllowLogarithmic() && FLabelType != ftDateTime))
-        FRange.SetLogarithmic(on);
-    UpdateScaleFactors();
-    RequestRepaint();
+    if (!on || d->NotYetLoaded || (d->Range.EndsAllowLogarithmic() && d->LabelType != ftDateTime))
+        d->Range.SetLogarithmic(on);
+    PropertyChanged();
 }
 
 void TScale::SetMinTicks(int n) {
-    FMinTicks = std::clamp(n, 2, 10);
-    RequestRepaint();
+    Change(d->MinTicks, std::clamp(n, 2, 10), TNotify::Always);
 }
-
 void TScale::SetShortTicks(bool on) {
-    if (on == FShortTicks) return;
-    FShortTicks = on;
-    RequestRepaint();
+    Change(d->ShortTicks, on);
 }
-
 void TScale::SetScaleType(TScaleType t) {
-    if (t == FScaleType) return;
-    FScaleType = t;
-    UpdateScaleFactors();
-    RequestRepaint();
+    Change(d->ScaleType, t);
 }
 
 void TScale::SetLabelType(TFigType t) {
-    FLabelType = t;
-    if (t == ftDateTime) {
-        FRange.SetLogarithmic(false);
-        UpdateScaleFactors();
-    }
-    if (t == ftTime) FDecPlaces = 4;
-    RequestRepaint();
-}
-
-void TScale::SetMargin(int& field, int m) {
-    field = std::max(m, 0);
-    UpdateScaleFactors();
-    RequestRepaint();
+    d->LabelType = t;
+    // calendar ticks are linear; elapsed time starts with four decimals
+    if (t == ftDateTime) d->Range.SetLogarithmic(false);
+    if (t == ftTime) d->DecPlaces = 4;
+    PropertyChanged();
 }
 
 void TScale::SetMarginLeft(int m) {
-    SetMargin(FMarginLeft, m);
+    Change(d->MarginLeft, std::max(m, 0), TNotify::Always);
 }
 void TScale::SetMarginRight(int m) {
-    SetMargin(FMarginRight, m);
+    Change(d->MarginRight, std::max(m, 0), TNotify::Always);
 }
 void TScale::SetMarginTop(int m) {
-    SetMargin(FMarginTop, m);
+    Change(d->MarginTop, std::max(m, 0), TNotify::Always);
 }
 void TScale::SetMarginBottom(int m) {
-    SetMargin(FMarginBottom, m);
+    Change(d->MarginBottom, std::max(m, 0), TNotify::Always);
 }
 
 void TScale::ChooseTickStep(int n, double start, double finish, double& first, double& step,
@@ -146,374 +163,187 @@ void TScale::ChooseTickStep(int n, double start, double finish, double& first, d
 
 // ---- tick texts ----
 
-void TScale::SetDecPlaces(int d) {
-    FDecPlaces = std::clamp(d, -3, 12);
-    RequestRepaint();
+int TScale::DecPlaces() const {
+    return d->DecPlaces;
+}
+QString TScale::UserTickText() const {
+    return d->UserTickText;
+}
+QString TScale::ScaleInscript() const {
+    return d->ScaleInscript;
+}
+TDTLabel* TScale::DateFormat() const {
+    return d->DateFormat;
 }
 
+void TScale::SetDecPlaces(int places) {
+    Change(d->DecPlaces, std::clamp(places, -3, 12), TNotify::Always);
+}
 void TScale::SetUserTickText(const QString& t) {
-    FUserTickText = t;
-    RequestRepaint();
+    Change(d->UserTickText, t, TNotify::Always);
 }
-
 void TScale::SetScaleInscript(const QString& t) {
-    FScaleInscript = t;
-    RequestRepaint();
+    Change(d->ScaleInscript, t, TNotify::Always);
 }
 
 void TScale::SetDateFormat(TDTLabel* source) {
     // the copy notifies, and its notification repaints
-    if (source) FDateFormat->Assign(source);
+    if (source) d->DateFormat->Assign(source);
 }
 
 // ---- look ----
 
+QString TScale::Caption() const {
+    return d->Caption;
+}
+int TScale::CaptionPosX() const {
+    return d->CaptionPosX;
+}
+int TScale::CaptionPosY() const {
+    return d->CaptionPosY;
+}
+TAlignment TScale::CaptionAlignment() const {
+    return d->CaptionAlignment;
+}
+TScaleUnitAnchor TScale::CaptionAnchor() const {
+    return d->CaptionAnchor;
+}
+TColor TScale::ColorScale() const {
+    return d->ColorScale;
+}
+TColor TScale::ColorBackGnd() const {
+    return d->ColorBackGnd;
+}
+TColorScheme TScale::ColorScheme() const {
+    return d->ColorScheme;
+}
+TFrameStyle TScale::FrameStyle() const {
+    return d->FrameStyle;
+}
+const TFrameColors& TScale::FrameColors() const {
+    return d->FrameColors;
+}
+bool TScale::ShowBaseLine() const {
+    return d->ShowBaseLine;
+}
+bool TScale::Transparent() const {
+    return d->Transparent;
+}
+
+// the caption and the base line repaint on every assignment, the colours and the frame on a change
 void TScale::SetCaption(const QString& c) {
-    FCaption = c;
-    RequestRepaint();
+    Change(d->Caption, c, TNotify::Always);
 }
-
 void TScale::SetCaptionPosX(int x) {
-    FCaptionPosX = x;
-    RequestRepaint();
+    Change(d->CaptionPosX, x, TNotify::Always);
 }
-
 void TScale::SetCaptionPosY(int y) {
-    FCaptionPosY = y;
-    RequestRepaint();
+    Change(d->CaptionPosY, y, TNotify::Always);
 }
-
 void TScale::SetCaptionAlignment(TAlignment a) {
-    FCaptionAlignment = a;
-    RequestRepaint();
+    Change(d->CaptionAlignment, a, TNotify::Always);
 }
-
 void TScale::SetCaptionAnchor(TScaleUnitAnchor a) {
-    FCaptionAnchor = a;
-    RequestRepaint();
+    Change(d->CaptionAnchor, a, TNotify::Always);
 }
-
+void TScale::SetShowBaseLine(bool on) {
+    Change(d->ShowBaseLine, on, TNotify::Always);
+}
 void TScale::SetColorScale(TColor c) {
-    if (c == FColorScale) return;
-    FColorScale = c;
-    RequestRepaint();
+    Change(d->ColorScale, c);
 }
-
 void TScale::SetColorBackGnd(TColor c) {
-    if (c == FColorBackGnd) return;
-    FColorBackGnd = c;
-    RequestRepaint();
+    Change(d->ColorBackGnd, c);
+}
+void TScale::SetFrameStyle(TFrameStyle s) {
+    Change(d->FrameStyle, s);
 }
 
 void TScale::SetColorScheme(TColorScheme s) {
-    if (s == FColorScheme) return;
-    FColorScheme = s;
+    if (!Store(d->ColorScheme, s)) return;
     const TFrameColors scheme = TFrameColors::OfScheme(s);
-    FFrameColors.Shadow = scheme.Shadow;
-    FFrameColors.Highlight = scheme.Highlight;
-    RequestRepaint();
-}
-
-void TScale::SetFrameStyle(TFrameStyle s) {
-    if (s == FFrameStyle) return;
-    FFrameStyle = s;
-    RequestRepaint();
-}
-
-void TScale::SetShowBaseLine(bool on) {
-    FShowBaseLine = on;
-    RequestRepaint();
+    d->FrameColors.Shadow = scheme.Shadow;
+    d->FrameColors.Highlight = scheme.Highlight;
+    PropertyChanged();
 }
 
 void TScale::SetTransparent(bool on) {
-    FTransparent = on;
     // a see-through control lets its parent paint beneath it first
     setAttribute(Qt::WA_OpaquePaintEvent, !on);
-    RequestRepaint();
+    Change(d->Transparent, on, TNotify::Always);
 }
 
-void TScale::SetFont(TFont* font) {
-    if (font && font != FFont) FFont->Assign(*font);
-}
-
-
-void TScale::FontChanged() {
-    FParentFontLink.OwnFontChanged();
-    RequestRepaint();
-}
-
-void TScale::SetParentFont(bool on) {
-    FParentFontLink.SetEnabled(on);
-}
-
-bool TScale::ShowHint() const {
-    return FShowHintFlag.Effective(this);
-}
-
-void TScale::SetShowHint(bool on) {
-    FShowHintFlag.Set(on);
-}
-
-bool TScale::event(QEvent* e) {
-    if (e->type() == QEvent::ToolTip && !ShowHint()) {
-        e->ignore();
-        return true;
-    }
-    if (e->type() == QEvent::ParentChange) FParentFontLink.Follow();
-    return TPaintedControl::event(e);
-}
-
-void TScale::contextMenuEvent(QContextMenuEvent* e) {
+bool TScale::ContextPopup(QPoint pos) {
     bool handled = false;
-    Fire(OnContextPopup, this, e->pos(), handled);
-    if (!handled && FPopupMenu) FPopupMenu->popup(e->globalPos());
-    if (handled || FPopupMenu) {
-        e->accept();
-        return;
-    }
-    TPaintedControl::contextMenuEvent(e);
+    Fire(OnContextPopup, this, pos, handled);
+    return handled;
 }
 
-TAlign TScale::Align() const {
-    return ControlAlign(this);
-}
-
-void TScale::SetAlign(TAlign a) {
-    SetControlAlign(this, a);
+bool TScale::Visible() const {
+    return d->Visible;
 }
 
 void TScale::SetVisible(bool visible) {
-    FVisible = visible;
-    if (!FEmbedded) TPaintedControl::SetVisible(visible);
-}
-
-// ---- embedding and painting ----
-
-void TScale::SetPaintSuppressed(bool on) {
-    if (on == FPaintSuppressed) return;
-    FPaintSuppressed = on;
-    if (!on) RequestRepaint();
-}
-
-void TScale::SetEmbedded(bool on) {
-    if (on == FEmbedded) return;
-    FEmbedded = on;
-    // an embedded scale is hidden for good; a scale back on its form shows as its flag says
-    if (on)
-        TPaintedControl::SetVisible(false);
-    else
-        TPaintedControl::SetVisible(FVisible);
-    RequestRepaint();
-}
-
-void TScale::SetTargetCanvas(TCanvas* canvas, int dx, int dy) {
-    FTargetCanvas = canvas;
-    FTargetDx = dx;
-    FTargetDy = dy;
-}
-
-void TScale::RenderNow() {
-    const bool suppressed = FPaintSuppressed;
-    FPaintSuppressed = false;
-    RequestRepaint();
-    FPaintSuppressed = suppressed;
-}
-
-bool TScale::MayPaint() const {
-    if (!Visible() && (!IsDesigning() || FEmbedded)) return false;
-    return !IsLoading() && !FPaintSuppressed;
-}
-
-void TScale::RequestRepaint() {
-    if (FTransparent && !FEmbedded) {
-        FRenderPending = true;
-        update();
-        return;
-    }
-    if (!MayPaint()) return;
-    if (FEmbedded) {
-        // straight onto the owner's picture, the widget untouched; nothing to paint on before
-        // the owner has given its picture
-        if (FTargetCanvas) Paint();
-        return;
-    }
-    RepaintNow();
-}
-
-const QImage& TScale::RenderedPicture() {
-    if (FRenderPending) {
-        FRenderPending = false;
-        Picture();  // sized and ready
-        Paint();
-    }
-    return Picture();
-}
-
-void TScale::paintEvent(QPaintEvent* event) {
-    RenderedPicture();
-    TPaintedControl::paintEvent(event);
-}
-
-QImage::Format TScale::PictureFormat() const {
-    return FTransparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-}
-
-void TScale::SetBounds(int left, int top, int w, int h) {
-    if (FEmbedded) {
-        // the owner keeps the size in step with its own; a hidden widget needs no picture
-        QWidget::setGeometry(left, top, std::max(w, 0), std::max(h, 0));
-        UpdateScaleFactors();
-        return;
-    }
-    TPaintedControl::SetBounds(left, top, w, h);
-}
-
-void TScale::BoundsChanged() {
-    UpdateScaleFactors();
-}
-
-void TScale::Loaded() {
-    TPaintedControl::Loaded();
-    FParentFontLink.Follow();
-    UpdateScaleFactors();
-    FNotYetLoaded = false;
-    RequestRepaint();
-}
-
-void TScale::PrepareAxis(int dx, int dy) {
-    FAxis.Geometry = Geometry();
-    FAxis.ScaleType = FScaleType;
-    FAxis.OffsetX = dx;
-    FAxis.OffsetY = dy;
-    FAxis.Transparent = FTransparent;
-    TTickSettings& t = FAxis.Ticks;
-    t.RangeLow = FRange.RangeLow();
-    t.RangeHigh = FRange.RangeHigh();
-    t.Logarithmic = FRange.Logarithmic();
-    t.MinTicks = FMinTicks;
-    t.ShortTicks = FShortTicks;
-    t.Vertical = Vertical();
-    t.LabelType = FLabelType;
-    TLabelSettings& l = FAxis.Labels;
-    l.LabelType = FLabelType;
-    l.DecPlaces = FDecPlaces;
-    l.RangeLow = t.RangeLow;
-    l.RangeHigh = t.RangeHigh;
-    l.UserTickText = FUserTickText;
-    l.ScaleInscript = FScaleInscript;
-    l.DateFormat = FDateFormat;
-    FAxis.Caption = FCaption;
-    FAxis.CaptionPosX = FCaptionPosX;
-    FAxis.CaptionPosY = FCaptionPosY;
-    FAxis.CaptionAlignment = FCaptionAlignment;
-    FAxis.CaptionAnchor = FCaptionAnchor;
-}
-
-void TScale::Paint() {
-    if (!MayPaint()) return;
-    TCanvas* target = FTargetCanvas ? FTargetCanvas : &Canvas();
-    const int dx = FTargetCanvas ? FTargetDx : 0, dy = FTargetCanvas ? FTargetDy : 0;
-    target->AssignFont(*FFont);
-    Fire(OnBeforeScaleRendered, this, target);
-    if (FTransparent)
-        PaintTransparent(target, dx, dy);
-    else
-        PaintOpaque(target, dx, dy);
-}
-
-void TScale::PaintTransparent(TCanvas* canvas, int dx, int dy) {
-    if (!FTargetCanvas && canvas->Target()) {
-        // the own picture is see-through: only the axis is opaque
-        canvas->Release();
-        canvas->Target()->fill(Qt::transparent);
-    }
-    canvas->Pen.Color = FColorScale;
-    PrepareAxis(dx, dy);
-    FPainter.DrawAxis(canvas, FAxis, FTickDrawn);
-    if (FShowBaseLine) FPainter.DrawBaseLine(*canvas, FAxis);
-    Fire(OnAfterScaleRendered, this, canvas);
-}
-
-void TScale::PaintOpaque(TCanvas* target, int dx, int dy) {
-    // the own picture is off-screen already; a target gets the finished picture in one copy
-    const bool direct = !FTargetCanvas;
-    TCanvas* canvas = target;
-    if (!direct) {
-        FScratch.SetSize(width(), height());
-        canvas = &FScratch.Canvas();
-        canvas->AssignFont(*FFont);
-    }
-    canvas->Pen.Color = FColorBackGnd;
-    canvas->Pen.Style = psSolid;
-    canvas->Pen.Mode = pmCopy;
-    canvas->Brush.Color = FColorBackGnd;
-    canvas->Brush.Style = bsSolid;
-    canvas->Rectangle(0, 0, width(), height());
-    canvas->Pen.Color = FColorScale;
-    PrepareAxis(0, 0);
-    FPainter.DrawAxis(canvas, FAxis, FTickDrawn);
-    if (FShowBaseLine) FPainter.DrawBaseLine(*canvas, FAxis);
-    Fire(OnAfterScaleRendered, this, canvas);
-    TScaleFrame::Draw(*canvas, FFrameStyle, FFrameColors, 0, 0, width() - 1, height() - 1);
-    if (!direct && !FScratch.Empty())
-        target->CopyRect(QRect(dx, dy, width(), height()), FScratch.Image(), QRect(0, 0, width(), height()));
+    d->Visible = visible;
+    if (!d->Embedded) TPaintedControl::SetVisible(visible);
 }
 
 // ---- copying ----
 
 void TScale::Assign(const QObject* source) {
-    const auto* s = qobject_cast<const TScale*>(source);
-    if (!s) {
+    const auto* other = qobject_cast<const TScale*>(source);
+    if (!other) {
         const char* name = source ? source->metaObject()->className() : "nil";
         throw EVexaError(QStringLiteral("Cannot assign a %1 to a TScale").arg(QLatin1String(name)));
     }
-    if (s == this) return;
-    FFrameStyle = s->FFrameStyle;
-    FColorBackGnd = s->FColorBackGnd;
-    FColorScale = s->FColorScale;
-    FFrameColors = s->FFrameColors;
-    FColorScheme = s->FColorScheme;
-    OnScaleTickDrawn = s->OnScaleTickDrawn;
-    FRange.SetLogarithmic(s->FRange.Logarithmic());
-    FRange.SetFactors(s->FRange.FactorExact(), s->FRange.OffsetExact());
-    FRange.SetRange(s->FRange.RangeLow(), s->FRange.RangeHigh());
-    FShortTicks = s->FShortTicks;
-    FMinTicks = s->FMinTicks;
-    FDecPlaces = s->FDecPlaces;
-    FShowBaseLine = s->FShowBaseLine;
-    FTransparent = s->FTransparent;
-    FLabelType = s->FLabelType;
+    if (other == this) return;
+    const TScalePrivate& s = *other->d;
+    d->FrameStyle = s.FrameStyle;
+    d->ColorBackGnd = s.ColorBackGnd;
+    d->ColorScale = s.ColorScale;
+    d->FrameColors = s.FrameColors;
+    d->ColorScheme = s.ColorScheme;
+    OnScaleTickDrawn = other->OnScaleTickDrawn;
+    d->Range.SetLogarithmic(s.Range.Logarithmic());
+    d->Range.SetFactors(s.Range.FactorExact(), s.Range.OffsetExact());
+    d->Range.SetRange(s.Range.RangeLow(), s.Range.RangeHigh());
+    d->ShortTicks = s.ShortTicks;
+    d->MinTicks = s.MinTicks;
+    d->DecPlaces = s.DecPlaces;
+    d->ShowBaseLine = s.ShowBaseLine;
+    d->Transparent = s.Transparent;
+    d->LabelType = s.LabelType;
     {
         // one repaint at the end, not one for the date settings on their own
-        auto notify = std::move(FDateFormat->OnChange);
-        FDateFormat->OnChange = nullptr;
-        FDateFormat->Assign(s->FDateFormat);
-        FDateFormat->OnChange = std::move(notify);
+        auto notify = std::move(d->DateFormat->OnChange);
+        d->DateFormat->OnChange = nullptr;
+        d->DateFormat->Assign(s.DateFormat);
+        d->DateFormat->OnChange = std::move(notify);
     }
-    FMarginLeft = s->FMarginLeft;
-    FMarginRight = s->FMarginRight;
-    FMarginTop = s->FMarginTop;
-    FMarginBottom = s->FMarginBottom;
-    FCaptionPosX = s->FCaptionPosX;
-    FCaptionPosY = s->FCaptionPosY;
-    FUserTickText = s->FUserTickText;
-    FScaleInscript = s->FScaleInscript;
-    FTickValues = s->FTickValues;
-    FCaption = s->FCaption;
-    FCaptionAnchor = s->FCaptionAnchor;
-    FCaptionAlignment = s->FCaptionAlignment;
-    FTargetCanvas = s->FTargetCanvas;
-    FTargetDx = s->FTargetDx;
-    FTargetDy = s->FTargetDy;
-    FScaleType = s->FScaleType;
-    FPaintSuppressed = s->FPaintSuppressed;
-    setAttribute(Qt::WA_OpaquePaintEvent, !FTransparent);
+    d->MarginLeft = s.MarginLeft;
+    d->MarginRight = s.MarginRight;
+    d->MarginTop = s.MarginTop;
+    d->MarginBottom = s.MarginBottom;
+    d->CaptionPosX = s.CaptionPosX;
+    d->CaptionPosY = s.CaptionPosY;
+    d->UserTickText = s.UserTickText;
+    d->ScaleInscript = s.ScaleInscript;
+    d->TickValues = s.TickValues;
+    d->Caption = s.Caption;
+    d->CaptionAnchor = s.CaptionAnchor;
+    d->CaptionAlignment = s.CaptionAlignment;
+    d->TargetCanvas = s.TargetCanvas;
+    d->TargetDx = s.TargetDx;
+    d->TargetDy = s.TargetDy;
+    d->ScaleType = s.ScaleType;
+    d->PaintSuppressed = s.PaintSuppressed;
+    setAttribute(Qt::WA_OpaquePaintEvent, !d->Transparent);
     RequestRepaint();
 }
 
 void TScale::AssignTo(QObject* dest) const {
-    if (auto* d = qobject_cast<TScale*>(dest)) {
-        d->Assign(this);
+    if (auto* other = qobject_cast<TScale*>(dest)) {
+        other->Assign(this);
         return;
     }
     const char* name = dest ? dest->metaObject()->className() : "nil";

@@ -17,24 +17,21 @@
 #include <QImage>
 #include <QMenu>
 #include <QPoint>
-#include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
 
-#include "AxisPainter.h"
 #include "Enums.h"
-#include "ScaleFrame.h"
-#include "ScaleRange.h"
-#include "TBitmap.h"
 #include "TColor.h"
 #include "TDTLabel.h"
 #include "TFont.h"
 #include "TPaintedControl.h"
-#include "TParentFont.h"
-#include "TickValues.h"
 #include "gravilo_scale_export.h"
 
 class TCanvas;
+class TScalePrivate;
+class TTickValues;
+struct TFrameColors;
 
 using TScaleTickDrawnEvent = std::function<void(QObject* Sender, TCanvas*& Canvas, TScaleType ScaleType,
                                                 double CurrentTickPos, int ChartX, int ChartY)>;
@@ -83,41 +80,41 @@ public:
     ~TScale() override;
 
     // range and mapping
-    double RangeLow() const { return FRange.RangeLow(); }
+    double RangeLow() const;
     void SetRangeLow(double v);
-    double RangeHigh() const { return FRange.RangeHigh(); }
+    double RangeHigh() const;
     void SetRangeHigh(double v);
-    bool Logarithmic() const { return FRange.Logarithmic(); }
+    bool Logarithmic() const;
     void SetLogarithmic(bool on);
-    int MinTicks() const { return FMinTicks; }
+    int MinTicks() const;
     void SetMinTicks(int n);
-    bool ShortTicks() const { return FShortTicks; }
+    bool ShortTicks() const;
     void SetShortTicks(bool on);
-    TScaleType ScaleType() const { return FScaleType; }
+    TScaleType ScaleType() const;
     void SetScaleType(TScaleType t);
-    TFigType LabelType() const { return FLabelType; }
+    TFigType LabelType() const;
     void SetLabelType(TFigType t);
-    int MarginLeft() const { return FMarginLeft; }
+    int MarginLeft() const;
     void SetMarginLeft(int m);
-    int MarginRight() const { return FMarginRight; }
+    int MarginRight() const;
     void SetMarginRight(int m);
-    int MarginTop() const { return FMarginTop; }
+    int MarginTop() const;
     void SetMarginTop(int m);
-    int MarginBottom() const { return FMarginBottom; }
+    int MarginBottom() const;
     void SetMarginBottom(int m);
 
-    double ScaleFactor() const { return FRange.ScaleFactor(); }
-    double ScaleOffset() const { return FRange.ScaleOffset(); }
-    bool NotYetLoaded() const { return FNotYetLoaded; }
+    double ScaleFactor() const;
+    double ScaleOffset() const;
+    bool NotYetLoaded() const;
     void UpdateScaleFactors();
     // the pixel of v along the axis, in control coordinates
     int ValueToPixel(double v) const;
 
     // the ticks of the last paint (at most 50 of them)
-    int NumTicks() const { return FTickValues.Count(); }
+    int NumTicks() const;
     // 1-based; 0 outside 1..NumTicks
-    double TickValue(int index) const { return FTickValues.Value(index); }
-    const TTickValues& TickValues() const { return FTickValues; }
+    double TickValue(int index) const;
+    const TTickValues& TickValues() const;
 
     // The decimal tick step for n intervals from start to finish: step 1, 2 or 5 times a power
     // of ten, the first multiple of it at or past start, and the minor intervals per step.
@@ -125,71 +122,67 @@ public:
                                int& minorIntervals);
 
     // tick texts
-    int DecPlaces() const { return FDecPlaces; }
+    int DecPlaces() const;
     void SetDecPlaces(int d);
-    QString UserTickText() const { return FUserTickText; }
+    QString UserTickText() const;
     void SetUserTickText(const QString& t);
-    QString ScaleInscript() const { return FScaleInscript; }
+    QString ScaleInscript() const;
     void SetScaleInscript(const QString& t);
-    TDTLabel* DateFormat() const { return FDateFormat; }
+    TDTLabel* DateFormat() const;
     // copies the settings into the scale's own object
     void SetDateFormat(TDTLabel* source);
 
     // look
-    QString Caption() const { return FCaption; }
+    QString Caption() const;
     void SetCaption(const QString& c);
-    int CaptionPosX() const { return FCaptionPosX; }
+    int CaptionPosX() const;
     void SetCaptionPosX(int x);
-    int CaptionPosY() const { return FCaptionPosY; }
+    int CaptionPosY() const;
     void SetCaptionPosY(int y);
-    TAlignment CaptionAlignment() const { return FCaptionAlignment; }
+    TAlignment CaptionAlignment() const;
     void SetCaptionAlignment(TAlignment a);
-    TScaleUnitAnchor CaptionAnchor() const { return FCaptionAnchor; }
+    TScaleUnitAnchor CaptionAnchor() const;
     void SetCaptionAnchor(TScaleUnitAnchor a);
-    TColor ColorScale() const { return FColorScale; }
+    TColor ColorScale() const;
     void SetColorScale(TColor c);
-    TColor ColorBackGnd() const { return FColorBackGnd; }
+    TColor ColorBackGnd() const;
     void SetColorBackGnd(TColor c);
-    TColorScheme ColorScheme() const { return FColorScheme; }
+    TColorScheme ColorScheme() const;
     void SetColorScheme(TColorScheme s);
-    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    TFrameStyle FrameStyle() const;
     void SetFrameStyle(TFrameStyle s);
-    const TFrameColors& FrameColors() const { return FFrameColors; }
-    bool ShowBaseLine() const { return FShowBaseLine; }
+    const TFrameColors& FrameColors() const;
+    bool ShowBaseLine() const;
     void SetShowBaseLine(bool on);
-    bool Transparent() const { return FTransparent; }
+    bool Transparent() const;
     void SetTransparent(bool on);
-    TFont* Font() const { return FFont; }
-    // copies the font's settings
-    void SetFont(TFont* font);
-    // true: the font follows the published Font of the nearest ancestor that has one (the
-    // form); changing Font turns it off
-    bool ParentFont() const { return FParentFontLink.Enabled(); }
-    void SetParentFont(bool on);
-    // hints show when ShowHint is on; with ParentShowHint the nearest ancestor publishing
-    // ShowHint decides
-    bool ShowHint() const;
-    void SetShowHint(bool on);
-    bool ParentShowHint() const { return FShowHintFlag.Parent(); }
-    void SetParentShowHint(bool on) { FShowHintFlag.SetParent(on); }
-    QMenu* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(QMenu* menu) { FPopupMenu = menu; }
-    TAlign Align() const;
-    void SetAlign(TAlign a);
+    // Font, ParentFont, ShowHint, ParentShowHint, PopupMenu and Align: the controls' shared ones
+    using TPaintedControl::Align;
+    using TPaintedControl::Font;
+    using TPaintedControl::ParentFont;
+    using TPaintedControl::ParentShowHint;
+    using TPaintedControl::PopupMenu;
+    using TPaintedControl::SetAlign;
+    using TPaintedControl::SetFont;
+    using TPaintedControl::SetParentFont;
+    using TPaintedControl::SetParentShowHint;
+    using TPaintedControl::SetPopupMenu;
+    using TPaintedControl::SetShowHint;
+    using TPaintedControl::ShowHint;
     // The scale's own visibility flag. An embedded scale only keeps the flag: it never shows as
     // a widget, its owner draws it.
-    bool Visible() const { return FVisible; }
+    bool Visible() const;
     void SetVisible(bool visible);
 
     // embedding
-    bool PaintSuppressed() const { return FPaintSuppressed; }
+    bool PaintSuppressed() const;
     void SetPaintSuppressed(bool on);
-    bool Embedded() const { return FEmbedded; }
+    bool Embedded() const;
     void SetEmbedded(bool on);
     // all painting goes to the canvas, the control's top-left corner at (dx, dy); nullptr paints
     // the control's own picture again
     void SetTargetCanvas(TCanvas* canvas, int dx, int dy);
-    TCanvas* TargetCanvas() const { return FTargetCanvas; }
+    TCanvas* TargetCanvas() const;
     // paints once now, PaintSuppressed or not
     void RenderNow();
     // Paints at once when opaque or embedded; a transparent control on a form is invalidated
@@ -216,64 +209,11 @@ protected:
     void Paint() override;
     QImage::Format PictureFormat() const override;
     void BoundsChanged() override;
+    void PropertyChanged() override;
+    bool ContextPopup(QPoint pos) override;
     void paintEvent(QPaintEvent* event) override;
-    bool event(QEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    bool Vertical() const { return FScaleType == sctYL || FScaleType == sctYR; }
-    TScaleGeometry Geometry() const;
-    bool MayPaint() const;
-    void PrepareAxis(int dx, int dy);
-    void PaintTransparent(TCanvas* canvas, int dx, int dy);
-    void PaintOpaque(TCanvas* target, int dx, int dy);
-    void SetMargin(int& field, int m);
-    void FontChanged();
-
-    TScaleRange FRange;
-    int FMinTicks = 3;
-    bool FShortTicks = true;
-    TScaleType FScaleType = sctXB;
-    TFigType FLabelType = ftNum;
-    int FMarginLeft = 20;
-    int FMarginRight = 20;
-    int FMarginTop = 20;
-    int FMarginBottom = 20;
-    bool FNotYetLoaded = true;
-    TTickValues FTickValues;
-
-    int FDecPlaces = -2;
-    QString FUserTickText;
-    QString FScaleInscript;
-    TDTLabel* FDateFormat;
-
-    QString FCaption;
-    int FCaptionPosX = 4;
-    int FCaptionPosY = 4;
-    TAlignment FCaptionAlignment = taCenter;
-    TScaleUnitAnchor FCaptionAnchor = uaSclTopLft;
-    TColor FColorScale = clBlack;
-    TColor FColorBackGnd = clBtnFace;
-    TColorScheme FColorScheme = csBWG;
-    TFrameStyle FFrameStyle = fsLowered;
-    TFrameColors FFrameColors;
-    bool FShowBaseLine = true;
-    bool FTransparent = false;
-    TFont* FFont;
-    TParentFont FParentFontLink{this, FFont};
-    TShowHint FShowHintFlag;
-    QPointer<QMenu> FPopupMenu;
-
-    bool FVisible = true;
-    bool FPaintSuppressed = true;
-    bool FEmbedded = false;
-    TCanvas* FTargetCanvas = nullptr;
-    int FTargetDx = 0;
-    int FTargetDy = 0;
-    bool FRenderPending = false;
-
-    TAxisPainter FPainter;
-    TAxisSettings FAxis;
-    TTickDrawnHandler FTickDrawn;
-    TBitmap FScratch;  // the opaque picture of a scale that paints onto a target
+    friend class TScalePrivate;
+    std::unique_ptr<TScalePrivate> const d;
 };

@@ -1,16 +1,35 @@
 #include "TPaintedControl.h"
 
-#include "TBitmap.h"
-
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <optional>
 
-TPaintedControl::TPaintedControl(QWidget* parent) : QWidget(parent), TComponent(this) {
+#include "TBitmap.h"
+#include "TControlAlign.h"
+#include "TFont.h"
+#include "TParentFont.h"
+
+class TPaintedControlPrivate {
+public:
+    TFont* Font = nullptr;
+    std::unique_ptr<TParentFont> ParentFont;
+    std::optional<TShowHint> Hint;  // engaged for controls with the ShowHint rule
+    QPointer<QMenu> PopupMenu;
+};
+
+TPaintedControl::TPaintedControl(QWidget* parent)
+    : QWidget(parent), TComponent(this), d(std::make_unique<TPaintedControlPrivate>()) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
 }
 
-TPaintedControl::~TPaintedControl() { FCanvas.Release(); }
+TPaintedControl::~TPaintedControl() {
+    if (d->Font) d->Font->OnChange = nullptr;
+    FCanvas.Release();
+}
 
 const QImage& TPaintedControl::Picture() {
     EnsurePictureSize();
@@ -102,13 +121,22 @@ TShiftState TPaintedControl::ShiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseB
 namespace {
 bool ButtonOf(Qt::MouseButton b, TMouseButton& out) {
     switch (b) {
-        case Qt::LeftButton: out = mbLeft; return true;
-        case Qt::RightButton: out = mbRight; return true;
-        case Qt::MiddleButton: out = mbMiddle; return true;
-        default: return false;
+        case Qt::LeftButton:
+            out = mbLeft;
+            return true;
+        case Qt::RightButton:
+            out = mbRight;
+            return true;
+        case Qt::MiddleButton:
+            out = mbMiddle;
+            return true;
+        default:
+            return false;
     }
 }
-QPoint PixelOf(const QMouseEvent* e) { return e->position().toPoint(); }
+QPoint PixelOf(const QMouseEvent* e) {
+    return e->position().toPoint();
+}
 }  // namespace
 
 void TPaintedControl::mousePressEvent(QMouseEvent* e) {
@@ -157,11 +185,112 @@ void TPaintedControl::leaveEvent(QEvent* event) {
 void TPaintedControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     Fire(OnMouseDown, this, button, shift, x, y);
 }
-void TPaintedControl::MouseMove(TShiftState shift, int x, int y) { Fire(OnMouseMove, this, shift, x, y); }
+void TPaintedControl::MouseMove(TShiftState shift, int x, int y) {
+    Fire(OnMouseMove, this, shift, x, y);
+}
 void TPaintedControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     Fire(OnMouseUp, this, button, shift, x, y);
 }
-void TPaintedControl::Click() { Fire(OnClick, this); }
-void TPaintedControl::DblClick() { Fire(OnDblClick, this); }
-void TPaintedControl::MouseEnter() { Fire(OnMouseEnter, this); }
-void TPaintedControl::MouseLeave() { Fire(OnMouseLeave, this); }
+void TPaintedControl::Click() {
+    Fire(OnClick, this);
+}
+void TPaintedControl::DblClick() {
+    Fire(OnDblClick, this);
+}
+void TPaintedControl::MouseEnter() {
+    Fire(OnMouseEnter, this);
+}
+void TPaintedControl::MouseLeave() {
+    Fire(OnMouseLeave, this);
+}
+
+// ---- shared properties ------------------------------------------------------------------------
+
+void TPaintedControl::UseFontAndHints() {
+    if (d->Font) return;
+    d->Font = new TFont(this);
+    d->Font->setObjectName(QStringLiteral("Font"));
+    d->Font->OnChange = [this](TFont*) {
+        d->ParentFont->OwnFontChanged();
+        FontChanged();
+    };
+    d->ParentFont = std::make_unique<TParentFont>(this, d->Font);
+    d->ParentFont->Follow();
+    d->Hint.emplace();
+}
+
+TFont* TPaintedControl::Font() const {
+    return d->Font;
+}
+
+void TPaintedControl::SetFont(TFont* font) {
+    if (d->Font && font && font != d->Font) d->Font->Assign(*font);
+}
+
+bool TPaintedControl::ParentFont() const {
+    return d->ParentFont && d->ParentFont->Enabled();
+}
+
+void TPaintedControl::SetParentFont(bool parentFont) {
+    if (d->ParentFont) d->ParentFont->SetEnabled(parentFont);
+}
+
+bool TPaintedControl::ShowHint() const {
+    return d->Hint ? d->Hint->Effective(this) : true;
+}
+
+void TPaintedControl::SetShowHint(bool show) {
+    if (d->Hint) d->Hint->Set(show);
+}
+
+bool TPaintedControl::ParentShowHint() const {
+    return d->Hint && d->Hint->Parent();
+}
+
+void TPaintedControl::SetParentShowHint(bool parentShowHint) {
+    if (d->Hint) d->Hint->SetParent(parentShowHint);
+}
+
+QMenu* TPaintedControl::PopupMenu() const {
+    return d->PopupMenu;
+}
+
+void TPaintedControl::SetPopupMenu(QMenu* menu) {
+    d->PopupMenu = menu;
+}
+
+TAlign TPaintedControl::Align() const {
+    return ControlAlign(this);
+}
+
+void TPaintedControl::SetAlign(TAlign align) {
+    SetControlAlign(this, align);
+}
+
+void TPaintedControl::Loaded() {
+    TComponent::Loaded();
+    if (d->ParentFont) d->ParentFont->Follow();
+}
+
+bool TPaintedControl::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip && !ShowHint()) {
+        e->ignore();
+        return true;
+    }
+    if (e->type() == QEvent::ParentChange && d->ParentFont) d->ParentFont->Follow();
+    return QWidget::event(e);
+}
+
+bool TPaintedControl::ContextPopup(QPoint) {
+    return false;
+}
+
+void TPaintedControl::contextMenuEvent(QContextMenuEvent* e) {
+    const bool handled = ContextPopup(e->pos());
+    if (!handled && d->PopupMenu) d->PopupMenu->popup(e->globalPos());
+    if (handled || d->PopupMenu) {
+        e->accept();
+        return;
+    }
+    QWidget::contextMenuEvent(e);
+}

@@ -3,17 +3,27 @@
 // own off-screen picture; RepaintNow() renders that picture at once and schedules its blit, and
 // paintEvent only blits. Tests read Picture() without showing any window. Qt's mouse events
 // become the components' mouse events (sender, button, shift state, pixel position).
+//
+// What the controls share lives here once: Font with ParentFont, ShowHint with ParentShowHint,
+// PopupMenu and Align. They are protected; a control publishes those it has (a using-declaration
+// and a Q_PROPERTY). Setters store their value and call the control's one change hook,
+// PropertyChanged, only on a real change (Change).
 
 #include <QImage>
 #include <QWidget>
+#include <memory>
 
+#include "Enums.h"
 #include "TCanvas.h"
 #include "TComponent.h"
 #include "TEvents.h"
 #include "gravilo_toolkit_export.h"
 
 class TBitmap;
+class TFont;
+class TPaintedControlPrivate;
 
+class QMenu;
 class QMouseEvent;
 
 class GRAVILO_TOOLKIT_EXPORT TPaintedControl : public QWidget, public TComponent {
@@ -46,9 +56,59 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
 
+    // The form has been read: the font follows its ancestor again.
+    void Loaded() override;
+
     static TShiftState ShiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
 
 protected:
+    // ---- shared properties, published by the controls that have them ----------------------------
+    // The control's font (nullptr until UseFontAndHints); assigning copies the settings.
+    TFont* Font() const;
+    void SetFont(TFont* font);
+    // true: the font follows the published Font of the nearest ancestor that has one (the form);
+    // changing the font itself turns it off
+    bool ParentFont() const;
+    void SetParentFont(bool parentFont);
+    // tool tips (Hint) appear only while ShowHint holds; with ParentShowHint the nearest ancestor
+    // publishing ShowHint decides
+    bool ShowHint() const;
+    void SetShowHint(bool show);
+    bool ParentShowHint() const;
+    void SetParentShowHint(bool parentShowHint);
+    // the menu a right click opens; not owned
+    QMenu* PopupMenu() const;
+    void SetPopupMenu(QMenu* menu);
+    // docking to an edge of the parent
+    TAlign Align() const;
+    void SetAlign(TAlign align);
+
+    // Gives the control its font (created now, so that it takes its place among the control's
+    // children) and the ShowHint rule for its tool tips.
+    void UseFontAndHints();
+    // The font changed, its own or the followed one.
+    virtual void FontChanged() { PropertyChanged(); }
+    // A right click asks for the context menu at pos; true keeps PopupMenu closed.
+    virtual bool ContextPopup(QPoint pos);
+
+    // The one change hook: a property took a new value.
+    virtual void PropertyChanged() {}
+    // When a setter calls the hook: on a real change, or on every assignment where the control's
+    // published behaviour promises a repaint for each one.
+    enum class TNotify { OnChange, Always };
+    // Stores value; true when it differs from the value before.
+    template <typename T, typename U>
+    static bool Store(T& field, const U& value) {
+        if (field == value) return false;
+        field = value;
+        return true;
+    }
+    // Every setter's one form: store the value, then call PropertyChanged as notify says.
+    template <typename T, typename U>
+    void Change(T& field, const U& value, TNotify notify = TNotify::OnChange) {
+        if (Store(field, value) || notify == TNotify::Always) PropertyChanged();
+    }
+
     // Draws the whole control on Canvas(); called by RepaintNow with a picture of the control's size.
     virtual void Paint() = 0;
     // The picture's pixel format: RGB32 for opaque controls, premultiplied ARGB for see-through ones.
@@ -77,6 +137,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void EnsurePictureSize();
@@ -86,4 +148,5 @@ private:
     QRect FLastBounds;
     bool FVisible = true;
     bool FClickPending = false;
+    std::unique_ptr<TPaintedControlPrivate> const d;
 };

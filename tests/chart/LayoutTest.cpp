@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ChartTestSupport.h"
+#include "TBitmap.h"
 #include "TComponent.h"
 #include "TJointLayers.h"
 #include "TProperties.h"

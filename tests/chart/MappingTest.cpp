@@ -5,6 +5,7 @@
 
 #include "ChartTestSupport.h"
 #include "PloticaMapping.h"
+#include "TBitmap.h"
 
 using namespace charttest;
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "ChartTestSupport.h"
+#include "TBitmap.h"
 #include "TCanvas.h"
 #include "TFont.h"
 #include "TScale.h"

@@ -18,6 +18,7 @@
 #include "TScale.h"
 #include "TickGenerator.h"
 #include "TickLabeler.h"
+#include "TickValues.h"
 
 using namespace Vexa;
 

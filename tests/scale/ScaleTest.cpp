@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "ScaleFrame.h"
+#include "TBitmap.h"
 #include "TComponent.h"
 #include "TForm.h"
 #include "TProperties.h"
