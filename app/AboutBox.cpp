@@ -84,6 +84,9 @@ void TFrmAbout::BuildComponents() {
     BButOK->SetCaption(QStringLiteral("GL_OK"));
     BButOK->SetGlyph(OkGlyph());
     BButOK->SetModalResult(mrOk);
+    // Enter and Escape close the dialog as OK does
+    BButOK->SetDefault(true);
+    BButOK->SetCancel(true);
 
     LblDescription = Place<TLabel>(loading, this, "LblDescription", 8, 152, 529, 65);
     LblDescription->SetAlignment(taCenter);
@@ -94,11 +97,21 @@ void TFrmAbout::BuildComponents() {
     LblSimus = Place<TLabel>(loading, Panel2, "LblSimus", 152, 36, 369, 16);
     LinkLook(LblSimus);
     LblSimus->SetCaption(SimulationsAddress);
+    LblSimus->SetLinkAddress(SimulationsAddress);
 
     LblAuthor = Place<TLabel>(loading, Panel1, "LblAuthor", 8, 74, 513, 16);
     LblAuthor->SetAlignment(taCenter);
     LblAuthor->Font()->Assign(*Font());
     loading.End();
+}
+
+void TFrmAbout::SetHomePageAddress(const QString& address) {
+    FHomePageAddress = address;
+    LblHomePage->SetLinkAddress(address);
+    // OK first, where the dialog puts the focus, then the two links (a control that takes no
+    // focus has no place in the order: the home page takes it from its address)
+    setTabOrder(BButOK, LblHomePage);
+    setTabOrder(LblHomePage, LblSimus);
 }
 
 void TFrmAbout::WireHandlers() {
@@ -145,6 +158,7 @@ void TFrmAbout::FillTexts(bool german) {
 
 void TFrmAbout::FormShow(QObject*) {
     LblHomePage->setVisible(true);
+    BButOK->setFocus(Qt::OtherFocusReason);
 }
 
 void TFrmAbout::LblHomePageClick(QObject*) {

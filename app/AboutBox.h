@@ -32,7 +32,7 @@ public:
 
     // The address the home-page link opens; empty until the main window sets it.
     QString HomePageAddress() const { return FHomePageAddress; }
-    void SetHomePageAddress(const QString& address) { FHomePageAddress = address; }
+    void SetHomePageAddress(const QString& address);
 
     // The collection of simulations that LblSimus shows and opens.
     static const QString SimulationsAddress;

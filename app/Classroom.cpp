@@ -16,6 +16,7 @@
 #include "EnergyBalance.h"
 #include "EnergyBars.h"
 #include "EnergyChartView.h"
+#include "FocusMark.h"
 #include "MainMenu.h"
 #include "PictureFile.h"
 #include "TGlossator.h"
@@ -37,9 +38,6 @@ constexpr TOptionPlace OptionPlaces[TClassroom::OptionCount] = {
     {TMainMenu::mcSlowMotion, "Options/SlowMotion"},
 };
 constexpr const char* LastFolderKey = "Files/LastFolder";
-
-// whether a button was reached with the keyboard, which then keeps Space for itself
-constexpr const char* KeyboardFocusProperty = "_gravilo_keyboard_focus";
 
 }  // namespace
 
@@ -257,15 +255,14 @@ void TClassroom::ShowExplanation() const {
 // ---- Space: Pause, unless a button reached with the keyboard takes it to be pressed ----
 
 bool TClassroom::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        watched->setProperty(KeyboardFocusProperty, reason == Qt::TabFocusReason ||
-                                                        reason == Qt::BacktabFocusReason ||
-                                                        reason == Qt::ShortcutFocusReason);
+    auto* button = qobject_cast<QWidget*>(watched);
+    if (!button) return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        FocusMark::Note(button, static_cast<QFocusEvent*>(event));
     } else if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier &&
-            watched->property(KeyboardFocusProperty).toBool()) {
+            FocusMark::FromKeyboard(button)) {
             event->accept();
             return true;
         }

@@ -64,8 +64,12 @@ TMainMenu::~TMainMenu() {
     delete FBar;
 }
 
-QMenu* TMainMenu::AddMenu(const char* key) {
-    QMenu* menu = FBar->addMenu(Text(key));
+QMenu* TMainMenu::AddMenu(const char* key, const char* beforeKey) {
+    QAction* before = nullptr;
+    for (QAction* action : FBar->actions())
+        if (beforeKey && action->property(TextKeyProperty).toByteArray() == beforeKey) before = action;
+    auto* menu = new QMenu(Text(key), FBar);
+    FBar->insertMenu(before, menu);
     SetKey(menu->menuAction(), key);
     return menu;
 }

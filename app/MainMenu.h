@@ -60,7 +60,8 @@ public:
 
     // A menu at the bar's end, and an action in a menu, whose texts are the translation keys' and
     // follow every Translate.
-    QMenu* AddMenu(const char* key);
+    // A new menu goes before the menu of beforeKey when given, at the end otherwise.
+    QMenu* AddMenu(const char* key, const char* beforeKey = nullptr);
     QAction* AddAction(QMenu* menu, const char* key);
 
 private:

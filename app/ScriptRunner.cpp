@@ -9,6 +9,7 @@
 #include "Classroom.h"
 #include "EnergyBalance.h"
 #include "PictureFile.h"
+#include "ScriptKeys.h"
 #include "ugravilo.h"
 
 namespace {
@@ -18,6 +19,7 @@ QString Usage(const QString& command) {
     if (command == QLatin1String("body")) return QStringLiteral("body N");
     if (command == QLatin1String("tick")) return QStringLiteral("tick [N]");
     if (command == QLatin1String("screenshot")) return QStringLiteral("screenshot FILE");
+    if (command == QLatin1String("key")) return QStringLiteral("key SEQ");
     if (command == QLatin1String("slow")) return QStringLiteral("slow on|off");
     if (command == QLatin1String("option")) return QStringLiteral("option bars|fit|grid|legend on|off");
     if (command == QLatin1String("export"))
@@ -87,9 +89,13 @@ bool TScriptRunner::RunCommand(const QStringList& words, QString& error) {
         return Mouse(words, error);
     if (command == QLatin1String("tick")) return Tick(words, error);
     if (command == QLatin1String("screenshot")) return Screenshot(words, error);
+    if (command == QLatin1String("key")) {
+        if (!WordCount(words, 2, 2, error)) return false;
+        return ScriptKeys::Press(FForm, words[1], error);
+    }
     if (FClassroom && IsClassroomCommand(command)) return RunClassroomCommand(words, error);
     const bool bare = command == QLatin1String("reset") || command == QLatin1String("print") ||
-                      command == QLatin1String("texts");
+                      command == QLatin1String("texts") || command == QLatin1String("accessible");
     if (!bare) {
         error = QStringLiteral("unknown command \"%1\"").arg(command);
         return false;
@@ -98,6 +104,8 @@ bool TScriptRunner::RunCommand(const QStringList& words, QString& error) {
     if (command == QLatin1String("reset")) FForm.BButReset->click();
     if (command == QLatin1String("print")) Write(StateLine() + QLatin1Char('\n'));
     if (command == QLatin1String("texts")) Write(TextLines().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    if (command == QLatin1String("accessible"))
+        Write(ScriptKeys::AccessibleLines(FForm).join(QLatin1Char('\n')) + QLatin1Char('\n'));
     return true;
 }
 

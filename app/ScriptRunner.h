@@ -14,6 +14,8 @@
 //   print             "mass=M height=H energy=E hand=X,Y timer=on|off items=N"
 //   texts             the window's texts, "Component.Property=value" one a line
 //   screenshot FILE   saves the whole window as a PNG file
+//   key SEQ           a key pressed and released in the focus widget: Tab, Shift+Down, 2, Alt+R
+//   accessible        "role|name|value" for each accessible object with a name or a value
 //
 // With the classroom's tools on the window (SetClassroom), also:
 //   pause, resume     holds the fall where it is, lets it go on; paused, "tick" passes no step

@@ -11,11 +11,13 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 
 #include "AboutBox.h"
 #include "Classroom.h"
 #include "CommandLine.h"
 #include "HeadlessMode.h"
+#include "Languages.h"
 #include "Pictures.h"
 #include "TSignalWatcher.h"
 #include "VexaError.h"
@@ -29,17 +31,31 @@ int Run(TCommandLine& commandLine) {
     // the end of a session (SIGTERM), Ctrl+C (SIGINT) and a closed terminal (SIGHUP) end Gravilo as
     // Exit does, whatever dialog is open; a script stops before its next line
     const TSignalWatcher endSignals({SIGTERM, SIGINT, SIGHUP}, [](int) { QCoreApplication::quit(); });
+    // the teaching tools and the language remember their choice per user, from one start to the
+    // next; pictures and scripts neither read nor change it
+    std::optional<QSettings> remembered;
+    if (!commandLine.Headless())
+        remembered.emplace(QSettings::UserScope, QStringLiteral("gravilo"), QStringLiteral("gravilo"));
     TForm1 form([&](TqmrDemonClient& link) {
-        link.SetLanguageStream(commandLine.TakeLanguageStream());
+        std::unique_ptr<QIODevice> named = commandLine.TakeLanguageStream();
+        // a file named with --language wins over the one chosen in the Language menu
+        if (!named && remembered) link.SetLanguageFile(TLanguages::Remembered(*remembered));
+        link.SetLanguageStream(std::move(named));
         // pictures and scripts may run beside a Gravilo someone works with
         if (commandLine.Headless()) link.SetMultiStart(true);
+        link.OnAlreadyRunning = [](QObject*, bool delivered) {
+            std::fputs(delivered ? "Gravilo is already running; its window was brought to the front.\n"
+                                 : "Gravilo is already running.\n",
+                       stderr);
+        };
     });
     if (commandLine.Headless()) return RunHeadless(form, commandLine);
     TFrmAbout about;
     form.SetAboutDialog(&about);
-    // the teaching tools remember their options per user, from one start to the next
-    QSettings remembered(QSettings::UserScope, QStringLiteral("gravilo"), QStringLiteral("gravilo"));
-    TClassroom classroom(form, &remembered);
+    // a second start hands over its parameters: the window it wanted comes to the front
+    form.cliDemon->OnParamsChange = [&form](QObject*) { form.BringToFront(); };
+    TClassroom classroom(form, &*remembered);
+    TLanguages languages(form, classroom, &*remembered);
     QTimer::singleShot(0, &form, [&form] { form.show(); });
     return application.exec();
 }

@@ -5,8 +5,11 @@
 #include <cmath>
 
 #include "AboutBox.h"
+#include "Keyboard.h"
 #include "Rounding.h"
+#include "SpokenTexts.h"
 #include "TGlossator.h"
+#include "TKeptTexts.h"
 
 namespace {
 
@@ -17,8 +20,6 @@ constexpr double PulleyY = 590;
 constexpr double RopeToHandX = 20;
 constexpr double RestHandX = 20;
 constexpr double RestHandY = 520;
-// the hand's y at which the mass is lifted to nothing: the height is 500 - y
-constexpr double GroundHandY = 500;
 
 constexpr int MarkPlus = 1;
 constexpr int MarkSquareOutline = 12;
@@ -113,6 +114,25 @@ void TForm1::PrepareAboutDialog() {
     const QString language = dictionary.TranslateText(QStringLiteral("$dlglanguage$"));
     dictionary.TranslateComponent(FAbout);
     FAbout->FillTexts(TFrmAbout::IsGermanLanguage(language));
+    FAbout->LblCopyright->SetCaption(dictionary.TranslateText(TFrmAbout::Notice));
+}
+
+void TForm1::Retranslate() {
+    if (!cliDemon) return;
+    TGlossator* dictionary = cliDemon->Translator();
+    FKeptTexts->Restore();
+    dictionary->TranslateComponent(this);
+    PrepareAboutDialog();
+    FKeyboard->Translate(dictionary);
+    FSpokenTexts->Translate(dictionary);
+    ApplyNumberStyle();
+    emit Retranslated();
+}
+
+void TForm1::ApplyNumberStyle() {
+    const bool comma = cliDemon && cliDemon->Translator()->TranslateText(QStringLiteral("$decimalcomma$")) ==
+                                       QLatin1String("1");
+    for (TNumora* label : {NLblMasse, NLblHeight, NLblEnergie}) label->SetComma(comma);
 }
 
 void TForm1::StartState() {

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "TButtons.h"
@@ -28,6 +29,9 @@
 #include "TqmrDemonClient.h"
 
 class TFrmAbout;
+class TKeyboard;
+class TKeptTexts;
+class TSpokenTexts;
 
 class TForm1 : public TForm {
     Q_OBJECT
@@ -60,6 +64,11 @@ public:
     void SetAboutDialog(TFrmAbout* about) { FAbout = about; }
     TFrmAbout* AboutDialog() const { return FAbout; }
 
+    // The window's keyboard: Tab order, the keys of the mass bar and the scene, the mnemonics.
+    TKeyboard& Keyboard() const { return *FKeyboard; }
+    // What screen readers hear of the charts.
+    TSpokenTexts& SpokenTexts() const { return *FSpokenTexts; }
+
     // The state, read-only from outside.
     double FallSpeed() const { return FFallSpeed; }
     double MassHeight() const { return FMassHeight; }
@@ -72,6 +81,10 @@ public:
     // true once the start state has been set
     bool Started() const { return FStarted; }
 
+    // The free end's y at which the mass has no height: while the rope is pulled, the height is
+    // this minus the end's y.
+    static constexpr double GroundHandY = 500;
+
     // Energy-plot colour and acceleration of each body, by RGAccel's item index.
     static constexpr int BodyCount = 4;
     static TColor BodyColor(int index);
@@ -80,6 +93,13 @@ public:
     // Steps 1 to 5 of the show handler: fills the About dialog from the dictionary and translates
     // it (the texts the About button shows later are these).
     void PrepareAboutDialog();
+
+    // Every text of the window and of its About dialog again, from the dictionary as it is now:
+    // after it has read another language file. What follows the window (menus, bars) hears of it
+    // through Retranslated.
+    void Retranslate();
+    // The numeric labels' decimal separator as the language file says ("$decimalcomma$" 1).
+    void ApplyNumberStyle();
 
     // ---- handlers ----
     void SButExitClick(QObject* Sender);
@@ -122,6 +142,8 @@ signals:
     void StateChanged();
     // The energy chart's trail was emptied (Reset, Clear graph).
     void TrailCleared();
+    // The window's texts are those of another language now.
+    void Retranslated();
 
 private:
     // building (ugraviloLayout.cpp)
@@ -146,6 +168,10 @@ private:
     void ClearTrail();
 
     TFrmAbout* FAbout = nullptr;
+    TKeyboard* FKeyboard = nullptr;
+    TSpokenTexts* FSpokenTexts = nullptr;
+    // the marked texts as built, for a translation into another language
+    std::shared_ptr<TKeptTexts> FKeptTexts;
     bool FStarted = false;
     // set while Reset moves the controls back: their handlers then leave the charts alone
     bool FHoldDrawing = false;

@@ -6,8 +6,11 @@
 #include <QStyle>
 #include <QTextDocument>
 
+#include "Keyboard.h"
 #include "Pictures.h"
+#include "SpokenTexts.h"
 #include "TControlAlign.h"
+#include "TKeptTexts.h"
 #include "ugravilo.h"
 
 namespace {
@@ -69,6 +72,12 @@ TForm1::TForm1(const TLinkSetup& linkSetup, QWidget* parent) : TForm(parent) {
     setWindowIcon(GraviloIcon());
     BuildComponents(linkSetup);
     WireHandlers();
+    FKeyboard = new TKeyboard(*this);
+    FSpokenTexts = new TSpokenTexts(*this);
+    TGlossator* dictionary = cliDemon ? cliDemon->Translator() : nullptr;
+    FKeyboard->Translate(dictionary);
+    FSpokenTexts->Translate(dictionary);
+    ApplyNumberStyle();
 }
 
 void TForm1::BuildComponents(const TLinkSetup& linkSetup) {
@@ -88,6 +97,7 @@ void TForm1::BuildComponents(const TLinkSetup& linkSetup) {
     cliDemon->SetAutoCreateItlFile(false);
     cliDemon->SetMultiStart(false);
     cliDemon->SetUseTessaroServer(false);
+    FKeptTexts = TKeptTexts::Attach(*cliDemon->Translator());
     if (linkSetup) linkSetup(*cliDemon);
 
     BButAbout = Placed<TBitBtn>(loading, Panel1, "BButAbout", 8, 42, 105, 29);

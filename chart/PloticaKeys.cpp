@@ -4,19 +4,21 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+#include "PloticaPrivate.h"
 #include "TCustomPlotica.h"
 
 namespace {
 
-bool IsChartKey(const QKeyEvent* e) {
+bool IsChartKey(const QKeyEvent* e, bool keepsTab) {
     switch (e->key()) {
         case Qt::Key_Left:
         case Qt::Key_Right:
         case Qt::Key_Up:
         case Qt::Key_Down:
+            return true;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            return true;
+            return keepsTab;
         default:
             return false;
     }
@@ -24,10 +26,18 @@ bool IsChartKey(const QKeyEvent* e) {
 
 }  // namespace
 
+bool TCustomPlotica::KeepsTab() const {
+    return d->KeepsTab;
+}
+
+void TCustomPlotica::SetKeepsTab(bool keep) {
+    d->KeepsTab = keep;
+}
+
 bool TCustomPlotica::event(QEvent* e) {
     if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
-        if (IsChartKey(k)) {
+        if (IsChartKey(k, d->KeepsTab)) {
             // straight to the key event: the widget's own handling would move the focus on Tab
             if (e->type() == QEvent::KeyPress)
                 keyPressEvent(k);
@@ -40,7 +50,7 @@ bool TCustomPlotica::event(QEvent* e) {
 }
 
 bool TCustomPlotica::focusNextPrevChild(bool next) {
-    if (hasFocus()) return false;
+    if (hasFocus() && d->KeepsTab) return false;
     return TPaintedControl::focusNextPrevChild(next);
 }
 
@@ -48,7 +58,7 @@ void TCustomPlotica::keyPressEvent(QKeyEvent* e) {
     int key = e->key();
     Fire(OnKeyDown, this, key, ShiftOf(e->modifiers(), QGuiApplication::mouseButtons()));
     // the chart's own keys never travel on to the parent; others do unless a handler used them
-    if (key == 0 || IsChartKey(e))
+    if (key == 0 || IsChartKey(e, d->KeepsTab))
         e->accept();
     else
         e->ignore();
@@ -57,7 +67,7 @@ void TCustomPlotica::keyPressEvent(QKeyEvent* e) {
 void TCustomPlotica::keyReleaseEvent(QKeyEvent* e) {
     int key = e->key();
     Fire(OnKeyUp, this, key, ShiftOf(e->modifiers(), QGuiApplication::mouseButtons()));
-    if (key == 0 || IsChartKey(e))
+    if (key == 0 || IsChartKey(e, d->KeepsTab))
         e->accept();
     else
         e->ignore();

@@ -90,6 +90,7 @@ public:
     TMouseActMode MouseAction = maNone;
     bool MouseCursorFixed = true;
     std::array<bool, PloticaLayerCount + 1> MouseLayers{};  // layer 1 only
+    bool KeepsTab = true;
     std::unique_ptr<TPanTool> Pan;
     std::unique_ptr<TZoomDragTool> ZoomDrag;
     std::unique_ptr<TZoomWindowTool> ZoomWindow;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "PloticaAccessible.h"
 #include "PloticaAxes.h"
 #include "PloticaPrivate.h"
 #include "TBakGndImg.h"
@@ -95,6 +96,7 @@ TCustomPlotica::TCustomPlotica(QWidget* parent)
     d->Axes->SetSizes(width(), height());
     d->ForwardAllAxes();
     d->Axes->SetAllMargins();
+    PloticaAccessible::Install();
 }
 
 TCustomPlotica::~TCustomPlotica() {

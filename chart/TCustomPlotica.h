@@ -41,6 +41,8 @@ using TCrossHairMoveEvent = std::function<void(QObject* Sender, TCrossHair* Whic
 using TTextLabelMoveEvent = std::function<void(QObject* Sender, TTextLabel* WhichTextLabel)>;
 // key events: Key is the Qt key code; a handler that sets it to 0 has used the key
 using TKeyEvent = std::function<void(QObject* Sender, int& Key, TShiftState Shift)>;
+// the text that tells screen readers what the chart shows now
+using TSpokenStateEvent = std::function<void(QObject* Sender, QString& Text)>;
 
 class GRAVILO_CHART_EXPORT TCustomPlotica : public TPaintedControl {
     Q_OBJECT
@@ -249,6 +251,14 @@ public:
     TTextLabelMoveEvent OnTextLabelMove;
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
+    // Whether the focused chart keeps Tab and Backtab for its key events (true as built); false:
+    // they move the focus on, as in any other control, and only the arrow keys stay.
+    bool KeepsTab() const;
+    void SetKeepsTab(bool keep);
+
+    // What screen readers hear as the chart's state (its value); the program that draws the chart
+    // knows what it means. A change is announced when the chart has been painted anew.
+    TSpokenStateEvent OnSpokenState;
 
 protected:
     static int ClampLayer(int layer) {

@@ -20,6 +20,11 @@ set(GRAVILO_ICON_SIZES 16 22 24 32 48 64 128 256)
 
 if(TARGET gravilo)
   configure_file(${GRAVILO_LANG_DIR}/gravilo_en.itl ${CMAKE_BINARY_DIR}/app/gravilo.itl COPYONLY)
+  # the Language menu of the build tree lists these
+  foreach(language en de)
+    configure_file(${GRAVILO_LANG_DIR}/gravilo_${language}.itl ${CMAKE_BINARY_DIR}/lang/gravilo_${language}.itl
+                   COPYONLY)
+  endforeach()
   install(TARGETS gravilo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT gravilo)
   install(FILES ${GRAVILO_LANG_DIR}/gravilo_en.itl DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME gravilo.itl
           COMPONENT gravilo)

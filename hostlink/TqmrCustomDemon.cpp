@@ -241,19 +241,22 @@ void TqmrCustomDemon::CheckSingleInstance() {
             return;
         case TSingleInstanceLock::TResult::Failed:
             return;  // no way to tell: better a second instance than none
-        case TSingleInstanceLock::TResult::HeldElsewhere:
-            SendParamsToFirstInstance();
+        case TSingleInstanceLock::TResult::HeldElsewhere: {
+            const bool delivered = SendParamsToFirstInstance();
+            if (OnAlreadyRunning) OnAlreadyRunning(this, delivered);
             FWindow.Destroy();
             std::fflush(nullptr);
             std::exit(0);
+        }
     }
 }
 
-void TqmrCustomDemon::SendParamsToFirstInstance() {
+bool TqmrCustomDemon::SendParamsToFirstInstance() {
     const std::unique_ptr<TEntity> first = FindEntityByTitle(ApplicationTitle());
-    if (!first) return;
+    if (!first) return false;
     TLumeoMessageStream message(this);
     message.MsgKind = hmParams;
     for (const QString& parameter : std::as_const(FParams)) message.WriteBytes(parameter.toUtf8() + "\r\n");
     SendTo(*first, message);
+    return true;
 }

@@ -68,6 +68,9 @@ public:
     TOnQuitMsgReceived OnQuitMsgReceived;
     // Params was replaced by a received parameter message
     TNotifyEvent OnParamsChange;
+    // Another instance runs, and this one ends right after the handler: Delivered tells whether
+    // the parameters reached the running instance.
+    std::function<void(QObject* Sender, bool Delivered)> OnAlreadyRunning;
 
     TEntity& ServerEntity() { return FServerEntity; }
     TEntity& OwnEntity() { return FOwnEntity; }
@@ -144,7 +147,8 @@ private:
     void Receive(quint32 Sender, qint32 DataId, const QByteArray& Data);
     void LoadParams(const QByteArray& Text);
     void ParkReply(std::unique_ptr<TLumeoMessageStream> Reply);
-    void SendParamsToFirstInstance();
+    // true when the running instance was found and sent the parameters
+    bool SendParamsToFirstInstance();
 
     std::unique_ptr<TGlossator> FTranslator;
     TEntity FServerEntity{this};

@@ -1,11 +1,13 @@
 #include "TNumora.h"
 
+#include "NumoraAccessible.h"
 #include "NumoraPrivate.h"
 #include "VexaError.h"
 
 TNumora::TNumora(QWidget* parent) : TPaintedControl(parent), d(std::make_unique<TNumoraPrivate>(*this)) {
     UseFontAndHints();
     SetBounds(0, 0, DefaultWidth, DefaultHeight);
+    NumoraAccessible::Install();
 }
 
 TNumora::~TNumora() = default;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ScaleAccessible.h"
 #include "ScalePrivate.h"
 #include "TickStep.h"
 #include "VexaError.h"
@@ -28,6 +29,7 @@ TScale::TScale(QWidget* parent) : TPaintedControl(parent), d(std::make_unique<TS
     QWidget::resize(400, 400);
     UpdateScaleFactors();
     d->PaintSuppressed = false;
+    ScaleAccessible::Install();
 }
 
 TScale::~TScale() {

@@ -15,6 +15,8 @@ class GRAVILO_TOOLKIT_EXPORT TButton : public QPushButton, public TComponent {
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+    Q_PROPERTY(bool Default READ Default WRITE SetDefault)
+    Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
 public:
     explicit TButton(QWidget* parent = nullptr);
 
@@ -24,6 +26,13 @@ public:
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int result) { FModalResult = result; }
     void SetGlyph(const QIcon& glyph) { setIcon(glyph); }
+    // Enter in the button's form clicks its default button, Escape its cancel button, wherever
+    // the focus is (unless the control with the focus uses the key itself). The button looks the
+    // same either way.
+    bool Default() const { return FDefault; }
+    void SetDefault(bool value) { FDefault = value; }
+    bool Cancel() const { return FCancel; }
+    void SetCancel(bool value) { FCancel = value; }
 
     // Runs the click as the user's click does.
     void Click();
@@ -32,6 +41,8 @@ public:
 
 private:
     int FModalResult = 0;
+    bool FDefault = false;
+    bool FCancel = false;
 };
 
 class GRAVILO_TOOLKIT_EXPORT TBitBtn : public TButton {

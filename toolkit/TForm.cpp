@@ -1,11 +1,14 @@
 #include "TForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
+#include "TButtons.h"
 #include "TControlAlign.h"
 
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window), TComponent(this), FFont(new TFont(this)) {
@@ -113,6 +116,18 @@ void TForm::Close() {
     close();
 }
 
+void TForm::BringToFront() {
+    if (isMinimized()) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
 // The application's quit asks every window to close before it ends the event loops; a modal form
 // gives up its showing then, as a terminated program's modal loop does: without OnClose.
 bool TForm::eventFilter(QObject* watched, QEvent* event) {
@@ -137,4 +152,19 @@ void TForm::closeEvent(QCloseEvent* event) {
     }
     Fire(OnClose, this);
     QWidget::closeEvent(event);
+}
+
+void TForm::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if ((enter || key == Qt::Key_Escape) && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        for (TButton* button : findChildren<TButton*>()) {
+            if (!(enter ? button->Default() : button->Cancel())) continue;
+            if (!button->isEnabled() || !button->isVisibleTo(this)) continue;
+            event->accept();
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }

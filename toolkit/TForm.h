@@ -54,6 +54,9 @@ public:
     void SetModalResult(int result);
     // Closes the form (ends ShowModal when it is modal).
     void Close();
+    // Shows the form in front of the other windows, un-minimised and active; a modal form shown
+    // meanwhile comes to the front above it, since it is the one that takes the keys.
+    void BringToFront();
 
     TNotifyEvent OnShow;
     TNotifyEvent OnClose;
@@ -61,6 +64,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Enter and Escape that no control used click the default and the cancel button
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

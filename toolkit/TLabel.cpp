@@ -1,7 +1,11 @@
 #include "TLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
+#include "AccessibleControls.h"
+#include "FocusMark.h"
 #include "TPaintedControl.h"
 
 TLabel::TLabel(QWidget* parent) : QLabel(parent), TComponent(this), FFont(new TFont(this)) {
@@ -22,6 +26,7 @@ TLabel::TLabel(QWidget* parent) : QLabel(parent), TComponent(this), FFont(new TF
     setAttribute(Qt::WA_NoMousePropagation, true);
     ApplyAlignment();
     SetTransparent(true);
+    AccessibleControls::Install();
 }
 
 void TLabel::ApplyFont() {
@@ -75,4 +80,36 @@ void TLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton || !FPressed) return;
     FPressed = false;
     if (rect().contains(e->position().toPoint())) Fire(OnClick, this);
+}
+
+void TLabel::SetLinkAddress(const QString& address) {
+    FLinkAddress = address;
+    setFocusPolicy(address.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+}
+
+void TLabel::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    const bool press = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (FLinkAddress.isEmpty() || !press || (e->modifiers() & ~Qt::KeypadModifier)) {
+        QLabel::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    Fire(OnClick, this);
+}
+
+void TLabel::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    QPainter painter(this);
+    FocusMark::Paint(this, painter);
+}
+
+void TLabel::focusInEvent(QFocusEvent* e) {
+    QLabel::focusInEvent(e);
+    FocusMark::Note(this, e);
+}
+
+void TLabel::focusOutEvent(QFocusEvent* e) {
+    QLabel::focusOutEvent(e);
+    FocusMark::Note(this, e);
 }

@@ -2,6 +2,10 @@
 // A static text with the classic label settings: alignment, word wrap, its own font and colour,
 // a cursor, and click and mouse-move events (link labels use them). The text shows as plain text,
 // its characters and never markup.
+//
+// A label given a link address stands for a link: Tab reaches it, Enter and Space click it as the
+// mouse does, it shows the focus mark while the keyboard gave it the focus, and screen readers hear
+// of a link to that address.
 
 #include <QLabel>
 
@@ -36,10 +40,18 @@ public:
     TColor Color() const { return FColor; }
     void SetColor(TColor color);
 
+    // empty (as built): a plain label
+    QString LinkAddress() const { return FLinkAddress; }
+    void SetLinkAddress(const QString& address);
+
     TNotifyEvent OnClick;
     TMouseMoveEvent OnMouseMove;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -52,4 +64,5 @@ private:
     bool FTransparent = true;
     TColor FColor = clBtnFace;
     bool FPressed = false;
+    QString FLinkAddress;
 };

@@ -1,5 +1,8 @@
 #include "TMemo.h"
 
+#include <QPainter>
+
+#include "FocusMark.h"
 #include "TColor.h"
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent), TComponent(this) {
@@ -13,11 +16,31 @@ QStringList TMemo::Lines() const {
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-void TMemo::SetLines(const QStringList& lines) { setPlainText(lines.join(QLatin1Char('\n'))); }
+void TMemo::SetLines(const QStringList& lines) {
+    setPlainText(lines.join(QLatin1Char('\n')));
+}
 
 void TMemo::SetColor(TColor color) {
     FColor = color;
     QPalette pal = palette();
     pal.setColor(QPalette::Base, ColorToQColor(color));
     setPalette(pal);
+}
+
+void TMemo::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    FocusMark::Paint(this, painter, viewport()->rect());
+}
+
+void TMemo::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    FocusMark::Note(this, event);
+    viewport()->update();
+}
+
+void TMemo::focusOutEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusOutEvent(event);
+    FocusMark::Note(this, event);
+    viewport()->update();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A multi-line text whose lines are a string list, on a background of its own colour. It is
-// read-only here: the program uses it to explain itself.
+// read-only here: the program uses it to explain itself. Reached with the keyboard, it shows the
+// focus mark around its text, where a read-only text has no cursor to show.
 
 #include <QPlainTextEdit>
 #include <QStringList>
@@ -22,6 +23,11 @@ public:
     void SetLines(const QStringList& lines);
     TColor Color() const { return FColor; }
     void SetColor(TColor color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     TColor FColor = clWindow;

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <optional>
 
+#include "AccessibleControls.h"
+#include "FocusMark.h"
 #include "TBitmap.h"
 #include "TControlAlign.h"
 #include "TFont.h"
@@ -68,6 +70,7 @@ void TPaintedControl::RepaintNow() {
     EnsurePictureSize();
     if (!FPicture.isNull()) Paint();
     update();
+    AccessibleControls::AnnounceChange(this, FSpokenValue);
 }
 
 void TPaintedControl::SetBounds(int left, int top, int w, int h) {
@@ -95,6 +98,7 @@ void TPaintedControl::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     if (PictureFormat() == QImage::Format_RGB32) p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(event->rect(), FPicture, event->rect());
+    FocusMark::Paint(this, p);
 }
 
 void TPaintedControl::resizeEvent(QResizeEvent* event) {
@@ -180,6 +184,16 @@ void TPaintedControl::enterEvent(QEnterEvent* event) {
 void TPaintedControl::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     MouseLeave();
+}
+
+void TPaintedControl::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    FocusMark::Note(this, event);
+}
+
+void TPaintedControl::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    FocusMark::Note(this, event);
 }
 
 void TPaintedControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

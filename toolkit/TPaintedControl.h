@@ -38,7 +38,8 @@ public:
     TCanvas& Canvas() { return FCanvas; }
     const QImage& Picture();
 
-    // Renders the picture now (when the control may paint) and schedules its blit.
+    // Renders the picture now (when the control may paint) and schedules its blit; a screen reader
+    // hears of a new value the control now shows.
     void RepaintNow();
 
     // Position and size; the control learns of the change at once, shown or not.
@@ -137,6 +138,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    // a control that takes the focus shows its mark over the picture while the keyboard gave it
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -148,5 +152,6 @@ private:
     QRect FLastBounds;
     bool FVisible = true;
     bool FClickPending = false;
+    QString FSpokenValue;  // what screen readers last heard as the control's value
     std::unique_ptr<TPaintedControlPrivate> const d;
 };

@@ -1,6 +1,10 @@
 #include "TScrollBar.h"
 
+#include <QKeyEvent>
+#include <QPainter>
 #include <algorithm>
+
+#include "FocusMark.h"
 
 TScrollBar::TScrollBar(QWidget* parent, Qt::Orientation kind) : QScrollBar(kind, parent), TComponent(this) {
     setSingleStep(1);
@@ -35,4 +39,50 @@ void TScrollBar::Sync() {
     setRange(FMin, std::max(FMin, FMax - std::max(FPageSize - 1, 0)));
     setValue(FPosition);
     FSyncing = false;
+}
+
+// Right and Up step towards Max, Left and Down towards Min (a plain scroll bar of Qt's turns Left
+// and Right round); the wheel stays as it is.
+void TScrollBar::keyPressEvent(QKeyEvent* event) {
+    int step = 0;
+    switch (event->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            step = SmallChange();
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            step = -SmallChange();
+            break;
+        case Qt::Key_PageUp:
+            step = FPageKeyChange;
+            break;
+        case Qt::Key_PageDown:
+            step = -FPageKeyChange;
+            break;
+        default:
+            break;
+    }
+    if (step == 0 || (event->modifiers() & ~Qt::KeypadModifier)) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    SetPosition(FPosition + step);
+    event->accept();
+}
+
+void TScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    QPainter painter(this);
+    FocusMark::Paint(this, painter);
+}
+
+void TScrollBar::focusInEvent(QFocusEvent* event) {
+    QScrollBar::focusInEvent(event);
+    FocusMark::Note(this, event);
+}
+
+void TScrollBar::focusOutEvent(QFocusEvent* event) {
+    QScrollBar::focusOutEvent(event);
+    FocusMark::Note(this, event);
 }

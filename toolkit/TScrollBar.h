@@ -1,8 +1,12 @@
 #pragma once
 // A scroll bar with the classic Min, Max, Position and PageSize. OnChange runs whenever the
 // position changes, by the user or by the program, except while the form is being built.
+// Given the focus (its focus policy is the program's choice), it follows the arrow keys (Right and
+// Up towards Max), Home and End, and Page Up and Page Down, which may move by a step of their own;
+// it shows the focus mark while the keyboard gave it the focus.
 
 #include <QScrollBar>
+#include <algorithm>
 
 #include "TComponent.h"
 #include "TEvents.h"
@@ -36,7 +40,18 @@ public:
 
     void SetParams(int position, int min, int max);
 
+    // How far Page Up and Page Down move the position; 0 (as built): LargeChange, as a click
+    // beside the thumb does. Page Up moves towards Max.
+    int PageKeyChange() const { return FPageKeyChange; }
+    void SetPageKeyChange(int step) { FPageKeyChange = std::max(step, 0); }
+
     TNotifyEvent OnChange;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void Sync();
@@ -44,5 +59,6 @@ private:
     int FMax = 100;
     int FPosition = 0;
     int FPageSize = 0;
+    int FPageKeyChange = 0;
     bool FSyncing = false;
 };

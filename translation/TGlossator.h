@@ -36,6 +36,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <functional>
 
 #include "TItlEntries.h"
@@ -52,6 +53,10 @@ public:
     // Asked before the properties of one object are translated; setting translate to false skips
     // them (the components the object owns are still visited).
     using TTranslateObjectEvent = std::function<void(TGlossator& sender, QObject* object, bool& translate)>;
+    // Told of every text property the form walk is about to replace, with the value it had (a
+    // string, or the whole string list), so that it can be put back for a walk in another language.
+    using TTextReplacedEvent =
+        std::function<void(QObject* object, const char* property, const QVariant& original)>;
 
     // appName replaces "<%APPNAME%>" in the values as they are loaded.
     explicit TGlossator(const QByteArray& appName = {});
@@ -113,6 +118,8 @@ public:
     void SetOnKeyTranslated(TKeyTranslatedEvent handler) { FOnKeyTranslated = std::move(handler); }
     TTranslateObjectEvent OnTranslateObject() const { return FOnTranslateObject; }
     void SetOnTranslateObject(TTranslateObjectEvent handler) { FOnTranslateObject = std::move(handler); }
+    TTextReplacedEvent OnTextReplaced() const { return FOnTextReplaced; }
+    void SetOnTextReplaced(TTextReplacedEvent handler) { FOnTextReplaced = std::move(handler); }
 
 private:
     void RecordMissing(const QByteArray& key);
@@ -125,6 +132,7 @@ private:
 
     TKeyTranslatedEvent FOnKeyTranslated;
     TTranslateObjectEvent FOnTranslateObject;
+    TTextReplacedEvent FOnTextReplaced;
     TItlEntries FEntries;
     QByteArray FKeyPrefix = "GL_";
     QByteArrayList FMissingEntries;

@@ -63,19 +63,23 @@ void TGlossator::TranslateStringProperty(QObject* object, const TPropInfo& prope
     if (IsNameProperty(property) || !property.Writable) return;
     const QString text = property.Meta.read(object).toString();
     if (!StartsWithPrefix(text)) return;
+    if (FOnTextReplaced) FOnTextReplaced(object, property.Meta.name(), text);
     property.Meta.write(object, TranslateText(text.mid(FKeyPrefix.size())));
 }
 
 void TGlossator::TranslateStringListProperty(QObject* object, const TPropInfo& property) {
     if (!property.Writable) return;
-    QStringList lines = property.Meta.read(object).toStringList();
+    const QStringList original = property.Meta.read(object).toStringList();
+    QStringList lines = original;
     bool changed = false;
     for (qsizetype j = lines.size() - 1; j >= 0; --j) {
         if (!StartsWithPrefix(lines[j])) continue;
         lines[j] = TranslateText(lines[j].mid(FKeyPrefix.size()));
         changed = true;
     }
-    if (changed) property.Meta.write(object, lines);
+    if (!changed) return;
+    if (FOnTextReplaced) FOnTextReplaced(object, property.Meta.name(), original);
+    property.Meta.write(object, lines);
 }
 
 void TGlossator::TranslateObjectProperty(QObject* object, const TPropInfo& property) {

@@ -37,6 +37,14 @@ const QByteArrayList KClassroomKeys =
         "PNG pictures (*.png)|Export the energy chart's data|CSV files (*.csv)|"
         "The file <%1%> cannot be written: <%2%>|ClassroomHelp")
         .split('|');
+// The keys of the keyboard, the screen readers and the choice of language.
+const QByteArrayList KAccessKeys =
+    QByteArray(
+        "$languagename$|$decimalcomma$|&Language|Reset button|About button|Exit button|Scene|"
+        "Mass at <%1%> m, falling|Mass at <%1%> m, hanging on hook <%2%>|Mass at <%1%> m, on the ground|"
+        "Mass at <%1%> m, held by the rope|<%1%> m, <%2%> kJ, <%3%> marks|"
+        "© 2026 The Gravilo developers. Free for teaching and learning.")
+        .split('|');
 
 struct TShippedFile {
     const char* Name;
@@ -67,7 +75,7 @@ protected:
 
 TEST_P(LanguageFile, HoldsEveryKeyOnceAndNoOther) {
     QSet<QByteArray> expected;
-    for (const QByteArray& key : KFormKeys + KNamedKeys + KClassroomKeys)
+    for (const QByteArray& key : KFormKeys + KNamedKeys + KClassroomKeys + KAccessKeys)
         expected.insert(TItlText::AsciiLower(key));
     const QByteArrayList keys = FDictionary.Keys();
     const QSet<QByteArray> held(keys.cbegin(), keys.cend());

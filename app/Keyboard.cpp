@@ -1,0 +1,106 @@
+#include "Keyboard.h"
+
+#include <QKeySequence>
+#include <QRadioButton>
+#include <algorithm>
+#include <utility>
+
+#include "TGlossator.h"
+#include "ugravilo.h"
+
+TKeyboard::TKeyboard(TForm1& form) : QObject(&form), FForm(form) {
+    // the mass bar and the scene take the focus from the keyboard only: a click on them works as
+    // it always has; Exit joins the Tab order the same way
+    form.SBarMasse->setFocusPolicy(Qt::TabFocus);
+    form.SBarMasse->SetPageKeyChange(10);
+    form.PLPict->setFocusPolicy(Qt::TabFocus);
+    form.PLPict->SetKeepsTab(false);
+    form.SButExit->setFocusPolicy(Qt::TabFocus);
+    form.PLPict->OnKeyDown = [this](QObject*, int& key, TShiftState shift) { SceneKey(key, shift); };
+    SetTabOrder();
+    // where a fresh window puts the focus: the first control of the Tab order
+    if (QRadioButton* chosen = form.RGAccel->Button(std::max(form.RGAccel->ItemIndex(), 0)))
+        chosen->setFocus(Qt::OtherFocusReason);
+}
+
+void TKeyboard::SetTabOrder() {
+    QList<QWidget*> order;
+    for (int i = 0; i < FForm.RGAccel->Items().size(); ++i) order << FForm.RGAccel->Button(i);
+    order << FForm.SBarMasse << FForm.PLPict << FForm.BButReset << FForm.BButAbout << FForm.SButExit
+          << FForm.MMExplain;
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void TKeyboard::Translate(TGlossator* dictionary) {
+    // each key's value is the caption with "&" before the letter
+    const std::pair<const char*, TButton*> mnemonics[] = {{"Reset button", FForm.BButReset},
+                                                          {"About button", FForm.BButAbout},
+                                                          {"Exit button", FForm.SButExit}};
+    for (const auto& [key, button] : mnemonics) {
+        const QString text = QString::fromLatin1(key);
+        // a key the file lacks translates to itself, which has no "&": no mnemonic then
+        button->setShortcut(QKeySequence::mnemonic(dictionary ? dictionary->TranslateText(text) : text));
+    }
+}
+
+// ---- the scene ----
+
+void TKeyboard::SceneKey(int& key, TShiftState shift) {
+    const double step = InShift(shift, ssShift) ? LongStep : ShortStep;
+    // from the height the mass has: at rest the end hangs below the line where a pull starts
+    const double x = FForm.HandX(), y = TForm1::GroundHandY - FForm.MassHeight();
+    switch (key) {
+        case Qt::Key_Up:
+            PullTo(x, y - step);  // the end goes down, the mass up
+            break;
+        case Qt::Key_Down:
+            PullTo(x, y + step);
+            break;
+        case Qt::Key_Left:
+            PullTo(x - step, y);
+            break;
+        case Qt::Key_Right:
+            PullTo(x + step, y);
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            LetGo();
+            break;
+        default:
+            if (key < Qt::Key_1 || key >= Qt::Key_1 + HookCount) return;
+            HangOnHook(key - Qt::Key_0);
+            break;
+    }
+    key = 0;
+}
+
+void TKeyboard::PullTo(double x, double y) {
+    TPlotica& scene = *FForm.PLPict;
+    const int layer = scene.CurrentLayer();
+    const TScaleProps& across = *scene.ScalePropsX(layer);
+    const TScaleProps& up = *scene.ScalePropsY(layer);
+    x = std::clamp(x, std::min(across.RangeLow(), across.RangeHigh()),
+                   std::max(across.RangeLow(), across.RangeHigh()));
+    y = std::clamp(y, std::min(up.RangeLow(), up.RangeHigh()), std::max(up.RangeLow(), up.RangeHigh()));
+    const QPoint pixel = scene.WorldToPixel(layer, x, y);
+    const TShiftState held = ShiftBit(ssLeft);
+    if (!FHolding) {
+        FHolding = true;
+        if (scene.OnMouseDown) scene.OnMouseDown(&scene, mbLeft, held, pixel.x(), pixel.y());
+    }
+    if (scene.OnMouseMoveInChart) scene.OnMouseMoveInChart(&scene, true, held, x, y);
+}
+
+void TKeyboard::LetGo() {
+    TPlotica& scene = *FForm.PLPict;
+    FHolding = false;
+    const QPoint pixel = scene.WorldToPixel(scene.CurrentLayer(), FForm.HandX(), FForm.HandY());
+    if (scene.OnMouseUp) scene.OnMouseUp(&scene, mbLeft, 0, pixel.x(), pixel.y());
+}
+
+// Hook 1 is the top one (405 m), hook 5 the lowest (5 m): the end goes where a release hangs it.
+void TKeyboard::HangOnHook(int hook) {
+    const double edge = FForm.PLPict->Scale1X()->RangeHigh();
+    PullTo(edge - 5, 100.0 * hook - 5);
+    LetGo();
+}
