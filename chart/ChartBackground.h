@@ -5,10 +5,11 @@
 
 #include "ChartPart.h"
 #include "TBitmap.h"
+#include "gravilo_chart_export.h"
 
 class TBakGndImg;
 
-class TBackgroundPart : public TChartPart {
+class GRAVILO_CHART_EXPORT TBackgroundPart : public TChartPart {
 public:
     explicit TBackgroundPart(TBakGndImg& settings);
 

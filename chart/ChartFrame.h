@@ -7,8 +7,9 @@
 
 #include "ChartPart.h"
 #include "Enums.h"
+#include "gravilo_chart_export.h"
 
-class TFramePart : public TChartPart {
+class GRAVILO_CHART_EXPORT TFramePart : public TChartPart {
 public:
     void Render(TCanvas& canvas, const TChartView& view) override;
     // outside the data area, or on the caption

@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "ChartPart.h"
+#include "gravilo_chart_export.h"
 
-class TGridPart : public TChartPart {
+class GRAVILO_CHART_EXPORT TGridPart : public TChartPart {
 public:
     void Render(TCanvas& canvas, const TChartView& view) override;
     bool Contains(const TChartView& view, QPoint pixel) const override;

@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <span>
 
+#include "gravilo_chart_export.h"
+
 class TCanvas;
 
-void DrawPolygon(TCanvas& canvas, std::span<const QPoint> points);
+GRAVILO_CHART_EXPORT void DrawPolygon(TCanvas& canvas, std::span<const QPoint> points);

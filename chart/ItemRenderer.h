@@ -17,11 +17,12 @@
 #include "PloticaTypes.h"
 #include "TColor.h"
 #include "TDrawItem.h"
+#include "gravilo_chart_export.h"
 
 class TCanvas;
 
 // What an item pass reads from its chart; fixed for the duration of the pass.
-struct TItemRenderSetup {
+struct GRAVILO_CHART_EXPORT TItemRenderSetup {
     const TLayerMapping* Layers = nullptr;  // indices 1..16
     const bool* LayerVisible = nullptr;     // indices 1..16
     const bool* ClassVisible = nullptr;     // 256 entries
@@ -40,7 +41,7 @@ struct TItemRenderSetup {
 };
 
 // The state of a pass between two items.
-struct TItemRenderState {
+struct GRAVILO_CHART_EXPORT TItemRenderState {
     static constexpr int PolylineCapacity = 200;
 
     QPoint PenPos;             // the pen position of the drawing (bitmap pixels)
@@ -62,7 +63,7 @@ struct TItemRenderState {
     TMarkCache Marks;
 };
 
-class TItemRenderer {
+class GRAVILO_CHART_EXPORT TItemRenderer {
 public:
     TItemRenderer(TCanvas& canvas, const TItemRenderSetup& setup);
 

@@ -1,10 +1,12 @@
 #pragma once
+
+#include "gravilo_chart_export.h"
 // What screen readers learn of a chart: a chart named by its caption (or its accessible name),
 // whose value is the state the program says it shows (OnSpokenState), with its visible axes as
 // its children. Installed once, by the first chart built.
 
 namespace PloticaAccessible {
 
-void Install();
+GRAVILO_CHART_EXPORT void Install();
 
 }  // namespace PloticaAccessible

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "PloticaTypes.h"
+#include "gravilo_chart_export.h"
 
 class TCustomPlotica;
 class TCanvas;
 class TScale;
 
-class TPloticaAxes {
+class GRAVILO_CHART_EXPORT TPloticaAxes {
 public:
     explicit TPloticaAxes(TCustomPlotica& chart);
     ~TPloticaAxes();

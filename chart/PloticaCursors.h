@@ -4,6 +4,8 @@
 
 #include <QCursor>
 
+#include "gravilo_chart_export.h"
+
 enum TPloticaCursor {
     pcDefault = 0,
     pcHand = 1,         // panning
@@ -14,4 +16,4 @@ enum TPloticaCursor {
 };
 
 // The cursor of an index; an index without an image of its own gives the default arrow.
-const QCursor& PloticaCursor(int index);
+GRAVILO_CHART_EXPORT const QCursor& PloticaCursor(int index);

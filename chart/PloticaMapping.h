@@ -9,8 +9,9 @@
 #include <cstdint>
 
 #include "Rounding.h"
+#include "gravilo_chart_export.h"
 
-struct TAxisMapping {
+struct GRAVILO_CHART_EXPORT TAxisMapping {
     long double K = 0;
     long double D = 0;
     double Kd = 0;
@@ -48,7 +49,7 @@ private:
     [[gnu::noinline]] std::int32_t ToPixelLog(double v) const;
 };
 
-struct TLayerMapping {
+struct GRAVILO_CHART_EXPORT TLayerMapping {
     TAxisMapping X;
     TAxisMapping Y;
 

@@ -16,11 +16,12 @@
 #include "RenderCheckpoint.h"
 #include "TBitmap.h"
 #include "TCustomPlotica.h"
+#include "gravilo_chart_export.h"
 
 class TItemList;
 struct TItemRenderSetup;
 
-class TPloticaPrivate : public TChartViewSource {
+class GRAVILO_CHART_EXPORT TPloticaPrivate : public TChartViewSource {
 public:
     explicit TPloticaPrivate(TCustomPlotica& chart);
     ~TPloticaPrivate();

@@ -6,9 +6,10 @@
 #include <cstdint>
 
 #include "Enums.h"
+#include "gravilo_chart_export.h"
 
 namespace Plotica {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(GRAVILO_CHART_EXPORT)
 
 enum GridStyleType {
     gsNone,

@@ -20,11 +20,12 @@
 #include "PloticaMapping.h"
 #include "PloticaTypes.h"
 #include "TBitmap.h"
+#include "gravilo_chart_export.h"
 
 class TItemList;
 
 // What the picture of the items drawn so far depends on, besides the items themselves.
-struct TDataPictureKey {
+struct GRAVILO_CHART_EXPORT TDataPictureKey {
     int Width = 0;  // data bitmap
     int Height = 0;
     int OffsetX = 0;  // margins
@@ -59,7 +60,7 @@ struct TDataPictureKey {
     bool operator==(const TDataPictureKey&) const = default;
 };
 
-struct TRenderCheckpoint {
+struct GRAVILO_CHART_EXPORT TRenderCheckpoint {
     TBitmap Picture;         // the data area after items [0, Count)
     TItemRenderState State;  // the pass as it stood there
     int Count = 0;

@@ -9,8 +9,9 @@
 #include "Enums.h"
 #include "PloticaTypes.h"
 #include "TColor.h"
+#include "gravilo_chart_export.h"
 
-class TBakGndImg : public QObject {
+class GRAVILO_CHART_EXPORT TBakGndImg : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name WRITE SetName)
     Q_PROPERTY(bool IncludePath READ IncludePath WRITE SetIncludePath)

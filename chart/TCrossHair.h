@@ -6,8 +6,9 @@
 
 #include "Enums.h"
 #include "TColor.h"
+#include "gravilo_chart_export.h"
 
-class TCrossHair : public QObject {
+class GRAVILO_CHART_EXPORT TCrossHair : public QObject {
     Q_OBJECT
     Q_PROPERTY(double PosX READ PosX WRITE SetPosX)
     Q_PROPERTY(double PosY READ PosY WRITE SetPosY)

@@ -18,6 +18,7 @@
 #include "TDrawItem.h"
 #include "TPaintedControl.h"
 #include "TScale.h"
+#include "gravilo_chart_export.h"
 
 class TBitmap;
 class TFont;
@@ -43,7 +44,7 @@ using TKeyEvent = std::function<void(QObject* Sender, int& Key, TShiftState Shif
 // the text that tells screen readers what the chart shows now
 using TSpokenStateEvent = std::function<void(QObject* Sender, QString& Text)>;
 
-class TCustomPlotica : public TPaintedControl {
+class GRAVILO_CHART_EXPORT TCustomPlotica : public TPaintedControl {
     Q_OBJECT
 public:
     static constexpr int MaxSharers = 4;

@@ -8,8 +8,9 @@
 
 #include "PloticaTypes.h"
 #include "TColor.h"
+#include "gravilo_chart_export.h"
 
-struct TDrawItem {
+struct GRAVILO_CHART_EXPORT TDrawItem {
     static constexpr int TextCapacity = 17;
 
     double X1;  // first x (world); centre x of an ellipse; pixel dx of the relative kinds

@@ -11,8 +11,9 @@
 #include <cstdint>
 
 #include "TDrawItem.h"
+#include "gravilo_chart_export.h"
 
-class TItemList {
+class GRAVILO_CHART_EXPORT TItemList {
 public:
     TItemList() = default;
     ~TItemList();

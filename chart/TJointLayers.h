@@ -7,8 +7,9 @@
 #include <functional>
 
 #include "PloticaTypes.h"
+#include "gravilo_chart_export.h"
 
-class TJointLayers : public QObject {
+class GRAVILO_CHART_EXPORT TJointLayers : public QObject {
     Q_OBJECT
     Q_PROPERTY(int L01xControlledBy READ L01x WRITE SetL01x)
     Q_PROPERTY(int L01yControlledBy READ L01y WRITE SetL01y)

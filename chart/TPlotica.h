@@ -6,8 +6,9 @@
 #include "TCustomPlotica.h"
 #include "TJointLayers.h"
 #include "TScaleProps.h"
+#include "gravilo_chart_export.h"
 
-class TPlotica : public TCustomPlotica {
+class GRAVILO_CHART_EXPORT TPlotica : public TCustomPlotica {
     Q_OBJECT
     // display list and drawing state
     Q_PROPERTY(int AllocSize READ AllocSize WRITE SetAllocSize)

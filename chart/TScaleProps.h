@@ -12,8 +12,9 @@
 #include "TColor.h"
 #include "TDTLabel.h"
 #include "TFont.h"
+#include "gravilo_chart_export.h"
 
-class TScaleProps : public QObject {
+class GRAVILO_CHART_EXPORT TScaleProps : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(int CaptionPosX READ CaptionPosX WRITE SetCaptionPosX)
@@ -134,7 +135,7 @@ private:
     bool FAssigning = false;
 };
 
-class TScalePropsHoriz : public TScaleProps {
+class GRAVILO_CHART_EXPORT TScalePropsHoriz : public TScaleProps {
     Q_OBJECT
     Q_PROPERTY(TScaleLocationHoriz ScaleLocation READ ScaleLocation WRITE SetScaleLocation)
 public:
@@ -148,7 +149,7 @@ private:
     TScaleLocationHoriz FLocation = slBottom;
 };
 
-class TScalePropsVert : public TScaleProps {
+class GRAVILO_CHART_EXPORT TScalePropsVert : public TScaleProps {
     Q_OBJECT
     Q_PROPERTY(TScaleLocationVert ScaleLocation READ ScaleLocation WRITE SetScaleLocation)
 public:

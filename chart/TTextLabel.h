@@ -10,8 +10,9 @@
 #include "Enums.h"
 #include "TColor.h"
 #include "TFont.h"
+#include "gravilo_chart_export.h"
 
-class TCustomTextLabel : public QObject {
+class GRAVILO_CHART_EXPORT TCustomTextLabel : public QObject {
     Q_OBJECT
 public:
     explicit TCustomTextLabel(QObject* parent = nullptr);
@@ -76,7 +77,7 @@ private:
     bool FVisible = true;
 };
 
-class TTextLabel : public TCustomTextLabel {
+class GRAVILO_CHART_EXPORT TTextLabel : public TCustomTextLabel {
     Q_OBJECT
     Q_PROPERTY(double PosX READ PosX WRITE SetPosX)
     Q_PROPERTY(double PosY READ PosY WRITE SetPosY)

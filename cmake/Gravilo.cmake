@@ -1,13 +1,44 @@
 # Shared helpers for the project's CMake files.
 include(GoogleTest)
+include(GenerateExportHeader)
+include(GNUInstallDirs)
 
-# gravilo_add_library(<name> DEPS <targets...> SOURCES <files...>)
-# One library per folder, its files listed by name.
+# gravilo_add_library(<name> EXPORT_NAME <Name> DEPS <targets...> SOURCES <files...>
+#                     [PUBLIC_HEADERS <files...>])
+# One library per folder, its files listed by name. gravilo_<part> builds libgravilo-<part>, a
+# shared library of the version's SOVERSION (static with BUILD_SHARED_LIBS=OFF) whose symbols are
+# hidden unless marked GRAVILO_<PART>_EXPORT, the macro of its generated gravilo_<part>_export.h.
+# Installed, it is the imported target Gravilo::<Name>, and its PUBLIC_HEADERS (with the export
+# header) go to include/gravilo: what a program that uses the library includes, directly or
+# through another public header. The other headers stay inside.
 function(gravilo_add_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS;SOURCES" ${ARGN})
-  add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  cmake_parse_arguments(ARG "" "EXPORT_NAME" "DEPS;SOURCES;PUBLIC_HEADERS" ${ARGN})
+  list(TRANSFORM ARG_PUBLIC_HEADERS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  string(REGEX REPLACE "^gravilo_" "" part ${name})
+  set(export_header ${CMAKE_CURRENT_BINARY_DIR}/gravilo_${part}_export.h)
+  add_library(${name} ${ARG_SOURCES} ${export_header})
+  add_library(Gravilo::${ARG_EXPORT_NAME} ALIAS ${name})
+  generate_export_header(${name} BASE_NAME gravilo_${part} EXPORT_FILE_NAME ${export_header})
+  if(NOT BUILD_SHARED_LIBS)
+    string(TOUPPER gravilo_${part}_STATIC_DEFINE static_define)
+    target_compile_definitions(${name} PUBLIC ${static_define})
+  endif()
+  set_target_properties(${name} PROPERTIES
+    OUTPUT_NAME gravilo-${part}
+    EXPORT_NAME ${ARG_EXPORT_NAME}
+    VERSION ${PROJECT_VERSION}
+    SOVERSION ${PROJECT_VERSION_MAJOR}
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON
+    INSTALL_RPATH "$ORIGIN"
+    PUBLIC_HEADER "${ARG_PUBLIC_HEADERS};${export_header}")
+  target_compile_features(${name} PUBLIC cxx_std_20)
+  target_include_directories(${name} PUBLIC
+    $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>
+    $<BUILD_INTERFACE:${CMAKE_CURRENT_BINARY_DIR}>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  set_property(GLOBAL APPEND PROPERTY GRAVILO_LIBRARIES ${name})
 endfunction()
 
 # gravilo_add_test(<name> DEPS <targets...> SOURCES <files...>)

@@ -5,6 +5,13 @@
 #     P/share/gravilo/lang/gravilo_en.itl, _de.itl    every language file we ship
 #     P/share/applications/gravilo.desktop            the desktop entry
 #     P/share/icons/hicolor/NxN/apps/gravilo.png      the icon, 16 to 256 pixels
+#     P/lib/libgravilo-*.so.1                         the component libraries the program runs on
+#   and for developers
+#     P/include/gravilo/*.h                           the components' public headers
+#     P/lib/libgravilo-*.so                           the names to link against
+#     P/lib/cmake/GraviloComponents/                  the CMake package GraviloComponents
+# (lib is lib/<multiarch> for the prefix /usr). Each file belongs to one of the components
+# gravilo, libraries, development and designer, one Debian package each (Packaging.cmake).
 # The build tree runs as it is: build/app/gravilo finds build/app/gravilo.itl.
 include(GNUInstallDirs)
 
@@ -18,13 +25,15 @@ if(TARGET gravilo)
     configure_file(${GRAVILO_LANG_DIR}/gravilo_${language}.itl ${CMAKE_BINARY_DIR}/lang/gravilo_${language}.itl
                    COPYONLY)
   endforeach()
-  install(TARGETS gravilo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${GRAVILO_LANG_DIR}/gravilo_en.itl DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME gravilo.itl)
+  install(TARGETS gravilo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT gravilo)
+  install(FILES ${GRAVILO_LANG_DIR}/gravilo_en.itl DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME gravilo.itl
+          COMPONENT gravilo)
 endif()
 
 install(FILES ${GRAVILO_LANG_DIR}/gravilo_en.itl ${GRAVILO_LANG_DIR}/gravilo_de.itl
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/gravilo/lang)
-install(FILES ${PROJECT_SOURCE_DIR}/dist/gravilo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/gravilo/lang COMPONENT gravilo)
+install(FILES ${PROJECT_SOURCE_DIR}/dist/gravilo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+        COMPONENT gravilo)
 
 # The icon is painted by the program's own code; a small tool writes it in every size.
 add_executable(make-gravilo-icons ${PROJECT_SOURCE_DIR}/dist/MakeIcons.cpp ${PROJECT_SOURCE_DIR}/app/Pictures.cpp)
@@ -40,4 +49,23 @@ add_custom_command(OUTPUT ${icon_files}
   DEPENDS make-gravilo-icons
   COMMENT "Painting the Gravilo icon")
 add_custom_target(gravilo_icons ALL DEPENDS ${icon_files})
-install(DIRECTORY ${icon_root}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(DIRECTORY ${icon_root}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor COMPONENT gravilo)
+
+# the component libraries, their headers and the CMake package
+include(CMakePackageConfigHelpers)
+set(GRAVILO_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/GraviloComponents)
+get_property(gravilo_libraries GLOBAL PROPERTY GRAVILO_LIBRARIES)
+install(TARGETS ${gravilo_libraries} EXPORT GraviloComponentsTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT libraries NAMELINK_COMPONENT development
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
+  PUBLIC_HEADER DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/gravilo COMPONENT development)
+install(EXPORT GraviloComponentsTargets NAMESPACE Gravilo:: DESTINATION ${GRAVILO_CMAKE_DIR}
+        COMPONENT development)
+set(GRAVILO_QT_MIN 6.2)
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/GraviloComponentsConfig.cmake.in
+  ${CMAKE_BINARY_DIR}/GraviloComponentsConfig.cmake INSTALL_DESTINATION ${GRAVILO_CMAKE_DIR})
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/GraviloComponentsConfigVersion.cmake
+  VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/GraviloComponentsConfig.cmake
+              ${CMAKE_BINARY_DIR}/GraviloComponentsConfigVersion.cmake
+        DESTINATION ${GRAVILO_CMAKE_DIR} COMPONENT development)

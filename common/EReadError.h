@@ -3,8 +3,9 @@
 // what the reader expects (a length larger than what is left, for example).
 
 #include "VexaError.h"
+#include "gravilo_common_export.h"
 
-class EReadError : public EVexaError {
+class GRAVILO_COMMON_EXPORT EReadError : public EVexaError {
 public:
     EReadError() : EVexaError(QStringLiteral("Stream read error")) {}
     using EVexaError::EVexaError;

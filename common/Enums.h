@@ -5,8 +5,10 @@
 #include <QMetaEnum>
 #include <QObject>
 
+#include "gravilo_common_export.h"
+
 namespace Vexa {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(GRAVILO_COMMON_EXPORT)
 
 // toolkit
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
@@ -30,7 +32,14 @@ enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 Q_ENUM_NS(TBevelCut)
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 Q_ENUM_NS(TFormBorderStyle)
-enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter };
+enum TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter
+};
 Q_ENUM_NS(TPosition)
 enum TModalResult { mrNone, mrOk, mrCancel, mrAbort, mrRetry, mrIgnore, mrYes, mrNo };
 Q_ENUM_NS(TModalResult)
@@ -59,8 +68,21 @@ Q_ENUM_NS(TDateForTime)
 
 // chart
 enum TMouseActMode {
-    maNone, maPan, maPanHoriz, maPanVert, maRubberBand, maZoom, maZoomWind, maZoomWindPos,
-    maZoomDrag, maDragCrossH, maDragLabel, maRotate, maRotAndZoom, maRotXOnly, maRotZOnly
+    maNone,
+    maPan,
+    maPanHoriz,
+    maPanVert,
+    maRubberBand,
+    maZoom,
+    maZoomWind,
+    maZoomWindPos,
+    maZoomDrag,
+    maDragCrossH,
+    maDragLabel,
+    maRotate,
+    maRotAndZoom,
+    maRotXOnly,
+    maRotZOnly
 };
 Q_ENUM_NS(TMouseActMode)
 enum TCrossHMode { chOff, chHoriz, chVert, chBoth };
@@ -83,5 +105,9 @@ using namespace Vexa;
 
 // A set of TShiftStateItem members.
 using TShiftState = unsigned;
-constexpr TShiftState ShiftBit(TShiftStateItem item) { return 1u << static_cast<unsigned>(item); }
-constexpr bool InShift(TShiftState s, TShiftStateItem item) { return (s & ShiftBit(item)) != 0; }
+constexpr TShiftState ShiftBit(TShiftStateItem item) {
+    return 1u << static_cast<unsigned>(item);
+}
+constexpr bool InShift(TShiftState s, TShiftStateItem item) {
+    return (s & ShiftBit(item)) != 0;
+}

@@ -5,7 +5,9 @@
 #include <exception>
 #include <string>
 
-class EVexaError : public std::exception {
+#include "gravilo_common_export.h"
+
+class GRAVILO_COMMON_EXPORT EVexaError : public std::exception {
 public:
     explicit EVexaError(QString message) : FMessage(std::move(message)), FUtf8(FMessage.toStdString()) {}
     const QString& Message() const noexcept { return FMessage; }
@@ -17,7 +19,7 @@ private:
 };
 
 // Configuration errors of the chart (joined layers and the like).
-class EVexaPloticaError : public EVexaError {
+class GRAVILO_COMMON_EXPORT EVexaPloticaError : public EVexaError {
 public:
     using EVexaError::EVexaError;
 };

@@ -10,16 +10,18 @@
 #include <memory>
 
 #include "EndpointFrame.h"
+#include "gravilo_hostlink_export.h"
 
 namespace LanguageStream {
 
 constexpr qint64 MaxBytes = EndpointFrame::MaxDataSize;
 
 // The file, open for reading; none, with the reason in Error, when it cannot be read.
-std::unique_ptr<QIODevice> Open(const QString& FileName, QString& Error);
+GRAVILO_HOSTLINK_EXPORT std::unique_ptr<QIODevice> Open(const QString& FileName, QString& Error);
 
 // The stream itself when it can be read again from its start, else its bytes in memory; none, with
 // the reason in Error, when reading fails or the stream holds more than MaxBytes.
-std::unique_ptr<QIODevice> Rewindable(std::unique_ptr<QIODevice> Stream, QString& Error);
+GRAVILO_HOSTLINK_EXPORT std::unique_ptr<QIODevice> Rewindable(std::unique_ptr<QIODevice> Stream,
+                                                              QString& Error);
 
 }  // namespace LanguageStream

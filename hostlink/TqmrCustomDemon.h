@@ -26,12 +26,13 @@
 #include "TLumeoLink.h"
 #include "TLumeoMessageStream.h"
 #include "TMessageEndpoint.h"
+#include "gravilo_hostlink_export.h"
 
 class QIODevice;
 class TGlossator;
 class TSingleInstanceLock;
 
-class TqmrCustomDemon : public QObject, public TComponent, public TLumeoLink {
+class GRAVILO_HOSTLINK_EXPORT TqmrCustomDemon : public QObject, public TComponent, public TLumeoLink {
     Q_OBJECT
     Q_PROPERTY(bool AutoTranslate READ AutoTranslate WRITE SetAutoTranslate)
     Q_PROPERTY(bool AutoCreateItlFile READ AutoCreateItlFile WRITE SetAutoCreateItlFile)
@@ -165,4 +166,4 @@ private:
 };
 
 // The executable X or X.ext has its language file X.itl beside it.
-QString LanguageFileName(const QString& ExePath);
+GRAVILO_HOSTLINK_EXPORT QString LanguageFileName(const QString& ExePath);

@@ -2,8 +2,9 @@
 // The host link as a form holds it: every operation a request to the host viewer's server.
 
 #include "TqmrCustomDemon.h"
+#include "gravilo_hostlink_export.h"
 
-class TqmrDemonClient : public TqmrCustomDemon {
+class GRAVILO_HOSTLINK_EXPORT TqmrDemonClient : public TqmrCustomDemon {
     Q_OBJECT
 
 public:

@@ -13,6 +13,8 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include "gravilo_messaging_export.h"
+
 namespace EndpointFrame {
 
 constexpr quint32 Magic = 0x50455856;  // "VXEP"
@@ -23,7 +25,7 @@ constexpr qsizetype HeaderSize = 24;
 constexpr qsizetype AckSize = 8;
 constexpr qsizetype MaxDataSize = 64 * 1024 * 1024;
 
-struct THeader {
+struct GRAVILO_MESSAGING_EXPORT THeader {
     quint32 Sender = 0;
     quint32 Target = 0;
     qint32 DataId = 0;
@@ -32,11 +34,11 @@ struct THeader {
 };
 
 // The header alone, for Header.DataSize bytes of data that follow it.
-QByteArray EncodeHeader(const THeader& Header);
+GRAVILO_MESSAGING_EXPORT QByteArray EncodeHeader(const THeader& Header);
 // The whole frame; its size field is Data's size.
-QByteArray EncodeSend(const THeader& Header, const QByteArray& Data);
-QByteArray EncodeAck();
-bool IsAck(const QByteArray& Bytes);
+GRAVILO_MESSAGING_EXPORT QByteArray EncodeSend(const THeader& Header, const QByteArray& Data);
+GRAVILO_MESSAGING_EXPORT QByteArray EncodeAck();
+GRAVILO_MESSAGING_EXPORT bool IsAck(const QByteArray& Bytes);
 
 enum class TState { NeedMore, Complete, Malformed };
 
@@ -44,13 +46,13 @@ enum class TState { NeedMore, Complete, Malformed };
 // checked as soon as it is complete: a wrong magic or kind, another target or an oversized data
 // size make the frame malformed before any of the data is awaited. Bytes beyond the frame make it
 // malformed too: the reader hands over one frame at a time.
-TState Inspect(const QByteArray& Received, quint32 ExpectedTarget, THeader* Header);
+GRAVILO_MESSAGING_EXPORT TState Inspect(const QByteArray& Received, quint32 ExpectedTarget, THeader* Header);
 
 // How many more bytes the frame needs (the header first, then the data).
-qsizetype Missing(const QByteArray& Received);
+GRAVILO_MESSAGING_EXPORT qsizetype Missing(const QByteArray& Received);
 
 // The size of the whole frame whose header Received starts with, as the header states it; 0 while
 // the header is incomplete.
-qsizetype FrameSize(const QByteArray& Received);
+GRAVILO_MESSAGING_EXPORT qsizetype FrameSize(const QByteArray& Received);
 
 }  // namespace EndpointFrame

@@ -5,19 +5,21 @@
 
 #include <cerrno>
 
+#include "gravilo_messaging_export.h"
+
 namespace SystemError {
 
 // The text for the calling thread's last error (errno); "(GetLastErrorString failed)" when the
 // system has no text for it.
-QString LastErrorString();
+GRAVILO_MESSAGING_EXPORT QString LastErrorString();
 
 // The text for one error number, with the same fallback.
-QString ErrorString(int ErrorNumber);
+GRAVILO_MESSAGING_EXPORT QString ErrorString(int ErrorNumber);
 
 }  // namespace SystemError
 
 // Keeps errno as it is now through the clean-up calls of a failed step, which may change it.
-class TErrnoKeeper {
+class GRAVILO_MESSAGING_EXPORT TErrnoKeeper {
 public:
     TErrnoKeeper() : FSaved(errno) {}
     ~TErrnoKeeper() { errno = FSaved; }

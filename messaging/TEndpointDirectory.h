@@ -17,7 +17,9 @@
 
 #include <sys/types.h>
 
-class TEndpointDirectory {
+#include "gravilo_messaging_export.h"
+
+class GRAVILO_MESSAGING_EXPORT TEndpointDirectory {
 public:
     static constexpr const char* OverrideVariable = "GRAVILO_ENDPOINT_DIR";
 

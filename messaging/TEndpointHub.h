@@ -20,13 +20,14 @@
 
 #include "EndpointFrame.h"
 #include "EndpointOutgoing.h"
+#include "gravilo_messaging_export.h"
 
 class QSocketNotifier;
 class QTimer;
 class TMessageEndpoint;
 struct pollfd;
 
-class TEndpointHub {
+class GRAVILO_MESSAGING_EXPORT TEndpointHub {
 public:
     static TEndpointHub& Instance();
 

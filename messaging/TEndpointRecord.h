@@ -8,7 +8,9 @@
 #include <QString>
 #include <QtGlobal>
 
-class TEndpointRecord {
+#include "gravilo_messaging_export.h"
+
+class GRAVILO_MESSAGING_EXPORT TEndpointRecord {
 public:
     TEndpointRecord() = default;
     ~TEndpointRecord();

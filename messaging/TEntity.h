@@ -4,10 +4,12 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "gravilo_messaging_export.h"
+
 class TLumeoLink;
 class TLumeoMessageStream;
 
-class TEntity {
+class GRAVILO_MESSAGING_EXPORT TEntity {
 public:
     explicit TEntity(TLumeoLink* AOwner = nullptr) : FOwner(AOwner) {}
 

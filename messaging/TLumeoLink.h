@@ -7,10 +7,12 @@
 
 #include <memory>
 
+#include "gravilo_messaging_export.h"
+
 class TEntity;
 class TLumeoMessageStream;
 
-class TLumeoLink {
+class GRAVILO_MESSAGING_EXPORT TLumeoLink {
 public:
     virtual ~TLumeoLink() = default;
 

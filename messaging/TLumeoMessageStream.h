@@ -13,10 +13,11 @@
 #include <memory>
 
 #include "TEntity.h"
+#include "gravilo_messaging_export.h"
 
 class TLumeoLink;
 
-class TLumeoMessageStream {
+class GRAVILO_MESSAGING_EXPORT TLumeoMessageStream {
 public:
     explicit TLumeoMessageStream(TLumeoLink* AOwner = nullptr) : Entity(AOwner), FOwner(AOwner) {}
 

@@ -24,8 +24,9 @@
 #include "EndpointFrame.h"
 #include "TEndpointDirectory.h"
 #include "TEndpointRecord.h"
+#include "gravilo_messaging_export.h"
 
-class TMessageEndpoint {
+class GRAVILO_MESSAGING_EXPORT TMessageEndpoint {
 public:
     // Sender: the sending endpoint's handle as the sender states it; DataId: the data identifier.
     using TReceiveEvent = std::function<void(quint32 Sender, qint32 DataId, const QByteArray& Data)>;

@@ -8,7 +8,9 @@
 
 #include <QtGlobal>
 
-class TProcessWaiter {
+#include "gravilo_messaging_export.h"
+
+class GRAVILO_MESSAGING_EXPORT TProcessWaiter {
 public:
     explicit TProcessWaiter(qint64 Pid);
     ~TProcessWaiter();

@@ -14,9 +14,11 @@
 #include <memory>
 #include <vector>
 
+#include "gravilo_messaging_export.h"
+
 class QSocketNotifier;
 
-class TSignalWatcher {
+class GRAVILO_MESSAGING_EXPORT TSignalWatcher {
 public:
     TSignalWatcher(std::initializer_list<int> Signals, std::function<void(int Signal)> OnSignal);
     // The signals take the system's default actions again.

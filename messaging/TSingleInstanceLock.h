@@ -7,9 +7,11 @@
 
 #include <memory>
 
+#include "gravilo_messaging_export.h"
+
 class QLockFile;
 
-class TSingleInstanceLock {
+class GRAVILO_MESSAGING_EXPORT TSingleInstanceLock {
 public:
     enum class TResult {
         Acquired,       // this process holds it now

@@ -1,4 +1,6 @@
 #pragma once
+
+#include "gravilo_numeric_export.h"
 // What screen readers learn of a numeric label: its name is the text on its left ("Mass"), its
 // value the number as shown with the unit on its right, without brackets ("15.0 kg").
 
@@ -8,8 +10,8 @@ class TNumora;
 namespace NumoraAccessible {
 
 // Installed once, by the first numeric label built.
-void Install();
+GRAVILO_NUMERIC_EXPORT void Install();
 // "15.0 kg" for a label that shows 15.0 beside "[kg]"
-QString SpokenValue(const TNumora& label);
+GRAVILO_NUMERIC_EXPORT QString SpokenValue(const TNumora& label);
 
 }  // namespace NumoraAccessible

@@ -5,8 +5,10 @@
 #include <QMetaEnum>
 #include <QObject>
 
+#include "gravilo_numeric_export.h"
+
 namespace Numora {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(GRAVILO_NUMERIC_EXPORT)
 
 enum TDisplay {
     dtFloat,      // general: fixed or scientific, significant digits

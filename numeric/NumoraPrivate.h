@@ -4,10 +4,11 @@
 
 #include "NumoraText.h"
 #include "TNumora.h"
+#include "gravilo_numeric_export.h"
 
 class TCanvas;
 
-class TNumoraPrivate {
+class GRAVILO_NUMERIC_EXPORT TNumoraPrivate {
 public:
     explicit TNumoraPrivate(TNumora& label) : q(label) {}
 

@@ -6,8 +6,9 @@
 #include <optional>
 
 #include "NumoraEnums.h"
+#include "gravilo_numeric_export.h"
 
-class TNumoraText {
+class GRAVILO_NUMERIC_EXPORT TNumoraText {
 public:
     static QString DefaultStateText() { return QStringLiteral("undefined"); }
     static QString DefaultDTFormat() { return QStringLiteral("mmm-dd, yyyy"); }

@@ -13,13 +13,14 @@
 #include "TColor.h"
 #include "TFont.h"
 #include "TPaintedControl.h"
+#include "gravilo_numeric_export.h"
 
 class TNumoraPrivate;
 
 // Called with the text just before it is measured and drawn; it may change the text.
 using TBeforeDisplayEvent = std::function<void(QObject* Sender, QString& Text)>;
 
-class TNumora : public TPaintedControl {
+class GRAVILO_NUMERIC_EXPORT TNumora : public TPaintedControl {
     Q_OBJECT
     Q_PROPERTY(double Value READ Value WRITE SetValue)
     Q_PROPERTY(Numora::TDisplay DisplayType READ DisplayType WRITE SetDisplayType)

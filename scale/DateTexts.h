@@ -5,10 +5,11 @@
 #include <QString>
 
 #include "ScaleTick.h"
+#include "gravilo_scale_export.h"
 
 class TDTLabel;
 
-class TDateTexts {
+class GRAVILO_SCALE_EXPORT TDateTexts {
 public:
     // the date line under time-of-day ticks
     static QString BuildDateFormat(const TDTLabel& f);

@@ -3,8 +3,9 @@
 // suit clocks, with minor intervals of the same kind.
 
 #include "ScaleTick.h"
+#include "gravilo_scale_export.h"
 
-class TElapsedTicks {
+class GRAVILO_SCALE_EXPORT TElapsedTicks {
 public:
     static constexpr int StepCount = 28;
     // the step (seconds) and minor intervals of table index 1..StepCount

@@ -4,10 +4,11 @@
 
 #include "Enums.h"
 #include "TColor.h"
+#include "gravilo_scale_export.h"
 
 class TCanvas;
 
-struct TFrameColors {
+struct GRAVILO_SCALE_EXPORT TFrameColors {
     TColor Dark = clBlack;
     TColor Shadow = 0x808080;
     TColor Highlight = 0xFFFFFF;
@@ -17,7 +18,7 @@ struct TFrameColors {
     static TFrameColors OfScheme(TColorScheme scheme);
 };
 
-class TScaleFrame {
+class GRAVILO_SCALE_EXPORT TScaleFrame {
 public:
     // Draws the frame with its outer ring on left, top, right and bottom (all included).
     static void Draw(TCanvas& canvas, TFrameStyle style, const TFrameColors& colors, int left, int top,

@@ -8,8 +8,9 @@
 #include "TBitmap.h"
 #include "TScale.h"
 #include "TickValues.h"
+#include "gravilo_scale_export.h"
 
-class TScalePrivate {
+class GRAVILO_SCALE_EXPORT TScalePrivate {
 public:
     explicit TScalePrivate(TScale& scale);
 

@@ -1,10 +1,12 @@
 #pragma once
+
+#include "gravilo_scale_export.h"
 // The value range of an axis and its mapping onto the axis's pixels: linear, or logarithmic
 // with natural logarithms. Ends are finite and never equal. The factors are kept in extended
 // precision, so that a narrow range far from zero (1e15..1e15 + 100) still maps to the right
 // pixel and a range as tiny as 1e-310 does not overflow its factor.
 
-struct TScaleGeometry {
+struct GRAVILO_SCALE_EXPORT TScaleGeometry {
     int Width = 0;
     int Height = 0;
     int MarginLeft = 0;
@@ -14,7 +16,7 @@ struct TScaleGeometry {
     bool Vertical = false;
 };
 
-class TScaleRange {
+class GRAVILO_SCALE_EXPORT TScaleRange {
 public:
     double RangeLow() const { return FRangeLow; }
     double RangeHigh() const { return FRangeHigh; }
@@ -59,4 +61,4 @@ private:
 
 // The other end for a range end v that collides with it: v + 1, or the nearest value beside v
 // where adding one no longer changes it.
-double OtherRangeEnd(double v);
+GRAVILO_SCALE_EXPORT double OtherRangeEnd(double v);

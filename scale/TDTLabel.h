@@ -8,8 +8,9 @@
 #include <functional>
 
 #include "Enums.h"
+#include "gravilo_scale_export.h"
 
-class TDTLabel : public QObject {
+class GRAVILO_SCALE_EXPORT TDTLabel : public QObject {
     Q_OBJECT
     Q_PROPERTY(Vexa::TTimeFormat TimeFormat READ TimeFormat WRITE SetTimeFormat)
     Q_PROPERTY(QChar DateSeparator READ DateSeparator WRITE SetDateSeparator)

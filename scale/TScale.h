@@ -26,6 +26,7 @@
 #include "TDTLabel.h"
 #include "TFont.h"
 #include "TPaintedControl.h"
+#include "gravilo_scale_export.h"
 
 class TCanvas;
 class TScalePrivate;
@@ -38,7 +39,7 @@ using TScaleRenderedEvent = std::function<void(QObject* Sender, TCanvas* Canvas)
 // a context menu is wanted at MousePos; a handler that sets Handled keeps the PopupMenu closed
 using TContextPopupEvent = std::function<void(QObject* Sender, QPoint MousePos, bool& Handled)>;
 
-class TScale : public TPaintedControl {
+class GRAVILO_SCALE_EXPORT TScale : public TPaintedControl {
     Q_OBJECT
     Q_PROPERTY(double RangeLow READ RangeLow WRITE SetRangeLow)
     Q_PROPERTY(double RangeHigh READ RangeHigh WRITE SetRangeHigh)

@@ -7,10 +7,11 @@
 
 #include "Enums.h"
 #include "ScaleTick.h"
+#include "gravilo_scale_export.h"
 
 class TDTLabel;
 
-struct TLabelSettings {
+struct GRAVILO_SCALE_EXPORT TLabelSettings {
     TFigType LabelType = ftNum;
     int DecPlaces = -2;
     double RangeLow = 0;
@@ -20,7 +21,7 @@ struct TLabelSettings {
     const TDTLabel* DateFormat = nullptr;  // required for calendar ticks
 };
 
-class TTickLabeler {
+class GRAVILO_SCALE_EXPORT TTickLabeler {
 public:
     void Begin(const TLabelSettings& settings, const TTickRun& run);
 

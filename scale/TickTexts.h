@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringView>
 
-class TTickTexts {
+#include "gravilo_scale_export.h"
+
+class GRAVILO_SCALE_EXPORT TTickTexts {
 public:
     // longest numeric tick text; longer ones are cut before user texts or inscriptions apply
     static constexpr int MaxNumberLength = 14;

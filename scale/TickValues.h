@@ -4,7 +4,9 @@
 
 #include <array>
 
-class TTickValues {
+#include "gravilo_scale_export.h"
+
+class GRAVILO_SCALE_EXPORT TTickValues {
 public:
     static constexpr int Capacity = 50;
 

@@ -1,4 +1,6 @@
 #pragma once
+
+#include "gravilo_toolkit_export.h"
 // What screen readers learn of the toolkit's own controls: a label with a link address is a link
 // that names its address and can be pressed. Installed once, by the first such control built.
 
@@ -7,9 +9,9 @@ class QString;
 
 namespace AccessibleControls {
 
-void Install();
+GRAVILO_TOOLKIT_EXPORT void Install();
 // Tells screen readers that the control's spoken value has changed, when it has: controls call it
 // after they have shown a new state. Costs nothing while no screen reader listens.
-void AnnounceChange(QObject* control, QString& lastSpoken);
+GRAVILO_TOOLKIT_EXPORT void AnnounceChange(QObject* control, QString& lastSpoken);
 
 }  // namespace AccessibleControls

@@ -8,6 +8,8 @@
 
 #include <QRect>
 
+#include "gravilo_toolkit_export.h"
+
 class QFocusEvent;
 class QPainter;
 class QWidget;
@@ -15,10 +17,10 @@ class QWidget;
 namespace FocusMark {
 
 // Remembers whether the focus that arrives came from the keyboard, and repaints the control.
-void Note(QWidget* control, const QFocusEvent* event);
+GRAVILO_TOOLKIT_EXPORT void Note(QWidget* control, const QFocusEvent* event);
 // true while the control holds a focus the keyboard gave it
-bool FromKeyboard(const QWidget* control);
+GRAVILO_TOOLKIT_EXPORT bool FromKeyboard(const QWidget* control);
 // Draws the mark inside area (the control's rectangle when empty) when FromKeyboard holds.
-void Paint(const QWidget* control, QPainter& painter, const QRect& area = {});
+GRAVILO_TOOLKIT_EXPORT void Paint(const QWidget* control, QPainter& painter, const QRect& area = {});
 
 }  // namespace FocusMark

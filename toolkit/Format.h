@@ -18,34 +18,37 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "gravilo_toolkit_export.h"
+
 namespace Vexa {
 
 // "%*.*f": `decimals` digits after the point (0..99); a minus sign only for negative values, so
 // -0.0 reads "0.00" while -0.001 reads "-0.00".
-QString FormatFixed(double v, int decimals, int width = 0);
+GRAVILO_TOOLKIT_EXPORT QString FormatFixed(double v, int decimals, int width = 0);
 
 // "%*.*g" in the Pascal sense: `precision` significant digits (1..99). Fixed notation when the
 // rounded value's integer part has at most `precision` digits and its magnitude is at least
 // 0.00001, scientific otherwise. Trailing zeros and a needless point are dropped in both.
 // Scientific texts read mantissa, "E", the exponent's sign, at least two exponent digits:
 // 1.5E+20, 1E-06, 1.25E+100.
-QString FormatGeneral(double v, int precision, int width = 0);
+GRAVILO_TOOLKIT_EXPORT QString FormatGeneral(double v, int precision, int width = 0);
 
 // "%*.*e" in the Pascal sense: `digits` digits in all (1..99), one before the point, then "E", the
 // exponent's sign and at least `minExponentDigits` (1..9) exponent digits: 1500 with 3 digits gives
 // 1.50E+003. One digit has no point: 1E+003.
-QString FormatScientific(double v, int digits, int minExponentDigits = 3, int width = 0);
+GRAVILO_TOOLKIT_EXPORT QString FormatScientific(double v, int digits, int minExponentDigits = 3,
+                                                int width = 0);
 
 // "%*.*x": upper-case hexadecimal, zero-padded to at least `minDigits` digits; zero reads "0" even
 // when minDigits is 0. Callers that want two's complement pass the signed value cast to uint64.
-QString FormatHex(std::uint64_t v, int minDigits, int width = 0);
+GRAVILO_TOOLKIT_EXPORT QString FormatHex(std::uint64_t v, int minDigits, int width = 0);
 
 // "%*.*d": decimal, zero-padded to at least `minDigits` digits, the sign not counted (-7 with three
 // digits gives "-007").
-QString FormatDecimal(std::int64_t v, int minDigits = 0, int width = 0);
+GRAVILO_TOOLKIT_EXPORT QString FormatDecimal(std::int64_t v, int minDigits = 0, int width = 0);
 
 // One argument of Format(). Holds views only: it lives no longer than the Format() call.
-class FormatArg {
+class GRAVILO_TOOLKIT_EXPORT FormatArg {
 public:
     enum class TKind { Signed, Unsigned, Real, Utf8, Utf16 };
 
@@ -80,7 +83,7 @@ private:
 };
 
 // Format() with the arguments already collected.
-QString FormatArgs(const char* pattern, const FormatArg* args, int count);
+GRAVILO_TOOLKIT_EXPORT QString FormatArgs(const char* pattern, const FormatArg* args, int count);
 
 // printf-like texts: %[-][0][width][.precision]conversion, width and precision either literal or
 // '*' (taken from the next integer argument); '-' left-aligns, '0' pads numbers with zeros after

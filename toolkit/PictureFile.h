@@ -7,14 +7,16 @@
 #include <QImage>
 #include <QString>
 
+#include "gravilo_toolkit_export.h"
+
 namespace PictureFile {
 
 // Writes the image in the given format ("png"; by default the one the file name's suffix names),
 // with the format's quality (-1: its default). False, with the reason in error, when it cannot.
-bool Save(const QImage& image, const QString& fileName, QString& error, const char* format = nullptr,
-          int quality = -1);
+GRAVILO_TOOLKIT_EXPORT bool Save(const QImage& image, const QString& fileName, QString& error,
+                                 const char* format = nullptr, int quality = -1);
 
 // Any bytes (a picture encoded elsewhere, a table) written the same way: whole or not at all.
-bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& error);
+GRAVILO_TOOLKIT_EXPORT bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& error);
 
 }  // namespace PictureFile

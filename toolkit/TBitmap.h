@@ -5,8 +5,9 @@
 #include <QString>
 
 #include "TCanvas.h"
+#include "gravilo_toolkit_export.h"
 
-class TBitmap {
+class GRAVILO_TOOLKIT_EXPORT TBitmap {
 public:
     TBitmap() = default;
     TBitmap(int width, int height) { SetSize(width, height); }

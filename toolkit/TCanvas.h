@@ -22,23 +22,24 @@
 
 #include "Enums.h"
 #include "TColor.h"
+#include "gravilo_toolkit_export.h"
 
 class QPainter;
 class TFont;
 
-struct TCanvasPen {
+struct GRAVILO_TOOLKIT_EXPORT TCanvasPen {
     TColor Color = clBlack;
     int Width = 1;
     TPenStyle Style = psSolid;
     TPenMode Mode = pmCopy;
 };
 
-struct TCanvasBrush {
+struct GRAVILO_TOOLKIT_EXPORT TCanvasBrush {
     TColor Color = clWhite;
     TBrushStyle Style = bsSolid;
 };
 
-class TCanvas {
+class GRAVILO_TOOLKIT_EXPORT TCanvas {
 public:
     TCanvas();
     explicit TCanvas(QImage* target);

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <cstdint>
 
+#include "gravilo_toolkit_export.h"
+
 using TColor = std::uint32_t;
 
 // named colours
@@ -56,10 +58,14 @@ constexpr TColor clInfoBk = clSystemColor + 24;
 constexpr TColor RGBColor(unsigned r, unsigned g, unsigned b) {
     return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
 }
-constexpr bool IsSystemColor(TColor c) { return (c & clSystemColor) != 0; }
+constexpr bool IsSystemColor(TColor c) {
+    return (c & clSystemColor) != 0;
+}
 
 // The colour as 0xAARRGGBB with full alpha; system colours through the application's palette.
-QRgb ColorToRgb(TColor c);
-inline QColor ColorToQColor(TColor c) { return QColor::fromRgb(ColorToRgb(c)); }
+GRAVILO_TOOLKIT_EXPORT QRgb ColorToRgb(TColor c);
+inline QColor ColorToQColor(TColor c) {
+    return QColor::fromRgb(ColorToRgb(c));
+}
 // The opaque RGB of a QColor as 0x00BBGGRR.
-TColor QColorToColor(const QColor& c);
+GRAVILO_TOOLKIT_EXPORT TColor QColorToColor(const QColor& c);

@@ -10,7 +10,9 @@
 #include <QString>
 #include <vector>
 
-class TComponent {
+#include "gravilo_toolkit_export.h"
+
+class GRAVILO_TOOLKIT_EXPORT TComponent {
 public:
     explicit TComponent(QObject* self) : FSelf(self) {}
     virtual ~TComponent() = default;
@@ -45,7 +47,7 @@ private:
     bool FDesigning = false;
 };
 
-class TLoadingScope {
+class GRAVILO_TOOLKIT_EXPORT TLoadingScope {
 public:
     TLoadingScope() = default;
     // Leaving the scope without End() (an exception while building) only clears the loading state.

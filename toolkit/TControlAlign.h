@@ -6,8 +6,9 @@
 #include <QWidget>
 
 #include "Enums.h"
+#include "gravilo_toolkit_export.h"
 
-void SetControlAlign(QWidget* control, TAlign align);
-TAlign ControlAlign(const QWidget* control);
+GRAVILO_TOOLKIT_EXPORT void SetControlAlign(QWidget* control, TAlign align);
+GRAVILO_TOOLKIT_EXPORT TAlign ControlAlign(const QWidget* control);
 // Places every docked child of the container; undocked children keep their geometry.
-void AlignChildControls(QWidget* container);
+GRAVILO_TOOLKIT_EXPORT void AlignChildControls(QWidget* container);

@@ -7,8 +7,9 @@
 #include <functional>
 
 #include "TColor.h"
+#include "gravilo_toolkit_export.h"
 
-class TFont : public QObject {
+class GRAVILO_TOOLKIT_EXPORT TFont : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name WRITE SetName)
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
@@ -66,5 +67,5 @@ private:
 };
 
 // A Qt font from a name and pixel height, with the substitutions and rendering the suite uses.
-QFont MakeQFont(const QString& name, int pixelHeight, bool bold = false, bool italic = false,
-                bool underline = false, bool strikeOut = false);
+GRAVILO_TOOLKIT_EXPORT QFont MakeQFont(const QString& name, int pixelHeight, bool bold = false,
+                                       bool italic = false, bool underline = false, bool strikeOut = false);

@@ -10,10 +10,11 @@
 #include "TComponent.h"
 #include "TEvents.h"
 #include "TFont.h"
+#include "gravilo_toolkit_export.h"
 
 class QEventLoop;
 
-class TForm : public QWidget, public TComponent {
+class GRAVILO_TOOLKIT_EXPORT TForm : public QWidget, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)

@@ -8,8 +8,9 @@
 
 #include "TColor.h"
 #include "TComponent.h"
+#include "gravilo_toolkit_export.h"
 
-class TMemo : public QPlainTextEdit, public TComponent {
+class GRAVILO_TOOLKIT_EXPORT TMemo : public QPlainTextEdit, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QStringList Lines READ Lines WRITE SetLines)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)

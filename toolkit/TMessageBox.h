@@ -5,13 +5,15 @@
 #include <QString>
 #include <functional>
 
+#include "gravilo_toolkit_export.h"
+
 using TInformationHandler = std::function<void(const QString& text)>;
 
 // Shows the text, as plain text, in a modal information box (or hands it to the installed handler).
-void ShowInformation(const QString& text);
+GRAVILO_TOOLKIT_EXPORT void ShowInformation(const QString& text);
 
 // Shows the text in a modal warning box (or hands it to the installed handler).
-void ShowWarning(const QString& text);
+GRAVILO_TOOLKIT_EXPORT void ShowWarning(const QString& text);
 
 // Installs a handler in place of the box (an empty one restores the box); returns the previous one.
-TInformationHandler SetInformationHandler(TInformationHandler handler);
+GRAVILO_TOOLKIT_EXPORT TInformationHandler SetInformationHandler(TInformationHandler handler);

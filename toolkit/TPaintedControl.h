@@ -17,6 +17,7 @@
 #include "TCanvas.h"
 #include "TComponent.h"
 #include "TEvents.h"
+#include "gravilo_toolkit_export.h"
 
 class TBitmap;
 class TFont;
@@ -25,7 +26,7 @@ class TPaintedControlPrivate;
 class QMenu;
 class QMouseEvent;
 
-class TPaintedControl : public QWidget, public TComponent {
+class GRAVILO_TOOLKIT_EXPORT TPaintedControl : public QWidget, public TComponent {
     Q_OBJECT
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)

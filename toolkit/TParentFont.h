@@ -6,10 +6,12 @@
 #include <QObject>
 #include <QPointer>
 
+#include "gravilo_toolkit_export.h"
+
 class QWidget;
 class TFont;
 
-class TParentFont : public QObject {
+class GRAVILO_TOOLKIT_EXPORT TParentFont : public QObject {
 public:
     // font: the control's own font, which receives the inherited settings
     TParentFont(QWidget* control, TFont* font);
@@ -35,11 +37,11 @@ private:
 };
 
 // The published Font of the nearest ancestor within the window that has one, or nullptr.
-TFont* InheritedFont(const QWidget* control);
+GRAVILO_TOOLKIT_EXPORT TFont* InheritedFont(const QWidget* control);
 
 // ShowHint with ParentShowHint: while the parent flag holds, the nearest ancestor that publishes
 // ShowHint decides; setting ShowHint clears the parent flag.
-class TShowHint {
+class GRAVILO_TOOLKIT_EXPORT TShowHint {
 public:
     bool Effective(const QWidget* control) const;
     void Set(bool show) {

@@ -9,9 +9,11 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "gravilo_toolkit_export.h"
+
 enum class TPropKind { String, StringList, Object, Integer, Float, Boolean, Enumeration, Other };
 
-struct TPropInfo {
+struct GRAVILO_TOOLKIT_EXPORT TPropInfo {
     QByteArray Name;
     TPropKind Kind;
     bool Writable;
@@ -22,20 +24,20 @@ struct TPropInfo {
     bool FromQt;
 };
 
-TPropKind PropertyKind(const QMetaProperty& property);
+GRAVILO_TOOLKIT_EXPORT TPropKind PropertyKind(const QMetaProperty& property);
 
 // All published properties, those of the base classes first, in declaration order.
-QList<TPropInfo> PublishedProperties(const QObject* object);
+GRAVILO_TOOLKIT_EXPORT QList<TPropInfo> PublishedProperties(const QObject* object);
 
-bool HasProperty(const QObject* object, const char* name);
+GRAVILO_TOOLKIT_EXPORT bool HasProperty(const QObject* object, const char* name);
 // The value, or an invalid QVariant when there is no such property.
-QVariant GetPropValue(const QObject* object, const char* name);
+GRAVILO_TOOLKIT_EXPORT QVariant GetPropValue(const QObject* object, const char* name);
 // false when there is no such property, it is read-only or the value does not convert.
-bool SetPropValue(QObject* object, const char* name, const QVariant& value);
+GRAVILO_TOOLKIT_EXPORT bool SetPropValue(QObject* object, const char* name, const QVariant& value);
 
-QString GetStrProp(const QObject* object, const char* name);
-bool SetStrProp(QObject* object, const char* name, const QString& value);
-QStringList GetStringListProp(const QObject* object, const char* name);
-bool SetStringListProp(QObject* object, const char* name, const QStringList& value);
+GRAVILO_TOOLKIT_EXPORT QString GetStrProp(const QObject* object, const char* name);
+GRAVILO_TOOLKIT_EXPORT bool SetStrProp(QObject* object, const char* name, const QString& value);
+GRAVILO_TOOLKIT_EXPORT QStringList GetStringListProp(const QObject* object, const char* name);
+GRAVILO_TOOLKIT_EXPORT bool SetStringListProp(QObject* object, const char* name, const QStringList& value);
 // The object an object-valued property refers to, or nullptr.
-QObject* GetObjectProp(const QObject* object, const char* name);
+GRAVILO_TOOLKIT_EXPORT QObject* GetObjectProp(const QObject* object, const char* name);

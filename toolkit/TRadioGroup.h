@@ -9,11 +9,12 @@
 #include "ShownText.h"
 #include "TComponent.h"
 #include "TEvents.h"
+#include "gravilo_toolkit_export.h"
 
 class QButtonGroup;
 class QRadioButton;
 
-class TRadioGroup : public QGroupBox, public TComponent {
+class GRAVILO_TOOLKIT_EXPORT TRadioGroup : public QGroupBox, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)

@@ -41,10 +41,11 @@
 
 #include "TItlEntries.h"
 #include "TTextCodec.h"
+#include "gravilo_translation_export.h"
 
 struct TPropInfo;
 
-class TGlossator {
+class GRAVILO_TRANSLATION_EXPORT TGlossator {
 public:
     // Called after every successful lookup with the key as passed in; it may change the translation.
     using TKeyTranslatedEvent =

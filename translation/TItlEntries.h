@@ -12,7 +12,9 @@
 #include <cstdint>
 #include <vector>
 
-class TItlEntries {
+#include "gravilo_translation_export.h"
+
+class GRAVILO_TRANSLATION_EXPORT TItlEntries {
 public:
     qsizetype Count() const { return (FWide ? FWideEnds.size() : FEnds.size()) / 2; }
     // Valid until the next Append or Clear.

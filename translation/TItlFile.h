@@ -6,8 +6,9 @@
 #include <QString>
 
 #include "TItlEntries.h"
+#include "gravilo_translation_export.h"
 
-class TItlFile {
+class GRAVILO_TRANSLATION_EXPORT TItlFile {
 public:
     // The program's file name without its directory, its extension replaced by "itl", or ".itl"
     // appended where it has none: gravilo gives gravilo.itl, gravilo.exe gives gravilo.itl.

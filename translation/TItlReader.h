@@ -15,8 +15,9 @@
 #include <QIODevice>
 
 #include "TTextCodec.h"
+#include "gravilo_translation_export.h"
 
-class TItlReader {
+class GRAVILO_TRANSLATION_EXPORT TItlReader {
 public:
     static constexpr qsizetype KBlockSize = 256;
     static constexpr const char* KTerminator = "|$$";
@@ -42,7 +43,7 @@ private:
 };
 
 // The parts of one record: the key and the value between "[", "]=" and the terminator, raw.
-struct TItlRecord {
+struct GRAVILO_TRANSLATION_EXPORT TItlRecord {
     QByteArrayView RawKey;
     QByteArrayView RawValue;
 

@@ -7,7 +7,9 @@
 #include <QObject>
 #include <QPointer>
 
-class TObjectShape {
+#include "gravilo_translation_export.h"
+
+class GRAVILO_TRANSLATION_EXPORT TObjectShape {
 public:
     // The object's class is the named class or derives from it.
     static bool InheritsClass(const QObject* object, const char* className);

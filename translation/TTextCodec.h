@@ -7,9 +7,11 @@
 #include <QByteArray>
 #include <QString>
 
+#include "gravilo_translation_export.h"
+
 enum class TTextEncoding { teUtf8, teWindows1252 };
 
-class TTextCodec {
+class GRAVILO_TRANSLATION_EXPORT TTextCodec {
 public:
     static QString Decode(const QByteArray& bytes, TTextEncoding encoding);
     // Characters that Windows-1252 cannot hold become "?".
@@ -23,7 +25,7 @@ public:
 
 // Checks a byte stream for well-formed UTF-8 while it arrives in pieces: no overlong forms, no
 // surrogates, nothing above U+10FFFF, no sequence cut off at the end.
-class TUtf8Check {
+class GRAVILO_TRANSLATION_EXPORT TUtf8Check {
 public:
     void Feed(const char* data, qsizetype size);
     // The verdict on everything fed so far, taken as the whole text.

@@ -1,0 +1,67 @@
+# Debian packages of the installed components: `cpack -G DEB` in the build folder makes
+#   gravilo                   the program, its language files, desktop entry and icons
+#   libgravilo1               the component libraries
+#   libgravilo-dev            the public headers, the names to link against, the CMake package
+#   gravilo-designer-plugin   the Qt Designer plugin
+# Each depends on libgravilo1 of the same version; what they need of the system is computed from
+# the binaries (dpkg-shlibdeps).
+set(CPACK_PACKAGE_NAME gravilo)
+set(CPACK_PACKAGE_VENDOR "Gravilo")
+set(CPACK_PACKAGE_CONTACT "Gravilo developers <gravilo@localhost>")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION}.0)
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/gravilo/gravilo")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Potential energy in a gravitational field, a teaching simulation")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL gravilo libraries development)
+if(TARGET gravilo-designer)
+  list(APPEND CPACK_COMPONENTS_ALL designer)
+endif()
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
+# the libraries' own names, so that shlibdeps needs no package of them installed
+get_property(gravilo_libraries GLOBAL PROPERTY GRAVILO_LIBRARIES)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "")
+foreach(library ${gravilo_libraries})
+  get_target_property(library_dir ${library} BINARY_DIR)
+  list(APPEND CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${library_dir})
+endforeach()
+
+set(CPACK_DEBIAN_GRAVILO_PACKAGE_NAME gravilo)
+set(CPACK_DEBIAN_GRAVILO_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_GRAVILO_PACKAGE_RECOMMENDS "fonts-liberation")
+set(CPACK_COMPONENT_GRAVILO_DEPENDS libraries)
+set(CPACK_COMPONENT_GRAVILO_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
+ A mass hangs on a rope over a pulley: pull the rope to lift it, choose the mass and the
+ celestial body, and read the potential energy E = m g h while a chart collects energy
+ against height. Texts in English and German.")
+
+set(CPACK_DEBIAN_LIBRARIES_PACKAGE_NAME libgravilo1)
+set(CPACK_DEBIAN_LIBRARIES_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_LIBRARIES_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_COMPONENT_LIBRARIES_DESCRIPTION "Gravilo components: chart, axis scale, numeric label
+ Qt widgets for teaching programs: the chart TPlotica with sixteen layers and embedded
+ axes, the axis scale TScale, the framed numeric label TNumora, the translation
+ dictionary TGlossator and the host link TqmrDemonClient.")
+
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libgravilo-dev)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev (>= 6.2)")
+set(CPACK_COMPONENT_DEVELOPMENT_DEPENDS libraries)
+set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION "Gravilo components: development files
+ Public headers under include/gravilo and the CMake package GraviloComponents:
+ find_package(GraviloComponents 1.0 REQUIRED) gives Gravilo::Chart and its companions.")
+
+set(CPACK_DEBIAN_DESIGNER_PACKAGE_NAME gravilo-designer-plugin)
+set(CPACK_DEBIAN_DESIGNER_PACKAGE_SECTION devel)
+set(CPACK_DEBIAN_DESIGNER_PACKAGE_SUGGESTS "designer-qt6")
+set(CPACK_COMPONENT_DESIGNER_DEPENDS libraries)
+set(CPACK_COMPONENT_DESIGNER_DESCRIPTION "Gravilo components in Qt Designer
+ TPlotica, TScale and TNumora in the widget box's group Gravilo, with their
+ published properties in the property editor.")
+
+include(CPack)

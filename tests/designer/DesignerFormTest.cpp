@@ -1,0 +1,90 @@
+// The Qt Designer plugin as Designer and QUiLoader meet it: a collection of the three components
+// in the group "Gravilo", and a form made with them whose properties take effect when loaded.
+
+#include <QFile>
+#include <QPluginLoader>
+#include <QUiLoader>
+#include <QXmlStreamReader>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "TNumora.h"
+#include "TPlotica.h"
+#include "TScale.h"
+
+namespace {
+
+QString PluginFile() {
+    return QStringLiteral(GRAVILO_PLUGIN_DIR "/libgravilo-designer.so");
+}
+
+}  // namespace
+
+TEST(DesignerPlugin, OffersTheThreeComponentsInTheirGroupReadyToDrop) {
+    QPluginLoader plugin(PluginFile());
+    auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(plugin.instance());
+    ASSERT_NE(collection, nullptr) << qPrintable(plugin.errorString());
+    QStringList names;
+    for (QDesignerCustomWidgetInterface* widget : collection->customWidgets()) {
+        names << widget->name();
+        EXPECT_EQ(widget->group(), QStringLiteral("Gravilo"));
+        EXPECT_EQ(widget->includeFile(), QStringLiteral("gravilo/%1.h").arg(widget->name()));
+        EXPECT_FALSE(widget->icon().isNull());
+        EXPECT_FALSE(widget->isContainer());
+        // what Designer drops: a widget of the class at a size it can be seen and handled at
+        QXmlStreamReader xml(widget->domXml());
+        QString widgetClass;
+        int width = 0, height = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == u"widget")
+                widgetClass = xml.attributes().value(QStringLiteral("class")).toString();
+            if (xml.name() == u"width") width = xml.readElementText().toInt();
+            if (xml.name() == u"height") height = xml.readElementText().toInt();
+        }
+        EXPECT_FALSE(xml.hasError()) << qPrintable(xml.errorString());
+        EXPECT_EQ(widgetClass, widget->name());
+        EXPECT_GE(width, 100);
+        EXPECT_GE(height, 20);
+        std::unique_ptr<QWidget> made(widget->createWidget(nullptr));
+        ASSERT_NE(made, nullptr);
+        EXPECT_STREQ(made->metaObject()->className(), qPrintable(widget->name()));
+    }
+    EXPECT_EQ(names, QStringList({"TPlotica", "TScale", "TNumora"}));
+}
+
+TEST(DesignerPlugin, FormPropertiesTakeEffectThroughQUiLoader) {
+    QUiLoader loader;
+    loader.clearPluginPaths();
+    loader.addPluginPath(QStringLiteral(GRAVILO_PLUGIN_DIR));
+    for (const char* name : {"TPlotica", "TScale", "TNumora"})
+        EXPECT_TRUE(loader.availableWidgets().contains(QLatin1String(name))) << name;
+    QFile form(QStringLiteral(GRAVILO_FORM));
+    ASSERT_TRUE(form.open(QIODevice::ReadOnly));
+    std::unique_ptr<QWidget> window(loader.load(&form));
+    ASSERT_NE(window, nullptr) << qPrintable(loader.errorString());
+
+    auto* chart = window->findChild<TPlotica*>(QStringLiteral("plotica"));
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->Caption(), QStringLiteral("height [m]"));
+    EXPECT_EQ(chart->MarginLeft(), 70);
+    EXPECT_FALSE(chart->AutoRedraw());
+    EXPECT_EQ(chart->geometry(), QRect(10, 10, 400, 280));
+
+    auto* energy = window->findChild<TNumora*>(QStringLiteral("energy"));
+    ASSERT_NE(energy, nullptr);
+    EXPECT_DOUBLE_EQ(energy->Value(), 4.4145);
+    EXPECT_EQ(energy->Precision(), 2);
+    EXPECT_EQ(energy->FrameStyle(), Vexa::fsRaised);
+    EXPECT_EQ(energy->LeftText(), QStringLiteral("E ="));
+    EXPECT_TRUE(energy->DisplayText().contains(QStringLiteral("4.41"))) << qPrintable(energy->DisplayText());
+
+    auto* scale = window->findChild<TScale*>(QStringLiteral("scale"));
+    ASSERT_NE(scale, nullptr);
+    EXPECT_DOUBLE_EQ(scale->RangeLow(), -20);
+    EXPECT_DOUBLE_EQ(scale->RangeHigh(), 80);
+    EXPECT_EQ(scale->geometry(), QRect(10, 330, 400, 40));
+}
