@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "AboutBox.h"
+#include "AccessibleControls.h"
 #include "Classroom.h"
 #include "GraviloTesting.h"
 #include "Languages.h"
@@ -26,6 +27,34 @@ namespace {
 QString Spoken(QObject* object, QAccessible::Text text = QAccessible::Value) {
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(object);
     return spoken ? spoken->text(text) : QStringLiteral("<none>");
+}
+
+// What a screen reader was told: each announced object with its spoken value at that moment.
+struct TAnnouncement {
+    QObject* Object;
+    QAccessible::Event Kind;
+    QString Value;
+    bool operator==(const TAnnouncement&) const = default;
+};
+std::vector<TAnnouncement> Announced;
+
+void Listen(QAccessibleEvent* event) {
+    QVariant value;
+    if (event->type() == QAccessible::ValueChanged)
+        value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
+    QAccessibleInterface* spoken = event->accessibleInterface();
+    // a value change carries the new value: what the object now says must be that value
+    if (value.isValid() && spoken && spoken->valueInterface()) {
+        EXPECT_EQ(value, spoken->valueInterface()->currentValue())
+            << qPrintable(spoken->text(QAccessible::Name));
+    }
+    Announced.push_back(
+        {event->object(), event->type(), spoken ? spoken->text(QAccessible::Value) : QString()});
+}
+
+bool WasAnnounced(QObject* object, QAccessible::Event kind, const QString& value) {
+    return std::find(Announced.begin(), Announced.end(), TAnnouncement{object, kind, value}) !=
+           Announced.end();
 }
 
 void Key(TForm1& form, const char* sequence) {
@@ -134,9 +163,27 @@ TEST(Access, DisplaysSpeakTheirNamesAndValues) {
     w.Press();
     w.DragTo(0, 300);
     EXPECT_EQ(Spoken(f.PLPict), QStringLiteral("Mass at 200.0 m, held by the rope"));
+
     const QStringList lines = ScriptKeys::AccessibleLines(f);
     EXPECT_TRUE(lines.contains(QStringLiteral("Graphic|[kJ]|0 to 500"))) << qPrintable(lines.join('\n'));
     EXPECT_TRUE(lines.contains(QStringLiteral("ScrollBar|Mass|15")));
+
+    // every change is announced with its new value, to a screen reader that listens
+    AccessibleControls::SetListener(Listen);
+    f.SBarMasse->SetPosition(20);
+    w.PullAndRelease(90, 180);
+    EXPECT_TRUE(WasAnnounced(f.NLblMasse, QAccessible::ValueChanged, QStringLiteral("20.0 kg")));
+    EXPECT_TRUE(WasAnnounced(f.NLblHeight, QAccessible::ValueChanged, QStringLiteral("305.0 m")));
+    EXPECT_TRUE(WasAnnounced(f.NLblEnergie, QAccessible::ValueChanged, QStringLiteral("59.8 kJ")));
+    EXPECT_TRUE(WasAnnounced(f.PLPict, QAccessible::DescriptionChanged,
+                             QStringLiteral("Mass at 305.0 m, hanging on hook 2")));
+    w.PullAndRelease(90, 250);
+    w.Tick();
+    EXPECT_TRUE(
+        WasAnnounced(f.PLPict, QAccessible::DescriptionChanged, QStringLiteral("Mass at 250.0 m, falling")));
+    EXPECT_TRUE(WasAnnounced(f.NLblHeight, QAccessible::ValueChanged, f.NLblHeight->DrawnText() + " m"));
+    EXPECT_TRUE(WasAnnounced(f.PLEnerg, QAccessible::DescriptionChanged, Spoken(f.PLEnerg)));
+    AccessibleControls::SetListener(nullptr);
 }
 
 TEST(Access, AboutClosesWithEnterAndEscapeAndTabReachesItsLinks) {
