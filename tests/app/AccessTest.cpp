@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTest>
@@ -55,6 +58,28 @@ void Listen(QAccessibleEvent* event) {
 bool WasAnnounced(QObject* object, QAccessible::Event kind, const QString& value) {
     return std::find(Announced.begin(), Announced.end(), TAnnouncement{object, kind, value}) !=
            Announced.end();
+}
+
+// Alt and a letter must name one thing only: in the window (its buttons, its menu bar) and in each
+// of its menus.
+void ExpectDistinctMnemonics(QWidget& window) {
+    const auto expectDistinct = [](const QStringList& keys, const QString& where) {
+        EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size())
+            << qPrintable(where + ": " + keys.join(' '));
+    };
+    QStringList keys;
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        if (!button->shortcut().isEmpty()) keys << button->shortcut().toString();
+    for (QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+        for (QAction* title : bar->actions()) {
+            keys << QKeySequence::mnemonic(title->text()).toString();
+            QStringList items;
+            for (QAction* item : title->menu()->actions())
+                if (!item->isSeparator()) items << QKeySequence::mnemonic(item->text()).toString();
+            expectDistinct(items, title->text());
+        }
+    }
+    expectDistinct(keys, window.windowTitle());
 }
 
 void Key(TForm1& form, const char* sequence) {
@@ -241,6 +266,8 @@ TEST(Access, TheLanguageChangesWhileTheWindowsAreOpen) {
     EXPECT_EQ(classroom.Menu().Action(TMainMenu::mcReset)->text(), QStringLiteral("Zurück&setzen"));
     EXPECT_EQ(remembered.value(QStringLiteral("Language/File")).toString(),
               ShippedLanguage("gravilo_de.itl"));
+    ExpectDistinctMnemonics(f);
+    ExpectDistinctMnemonics(about);
 
     ASSERT_TRUE(languages.Choose(ShippedLanguage("gravilo_en.itl"), reason));
     EXPECT_EQ(f.Caption(), QStringLiteral("Potential Energy in a Gravitational Field"));
@@ -251,6 +278,8 @@ TEST(Access, TheLanguageChangesWhileTheWindowsAreOpen) {
     EXPECT_EQ(about.LblCopyright->Caption(), TFrmAbout::Notice);
     EXPECT_EQ(f.NLblMasse->DrawnText(), QStringLiteral("50.0"));
     EXPECT_EQ(f.SButExit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+    ExpectDistinctMnemonics(f);
+    ExpectDistinctMnemonics(about);
 
     EXPECT_FALSE(languages.Choose(world.Path(QStringLiteral("none.itl")), reason));
     EXPECT_EQ(f.SButExit->Caption(), QStringLiteral("Exit"));
