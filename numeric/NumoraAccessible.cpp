@@ -28,8 +28,15 @@ public:
         return QAccessibleWidget::interface_cast(t);
     }
 
-    // the value interface: read only
-    QVariant currentValue() const override { return Label()->Value(); }
+    // the value interface, read only: the number as the label shows it (44.9, not
+    // 44.880750000000006), the value itself where the text is no plain number (a date, a state)
+    QVariant currentValue() const override {
+        QString shown = Label()->DisplayText().trimmed();
+        if (Label()->Comma()) shown.replace(QLatin1Char(','), QLatin1Char('.'));
+        bool number = false;
+        const double value = shown.toDouble(&number);
+        return number ? value : Label()->Value();
+    }
     void setCurrentValue(const QVariant&) override {}
     QVariant maximumValue() const override { return {}; }
     QVariant minimumValue() const override { return {}; }

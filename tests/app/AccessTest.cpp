@@ -183,6 +183,7 @@ TEST(Access, DisplaysSpeakTheirNamesAndValues) {
     EXPECT_EQ(Spoken(f.NLblHeight, QAccessible::Name), QStringLiteral("Height"));
     EXPECT_EQ(Spoken(f.NLblHeight), QStringLiteral("305.0 m"));
     EXPECT_EQ(Spoken(f.NLblEnergie), QStringLiteral("44.9 kJ"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.NLblEnergie)->valueInterface()->currentValue(), 44.9);
     EXPECT_EQ(Spoken(f.PLEnerg, QAccessible::Name), QStringLiteral("Energy / Height"));
     EXPECT_EQ(Spoken(f.PLEnerg), QStringLiteral("305.0 m, 44.9 kJ, 5 marks"));
     w.Press();
