@@ -5,12 +5,13 @@
 #     P/share/gravilo/lang/gravilo_en.itl, _de.itl    every language file we ship
 #     P/share/applications/gravilo.desktop            the desktop entry
 #     P/share/icons/hicolor/NxN/apps/gravilo.png      the icon, 16 to 256 pixels
-#     P/lib/libgravilo-*.so.1                         the component libraries the program runs on
+#     P/LIB/libgravilo-*.so.1                         the component libraries the program runs on
 #   and for developers
 #     P/include/gravilo/*.h                           the components' public headers
-#     P/lib/libgravilo-*.so                           the names to link against
-#     P/lib/cmake/GraviloComponents/                  the CMake package GraviloComponents
-# (lib is lib/<multiarch> for the prefix /usr). Each file belongs to one of the components
+#     P/LIB/libgravilo-*.so                           the names to link against
+#     P/LIB/cmake/GraviloComponents/                  the CMake package GraviloComponents
+#     P/LIB/qt6/plugins/designer/                     the Qt Designer plugin
+# (LIB is lib/<multiarch>, lib/x86_64-linux-gnu on Debian: Gravilo.cmake). Each file belongs to one of the components
 # gravilo, libraries, development and designer, one Debian package each (Packaging.cmake).
 # The build tree runs as it is: build/app/gravilo finds build/app/gravilo.itl.
 include(GNUInstallDirs)
