@@ -130,7 +130,7 @@ TEST(DisplayList, StorageStaysCloseToTheItemsItHolds) {
     TItemList list;
     for (int i = 0; i < 1000000; ++i) ASSERT_NE(list.Append(1000), nullptr);
     EXPECT_EQ(list.Capacity(), 1000000);
-    EXPECT_LE(double(list.StorageBytes()) / list.Count(), 100.0);
+    EXPECT_LE(double(list.StorageBytes()) / list.Count(), 90.0);
     TItemList copy;
     copy.CopyFrom(list);
     EXPECT_EQ(copy.Count(), 1000000);
