@@ -81,8 +81,7 @@ published properties in the property editor.")
 set(GRAVILO_DEB_VERSION ${CPACK_PACKAGE_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
 string(TIMESTAMP GRAVILO_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
 configure_file(${PROJECT_SOURCE_DIR}/dist/changelog.Debian.in ${CMAKE_BINARY_DIR}/dist/changelog.Debian @ONLY)
-execute_process(COMMAND gzip -9n --stdout ${CMAKE_BINARY_DIR}/dist/changelog.Debian
-                OUTPUT_FILE ${CMAKE_BINARY_DIR}/dist/changelog.Debian.gz COMMAND_ERROR_IS_FATAL ANY)
+gravilo_gzip(${CMAKE_BINARY_DIR}/dist/changelog.Debian ${CMAKE_BINARY_DIR}/dist/changelog.Debian.gz)
 foreach(component ${CPACK_COMPONENTS_ALL})
   string(TOUPPER ${component} upper)
   install(FILES ${PROJECT_SOURCE_DIR}/dist/copyright ${CMAKE_BINARY_DIR}/dist/changelog.Debian.gz
