@@ -6,6 +6,11 @@
 TSpokenTexts::TSpokenTexts(TForm1& form) : QObject(&form), FForm(form) {
     form.PLPict->OnSpokenState = [this](QObject*, QString& text) { text = SceneState(); };
     form.PLEnerg->OnSpokenState = [this](QObject*, QString& text) { text = EnergyChartState(); };
+    // a release starts a fall without drawing anything: the scene's state changes all the same
+    connect(&form, &TForm1::StateChanged, this, [this] {
+        FForm.PLPict->AnnounceChange();
+        FForm.PLEnerg->AnnounceChange();
+    });
 }
 
 void TSpokenTexts::Translate(TGlossator* dictionary) {

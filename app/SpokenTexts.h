@@ -2,7 +2,7 @@
 // What screen readers hear of the two charts, in the window's language: the scene tells where the
 // mass is and whether it hangs, falls, is held or rests ("Mass at 305.0 m, hanging on hook 2"),
 // the energy chart the state it marks ("305.0 m, 44.9 kJ, 6 marks"). The numbers are the labels'
-// own texts, with their decimal separator.
+// own texts, with their decimal separator. Each change of state is announced.
 
 #include <QObject>
 #include <QString>

@@ -43,17 +43,17 @@ int Run(TCommandLine& commandLine) {
         link.SetLanguageStream(std::move(named));
         // pictures and scripts may run beside a Gravilo someone works with
         if (commandLine.Headless()) link.SetMultiStart(true);
-        link.OnAlreadyRunning = [](QObject*, bool delivered) {
-            std::fputs(delivered ? "Gravilo is already running; its window was brought to the front.\n"
-                                 : "Gravilo is already running.\n",
+        link.OnAlreadyRunning = [](QObject*, bool broughtToFront) {
+            std::fputs(broughtToFront ? "Gravilo is already running; its window was brought to the front.\n"
+                                      : "Gravilo is already running.\n",
                        stderr);
         };
     });
     if (commandLine.Headless()) return RunHeadless(form, commandLine);
     TFrmAbout about;
     form.SetAboutDialog(&about);
-    // a second start hands over its parameters: the window it wanted comes to the front
-    form.cliDemon->OnParamsChange = [&form](QObject*) { form.BringToFront(); };
+    // a second start asks for the window it wanted
+    form.cliDemon->OnBringToFront = [&form](QObject*) { form.BringToFront(); };
     TClassroom classroom(form, &*remembered);
     TLanguages languages(form, classroom, &*remembered);
     QTimer::singleShot(0, &form, [&form] { form.show(); });

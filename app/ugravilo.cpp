@@ -101,6 +101,8 @@ void TForm1::FormShow(QObject*) {
     if (FAbout) {
         PrepareAboutDialog();
         FAbout->ShowModal();
+        // the window comes up with the keyboard, which the dialog had before it
+        activateWindow();
     }
     StartState();
 }

@@ -243,6 +243,7 @@ void TCustomPlotica::ShowItems() {
         for (int i = 0; i < source->d->SharerCount; ++i) source->d->Sharers[i]->d->RefreshChart();
     }
     for (int i = 0; i < d->SharerCount; ++i) d->Sharers[i]->d->RefreshChart();
+    AnnounceChange();
 }
 
 void TPloticaPrivate::RemoveSharer(TCustomPlotica* chart) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -83,6 +84,7 @@ void TqmrCustomDemon::CreateHiddenWindow() {
 TqmrCustomDemon::~TqmrCustomDemon() {
     FPendingReplies.clear();
     FWindow.Destroy();
+    FInstanceWindow.Destroy();
     if (FOwnEntity.ExtraHandle != 0) {
         FInstanceLock.reset();
         FOwnEntity.ExtraHandle = 0;
@@ -238,12 +240,14 @@ void TqmrCustomDemon::CheckSingleInstance() {
         case TSingleInstanceLock::TResult::Acquired:
             FInstanceLock = std::move(lock);
             FOwnEntity.ExtraHandle = FInstanceLock->Handle();
+            OpenInstanceWindow();
             return;
         case TSingleInstanceLock::TResult::Failed:
             return;  // no way to tell: better a second instance than none
         case TSingleInstanceLock::TResult::HeldElsewhere: {
-            const bool delivered = SendParamsToFirstInstance();
-            if (OnAlreadyRunning) OnAlreadyRunning(this, delivered);
+            SendParamsToFirstInstance();
+            const bool toFront = AskFirstInstanceToFront();
+            if (OnAlreadyRunning) OnAlreadyRunning(this, toFront);
             FWindow.Destroy();
             std::fflush(nullptr);
             std::exit(0);
@@ -259,4 +263,21 @@ bool TqmrCustomDemon::SendParamsToFirstInstance() {
     for (const QString& parameter : std::as_const(FParams)) message.WriteBytes(parameter.toUtf8() + "\r\n");
     SendTo(*first, message);
     return true;
+}
+
+void TqmrCustomDemon::OpenInstanceWindow() {
+    FInstanceWindow.OnReceive = [this](quint32, qint32 DataId, const QByteArray&) {
+        if (DataId != hmToFront) return;
+        // the asking start has its answer first: it waits on nothing the window does
+        QTimer::singleShot(0, this, [this] {
+            if (OnBringToFront) OnBringToFront(this);
+        });
+    };
+    // without it a later start still ends; it only cannot bring this window forward
+    FInstanceWindow.Create(LumeoNames::InstanceClassName, FInstanceLock->Name());
+}
+
+bool TqmrCustomDemon::AskFirstInstanceToFront() {
+    const quint32 first = TMessageEndpoint::Find(LumeoNames::InstanceClassName, FOwnEntity.MutexName());
+    return first != 0 && FWindow.Send(first, hmToFront, {});
 }

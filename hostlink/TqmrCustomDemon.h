@@ -11,7 +11,8 @@
 // When its form has been loaded, the component loads the language file into Translator (from the
 // server, or the file beside the executable: gravilo → gravilo.itl), translates the form, and,
 // unless MultiStart is set, ends the process at once when another instance of the program runs,
-// after handing that instance its parameters.
+// after handing that instance its parameters (through the server) and asking it to bring its
+// window to the front (directly, at the endpoint the holder of the instance lock keeps).
 
 #include <QObject>
 #include <QStringList>
@@ -68,9 +69,12 @@ public:
     TOnQuitMsgReceived OnQuitMsgReceived;
     // Params was replaced by a received parameter message
     TNotifyEvent OnParamsChange;
-    // Another instance runs, and this one ends right after the handler: Delivered tells whether
-    // the parameters reached the running instance.
-    std::function<void(QObject* Sender, bool Delivered)> OnAlreadyRunning;
+    // A later start of the program asks this running instance to bring its window to the front.
+    // It runs from the event loop, after the asking start has had its answer.
+    TNotifyEvent OnBringToFront;
+    // Another instance runs, and this one ends right after the handler: BroughtToFront tells
+    // whether the running instance took the request to bring its window to the front.
+    std::function<void(QObject* Sender, bool BroughtToFront)> OnAlreadyRunning;
 
     TEntity& ServerEntity() { return FServerEntity; }
     TEntity& OwnEntity() { return FOwnEntity; }
@@ -135,8 +139,8 @@ protected:
     // else the file beside the executable; none when there is none. A pipe or a device is read
     // into memory (LanguageStream).
     std::unique_ptr<QIODevice> OpenLanguageStream();
-    // Ends the process when another instance holds the lock, after handing it our parameters;
-    // otherwise takes the lock.
+    // Ends the process when another instance holds the lock, after handing it our parameters and
+    // asking it to come to the front; otherwise takes the lock and opens the instance endpoint.
     void CheckSingleInstance();
 
     // The server's window as the settings and the command line name it.
@@ -149,6 +153,9 @@ private:
     void ParkReply(std::unique_ptr<TLumeoMessageStream> Reply);
     // true when the running instance was found and sent the parameters
     bool SendParamsToFirstInstance();
+    // true when the running instance's own endpoint took the request
+    bool AskFirstInstanceToFront();
+    void OpenInstanceWindow();
 
     std::unique_ptr<TGlossator> FTranslator;
     TEntity FServerEntity{this};
@@ -163,6 +170,8 @@ private:
     std::unique_ptr<QIODevice> FLanguageStream;
     TMessageEndpoint FWindow;
     std::unique_ptr<TSingleInstanceLock> FInstanceLock;
+    // found by the lock's name while the lock is ours
+    TMessageEndpoint FInstanceWindow;
 };
 
 // The executable X or X.ext has its language file X.itl beside it.

@@ -18,6 +18,7 @@ enum THostMessageKind : qint32 {
     hmMapFileName = 0x1008,  // string → string
     hmQueryString = 0x1009,  // string → string
     hmGetEnvironment = 0x100A,  // string name → string value
+    hmToFront = 0x100B,  // second instance → the first's instance endpoint, no content: come to the front
 };
 
 // Selectors of hmFindEntity.
@@ -29,6 +30,9 @@ namespace LumeoNames {
 inline const QString ClientClassName = QStringLiteral("ThisIsTheLumeoClientComponentWindowClass");
 inline const QString ServerClassPrefix = QStringLiteral("ThisIsTheLumeoServerComponentWindowClass");
 inline const QString ServerTitlePrefix = QStringLiteral("ThisIsTheLumeoServerComponentWindow");
+// The endpoint of the single-instance lock's holder, titled with the lock's name: a later start of
+// the same program finds the running one there.
+inline const QString InstanceClassName = QStringLiteral("ThisIsTheLumeoInstanceWindowClass");
 // the switch that names the server on the command line
 inline const QString ServerHandleSwitch = QStringLiteral("/serverhandle=");
 

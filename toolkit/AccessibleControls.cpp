@@ -7,6 +7,8 @@
 
 namespace {
 
+QAccessible::UpdateHandler Listener = nullptr;
+
 class TLinkAccessible : public QAccessibleWidget {
 public:
     explicit TLinkAccessible(TLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
@@ -53,19 +55,27 @@ void Install() {
 }
 
 void AnnounceChange(QObject* control, QString& lastSpoken) {
-    if (!QAccessible::isActive()) return;
+    if (!QAccessible::isActive() && !Listener) return;
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
     if (!spoken) return;
     const QString now = spoken->text(QAccessible::Value);
     if (now == lastSpoken) return;
     lastSpoken = now;
+    const auto tell = [](QAccessibleEvent& event) {
+        if (Listener) Listener(&event);
+        QAccessible::updateAccessibility(&event);
+    };
     if (QAccessibleValueInterface* value = spoken->valueInterface()) {
         QAccessibleValueChangeEvent event(control, value->currentValue());
-        QAccessible::updateAccessibility(&event);
+        tell(event);
     } else {
         QAccessibleEvent event(control, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
+        tell(event);
     }
+}
+
+void SetListener(QAccessible::UpdateHandler listener) {
+    Listener = listener;
 }
 
 }  // namespace AccessibleControls

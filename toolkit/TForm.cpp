@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
 
 #include "TButtons.h"
@@ -88,6 +89,8 @@ int TForm::ShowModal() {
     FModalResult = mrNone;
     if (FPosition == poScreenCenter || FPosition == poDesktopCenter) CentreOnScreen();
     setWindowModality(Qt::ApplicationModal);
+    // the window that had the keyboard gets it back when the dialog closes, as Qt's dialogs do
+    const QPointer<QWidget> before = QApplication::activeWindow();
     QEventLoop loop;
     FModalLoop = &loop;
     FQuitting = false;
@@ -98,6 +101,7 @@ int TForm::ShowModal() {
     FModalLoop = nullptr;
     hide();
     setWindowModality(Qt::NonModal);
+    if (before && before != this && before->isVisible()) before->activateWindow();
     return FModalResult;
 }
 

@@ -70,6 +70,10 @@ void TPaintedControl::RepaintNow() {
     EnsurePictureSize();
     if (!FPicture.isNull()) Paint();
     update();
+    AnnounceChange();
+}
+
+void TPaintedControl::AnnounceChange() {
     AccessibleControls::AnnounceChange(this, FSpokenValue);
 }
 

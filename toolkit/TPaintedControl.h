@@ -41,6 +41,9 @@ public:
     // Renders the picture now (when the control may paint) and schedules its blit; a screen reader
     // hears of a new value the control now shows.
     void RepaintNow();
+    // A screen reader hears of the control's spoken value when it differs from what it last heard:
+    // for a state the control shows without a repaint (a fall that has begun, say).
+    void AnnounceChange();
 
     // Position and size; the control learns of the change at once, shown or not.
     virtual void SetBounds(int left, int top, int width, int height);

@@ -4,13 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTest>
 
 #include "AboutBox.h"
+#include "AccessibleControls.h"
 #include "Classroom.h"
 #include "GraviloTesting.h"
 #include "Languages.h"
@@ -26,6 +30,56 @@ namespace {
 QString Spoken(QObject* object, QAccessible::Text text = QAccessible::Value) {
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(object);
     return spoken ? spoken->text(text) : QStringLiteral("<none>");
+}
+
+// What a screen reader was told: each announced object with its spoken value at that moment.
+struct TAnnouncement {
+    QObject* Object;
+    QAccessible::Event Kind;
+    QString Value;
+    bool operator==(const TAnnouncement&) const = default;
+};
+std::vector<TAnnouncement> Announced;
+
+void Listen(QAccessibleEvent* event) {
+    QVariant value;
+    if (event->type() == QAccessible::ValueChanged)
+        value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
+    QAccessibleInterface* spoken = event->accessibleInterface();
+    // a value change carries the new value: what the object now says must be that value
+    if (value.isValid() && spoken && spoken->valueInterface()) {
+        EXPECT_EQ(value, spoken->valueInterface()->currentValue())
+            << qPrintable(spoken->text(QAccessible::Name));
+    }
+    Announced.push_back(
+        {event->object(), event->type(), spoken ? spoken->text(QAccessible::Value) : QString()});
+}
+
+bool WasAnnounced(QObject* object, QAccessible::Event kind, const QString& value) {
+    return std::find(Announced.begin(), Announced.end(), TAnnouncement{object, kind, value}) !=
+           Announced.end();
+}
+
+// Alt and a letter must name one thing only: in the window (its buttons, its menu bar) and in each
+// of its menus.
+void ExpectDistinctMnemonics(QWidget& window) {
+    const auto expectDistinct = [](const QStringList& keys, const QString& where) {
+        EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size())
+            << qPrintable(where + ": " + keys.join(' '));
+    };
+    QStringList keys;
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        if (!button->shortcut().isEmpty()) keys << button->shortcut().toString();
+    for (QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+        for (QAction* title : bar->actions()) {
+            keys << QKeySequence::mnemonic(title->text()).toString();
+            QStringList items;
+            for (QAction* item : title->menu()->actions())
+                if (!item->isSeparator()) items << QKeySequence::mnemonic(item->text()).toString();
+            expectDistinct(items, title->text());
+        }
+    }
+    expectDistinct(keys, window.windowTitle());
 }
 
 void Key(TForm1& form, const char* sequence) {
@@ -134,9 +188,27 @@ TEST(Access, DisplaysSpeakTheirNamesAndValues) {
     w.Press();
     w.DragTo(0, 300);
     EXPECT_EQ(Spoken(f.PLPict), QStringLiteral("Mass at 200.0 m, held by the rope"));
+
     const QStringList lines = ScriptKeys::AccessibleLines(f);
     EXPECT_TRUE(lines.contains(QStringLiteral("Graphic|[kJ]|0 to 500"))) << qPrintable(lines.join('\n'));
     EXPECT_TRUE(lines.contains(QStringLiteral("ScrollBar|Mass|15")));
+
+    // every change is announced with its new value, to a screen reader that listens
+    AccessibleControls::SetListener(Listen);
+    f.SBarMasse->SetPosition(20);
+    w.PullAndRelease(90, 180);
+    EXPECT_TRUE(WasAnnounced(f.NLblMasse, QAccessible::ValueChanged, QStringLiteral("20.0 kg")));
+    EXPECT_TRUE(WasAnnounced(f.NLblHeight, QAccessible::ValueChanged, QStringLiteral("305.0 m")));
+    EXPECT_TRUE(WasAnnounced(f.NLblEnergie, QAccessible::ValueChanged, QStringLiteral("59.8 kJ")));
+    EXPECT_TRUE(WasAnnounced(f.PLPict, QAccessible::DescriptionChanged,
+                             QStringLiteral("Mass at 305.0 m, hanging on hook 2")));
+    w.PullAndRelease(90, 250);
+    w.Tick();
+    EXPECT_TRUE(
+        WasAnnounced(f.PLPict, QAccessible::DescriptionChanged, QStringLiteral("Mass at 250.0 m, falling")));
+    EXPECT_TRUE(WasAnnounced(f.NLblHeight, QAccessible::ValueChanged, f.NLblHeight->DrawnText() + " m"));
+    EXPECT_TRUE(WasAnnounced(f.PLEnerg, QAccessible::DescriptionChanged, Spoken(f.PLEnerg)));
+    AccessibleControls::SetListener(nullptr);
 }
 
 TEST(Access, AboutClosesWithEnterAndEscapeAndTabReachesItsLinks) {
@@ -194,6 +266,8 @@ TEST(Access, TheLanguageChangesWhileTheWindowsAreOpen) {
     EXPECT_EQ(classroom.Menu().Action(TMainMenu::mcReset)->text(), QStringLiteral("Zurück&setzen"));
     EXPECT_EQ(remembered.value(QStringLiteral("Language/File")).toString(),
               ShippedLanguage("gravilo_de.itl"));
+    ExpectDistinctMnemonics(f);
+    ExpectDistinctMnemonics(about);
 
     ASSERT_TRUE(languages.Choose(ShippedLanguage("gravilo_en.itl"), reason));
     EXPECT_EQ(f.Caption(), QStringLiteral("Potential Energy in a Gravitational Field"));
@@ -204,6 +278,8 @@ TEST(Access, TheLanguageChangesWhileTheWindowsAreOpen) {
     EXPECT_EQ(about.LblCopyright->Caption(), TFrmAbout::Notice);
     EXPECT_EQ(f.NLblMasse->DrawnText(), QStringLiteral("50.0"));
     EXPECT_EQ(f.SButExit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+    ExpectDistinctMnemonics(f);
+    ExpectDistinctMnemonics(about);
 
     EXPECT_FALSE(languages.Choose(world.Path(QStringLiteral("none.itl")), reason));
     EXPECT_EQ(f.SButExit->Caption(), QStringLiteral("Exit"));

@@ -223,6 +223,7 @@ TEST(Program, ASecondStartEndsAtOnce) {
     EXPECT_TRUE(second.Ended);
     EXPECT_EQ(second.Status, 0);
     EXPECT_TRUE(second.Out.isEmpty());
+    EXPECT_EQ(second.Err, "Gravilo is already running; its window was brought to the front.\n");
     EXPECT_EQ(first->state(), QProcess::Running);
 
     // the headless modes take no part in the rule: they run beside the first instance

@@ -111,6 +111,9 @@ protected:
             },
             5000);
     }
+    void PressKeys(std::initializer_list<const char*> keys) const {
+        for (const char* key : keys) Display->XDo({QStringLiteral("key"), QString::fromLatin1(key)});
+    }
     bool MassAt(const QRect& main, double height) const {
         return At(Display->Screen(), Scene(main, 0, height + 9)) == Blue;
     }
@@ -144,6 +147,9 @@ TEST_F(OnXDisplay, TheAboutDialogComesFirstAndTheSimulationAfterOk) {
     // the start state: the mass on the ground, the hand at rest
     ASSERT_TRUE(WaitUntil([&] { return MassAt(main, 0); }));
     EXPECT_EQ(At(Display->Screen(), Scene(main, 20, 520)), Black);
+    // the window has the keyboard, with no click: from the bodies to the scene, the rope on hook 1
+    PressKeys({"Tab", "Tab", "1"});
+    EXPECT_TRUE(WaitUntil([&] { return MassAt(main, 405); }, 5000)) << "the keys went nowhere";
 }
 
 TEST_F(OnXDisplay, TheRopeHungOnAHookHoldsTheMassAndLetGoItFalls) {
@@ -224,6 +230,9 @@ TEST_F(OnXDisplay, TheAboutButtonShowsTheDialogAgainWithItsHomePageLink) {
     Display->Click(about.topLeft() + AboutOk);
     EXPECT_TRUE(Display->WaitUntilGone(AboutTitle));
     EXPECT_TRUE(MassAt(main, 0));
+    // the keyboard is back where it was: on About, two controls after the scene
+    PressKeys({"shift+Tab", "shift+Tab", "1"});
+    EXPECT_TRUE(WaitUntil([&] { return MassAt(main, 405); }, 5000)) << "the keys went nowhere";
 }
 
 TEST_F(OnXDisplay, AGermanFileGivesTheGermanDescriptionWhateverTheCaseOfItsLanguage) {

@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include "HostLinkTesting.h"
+#include "TSingleInstanceLock.h"
 
 namespace {
 
@@ -98,13 +99,15 @@ TEST(DemonProcess, SecondStartHandsOverItsParametersAndEnds) {
     ASSERT_NE(TLinkSandbox::LineStartingWith(first, "running"), QString());
 
     QProcess* second = StartClient(sandbox, {"--title", "Solo", "/serverhandle=one", "book.lum"});
+    // it ended in the check, before it could say it runs
+    EXPECT_EQ(TLinkSandbox::LineStartingWith(second, "already running"),
+              QStringLiteral("already running front=1"));
     ASSERT_TRUE(TLinkSandbox::WaitForExit(second));
     EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second->exitCode(), 0);
-    // it ended in the check, before it could say it runs
-    EXPECT_FALSE(second->readAll().contains("running"));
     EXPECT_EQ(TLinkSandbox::LineStartingWith(first, "params"),
               QStringLiteral("params --title|Solo|book.lum"));
+    EXPECT_EQ(TLinkSandbox::LineStartingWith(first, "front"), QStringLiteral("front"));
 
     // once the first has ended, a start is a first start again
     first->closeWriteChannel();
@@ -113,17 +116,29 @@ TEST(DemonProcess, SecondStartHandsOverItsParametersAndEnds) {
     EXPECT_NE(TLinkSandbox::LineStartingWith(third, "running"), QString());
 }
 
-TEST(DemonProcess, SecondStartWithoutServerJustEnds) {
+// Without the server the parameters stay behind, but the running window still comes forward: the
+// second start finds it at the lock holder's own endpoint. A holder without one is not told.
+TEST(DemonProcess, SecondStartWithoutServerBringsTheFirstForward) {
     TLinkSandbox sandbox;
     QProcess* first = StartClient(sandbox, {"--local", "--stay"});
     ASSERT_NE(TLinkSandbox::LineStartingWith(first, "running"), QString());
     QProcess* second = StartClient(sandbox, {"--local", "more"});
+    EXPECT_EQ(TLinkSandbox::LineStartingWith(second, "already running"),
+              QStringLiteral("already running front=1"));
     ASSERT_TRUE(TLinkSandbox::WaitForExit(second));
     EXPECT_EQ(second->exitCode(), 0);
-    EXPECT_FALSE(second->readAll().contains("running"));
+    EXPECT_EQ(TLinkSandbox::LineStartingWith(first, "front"), QStringLiteral("front"));
     first->closeWriteChannel();
     ASSERT_TRUE(TLinkSandbox::WaitForExit(first));
-    EXPECT_FALSE(first->readAll().contains("params"));  // nothing reached the first one
+    EXPECT_FALSE(first->readAll().contains("params"));  // nothing else reached the first one
+
+    TSingleInstanceLock held(QStringLiteral("LU_lumeo-test-client"));
+    ASSERT_EQ(held.TryAcquire(), TSingleInstanceLock::TResult::Acquired);
+    QProcess* third = StartClient(sandbox, {"--local"});
+    EXPECT_EQ(TLinkSandbox::LineStartingWith(third, "already running"),
+              QStringLiteral("already running front=0"));
+    ASSERT_TRUE(TLinkSandbox::WaitForExit(third));
+    EXPECT_EQ(third->exitCode(), 0);
 }
 
 TEST(DemonProcess, LanguageFileBesideTheProgram) {

@@ -10,9 +10,10 @@
 //
 // It prints "handle H", "server S", "params P1|P2|..." (ParamStr 1 to ParamCount) and
 // "caption C" (the form's caption after loading, translated), then "running"; or "error E" when
-// loading fails. While it stays: "params ..." when a parameter message came, "got kind=K bytes=B"
-// for any other message (a kind 5001 is answered from inside the handler with a kind 5002 of the
-// same content), and "quit serverDown=0/1" for a quit message.
+// loading fails, or "already running front=0/1" when another instance runs. While it stays:
+// "params ..." when a parameter message came, "got kind=K bytes=B" for any other message (a kind
+// 5001 is answered from inside the handler with a kind 5002 of the same content), "front" when a
+// later start asked for the window, and "quit serverDown=0/1" for a quit message.
 
 #include <QApplication>
 #include <QPointer>
@@ -55,6 +56,9 @@ int main(int argc, char** argv) {
         client = loading.Add(new TqmrDemonClient(&form));
         client->SetUseTessaroServer(!has("--local"));
         client->SetMultiStart(has("--multi"));
+        client->OnAlreadyRunning = [](QObject*, bool BroughtToFront) {
+            Print(QStringLiteral("already running front=%1").arg(BroughtToFront ? 1 : 0));
+        };
         form.SetCaption(QStringLiteral("GL_Client window"));
         Print(QStringLiteral("handle %1").arg(client->OwnEntity().Handle));
         Print(QStringLiteral("server %1").arg(client->ServerEntity().Handle));
@@ -71,6 +75,7 @@ int main(int argc, char** argv) {
     client->OnParamsChange = [](QObject* Sender) {
         Print(ParamsLine(*static_cast<TqmrCustomDemon*>(Sender)));
     };
+    client->OnBringToFront = [](QObject*) { Print(QStringLiteral("front")); };
     client->OnQuitMsgReceived = [](QObject*, bool ServerDown, bool&) {
         Print(QStringLiteral("quit serverDown=%1").arg(ServerDown ? 1 : 0));
     };
