@@ -15,8 +15,8 @@ class GRAVILO_CHART_EXPORT TBakGndImg : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name WRITE SetName)
     Q_PROPERTY(bool IncludePath READ IncludePath WRITE SetIncludePath)
-    Q_PROPERTY(TBkgFill FillMode READ FillMode WRITE SetFillMode)
-    Q_PROPERTY(TBGAreaMode AreaMode READ AreaMode WRITE SetAreaMode)
+    Q_PROPERTY(Vexa::TBkgFill FillMode READ FillMode WRITE SetFillMode)
+    Q_PROPERTY(Plotica::TBGAreaMode AreaMode READ AreaMode WRITE SetAreaMode)
     Q_PROPERTY(TColor AreaColor READ AreaColor WRITE SetAreaColor)
     Q_PROPERTY(double AreaLeft READ AreaLeft WRITE SetAreaLeft)
     Q_PROPERTY(double AreaRight READ AreaRight WRITE SetAreaRight)

@@ -13,8 +13,8 @@ class GRAVILO_CHART_EXPORT TCrossHair : public QObject {
     Q_PROPERTY(double PosX READ PosX WRITE SetPosX)
     Q_PROPERTY(double PosY READ PosY WRITE SetPosY)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(TCrossHMode Mode READ Mode WRITE SetMode)
-    Q_PROPERTY(TPenStyle LineType READ LineType WRITE SetLineType)
+    Q_PROPERTY(Vexa::TCrossHMode Mode READ Mode WRITE SetMode)
+    Q_PROPERTY(Vexa::TPenStyle LineType READ LineType WRITE SetLineType)
     Q_PROPERTY(int LineWid READ LineWid WRITE SetLineWid)
     Q_PROPERTY(int Layer READ Layer WRITE SetLayer)
 public:

@@ -19,13 +19,13 @@ class GRAVILO_CHART_EXPORT TScaleProps : public QObject {
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(int CaptionPosX READ CaptionPosX WRITE SetCaptionPosX)
     Q_PROPERTY(int CaptionPosY READ CaptionPosY WRITE SetCaptionPosY)
-    Q_PROPERTY(TAlignment CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment)
-    Q_PROPERTY(TScaleUnitAnchor CaptionAnchor READ CaptionAnchor WRITE SetCaptionAnchor)
+    Q_PROPERTY(Vexa::TAlignment CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment)
+    Q_PROPERTY(Vexa::TScaleUnitAnchor CaptionAnchor READ CaptionAnchor WRITE SetCaptionAnchor)
     Q_PROPERTY(TColor ColorScale READ ColorScale WRITE SetColorScale)
     Q_PROPERTY(TDTLabel* DateFormat READ DateFormat WRITE SetDateFormat)
     Q_PROPERTY(int DecPlaces READ DecPlaces WRITE SetDecPlaces)
     Q_PROPERTY(bool Logarithmic READ Logarithmic WRITE SetLogarithmic)
-    Q_PROPERTY(TFigType LabelType READ LabelType WRITE SetLabelType)
+    Q_PROPERTY(Vexa::TFigType LabelType READ LabelType WRITE SetLabelType)
     Q_PROPERTY(TFont* Font READ Font)
     Q_PROPERTY(int MinTicks READ MinTicks WRITE SetMinTicks)
     Q_PROPERTY(double RangeLow READ RangeLow WRITE SetRangeLow)
@@ -137,7 +137,7 @@ private:
 
 class GRAVILO_CHART_EXPORT TScalePropsHoriz : public TScaleProps {
     Q_OBJECT
-    Q_PROPERTY(TScaleLocationHoriz ScaleLocation READ ScaleLocation WRITE SetScaleLocation)
+    Q_PROPERTY(Plotica::TScaleLocationHoriz ScaleLocation READ ScaleLocation WRITE SetScaleLocation)
 public:
     explicit TScalePropsHoriz(QObject* parent = nullptr);
     TScaleLocationHoriz ScaleLocation() const { return FLocation; }
@@ -151,7 +151,7 @@ private:
 
 class GRAVILO_CHART_EXPORT TScalePropsVert : public TScaleProps {
     Q_OBJECT
-    Q_PROPERTY(TScaleLocationVert ScaleLocation READ ScaleLocation WRITE SetScaleLocation)
+    Q_PROPERTY(Plotica::TScaleLocationVert ScaleLocation READ ScaleLocation WRITE SetScaleLocation)
 public:
     explicit TScalePropsVert(QObject* parent = nullptr);
     TScaleLocationVert ScaleLocation() const { return FLocation; }

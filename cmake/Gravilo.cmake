@@ -1,6 +1,22 @@
 # Shared helpers for the project's CMake files.
 include(GoogleTest)
 include(GenerateExportHeader)
+
+# Libraries, the CMake package and the Designer plugin go to lib/<multiarch> where the system has
+# one (lib/x86_64-linux-gnu on Debian), for every prefix, as Debian's own CMake builds put them:
+# GNUInstallDirs alone chooses it for the prefix /usr only, and the packages are made from a
+# tree configured for another. -DCMAKE_INSTALL_LIBDIR chooses otherwise. A tree configured
+# before kept GNUInstallDirs' plain "lib" and moves over once.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  if(DEFINED CACHE{_GNUInstallDirs_LAST_CMAKE_INSTALL_PREFIX} AND NOT DEFINED CACHE{GRAVILO_MULTIARCH_LIBDIR}
+     AND CMAKE_INSTALL_LIBDIR STREQUAL "lib")
+    unset(CMAKE_INSTALL_LIBDIR CACHE)
+  endif()
+  set(GRAVILO_MULTIARCH_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE} CACHE INTERNAL "the default library folder")
+  if(NOT DEFINED CMAKE_INSTALL_LIBDIR)
+    set(CMAKE_INSTALL_LIBDIR ${GRAVILO_MULTIARCH_LIBDIR} CACHE PATH "Object code libraries (${GRAVILO_MULTIARCH_LIBDIR})")
+  endif()
+endif()
 include(GNUInstallDirs)
 
 # gravilo_add_library(<name> EXPORT_NAME <Name> DEPS <targets...> SOURCES <files...>

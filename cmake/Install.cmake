@@ -4,16 +4,27 @@
 #     P/bin/gravilo.itl                               the English language file, read beside the program
 #     P/share/gravilo/lang/gravilo_en.itl, _de.itl    every language file we ship
 #     P/share/applications/gravilo.desktop            the desktop entry
+#     P/share/man/man1/gravilo.1.gz                   the manual page
 #     P/share/icons/hicolor/NxN/apps/gravilo.png      the icon, 16 to 256 pixels
-#     P/lib/libgravilo-*.so.1                         the component libraries the program runs on
+#     P/LIB/libgravilo-*.so.1                         the component libraries the program runs on
 #   and for developers
 #     P/include/gravilo/*.h                           the components' public headers
-#     P/lib/libgravilo-*.so                           the names to link against
-#     P/lib/cmake/GraviloComponents/                  the CMake package GraviloComponents
-# (lib is lib/<multiarch> for the prefix /usr). Each file belongs to one of the components
+#     P/LIB/libgravilo-*.so                           the names to link against
+#     P/LIB/cmake/GraviloComponents/                  the CMake package GraviloComponents
+#     P/LIB/qt6/plugins/designer/                     the Qt Designer plugin
+# (LIB is lib/<multiarch>, lib/x86_64-linux-gnu on Debian: Gravilo.cmake). Each file belongs to one of the components
 # gravilo, libraries, development and designer, one Debian package each (Packaging.cmake).
 # The build tree runs as it is: build/app/gravilo finds build/app/gravilo.itl.
 include(GNUInstallDirs)
+
+# gravilo_gzip(<file> <copy>): a copy compressed as Debian keeps documents, gzip -9n (no name or
+# time inside, so the same file gives the same bytes); made again when <file> changes.
+function(gravilo_gzip source target)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  get_filename_component(folder ${target} DIRECTORY)
+  file(MAKE_DIRECTORY ${folder})
+  execute_process(COMMAND gzip -9n --stdout ${source} OUTPUT_FILE ${target} COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
 
 set(GRAVILO_LANG_DIR ${PROJECT_SOURCE_DIR}/lang)
 set(GRAVILO_ICON_SIZES 16 22 24 32 48 64 128 256)
@@ -34,6 +45,8 @@ install(FILES ${GRAVILO_LANG_DIR}/gravilo_en.itl ${GRAVILO_LANG_DIR}/gravilo_de.
         DESTINATION ${CMAKE_INSTALL_DATADIR}/gravilo/lang COMPONENT gravilo)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/gravilo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
         COMPONENT gravilo)
+gravilo_gzip(${PROJECT_SOURCE_DIR}/dist/gravilo.1 ${CMAKE_BINARY_DIR}/dist/gravilo.1.gz)
+install(FILES ${CMAKE_BINARY_DIR}/dist/gravilo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT gravilo)
 
 # The icon is painted by the program's own code; a small tool writes it in every size.
 add_executable(make-gravilo-icons ${PROJECT_SOURCE_DIR}/dist/MakeIcons.cpp ${PROJECT_SOURCE_DIR}/app/Pictures.cpp)

@@ -5,12 +5,16 @@
 #   gravilo-designer-plugin   the Qt Designer plugin
 # Each depends on libgravilo1 of the same version; what they need of the system is computed from
 # the binaries (dpkg-shlibdeps).
+# Each package carries its copyright file and the changelog in share/doc/<package>; a plain
+# `cmake --install` leaves them out. Every package has its own synopsis: CPack would put the
+# project's summary in front of each one, so that is left unset.
+set(GRAVILO_PACKAGE_MAINTAINER "Gravilo developers <gravilo@users.noreply.github.com>"
+    CACHE STRING "Maintainer of the Debian packages: name <address>")
 set(CPACK_PACKAGE_NAME gravilo)
 set(CPACK_PACKAGE_VENDOR "Gravilo")
-set(CPACK_PACKAGE_CONTACT "Gravilo developers <gravilo@localhost>")
+set(CPACK_PACKAGE_CONTACT ${GRAVILO_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION}.0)
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/gravilo/gravilo")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Potential energy in a gravitational field, a teaching simulation")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
@@ -22,6 +26,10 @@ endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# a shlibs file for the package of the libraries (only it holds libraries with a soname); CPack
+# also has it call ldconfig from postinst and postrm, and dpkg's ldconfig trigger is ours
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 # the libraries' own names, so that shlibdeps needs no package of them installed
 get_property(gravilo_libraries GLOBAL PROPERTY GRAVILO_LIBRARIES)
@@ -35,33 +43,50 @@ set(CPACK_DEBIAN_GRAVILO_PACKAGE_NAME gravilo)
 set(CPACK_DEBIAN_GRAVILO_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_GRAVILO_PACKAGE_RECOMMENDS "fonts-liberation")
 set(CPACK_COMPONENT_GRAVILO_DEPENDS libraries)
-set(CPACK_COMPONENT_GRAVILO_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- A mass hangs on a rope over a pulley: pull the rope to lift it, choose the mass and the
- celestial body, and read the potential energy E = m g h while a chart collects energy
- against height. Texts in English and German.")
+set(CPACK_COMPONENT_GRAVILO_DESCRIPTION "Potential energy in a gravitational field, a teaching simulation
+A mass hangs on a rope over a pulley: pull the rope to lift it, choose the
+mass and the celestial body, and read the potential energy E = m g h while a
+chart collects energy against height. Texts in English and German.")
 
 set(CPACK_DEBIAN_LIBRARIES_PACKAGE_NAME libgravilo1)
 set(CPACK_DEBIAN_LIBRARIES_PACKAGE_SECTION libs)
-set(CPACK_DEBIAN_LIBRARIES_PACKAGE_GENERATE_SHLIBS ON)
+# (CPack names a control file after its file)
+configure_file(${PROJECT_SOURCE_DIR}/dist/libgravilo1.triggers ${CMAKE_BINARY_DIR}/dist/libgravilo1/triggers COPYONLY)
+set(CPACK_DEBIAN_LIBRARIES_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/dist/libgravilo1/triggers)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+install(FILES ${PROJECT_SOURCE_DIR}/dist/libgravilo1.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME libgravilo1 COMPONENT libraries EXCLUDE_FROM_ALL)
 set(CPACK_COMPONENT_LIBRARIES_DESCRIPTION "Gravilo components: chart, axis scale, numeric label
- Qt widgets for teaching programs: the chart TPlotica with sixteen layers and embedded
- axes, the axis scale TScale, the framed numeric label TNumora, the translation
- dictionary TGlossator and the host link TqmrDemonClient.")
+Qt widgets for teaching programs: the chart TPlotica with sixteen layers and
+embedded axes, the axis scale TScale, the framed numeric label TNumora, the
+translation dictionary TGlossator and the host link TqmrDemonClient.")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libgravilo-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev (>= 6.2)")
 set(CPACK_COMPONENT_DEVELOPMENT_DEPENDS libraries)
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION "Gravilo components: development files
- Public headers under include/gravilo and the CMake package GraviloComponents:
- find_package(GraviloComponents 1.0 REQUIRED) gives Gravilo::Chart and its companions.")
+Public headers under include/gravilo and the CMake package
+GraviloComponents: find_package(GraviloComponents 1.0 REQUIRED) gives
+Gravilo::Chart and its companions.")
 
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_NAME gravilo-designer-plugin)
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_SUGGESTS "designer-qt6")
 set(CPACK_COMPONENT_DESIGNER_DEPENDS libraries)
 set(CPACK_COMPONENT_DESIGNER_DESCRIPTION "Gravilo components in Qt Designer
- TPlotica, TScale and TNumora in the widget box's group Gravilo, with their
- published properties in the property editor.")
+TPlotica, TScale and TNumora in the widget box's group Gravilo, with their
+published properties in the property editor.")
+
+set(GRAVILO_DEB_VERSION ${CPACK_PACKAGE_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
+string(TIMESTAMP GRAVILO_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
+configure_file(${PROJECT_SOURCE_DIR}/dist/changelog.Debian.in ${CMAKE_BINARY_DIR}/dist/changelog.Debian @ONLY)
+gravilo_gzip(${CMAKE_BINARY_DIR}/dist/changelog.Debian ${CMAKE_BINARY_DIR}/dist/changelog.Debian.gz)
+foreach(component ${CPACK_COMPONENTS_ALL})
+  string(TOUPPER ${component} upper)
+  install(FILES ${PROJECT_SOURCE_DIR}/dist/copyright ${CMAKE_BINARY_DIR}/dist/changelog.Debian.gz
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_DEBIAN_${upper}_PACKAGE_NAME}
+          COMPONENT ${component} EXCLUDE_FROM_ALL)
+endforeach()
 
 include(CPack)

@@ -20,8 +20,8 @@ class GRAVILO_TOOLKIT_EXPORT TForm : public QWidget, public TComponent {
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(TFont* Font READ Font)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
-    Q_PROPERTY(TPosition Position READ Position WRITE SetPosition)
+    Q_PROPERTY(Vexa::TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(Vexa::TPosition Position READ Position WRITE SetPosition)
 public:
     explicit TForm(QWidget* parent = nullptr);
     ~TForm() override;

@@ -20,7 +20,7 @@ class GRAVILO_TOOLKIT_EXPORT TLabel : public QLabel, public TComponent {
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(TFont* Font READ Font)
-    Q_PROPERTY(TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(Vexa::TAlignment Alignment READ Alignment WRITE SetAlignment)
     Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)

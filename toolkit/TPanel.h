@@ -13,8 +13,8 @@ class GRAVILO_TOOLKIT_EXPORT TPanel : public QWidget, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
-    Q_PROPERTY(TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
-    Q_PROPERTY(TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
+    Q_PROPERTY(Vexa::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
+    Q_PROPERTY(Vexa::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
     Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
 public:

@@ -2,7 +2,9 @@
 // in the group "Gravilo", and a form made with them whose properties take effect when loaded.
 
 #include <QFile>
+#include <QMetaProperty>
 #include <QPluginLoader>
+#include <QSet>
 #include <QUiLoader>
 #include <QXmlStreamReader>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
@@ -19,6 +21,22 @@ namespace {
 
 QString PluginFile() {
     return QStringLiteral(GRAVILO_PLUGIN_DIR "/libgravilo-designer.so");
+}
+
+// Designer lists an enumeration's names, and a form stores one by name, only for a property known
+// to be an enumeration: so must be every one a component or its parts publish.
+void ExpectEnumerationsKnown(QObject* object, QSet<QObject*>& seen) {
+    if (!object || seen.contains(object)) return;
+    seen.insert(object);
+    const QMetaObject* meta = object->metaObject();
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        const QMetaProperty p = meta->property(i);
+        if (p.metaType().flags().testFlag(QMetaType::IsEnumeration)) {
+            EXPECT_TRUE(p.isEnumType()) << meta->className() << "::" << p.name();
+        }
+        if (p.metaType().flags().testFlag(QMetaType::PointerToQObject))
+            ExpectEnumerationsKnown(p.read(object).value<QObject*>(), seen);
+    }
 }
 
 }  // namespace
@@ -52,6 +70,8 @@ TEST(DesignerPlugin, OffersTheThreeComponentsInTheirGroupReadyToDrop) {
         std::unique_ptr<QWidget> made(widget->createWidget(nullptr));
         ASSERT_NE(made, nullptr);
         EXPECT_STREQ(made->metaObject()->className(), qPrintable(widget->name()));
+        QSet<QObject*> seen;
+        ExpectEnumerationsKnown(made.get(), seen);
     }
     EXPECT_EQ(names, QStringList({"TPlotica", "TScale", "TNumora"}));
 }
@@ -72,6 +92,7 @@ TEST(DesignerPlugin, FormPropertiesTakeEffectThroughQUiLoader) {
     EXPECT_EQ(chart->Caption(), QStringLiteral("height [m]"));
     EXPECT_EQ(chart->MarginLeft(), 70);
     EXPECT_FALSE(chart->AutoRedraw());
+    EXPECT_EQ(chart->CaptionAlignment(), Vexa::taLeftJustify);
     EXPECT_EQ(chart->geometry(), QRect(10, 10, 400, 280));
 
     auto* energy = window->findChild<TNumora*>(QStringLiteral("energy"));
