@@ -255,14 +255,13 @@ void TqmrCustomDemon::CheckSingleInstance() {
     }
 }
 
-bool TqmrCustomDemon::SendParamsToFirstInstance() {
+void TqmrCustomDemon::SendParamsToFirstInstance() {
     const std::unique_ptr<TEntity> first = FindEntityByTitle(ApplicationTitle());
-    if (!first) return false;
+    if (!first) return;
     TLumeoMessageStream message(this);
     message.MsgKind = hmParams;
     for (const QString& parameter : std::as_const(FParams)) message.WriteBytes(parameter.toUtf8() + "\r\n");
     SendTo(*first, message);
-    return true;
 }
 
 void TqmrCustomDemon::OpenInstanceWindow() {

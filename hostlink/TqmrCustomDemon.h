@@ -151,8 +151,8 @@ private:
     void Receive(quint32 Sender, qint32 DataId, const QByteArray& Data);
     void LoadParams(const QByteArray& Text);
     void ParkReply(std::unique_ptr<TLumeoMessageStream> Reply);
-    // true when the running instance was found and sent the parameters
-    bool SendParamsToFirstInstance();
+    // hands the running instance our parameters, through the server, when the server knows it
+    void SendParamsToFirstInstance();
     // true when the running instance's own endpoint took the request
     bool AskFirstInstanceToFront();
     void OpenInstanceWindow();
