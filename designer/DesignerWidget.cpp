@@ -1,6 +1,20 @@
 #include "DesignerWidget.h"
 
+#include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QExtensionManager>
+
+#include "PartsPropertySheet.h"
+
 DesignerWidget::DesignerWidget(TKind Kind, QObject* parent) : QObject(parent), FKind(std::move(Kind)) {}
+
+void DesignerWidget::initialize(QDesignerFormEditorInterface* core) {
+    if (FInitialized) return;
+    FInitialized = true;
+    QExtensionManager* manager = core->extensionManager();
+    auto* sheets = new PartsPropertySheetFactory(FKind.ClassName, FKind.Create, manager);
+    manager->registerExtensions(sheets, Q_TYPEID(QDesignerPropertySheetExtension));
+    manager->registerExtensions(sheets, Q_TYPEID(QDesignerDynamicPropertySheetExtension));
+}
 
 QString DesignerWidget::includeFile() const {
     return QStringLiteral("gravilo/%1.h").arg(FKind.ClassName);

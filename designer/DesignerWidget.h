@@ -30,7 +30,8 @@ public:
     bool isContainer() const override { return false; }
     QWidget* createWidget(QWidget* parent) override { return FKind.Create(parent); }
     bool isInitialized() const override { return FInitialized; }
-    void initialize(QDesignerFormEditorInterface*) override { FInitialized = true; }
+    // Designer's property editor gets the component's sheet with its parts (PartsPropertySheet).
+    void initialize(QDesignerFormEditorInterface* core) override;
     QString domXml() const override;
 
 private:

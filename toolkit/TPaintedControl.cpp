@@ -13,6 +13,7 @@
 #include "TControlAlign.h"
 #include "TFont.h"
 #include "TParentFont.h"
+#include "TProperties.h"
 
 class TPaintedControlPrivate {
 public:
@@ -296,7 +297,22 @@ bool TPaintedControl::event(QEvent* e) {
         return true;
     }
     if (e->type() == QEvent::ParentChange && d->ParentFont) d->ParentFont->Follow();
+    if (e->type() == QEvent::DynamicPropertyChange) TakePartSetting(static_cast<QDynamicPropertyChangeEvent*>(e));
     return QWidget::event(e);
+}
+
+// A form stores a setting of a part as Part.Setting (Scale1X.RangeLow, Font.Height), which a
+// loader sets as a dynamic property of the control: the part takes it, and the control keeps no
+// copy of it.
+void TPaintedControl::TakePartSetting(QDynamicPropertyChangeEvent* e) {
+    const QByteArray name = e->propertyName();
+    if (!name.contains('.')) return;
+    const QVariant value = property(name.constData());
+    if (!value.isValid()) return;  // the copy itself going away
+    if (!SetPropPath(this, name, value))
+        qWarning("%s: no part setting %s takes %s", metaObject()->className(), name.constData(),
+                 value.toString().toUtf8().constData());
+    setProperty(name.constData(), QVariant());
 }
 
 bool TPaintedControl::ContextPopup(QPoint) {

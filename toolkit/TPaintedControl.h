@@ -23,6 +23,7 @@ class TBitmap;
 class TFont;
 class TPaintedControlPrivate;
 
+class QDynamicPropertyChangeEvent;
 class QMenu;
 class QMouseEvent;
 
@@ -148,6 +149,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void TakePartSetting(QDynamicPropertyChangeEvent* event);
     void EnsurePictureSize();
     void NoteBounds();
     QImage FPicture;

@@ -71,6 +71,37 @@ bool SetPropValue(QObject* object, const char* name, const QVariant& value) {
     return p.write(object, value);
 }
 
+namespace {
+// The part a path leads to, and the name of the setting there.
+QObject* PartOnPath(const QObject* object, const QByteArray& path, QByteArray& setting) {
+    const QList<QByteArray> steps = path.split('.');
+    QObject* part = const_cast<QObject*>(object);
+    for (qsizetype i = 0; part && i + 1 < steps.size(); ++i) part = GetObjectProp(part, steps[i].constData());
+    setting = steps.last();
+    return part;
+}
+}  // namespace
+
+QVariant GetPropPath(const QObject* object, const QByteArray& path) {
+    QByteArray setting;
+    const QObject* part = PartOnPath(object, path, setting);
+    return GetPropValue(part, setting.constData());
+}
+
+bool SetPropPath(QObject* object, const QByteArray& path, const QVariant& value) {
+    QByteArray setting;
+    object = PartOnPath(object, path, setting);
+    const QMetaProperty p = FindProperty(object, setting.constData());
+    if (!p.isValid() || !p.isWritable()) return false;
+    const bool named = value.typeId() == QMetaType::QByteArray || value.typeId() == QMetaType::QString;
+    if (p.isEnumType() && named) {
+        bool known = false;
+        const int v = p.enumerator().keyToValue(value.toByteArray().trimmed().constData(), &known);
+        return known && p.write(object, v);
+    }
+    return p.write(object, value);
+}
+
 QString GetStrProp(const QObject* object, const char* name) {
     return GetPropValue(object, name).toString();
 }

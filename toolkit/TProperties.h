@@ -35,6 +35,13 @@ GRAVILO_TOOLKIT_EXPORT QVariant GetPropValue(const QObject* object, const char* 
 // false when there is no such property, it is read-only or the value does not convert.
 GRAVILO_TOOLKIT_EXPORT bool SetPropValue(QObject* object, const char* name, const QVariant& value);
 
+// A setting of one of the object's parts, named by its path through object-valued properties
+// ("Scale1X.RangeLow", "Scale1X.Font.Height"); an enumeration also takes the name of its value.
+// false when a step of the path does not lead to a part or the value does not convert.
+GRAVILO_TOOLKIT_EXPORT bool SetPropPath(QObject* object, const QByteArray& path, const QVariant& value);
+// The value of such a setting, or an invalid QVariant.
+GRAVILO_TOOLKIT_EXPORT QVariant GetPropPath(const QObject* object, const QByteArray& path);
+
 GRAVILO_TOOLKIT_EXPORT QString GetStrProp(const QObject* object, const char* name);
 GRAVILO_TOOLKIT_EXPORT bool SetStrProp(QObject* object, const char* name, const QString& value);
 GRAVILO_TOOLKIT_EXPORT QStringList GetStringListProp(const QObject* object, const char* name);

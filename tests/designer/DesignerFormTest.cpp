@@ -1,21 +1,33 @@
 // The Qt Designer plugin as Designer and QUiLoader meet it: a collection of the three components
 // in the group "Gravilo", and a form made with them whose properties take effect when loaded.
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMetaProperty>
 #include <QPluginLoader>
 #include <QSet>
 #include <QUiLoader>
 #include <QXmlStreamReader>
+#include <QtDesigner/QDesignerComponents>
+#include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QDesignerFormWindowCursorInterface>
+#include <QtDesigner/QDesignerFormWindowInterface>
+#include <QtDesigner/QDesignerFormWindowManagerInterface>
+#include <QtDesigner/QDesignerIntegration>
+#include <QtDesigner/QDesignerPropertySheetExtension>
+#include <QtDesigner/QExtensionManager>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
+#include "TCrossHair.h"
 #include "TNumora.h"
 #include "TPlotica.h"
 #include "TScale.h"
+#include "TScaleProps.h"
 
 namespace {
 
@@ -37,6 +49,16 @@ void ExpectEnumerationsKnown(QObject* object, QSet<QObject*>& seen) {
         if (p.metaType().flags().testFlag(QMetaType::PointerToQObject))
             ExpectEnumerationsKnown(p.read(object).value<QObject*>(), seen);
     }
+}
+
+// A form as a program loads it, through QUiLoader and the plugin.
+std::unique_ptr<QWidget> LoadForm(QIODevice& form) {
+    QUiLoader loader;
+    loader.clearPluginPaths();
+    loader.addPluginPath(QStringLiteral(GRAVILO_PLUGIN_DIR));
+    std::unique_ptr<QWidget> window(loader.load(&form));
+    EXPECT_NE(window, nullptr) << qPrintable(loader.errorString());
+    return window;
 }
 
 }  // namespace
@@ -84,8 +106,8 @@ TEST(DesignerPlugin, FormPropertiesTakeEffectThroughQUiLoader) {
         EXPECT_TRUE(loader.availableWidgets().contains(QLatin1String(name))) << name;
     QFile form(QStringLiteral(GRAVILO_FORM));
     ASSERT_TRUE(form.open(QIODevice::ReadOnly));
-    std::unique_ptr<QWidget> window(loader.load(&form));
-    ASSERT_NE(window, nullptr) << qPrintable(loader.errorString());
+    std::unique_ptr<QWidget> window = LoadForm(form);
+    ASSERT_NE(window, nullptr);
 
     auto* chart = window->findChild<TPlotica*>(QStringLiteral("plotica"));
     ASSERT_NE(chart, nullptr);
@@ -94,6 +116,12 @@ TEST(DesignerPlugin, FormPropertiesTakeEffectThroughQUiLoader) {
     EXPECT_FALSE(chart->AutoRedraw());
     EXPECT_EQ(chart->CaptionAlignment(), Vexa::taLeftJustify);
     EXPECT_EQ(chart->geometry(), QRect(10, 10, 400, 280));
+    // settings of the chart's parts, the logarithmic axis after its range
+    EXPECT_DOUBLE_EQ(chart->Scale1Y()->RangeHigh(), 350);
+    EXPECT_TRUE(chart->Scale1Y()->Logarithmic());
+    EXPECT_EQ(chart->Scale1X()->LabelType(), Vexa::ftDateTime);
+    EXPECT_EQ(chart->CrossHair1()->Color(), clRed);
+    EXPECT_TRUE(chart->dynamicPropertyNames().isEmpty());
 
     auto* energy = window->findChild<TNumora*>(QStringLiteral("energy"));
     ASSERT_NE(energy, nullptr);
@@ -108,4 +136,52 @@ TEST(DesignerPlugin, FormPropertiesTakeEffectThroughQUiLoader) {
     EXPECT_DOUBLE_EQ(scale->RangeLow(), -20);
     EXPECT_DOUBLE_EQ(scale->RangeHigh(), 80);
     EXPECT_EQ(scale->geometry(), QRect(10, 330, 400, 40));
+}
+
+// Designer's own form editor with the plugin: the parts' settings are entries of the chart's
+// sheet, edited and reset as the property editor does it, and the form Designer saves loads in a
+// program with the same settings.
+TEST(DesignerPlugin, DesignerEditsThePartsAndAProgramLoadsThem) {
+    QCoreApplication::addLibraryPath(QStringLiteral(GRAVILO_PLUGIN_DIR "/.."));
+    QDesignerComponents::initializeResources();
+    std::unique_ptr<QDesignerFormEditorInterface> core(QDesignerComponents::createFormEditor(nullptr));
+    QDesignerComponents::initializePlugins(core.get());
+    new QDesignerIntegration(core.get(), core.get());
+    QDesignerFormWindowInterface* designed = core->formWindowManager()->createFormWindow(nullptr);
+    QFile form(QStringLiteral(GRAVILO_FORM));
+    ASSERT_TRUE(form.open(QIODevice::ReadOnly));
+    designed->setContents(QString::fromUtf8(form.readAll()));
+    auto* chart = designed->mainContainer()->findChild<TPlotica*>(QStringLiteral("plotica"));
+    ASSERT_NE(chart, nullptr);
+    auto* sheet = qt_extension<QDesignerPropertySheetExtension*>(core->extensionManager(), chart);
+    ASSERT_NE(sheet, nullptr);
+    const auto value = [&](const char* name) { return sheet->property(sheet->indexOf(QLatin1String(name))); };
+    EXPECT_EQ(value("Scale1Y.RangeHigh"), QVariant(350.0));
+    EXPECT_EQ(value("Scale1X.LabelType"), QVariant(QByteArray("ftDateTime")));
+    EXPECT_EQ(value("Scale2X.Font.Height"), QVariant(chart->Scale2X()->Font()->Height()));
+
+    designed->cursor()->setWidgetProperty(chart, QStringLiteral("CrossHair2.Mode"), QByteArray("chBoth"));
+    designed->cursor()->setWidgetProperty(chart, QStringLiteral("CrossHair2.PosX"), 0.25);
+    // a name the enumeration does not have leaves the value
+    designed->cursor()->setWidgetProperty(chart, QStringLiteral("CrossHair3.Mode"), QByteArray("chNowhere"));
+    designed->cursor()->resetWidgetProperty(chart, QStringLiteral("Scale1X.LabelType"));
+    EXPECT_EQ(chart->CrossHair2()->Mode(), Vexa::chBoth);
+    EXPECT_EQ(chart->CrossHair3()->Mode(), Vexa::chOff);
+    EXPECT_EQ(chart->Scale1X()->LabelType(), Vexa::ftNum);
+
+    QByteArray saved = designed->contents().toUtf8();
+    EXPECT_TRUE(saved.contains(R"(name="CrossHair2.Mode" stdset="0")")) << saved.constData();
+    EXPECT_FALSE(saved.contains("Scale1X.LabelType")) << "a reset setting is not stored";
+    EXPECT_FALSE(saved.contains("Scale2X.")) << "an unchanged part is not stored";
+    QBuffer buffer(&saved);
+    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+    std::unique_ptr<QWidget> window = LoadForm(buffer);
+    ASSERT_NE(window, nullptr);
+    auto* loaded = window->findChild<TPlotica*>(QStringLiteral("plotica"));
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->CrossHair2()->Mode(), Vexa::chBoth);
+    EXPECT_DOUBLE_EQ(loaded->CrossHair2()->PosX(), 0.25);
+    EXPECT_DOUBLE_EQ(loaded->Scale1Y()->RangeHigh(), 350);
+    EXPECT_TRUE(loaded->Scale1Y()->Logarithmic());
+    EXPECT_EQ(loaded->Scale1X()->LabelType(), Vexa::ftNum);
 }

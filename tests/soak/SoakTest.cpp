@@ -134,8 +134,9 @@ TEST(Soak, AMillionRandomStepsEndWellAndHoldNoMoreMemory) {
     const qsizetype tenth = qsizetype(beyond.size()) / 10;
     const qint64 settled = Median({beyond.begin() + tenth, beyond.begin() + 2 * tenth});
     const qint64 last = Median({beyond.end() - tenth, beyond.end()});
-    if (!sanitized)
+    if (!sanitized) {
         EXPECT_LT(last - settled, allowanceKiB) << "settled at " << settled << " KiB, ends at " << last << " KiB";
+    }
     std::printf(
         "soak: %d steps; beyond the display list %lld KiB once settled, %lld KiB at the end; "
         "at most %lld items\n",

@@ -1,0 +1,205 @@
+#include "PartsPropertySheet.h"
+
+#include <QWidget>
+#include <QtDesigner/QExtensionManager>
+
+#include "TProperties.h"
+
+namespace {
+
+// What the property editor edits for a part's setting: a text or an enumeration as text (see the
+// header), everything else as it is; a colour (TColor) is a number as in the components' code.
+QVariant Shown(const QMetaProperty& p, const QVariant& value) {
+    if (p.isEnumType()) return QByteArray(p.enumerator().valueToKey(value.toInt()));
+    if (p.metaType().id() == QMetaType::QString) return value.toString().toUtf8();
+    return value;
+}
+
+// The parts of an object: the settings objects its object-valued properties lead to. A widget is
+// another control of the form (the chart's UseDataOf, a control's PopupMenu), not a part.
+QObject* PartOf(const QObject* owner, const QMetaProperty& p) {
+    if (!p.metaType().flags().testFlag(QMetaType::PointerToQObject)) return nullptr;
+    QObject* part = p.read(owner).value<QObject*>();
+    return part && !part->isWidgetType() ? part : nullptr;
+}
+
+}  // namespace
+
+PartsPropertySheet::PartsPropertySheet(QObject* component, QObject* base, const QObject* prototype,
+                                       QObject* parent)
+    : QObject(parent),
+      FBase(qobject_cast<QDesignerPropertySheetExtension*>(base)),
+      FBaseDynamic(qobject_cast<QDesignerDynamicPropertySheetExtension*>(base)),
+      FPrototype(prototype) {
+    QSet<const QObject*> seen;
+    AddParts(component, QString(), QString(), seen);
+    for (int i = 0; i < int(FEntries.size()); ++i) FEntryOf.insert(FEntries[i].Name, i);
+}
+
+void PartsPropertySheet::AddParts(QObject* owner, const QString& prefix, const QString& group,
+                                  QSet<const QObject*>& seen) {
+    seen.insert(owner);
+    const QMetaObject* meta = owner->metaObject();
+    std::vector<TEntry> later;
+    // a part's own settings, not those every QObject has (objectName)
+    const int first = prefix.isEmpty() ? 0 : QObject::staticMetaObject.propertyCount();
+    for (int i = first; i < meta->propertyCount(); ++i) {
+        const QMetaProperty p = meta->property(i);
+        const QString name = prefix + QLatin1String(p.name());
+        if (QObject* part = PartOf(owner, p)) {
+            if (!seen.contains(part)) AddParts(part, name + u'.', group.isEmpty() ? name : group, seen);
+            continue;
+        }
+        if (prefix.isEmpty() || !p.isWritable() || !p.isDesignable()) continue;
+        TEntry entry{name, group, name.toUtf8(), owner, p};
+        // the logarithmic switch holds only for a range that allows it: a form sets it after the
+        // range, so it comes after the part's other settings
+        (qstrcmp(p.name(), "Logarithmic") == 0 ? later : FEntries).push_back(entry);
+    }
+    for (TEntry& entry : later) FEntries.push_back(entry);
+}
+
+PartsPropertySheet::TEntry* PartsPropertySheet::Entry(int index) {
+    const int at = index - FBase->count();
+    return at >= 0 && at < int(FEntries.size()) ? &FEntries[at] : nullptr;
+}
+
+const PartsPropertySheet::TEntry* PartsPropertySheet::Entry(int index) const {
+    return const_cast<PartsPropertySheet*>(this)->Entry(index);
+}
+
+int PartsPropertySheet::count() const {
+    return FBase->count() + int(FEntries.size());
+}
+
+int PartsPropertySheet::indexOf(const QString& name) const {
+    const int index = FBase->indexOf(name);
+    if (index >= 0) return index;
+    const auto at = FEntryOf.constFind(name);
+    return at == FEntryOf.constEnd() ? -1 : FBase->count() + at.value();
+}
+
+QString PartsPropertySheet::propertyName(int index) const {
+    const TEntry* entry = Entry(index);
+    return entry ? entry->Name : FBase->propertyName(index);
+}
+
+QString PartsPropertySheet::propertyGroup(int index) const {
+    const TEntry* entry = Entry(index);
+    return entry ? entry->Group : FBase->propertyGroup(index);
+}
+
+void PartsPropertySheet::setPropertyGroup(int index, const QString& group) {
+    if (TEntry* entry = Entry(index))
+        entry->Group = group;
+    else
+        FBase->setPropertyGroup(index, group);
+}
+
+bool PartsPropertySheet::hasReset(int index) const {
+    return Entry(index) ? true : FBase->hasReset(index);
+}
+
+bool PartsPropertySheet::reset(int index) {
+    TEntry* entry = Entry(index);
+    if (!entry) return FBase->reset(index);
+    if (!FPrototype) return false;
+    // the value of a component as made
+    setProperty(index, Shown(entry->Meta, GetPropPath(FPrototype, entry->Path)));
+    return true;
+}
+
+bool PartsPropertySheet::isVisible(int index) const {
+    if (const TEntry* entry = Entry(index)) return entry->Visible;
+    // an object Designer cannot edit: its settings are entries of their own
+    return FBase->isVisible(index) && !FBase->property(index).metaType().flags().testFlag(QMetaType::PointerToQObject);
+}
+
+void PartsPropertySheet::setVisible(int index, bool visible) {
+    if (TEntry* entry = Entry(index))
+        entry->Visible = visible;
+    else
+        FBase->setVisible(index, visible);
+}
+
+bool PartsPropertySheet::isAttribute(int index) const {
+    return Entry(index) ? false : FBase->isAttribute(index);
+}
+
+void PartsPropertySheet::setAttribute(int index, bool attribute) {
+    if (!Entry(index)) FBase->setAttribute(index, attribute);
+}
+
+QVariant PartsPropertySheet::property(int index) const {
+    if (const TEntry* entry = Entry(index)) return Shown(entry->Meta, entry->Meta.read(entry->Part));
+    return FBase->property(index);
+}
+
+void PartsPropertySheet::setProperty(int index, const QVariant& value) {
+    // a text or the name of an enumeration's value comes back as it was shown
+    if (TEntry* entry = Entry(index))
+        SetPropPath(entry->Part, entry->Meta.name(), value);
+    else
+        FBase->setProperty(index, value);
+}
+
+bool PartsPropertySheet::isChanged(int index) const {
+    const TEntry* entry = Entry(index);
+    return entry ? entry->Changed : FBase->isChanged(index);
+}
+
+void PartsPropertySheet::setChanged(int index, bool changed) {
+    if (TEntry* entry = Entry(index))
+        entry->Changed = changed;
+    else
+        FBase->setChanged(index, changed);
+}
+
+bool PartsPropertySheet::isEnabled(int index) const {
+    return Entry(index) ? true : FBase->isEnabled(index);
+}
+
+bool PartsPropertySheet::dynamicPropertiesAllowed() const {
+    return FBaseDynamic && FBaseDynamic->dynamicPropertiesAllowed();
+}
+
+int PartsPropertySheet::addDynamicProperty(const QString& name, const QVariant& value) {
+    if (!FBaseDynamic || FEntryOf.contains(name)) return -1;
+    return FBaseDynamic->addDynamicProperty(name, value);
+}
+
+bool PartsPropertySheet::removeDynamicProperty(int index) {
+    return !Entry(index) && FBaseDynamic && FBaseDynamic->removeDynamicProperty(index);
+}
+
+// A changed part setting is stored as a dynamic property: a form's generated code sets it by
+// name (setProperty), since the component has no setter of that name.
+bool PartsPropertySheet::isDynamicProperty(int index) const {
+    if (const TEntry* entry = Entry(index)) return entry->Changed;
+    return FBaseDynamic && FBaseDynamic->isDynamicProperty(index);
+}
+
+bool PartsPropertySheet::canAddDynamicProperty(const QString& name) const {
+    return FBaseDynamic && !FEntryOf.contains(name) && FBaseDynamic->canAddDynamicProperty(name);
+}
+
+PartsPropertySheetFactory::PartsPropertySheetFactory(const QString& className,
+                                                     std::function<QWidget*(QWidget*)> create,
+                                                     QExtensionManager* parent)
+    : QExtensionFactory(parent), FClassName(className), FCreate(std::move(create)) {}
+
+PartsPropertySheetFactory::~PartsPropertySheetFactory() = default;
+
+QObject* PartsPropertySheetFactory::createExtension(QObject* object, const QString& iid, QObject* parent) const {
+    if (FAskingBase || !object->inherits(FClassName.toLatin1().constData())) return nullptr;
+    const QString sheetId = Q_TYPEID(QDesignerPropertySheetExtension);
+    // one sheet answers as both: the dynamic one is the sheet made for the component
+    if (iid == Q_TYPEID(QDesignerDynamicPropertySheetExtension)) return extensionManager()->extension(object, sheetId);
+    if (iid != sheetId) return nullptr;
+    FAskingBase = true;
+    QObject* base = extensionManager()->extension(object, sheetId);
+    FAskingBase = false;
+    if (!qobject_cast<QDesignerPropertySheetExtension*>(base)) return nullptr;
+    if (!FPrototype) FPrototype.reset(FCreate(nullptr));
+    return new PartsPropertySheet(object, base, FPrototype.get(), parent);
+}

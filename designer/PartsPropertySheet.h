@@ -1,0 +1,98 @@
+#pragma once
+// The property sheet Designer shows for a component: Designer's own sheet, where the settings of
+// the component's parts (the chart's axes, cross-hairs, background image and joint layers, the
+// fonts, an axis's date format) are entries of their own, named Part.Setting and grouped by part;
+// Designer's own sheet has only an object it cannot edit. A form stores a changed part setting as
+// a dynamic property (stdset="0"), which the component hands to its part when a program loads the
+// form.
+//
+// Texts and enumerations of parts are edited as plain text: Designer's list of an enumeration's
+// names is not open to plugins; a name that is not one of the enumeration's leaves the value.
+// Colours (TColor) are numbers, 0x00BBGGRR, as everywhere in the components: a colour a form
+// stores as a colour would reach a TColor property as a QColor, which it cannot take.
+
+#include <QtDesigner/QDesignerDynamicPropertySheetExtension>
+#include <QtDesigner/QDesignerPropertySheetExtension>
+#include <QtDesigner/QExtensionFactory>
+
+#include <QHash>
+#include <QMetaProperty>
+#include <QSet>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class PartsPropertySheet : public QObject,
+                           public QDesignerPropertySheetExtension,
+                           public QDesignerDynamicPropertySheetExtension {
+    Q_OBJECT
+    Q_INTERFACES(QDesignerPropertySheetExtension QDesignerDynamicPropertySheetExtension)
+
+public:
+    // base: Designer's own sheet of the component; prototype: a component as made, for the
+    // defaults a reset returns to
+    PartsPropertySheet(QObject* component, QObject* base, const QObject* prototype, QObject* parent);
+
+    int count() const override;
+    int indexOf(const QString& name) const override;
+    QString propertyName(int index) const override;
+    QString propertyGroup(int index) const override;
+    void setPropertyGroup(int index, const QString& group) override;
+    bool hasReset(int index) const override;
+    bool reset(int index) override;
+    bool isVisible(int index) const override;
+    void setVisible(int index, bool visible) override;
+    bool isAttribute(int index) const override;
+    void setAttribute(int index, bool attribute) override;
+    QVariant property(int index) const override;
+    void setProperty(int index, const QVariant& value) override;
+    bool isChanged(int index) const override;
+    void setChanged(int index, bool changed) override;
+    bool isEnabled(int index) const override;
+
+    bool dynamicPropertiesAllowed() const override;
+    int addDynamicProperty(const QString& name, const QVariant& value) override;
+    bool removeDynamicProperty(int index) override;
+    bool isDynamicProperty(int index) const override;
+    bool canAddDynamicProperty(const QString& name) const override;
+
+private:
+    struct TEntry {
+        QString Name;   // Scale1X.RangeLow
+        QString Group;  // Scale1X
+        QByteArray Path;
+        QObject* Part;
+        QMetaProperty Meta;
+        bool Visible = true;
+        bool Changed = false;
+    };
+    // the settings of owner's parts, and of their parts, as entries named prefix + Part.Setting
+    void AddParts(QObject* owner, const QString& prefix, const QString& group, QSet<const QObject*>& seen);
+    // the entry behind an index past Designer's own, or nullptr
+    TEntry* Entry(int index);
+    const TEntry* Entry(int index) const;
+
+    QDesignerPropertySheetExtension* FBase;
+    QDesignerDynamicPropertySheetExtension* FBaseDynamic;
+    const QObject* FPrototype;
+    std::vector<TEntry> FEntries;
+    QHash<QString, int> FEntryOf;
+};
+
+// Makes the sheet for components of one class, around the sheet Designer makes for them.
+class PartsPropertySheetFactory : public QExtensionFactory {
+    Q_OBJECT
+public:
+    PartsPropertySheetFactory(const QString& className, std::function<QWidget*(QWidget*)> create,
+                              QExtensionManager* parent);
+    ~PartsPropertySheetFactory() override;
+
+protected:
+    QObject* createExtension(QObject* object, const QString& iid, QObject* parent) const override;
+
+private:
+    QString FClassName;
+    std::function<QWidget*(QWidget*)> FCreate;
+    mutable std::unique_ptr<QWidget> FPrototype;
+    mutable bool FAskingBase = false;
+};
