@@ -15,14 +15,6 @@ QVariant Shown(const QMetaProperty& p, const QVariant& value) {
     return value;
 }
 
-// The parts of an object: the settings objects its object-valued properties lead to. A widget is
-// another control of the form (the chart's UseDataOf, a control's PopupMenu), not a part.
-QObject* PartOf(const QObject* owner, const QMetaProperty& p) {
-    if (!p.metaType().flags().testFlag(QMetaType::PointerToQObject)) return nullptr;
-    QObject* part = p.read(owner).value<QObject*>();
-    return part && !part->isWidgetType() ? part : nullptr;
-}
-
 }  // namespace
 
 PartsPropertySheet::PartsPropertySheet(QObject* component, QObject* base, const QObject* prototype,
@@ -31,32 +23,8 @@ PartsPropertySheet::PartsPropertySheet(QObject* component, QObject* base, const 
       FBase(qobject_cast<QDesignerPropertySheetExtension*>(base)),
       FBaseDynamic(qobject_cast<QDesignerDynamicPropertySheetExtension*>(base)),
       FPrototype(prototype) {
-    QSet<const QObject*> seen;
-    AddParts(component, QString(), QString(), seen);
+    for (TPartSetting& setting : PartSettings(component)) FEntries.push_back({setting});
     for (int i = 0; i < int(FEntries.size()); ++i) FEntryOf.insert(FEntries[i].Name, i);
-}
-
-void PartsPropertySheet::AddParts(QObject* owner, const QString& prefix, const QString& group,
-                                  QSet<const QObject*>& seen) {
-    seen.insert(owner);
-    const QMetaObject* meta = owner->metaObject();
-    std::vector<TEntry> later;
-    // a part's own settings, not those every QObject has (objectName)
-    const int first = prefix.isEmpty() ? 0 : QObject::staticMetaObject.propertyCount();
-    for (int i = first; i < meta->propertyCount(); ++i) {
-        const QMetaProperty p = meta->property(i);
-        const QString name = prefix + QLatin1String(p.name());
-        if (QObject* part = PartOf(owner, p)) {
-            if (!seen.contains(part)) AddParts(part, name + u'.', group.isEmpty() ? name : group, seen);
-            continue;
-        }
-        if (prefix.isEmpty() || !p.isWritable() || !p.isDesignable()) continue;
-        TEntry entry{name, group, name.toUtf8(), owner, p};
-        // the logarithmic switch holds only for a range that allows it: a form sets it after the
-        // range, so it comes after the part's other settings
-        (qstrcmp(p.name(), "Logarithmic") == 0 ? later : FEntries).push_back(entry);
-    }
-    for (TEntry& entry : later) FEntries.push_back(entry);
 }
 
 PartsPropertySheet::TEntry* PartsPropertySheet::Entry(int index) {
@@ -105,7 +73,7 @@ bool PartsPropertySheet::reset(int index) {
     if (!entry) return FBase->reset(index);
     if (!FPrototype) return false;
     // the value of a component as made
-    setProperty(index, Shown(entry->Meta, GetPropPath(FPrototype, entry->Path)));
+    setProperty(index, Shown(entry->Meta, GetPropPath(FPrototype, entry->Name.toUtf8())));
     return true;
 }
 

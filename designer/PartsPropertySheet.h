@@ -1,15 +1,14 @@
 #pragma once
 // The property sheet Designer shows for a component: Designer's own sheet, where the settings of
-// the component's parts (the chart's axes, cross-hairs, background image and joint layers, the
-// fonts, an axis's date format) are entries of their own, named Part.Setting and grouped by part;
-// Designer's own sheet has only an object it cannot edit. A form stores a changed part setting as
-// a dynamic property (stdset="0"), which the component hands to its part when a program loads the
-// form.
+// the component's parts (PartSettings) are entries of their own; Designer's own sheet has only an
+// object it cannot edit. A form stores a changed part setting as a dynamic property
+// (stdset="0"), which the component hands to its part when a program loads the form.
 //
 // Texts and enumerations of parts are edited as plain text: Designer's list of an enumeration's
 // names is not open to plugins; a name that is not one of the enumeration's leaves the value.
 // Colours (TColor) are numbers, 0x00BBGGRR, as everywhere in the components: a colour a form
-// stores as a colour would reach a TColor property as a QColor, which it cannot take.
+// stores as a colour would reach a TColor property as a QColor, which it cannot take. The tips of
+// the entries say how to write both (DesignerWidget::domXml).
 
 #include <QtDesigner/QDesignerDynamicPropertySheetExtension>
 #include <QtDesigner/QDesignerPropertySheetExtension>
@@ -17,10 +16,11 @@
 
 #include <QHash>
 #include <QMetaProperty>
-#include <QSet>
 #include <functional>
 #include <memory>
 #include <vector>
+
+#include "PartSettings.h"
 
 class PartsPropertySheet : public QObject,
                            public QDesignerPropertySheetExtension,
@@ -57,17 +57,10 @@ public:
     bool canAddDynamicProperty(const QString& name) const override;
 
 private:
-    struct TEntry {
-        QString Name;   // Scale1X.RangeLow
-        QString Group;  // Scale1X
-        QByteArray Path;
-        QObject* Part;
-        QMetaProperty Meta;
+    struct TEntry : TPartSetting {
         bool Visible = true;
         bool Changed = false;
     };
-    // the settings of owner's parts, and of their parts, as entries named prefix + Part.Setting
-    void AddParts(QObject* owner, const QString& prefix, const QString& group, QSet<const QObject*>& seen);
     // the entry behind an index past Designer's own, or nullptr
     TEntry* Entry(int index);
     const TEntry* Entry(int index) const;

@@ -86,6 +86,8 @@ TEST(DesignerPlugin, OffersTheThreeComponentsInTheirGroupReadyToDrop) {
             if (xml.name() == u"height") height = xml.readElementText().toInt();
         }
         EXPECT_FALSE(xml.hasError()) << qPrintable(xml.errorString());
+        // the property editor's tips: how to write a colour, the names an enumeration takes
+        EXPECT_TRUE(widget->domXml().contains(QStringLiteral("0x00BBGGRR")));
         EXPECT_EQ(widgetClass, widget->name());
         EXPECT_GE(width, 100);
         EXPECT_GE(height, 20);
