@@ -303,16 +303,19 @@ bool TPaintedControl::event(QEvent* e) {
 
 // A form stores a setting of a part as Part.Setting (Scale1X.RangeLow, Font.Height), which a
 // loader sets as a dynamic property of the control: the part takes it, and the control keeps no
-// copy of it.
+// copy of it. A dynamic property of the program's own (a dot in its name, no part of that name)
+// stays as it is.
 void TPaintedControl::TakePartSetting(QDynamicPropertyChangeEvent* e) {
     const QByteArray name = e->propertyName();
-    if (!name.contains('.')) return;
+    const qsizetype dot = name.indexOf('.');
+    if (dot < 0) return;
     const QVariant value = property(name.constData());
     if (!value.isValid()) return;  // the copy itself going away
-    if (!SetPropPath(this, name, value))
-        qWarning("%s: no part setting %s takes %s", metaObject()->className(), name.constData(),
+    if (SetPropPath(this, name, value))
+        setProperty(name.constData(), QVariant());
+    else if (GetObjectProp(this, name.left(dot).constData()))
+        qWarning("%s: the part setting %s does not take %s", metaObject()->className(), name.constData(),
                  value.toString().toUtf8().constData());
-    setProperty(name.constData(), QVariant());
 }
 
 bool TPaintedControl::ContextPopup(QPoint) {
