@@ -9,15 +9,25 @@
 namespace Vexa {
 
 // Nearest value, halves to even (2.5 -> 2, 3.5 -> 4, -2.5 -> -2), as a real.
-inline double RoundHalfEvenReal(double x) { return std::nearbyint(x); }  // default FE_TONEAREST
-inline long double RoundHalfEvenReal(long double x) { return std::nearbyintl(x); }
+inline double RoundHalfEvenReal(double x) {
+    return std::nearbyint(x);
+}  // default FE_TONEAREST
+inline long double RoundHalfEvenReal(long double x) {
+    return std::nearbyintl(x);
+}
 
 // Nearest value, halves away from zero, as a real.
-inline double RoundHalfAwayReal(double x) { return std::round(x); }
+inline double RoundHalfAwayReal(double x) {
+    return std::round(x);
+}
 
 // Int(x): truncates toward zero and stays real.
-inline double Int(double x) { return std::trunc(x); }
-inline long double Int(long double x) { return std::truncl(x); }
+inline double Int(double x) {
+    return std::trunc(x);
+}
+inline long double Int(long double x) {
+    return std::truncl(x);
+}
 
 // Saturating conversion of a real that is already integral; NaN gives 0.
 template <typename R>
@@ -29,15 +39,25 @@ inline std::int64_t SaturateToInt64(R x) {
 }
 
 // Trunc(x): truncation toward zero as an integer.
-inline std::int64_t Trunc(double x) { return SaturateToInt64(std::trunc(x)); }
-inline std::int64_t Trunc(long double x) { return SaturateToInt64(std::truncl(x)); }
+inline std::int64_t Trunc(double x) {
+    return SaturateToInt64(std::trunc(x));
+}
+inline std::int64_t Trunc(long double x) {
+    return SaturateToInt64(std::truncl(x));
+}
 
 // Rounding to the nearest integer with halves to even.
-inline std::int64_t RoundHalfEven(double x) { return SaturateToInt64(std::nearbyint(x)); }
-inline std::int64_t RoundHalfEven(long double x) { return SaturateToInt64(std::nearbyintl(x)); }
+inline std::int64_t RoundHalfEven(double x) {
+    return SaturateToInt64(std::nearbyint(x));
+}
+inline std::int64_t RoundHalfEven(long double x) {
+    return SaturateToInt64(std::nearbyintl(x));
+}
 
 // Rounding to the nearest integer with halves away from zero.
-inline std::int64_t RoundHalfAway(double x) { return SaturateToInt64(std::round(x)); }
+inline std::int64_t RoundHalfAway(double x) {
+    return SaturateToInt64(std::round(x));
+}
 
 // Rounding to a 32-bit pixel coordinate: clamped to +-2147483647 first, then halves to even.
 inline std::int32_t RoundToPixel(double x) {
@@ -54,7 +74,11 @@ inline std::int32_t RoundToPixel(long double x) {
 }
 
 // Integer quotient and remainder truncated toward zero (C++ semantics, named as the algorithms name them).
-inline std::int64_t Div(std::int64_t a, std::int64_t b) { return a / b; }
-inline std::int64_t Mod(std::int64_t a, std::int64_t b) { return a % b; }
+inline std::int64_t Div(std::int64_t a, std::int64_t b) {
+    return a / b;
+}
+inline std::int64_t Mod(std::int64_t a, std::int64_t b) {
+    return a % b;
+}
 
 }  // namespace Vexa

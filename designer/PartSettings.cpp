@@ -24,7 +24,8 @@ void AddParts(QObject* owner, const QString& prefix, const QString& group, QSet<
         const QMetaProperty p = meta->property(i);
         const QString name = prefix + QLatin1String(p.name());
         if (QObject* part = PartOf(owner, p)) {
-            if (!seen.contains(part)) AddParts(part, name + u'.', group.isEmpty() ? name : group, seen, settings);
+            if (!seen.contains(part))
+                AddParts(part, name + u'.', group.isEmpty() ? name : group, seen, settings);
             continue;
         }
         if (prefix.isEmpty() || !p.isWritable() || !p.isDesignable()) continue;
@@ -48,8 +49,9 @@ QString SettingTip(const QMetaProperty& setting) {
     // a colour is a TColor, an unsigned number to Qt: the suite's colours are the unsigned
     // settings named for one (ChartColor, ColorScale, Color)
     if (setting.metaType().id() == QMetaType::UInt && QByteArray(setting.name()).contains("Color"))
-        return QStringLiteral("A colour as 0x00BBGGRR (blue, green, red: 255 is red); "
-                              "0x80000000 + n is the system colour n (2147483663 is the button face)");
+        return QStringLiteral(
+            "A colour as 0x00BBGGRR (blue, green, red: 255 is red); "
+            "0x80000000 + n is the system colour n (2147483663 is the button face)");
     if (!setting.isEnumType()) return QString();
     const QMetaEnum e = setting.enumerator();
     QStringList names;

@@ -80,7 +80,8 @@ bool PartsPropertySheet::reset(int index) {
 bool PartsPropertySheet::isVisible(int index) const {
     if (const TEntry* entry = Entry(index)) return entry->Visible;
     // an object Designer cannot edit: its settings are entries of their own
-    return FBase->isVisible(index) && !FBase->property(index).metaType().flags().testFlag(QMetaType::PointerToQObject);
+    return FBase->isVisible(index) &&
+           !FBase->property(index).metaType().flags().testFlag(QMetaType::PointerToQObject);
 }
 
 void PartsPropertySheet::setVisible(int index, bool visible) {
@@ -158,11 +159,13 @@ PartsPropertySheetFactory::PartsPropertySheetFactory(const QString& className,
 
 PartsPropertySheetFactory::~PartsPropertySheetFactory() = default;
 
-QObject* PartsPropertySheetFactory::createExtension(QObject* object, const QString& iid, QObject* parent) const {
+QObject* PartsPropertySheetFactory::createExtension(QObject* object, const QString& iid,
+                                                    QObject* parent) const {
     if (FAskingBase || !object->inherits(FClassName.toLatin1().constData())) return nullptr;
     const QString sheetId = Q_TYPEID(QDesignerPropertySheetExtension);
     // one sheet answers as both: the dynamic one is the sheet made for the component
-    if (iid == Q_TYPEID(QDesignerDynamicPropertySheetExtension)) return extensionManager()->extension(object, sheetId);
+    if (iid == Q_TYPEID(QDesignerDynamicPropertySheetExtension))
+        return extensionManager()->extension(object, sheetId);
     if (iid != sheetId) return nullptr;
     FAskingBase = true;
     QObject* base = extensionManager()->extension(object, sheetId);

@@ -17,4 +17,6 @@ void TButton::Click() {
         }
 }
 
-TSpeedButton::TSpeedButton(QWidget* parent) : TButton(parent) { setFocusPolicy(Qt::NoFocus); }
+TSpeedButton::TSpeedButton(QWidget* parent) : TButton(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}

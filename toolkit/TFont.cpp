@@ -18,7 +18,8 @@ void InstallSubstitutions() {
 
 }  // namespace
 
-QFont MakeQFont(const QString& name, int pixelHeight, bool bold, bool italic, bool underline, bool strikeOut) {
+QFont MakeQFont(const QString& name, int pixelHeight, bool bold, bool italic, bool underline,
+                bool strikeOut) {
     InstallSubstitutions();
     QFont f(name);
     f.setPixelSize(pixelHeight > 0 ? pixelHeight : 1);

@@ -297,7 +297,8 @@ bool TPaintedControl::event(QEvent* e) {
         return true;
     }
     if (e->type() == QEvent::ParentChange && d->ParentFont) d->ParentFont->Follow();
-    if (e->type() == QEvent::DynamicPropertyChange) TakePartSetting(static_cast<QDynamicPropertyChangeEvent*>(e));
+    if (e->type() == QEvent::DynamicPropertyChange)
+        TakePartSetting(static_cast<QDynamicPropertyChangeEvent*>(e));
     return QWidget::event(e);
 }
 

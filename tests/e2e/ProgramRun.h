@@ -1,6 +1,7 @@
 #pragma once
 // Running the built program as a separate process, each test in a world of its own: its own
-// endpoint, runtime and configuration folders (the machine's and the user's), and the processes it started, which end with it.
+// endpoint, runtime and configuration folders (the machine's and the user's), and the processes it started,
+// which end with it.
 
 #include <QByteArray>
 #include <QImage>

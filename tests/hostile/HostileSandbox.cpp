@@ -1,5 +1,5 @@
-#include "EndpointSocket.h"
 #include "HostileSandbox.h"
+#include "EndpointSocket.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -9,8 +9,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "EndpointSocket.h"
 #include "EndpointFrame.h"
+#include "EndpointSocket.h"
 #include "LinkSandbox.h"
 #include "TMessageEndpoint.h"
 

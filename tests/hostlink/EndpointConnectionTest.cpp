@@ -18,8 +18,8 @@
 #include <set>
 #include <thread>
 
-#include "EndpointSocket.h"
 #include "EndpointFrame.h"
+#include "EndpointSocket.h"
 #include "LinkSandbox.h"
 #include "TMessageEndpoint.h"
 

@@ -14,8 +14,8 @@
 #include <unistd.h>
 #include <csignal>
 
-#include "EndpointSocket.h"
 #include "EndpointFrame.h"
+#include "EndpointSocket.h"
 #include "LinkSandbox.h"
 #include "TMessageEndpoint.h"
 

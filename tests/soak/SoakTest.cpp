@@ -135,7 +135,8 @@ TEST(Soak, AMillionRandomStepsEndWellAndHoldNoMoreMemory) {
     const qint64 settled = Median({beyond.begin() + tenth, beyond.begin() + 2 * tenth});
     const qint64 last = Median({beyond.end() - tenth, beyond.end()});
     if (!sanitized) {
-        EXPECT_LT(last - settled, allowanceKiB) << "settled at " << settled << " KiB, ends at " << last << " KiB";
+        EXPECT_LT(last - settled, allowanceKiB)
+            << "settled at " << settled << " KiB, ends at " << last << " KiB";
     }
     std::printf(
         "soak: %d steps; beyond the display list %lld KiB once settled, %lld KiB at the end; "

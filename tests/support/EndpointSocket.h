@@ -19,7 +19,8 @@ inline sockaddr_un EndpointAddress(quint32 Handle) {
         QFile::encodeName(TEndpointDirectory::SocketPath(TEndpointDirectory::Locate(), Handle));
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.constData(), std::min(size_t(path.size()), sizeof address.sun_path - 1));
+    std::memcpy(address.sun_path, path.constData(),
+                std::min(size_t(path.size()), sizeof address.sun_path - 1));
     return address;
 }
 

@@ -228,7 +228,7 @@ TEST(CanvasText, TextCellStartsAtTheTopLeftCorner) {
     EXPECT_EQ(cell, QSize(fm.horizontalAdvance(QStringLiteral("Hg")), fm.height()));
     EXPECT_TRUE(QRect(10, 15, cell.width() + 1, cell.height()).contains(ink)) << ink.x() << "," << ink.y();
     EXPECT_LE(ink.top(), 15 + fm.ascent() - fm.capHeight() + 1);  // the H reaches up to cap height
-    EXPECT_GE(ink.bottom(), 15 + fm.ascent());                       // the g goes below the baseline
+    EXPECT_GE(ink.bottom(), 15 + fm.ascent());                    // the g goes below the baseline
     EXPECT_GT(s.CountOf(kRed), 20);
 
     // a solid brush fills the cell behind the text

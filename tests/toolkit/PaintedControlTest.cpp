@@ -74,7 +74,11 @@ TEST(PaintedControl, MouseEventsCarryButtonShiftAndPixel) {
     const std::string shiftLeft = std::to_string(ShiftBit(ssShift) | ShiftBit(ssLeft));
     const std::string right = std::to_string(ShiftBit(ssRight));
     // QTest's move keeps the buttons of the last press
-    const std::vector<std::string> expected{"down 0 " + shiftLeft + " 5,6", "move " + left + " 7,8", "click",
-                                            "up 0 0 7,8", "down 1 " + right + " 1,2", "up 1 0 1,2"};
+    const std::vector<std::string> expected{"down 0 " + shiftLeft + " 5,6",
+                                            "move " + left + " 7,8",
+                                            "click",
+                                            "up 0 0 7,8",
+                                            "down 1 " + right + " 1,2",
+                                            "up 1 0 1,2"};
     EXPECT_EQ(log, expected);
 }

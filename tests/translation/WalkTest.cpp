@@ -2,8 +2,8 @@
 
 #include <QBuffer>
 
-#include "TGlossator.h"
 #include "TFont.h"
+#include "TGlossator.h"
 #include "WalkShapes.h"
 
 namespace {

@@ -23,8 +23,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "EndpointSocket.h"
 #include "EndpointFrame.h"
+#include "EndpointSocket.h"
 #include "LumeoProtocol.h"
 #include "TLumeoMessageStream.h"
 #include "TMessageEndpoint.h"
