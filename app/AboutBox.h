@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // TFrmAbout: the About dialog. The program's name and version, a notice line, a paragraph about
 // the program in German or English, and two links: the home page (its address comes from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The teaching tools on the main window: the menu bar above its client area, the energy bars
 // beside it, the time controls of the fall, a readable energy chart (fitted axis, grid, legend),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ClassroomFiles.h"
 
 #include "ugravilo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the classroom saves besides pictures: the energy chart's trail as CSV. It is written as
 // pictures are, whole or not at all (PictureFile).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Gravilo's own options, picked out of the command line before the application object exists:
 //

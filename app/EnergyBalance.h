@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the energy of the mass is: potential and kinetic energy and their sum, with the speed and
 // the simulated time of the fall that the timer steps. Energies in kJ, as the window shows them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The energy bars beside the window's client area: potential energy, kinetic energy and their sum
 // in kJ as bars with their values, and below them the speed and the simulated time of the fall.

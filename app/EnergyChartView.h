@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the energy chart can be read in class: its energy axis fitted to the trail, its grid, and a
 // legend of the four bodies in their colours with their g. Everything goes through the chart's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The headless modes: the main window runs on no screen, without the About dialog and without
 // the single-instance rule, renders its start state to a file or runs a scene script, and ends.

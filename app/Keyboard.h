@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window without a mouse. Tab runs through the bodies, the mass, the scene, Reset, About,
 // Exit and last the explanation; a fresh window gives the focus to the chosen body. The mass bar

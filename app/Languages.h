@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Language menu: the language files we ship, each by its own name (English, Deutsch). Picking
 // one reads it and translates every open window at once (texts, mnemonics, the About dialog, the

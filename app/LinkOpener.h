@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Opens a web or mail address with the desktop's default handler, under the busy cursor.
 //

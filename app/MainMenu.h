@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's menu bar: File, Simulation, View and Help with their commands, each an action
 // with its shortcut shown in the menu. The menus are built here and only here; the texts are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's own pictures, painted in code so that every size is sharp and no image files
 // have to be kept in step with each other: the Gravilo icon (a mass hanging on a rope over a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where a scene script comes from: a file, or standard input for "-", read through its file
 // descriptor as a device. Every byte counts, a NUL byte included, and a line piped in is handed on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The keyboard and the screen reader's view for scene scripts: a key sequence pressed as a user
 // presses it, and the window's accessible objects as a screen reader finds them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Scene scripts: the main window driven line by line, as a user would drive it, for teachers who
 // prepare pictures and for end-to-end tests. One command a line, words separated by blanks; blank

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SpokenTexts.h"
 
 #include "TGlossator.h"

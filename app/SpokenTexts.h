@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What screen readers hear of the two charts, in the window's language: the scene tells where the
 // mass is and whether it hangs, falls, is held or rests ("Mass at 305.0 m, hanging on hook 2"),

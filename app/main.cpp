@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Gravilo: potential energy in a gravitational field.
 //
 // Start-up: the application object, the main window (its host link loads the language and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The simulation: the main window's handlers, the fall step and the drawing of both charts.
 
 #include "ugravilo.h"

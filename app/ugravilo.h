@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // TForm1: the main window, and with it the whole simulation. A mass hangs on a rope over a pulley
 // at the top of a tower; the rope's free end (the hand) is pulled with the mouse, and pulling it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's components and their settings, built in their declared order while the form
 // loads. The host link is one of them: when the form has been loaded it reads the language file
 // and translates every marked text ("GL_...").

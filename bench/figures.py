@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Runs the benchmarks of a release build and prints Gravilo's performance figures.
 
 Every figure is a ratio of two medians measured in this run: the two sides run interleaved

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The background of the data area: the chart colour, an image in one of three fill modes, or a
 // marked area in world coordinates of layer 1. The image file is read on every paint; a file that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The chart's four cross-hairs: lines through a point of their layer across the data area, never
 // inside the margins. They are drawn over the finished data area on every paint, never kept in a

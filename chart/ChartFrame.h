@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The chart around its data area: the window colour, the drop shadow and the caption, painted onto
 // the control's picture before the axes.

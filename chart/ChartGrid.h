@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The grid of the data area, in the axes of the current layer: explicit steps, logarithmic
 // decades (1-2-5 and 1..9 steps), or the tick values of the layer's axis control.

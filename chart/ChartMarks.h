@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The chart's mark symbols. Marks 0..47 are shapes drawn with the canvas conventions (pixel
 // patterns, boxes, circles, triangles, lines); 48..255 are characters of the current font.

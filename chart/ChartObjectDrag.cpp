@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dragging a cross-hair or a text label: the first movement of the drag picks the nearest one,
 // every following movement moves it to the pointer, wherever over the control.
 

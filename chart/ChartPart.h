@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The parts of the chart's picture that are not display-list items: the frame with its shadow and
 // caption, the data-area background, the grid, the text labels and the cross-hairs. Each part

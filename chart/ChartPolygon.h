@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Polygons with the classic rasterisation: the outline is the chain of one-pixel lines from
 // vertex to vertex (so a closed outline paints every vertex), the inside is filled with the

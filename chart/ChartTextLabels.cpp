@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ChartTextLabels.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The chart's thirty text labels, drawn onto the data area from label 30 down to label 1, so that
 // label 1 lies on top. A label's anchor is found in one place, for drawing and for the mouse.

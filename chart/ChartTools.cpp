@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The drag tools that move the layers' ranges: panning and zooming by dragging.
 
 #include "ChartTools.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The chart's mouse modes as tools. The chart hands each mouse press, movement and release to the
 // tool of its MouseAction, after its own mouse events and before OnMouseMoveInChart; a tool keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The zoom window tool.
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Draws a range of display-list items onto a bitmap. Everything a pass changes as it goes (pen
 // position, the pending polyline, the pen and brush it has set) is kept in an explicit render

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs of equal items in tight loops: LineTo items that keep one pen and layer go into the
 // polyline, marks of one shape, pen and layer are written into the bitmap. The layer's mapping,
 // the offsets, the colour and the mark's sprite are fetched once for the run, and the two values

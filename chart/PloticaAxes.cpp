@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PloticaAxes.h"
 
 #include "TBitmap.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The chart's 32 embedded axis controls: one horizontal and one vertical per layer. They never
 // become windows of their own: they are owned here, have no parent widget, are sized with the

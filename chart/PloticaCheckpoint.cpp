@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rendering the data area from the checkpoint: the picture of the items that did not change since
 // the last render, with the state of the pass after them.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The chart's screen cursors. Indices 1 to 4 are the chart's own cursors (the hand of panning and
 // three magnifiers); index 0 is the default arrow. The images are drawn here, once, on first use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart's display list: adding, removing and clearing items, bringing the screen up to date,
 // and sharing one list between several charts.
 

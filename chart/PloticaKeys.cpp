@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keyboard of the chart: key events, and the arrow keys and Tab kept by the focused chart instead
 // of moving the focus or triggering shortcuts.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Layout of the chart: margins, shadow width, size limits, the isometric rule, the standard
 // layouts, and forwarding of the layers' axis settings to the axis controls.
 

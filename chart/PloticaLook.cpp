@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart's look: colours, caption, grid and text-item settings. Each lives with the part or the
 // state that uses it; every setter stores and repaints when AutoRedraw is on.
 

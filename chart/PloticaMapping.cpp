@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PloticaMapping.h"
 
 void TAxisMapping::Set(long double lo, long double hi, long double pLo, long double pHi, bool span,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // World <-> pixel conversion of the chart's layers. Each axis keeps a factor and an offset in
 // extended precision (pixel = k * u + d, u the world value or its natural logarithm) and double

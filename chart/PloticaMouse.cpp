@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Mouse handling of the chart: the events of every pointer movement, press and release, the tool
 // of the mouse action between them, the cursor by mode, and the layers the mouse acts on.
 

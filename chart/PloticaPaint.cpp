@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Painting of the whole chart: the frame on the control bitmap, the data area on its own bitmap,
 // the axes, the cross-hairs, and the copy to the screen. The chart walks its parts in the order
 // of painting; each part draws itself.

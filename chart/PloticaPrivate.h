@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The state of a chart, behind its interface: every default is set here, once. The chart's files
 // implement its behaviour on this object (display list, layers, layout, painting, mouse).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Layers and mapping: the conversion factors of the sixteen layers, world <-> pixel conversion,
 // and range changes that joined layers follow.
 

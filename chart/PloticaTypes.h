@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The chart's own enumerations and small value types. Values keep their declaration order:
 // stored settings and callers rely on the ordinal values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The saved picture of a render pass stopped at a stable prefix of the display list.
 //

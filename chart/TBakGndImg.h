@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The background of a chart's data area: an image file in one of three fill modes, or, without an
 // image, a marked area in world coordinates of layer 1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A cross-hair of the chart: a horizontal and/or vertical line through a point of its layer.
 

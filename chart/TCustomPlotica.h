@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The chart control: a display list of drawing items in world coordinates, sixteen layers with
 // their own x and y ranges and embedded axis controls, decorations (grid, background image,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One element of the display list: a drawing call of the chart's user, kept in world
 // coordinates of its layer so that every repaint can draw it again at the current scale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The storage of a display list, shared by every chart of a data-sharing group.
 //

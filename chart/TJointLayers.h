@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which layer's x range (and, separately, y range) each layer follows. Joining is one level deep:
 // a layer that follows another cannot be followed, and a followed layer cannot follow another.

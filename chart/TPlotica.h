@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The chart as forms use it: TCustomPlotica with its published properties.
 

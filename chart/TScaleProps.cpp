@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TScaleProps.h"
 
 #include <algorithm>

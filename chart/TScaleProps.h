@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The settings of one axis of a chart layer. The chart forwards them to the layer's axis control
 // and keeps them across repaints; every setter reports the change through OnChange.

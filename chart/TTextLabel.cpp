@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TTextLabel.h"
 
 TCustomTextLabel::TCustomTextLabel(QObject* parent) : QObject(parent), FFont(std::make_unique<TFont>()) {

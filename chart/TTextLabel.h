@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A text label of the chart: one or more lines of text at a point given in pixels or in world
 // coordinates of a layer, plain, boxed, underlined or with a shadow.

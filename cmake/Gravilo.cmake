@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared helpers for the project's CMake files.
 include(GoogleTest)
 include(GenerateExportHeader)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Gravilo as a user installs it:
 #   cmake --install build --prefix P   puts
 #     P/bin/gravilo                                   the program

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Debian packages of the installed components: `cpack -G DEB` in the build folder makes
 #   gravilo                   the program, its language files, desktop entry and icons
 #   libgravilo1               the component libraries

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The stream read error: raised when a stream is read past its end or holds data that cannot be
 // what the reader expects (a length larger than what is left, for example).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The enumerations shared by the components of the suite. Values keep their declaration order:
 // stored settings and callers rely on the ordinal values.

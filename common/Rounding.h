@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rounding and truncation as the components use them. Reals may be wider than double in between;
 // results that become integers saturate instead of overflowing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Exchange two values in place; the chart uses them to put coordinate pairs in order.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The suite's exceptions. Each carries a message text meant for people.
 

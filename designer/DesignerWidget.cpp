@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DesignerWidget.h"
 
 #include <QtDesigner/QDesignerFormEditorInterface>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One component as Qt Designer offers it in its widget box: the class name, the header a form's
 // generated code includes, a small icon, a default size, and how to make one.

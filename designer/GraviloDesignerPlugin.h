@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Gravilo components in Qt Designer: TPlotica, TScale and TNumora in the widget box's group
 // "Gravilo", with their published properties in the property editor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The settings of a component's parts as Designer offers them: the chart's axes, cross-hairs,
 // background image and joint layers, the fonts, an axis's date format, each setting named

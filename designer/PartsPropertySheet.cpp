@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PartsPropertySheet.h"
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The property sheet Designer shows for a component: Designer's own sheet, where the settings of
 // the component's parts (PartSettings) are entries of their own; Designer's own sheet has only an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the Gravilo icon as PNG files into an icon theme tree:
 //   make-gravilo-icons DIR   ->   DIR/16x16/apps/gravilo.png ... DIR/256x256/apps/gravilo.png
 // The build runs it; the install puts the tree under share/icons/hicolor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders a gallery of axes into one PNG: the four scale types; linear, logarithmic and inverted
 // ranges; numbers, user texts, inscriptions, elapsed time and every calendar family; the frame
 // styles in both colour schemes. Usage: scale_gallery [output.png]

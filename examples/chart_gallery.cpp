@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders a gallery of the chart's abilities to PNG files: every mark shape, every item kind,
 // the grid styles, background images and marked areas, text labels, cross-hairs, shadows, the
 // standard layouts, logarithmic and reversed axes, and joined layers.

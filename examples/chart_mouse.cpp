@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A chart to try the mouse on: a sine curve with marks on layer 1 and a row of bars on layer 2
 // (its x axis joined to layer 1), two cross-hairs and three text labels. The radio group on the
 // right switches the mouse action: pan, zoom, drag a cross-hair or a label. The arrow keys pan too.

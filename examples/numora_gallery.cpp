@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders a gallery of numeric labels to one PNG: the three labels of the main window, every number
 // format, the frame styles and colour schemes, the alignments, the decimal comma and plus sign,
 // and what happens to values that do not fit.

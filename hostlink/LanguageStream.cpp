@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LanguageStream.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Opening a language file for the dictionary, which reads its file from the start and steps back
 // in it. A pipe or a device (a FIFO, /dev/stdin from a pipe, /dev/null) can be read once only: its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The host link's component: the program's hidden message endpoint, its parameter list, the link
 // to the host viewer's server and the pairing of requests with their replies.

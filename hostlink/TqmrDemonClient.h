@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The host link as a form holds it: every operation a request to the host viewer's server.
 

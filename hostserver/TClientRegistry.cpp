@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TClientRegistry.h"
 
 bool TClientRegistry::Add(const TEntity& Client) {

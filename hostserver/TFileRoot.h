@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The folder the server serves files from: nothing outside it is ever read.
 //

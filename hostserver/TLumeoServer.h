@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The stand-in for the host viewer's server: one endpoint that keeps the registered clients and
 // answers every request of the host link.

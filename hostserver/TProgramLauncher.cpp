@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TProgramLauncher.h"
 
 #include <QDateTime>

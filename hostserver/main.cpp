@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumeo-server: a stand-in for the host viewer's server.
 //
 //   lumeo-server --text TEXT [--root DIR] [--log FILE]

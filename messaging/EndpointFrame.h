@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What travels on an endpoint connection: a send frame from the sender, then an acknowledgement
 // from the receiver once its handler has returned. Integers are little-endian.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The sending side of the message endpoints: connections to other endpoints, kept open between
 // sends, and the writing of one frame and reading of its acknowledgement. Used by TEndpointHub only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The names and message kinds that the host link, the host viewer's server and other instances of
 // a program agree on.

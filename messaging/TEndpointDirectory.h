@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the message endpoints and single-instance locks of one user live.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The process's side of all its message endpoints: it accepts their incoming connections, reads
 // the frames, runs the receivers on the GUI thread and acknowledges, and it performs synchronous

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The records that make a message endpoint findable, in the endpoint folder (TEndpointDirectory).
 //

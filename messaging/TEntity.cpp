@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TEntity.h"
 
 #include "TLumeoLink.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One endpoint of the host link: a program's message endpoint with what is known of its program.
 

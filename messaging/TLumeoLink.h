@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What carries host messages for an entity and a message stream: the host link component that
 // owns them. An entity asks it about a handle, a message is sent through it; the server, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One message of the host link, held in memory: a kind, a stamp, the sending endpoint, and content
 // bytes read and written at a position like a memory stream. Integers are little-endian; strings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TMessageEndpoint.h"
 
 #include "TEndpointHub.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A message endpoint: a named, findable mailbox of this process that other processes of the same
 // user (and this one) send data to, synchronously.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TProcessWaiter.h"
 
 #include <poll.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Brings signals into the event loop: the handler only notes the signal and writes a byte, the
 // loop does the work (OnSignal, with the signal's number). A second signal of a kind that is being

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A named lock that at most one process of the user holds at a time: the program's guard against
 // a second running instance. It is a lock file (QLockFile) in the endpoint folder; a process that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The number formats of the numeric label. Values keep their declaration order: stored forms and
 // callers rely on the ordinal values.

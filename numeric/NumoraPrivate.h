@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The state of a numeric label, behind its interface: every default is set here, once (the text
 // settings' own in TNumoraText). TNumora.cpp holds the properties, TNumoraPaint.cpp the painting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NumoraText.h"
 
 #include <algorithm>

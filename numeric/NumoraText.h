@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the numeric label turns its value into text, apart from any painting: the format's own text,
 // then the decimal-mark step ("." or ",", independent of the system's locale) and the plus sign.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TNumora.h"
 
 #include "NumoraAccessible.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // TNumora: a number in a framed box, a descriptive text on its left and a unit text on its right
 // ("Mass", a box showing 10.0, "[kg]"). Every setter that changes a value repaints at once; a text

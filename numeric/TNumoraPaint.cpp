@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Painting of the numeric label: the whole picture is built in an off-screen bitmap of the
 // control's size and copied onto the control's picture in one step, so the label never flickers.
 

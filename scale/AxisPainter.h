@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Draws one axis on a canvas: tick marks, tick texts with their date lines, the calendar
 // messages, the caption and the base line. It consumes the ticks of the generator as they come

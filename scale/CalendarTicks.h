@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Ticks of calendar axes (values are day counts, day 0 = 30 December 1899): hundredths of a
 // second, seconds, minutes and hours aligned to midnight, days counted from 1 January, the first

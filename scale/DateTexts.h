@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The texts of calendar ticks: date/time patterns built from the date/time label settings for
 // each tick family, and day counts written with them.

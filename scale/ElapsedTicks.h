@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Ticks of elapsed-time axes (values in seconds): steps from a millisecond to half a day that
 // suit clocks, with minor intervals of the same kind.

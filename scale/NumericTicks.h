@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Ticks of numeric axes: decimal steps on linear scales, decades on logarithmic ones.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ScaleFrame.h"
 
 #include "TCanvas.h"

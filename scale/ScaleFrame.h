@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The frame around an opaque axis control: a one-pixel outline, or two rings of four colours
 // that make it look lowered, raised, embossed or engraved.

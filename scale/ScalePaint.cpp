@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Embedding and painting of the axis control: an opaque scale composes its picture off-screen and
 // copies it in one step, a transparent or embedded one draws straight onto its target.
 

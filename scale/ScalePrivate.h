@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The state of an axis control, behind its interface: every default is set here, once. TScale.cpp
 // holds the properties and copying, ScalePaint.cpp the embedding and painting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One tick of an axis as the tick generators hand it out, and what they need to know. The
 // generators know nothing of painting: they pass each tick to a sink, in drawing order, without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TDTLabel.h"
 
 #include "VexaError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The date/time label settings of a calendar axis: time format, separators, year length, month
 // names, the order of the date's parts and how often time ticks carry a date line. A new object

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // TScale: one axis as a control — base line, major and minor ticks, tick texts and a caption,
 // framed and filled or drawn transparently over what lies beneath.

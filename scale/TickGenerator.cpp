@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TickGenerator.h"
 
 #include "CalendarTicks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Chooses the tick algorithm of an axis from its label type and mapping, and runs it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TickLabeler.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Gives the major ticks of one paint their texts: numbers, user texts and inscriptions,
 // elapsed times, calendar dates and times, and the date lines of time-of-day ticks. Begin() is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The texts of numeric and elapsed-time ticks: decimals chosen from the range, fixed and
 // scientific notation, the snapping of almost-zero values, user texts and inscriptions.

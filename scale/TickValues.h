@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The values of the ticks of the last paint, in generation order: at most 50 of them, so that
 // the chart can draw its grid at the tick positions. Later ticks are still drawn, not kept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One-pixel lines of the canvas: the general pixel loop (dash patterns, exclusive-or), and the
 // paths for a solid pen in copy mode, which draw the very same pixels with less work: a line
 // whose set-up is done once, and a polyline that draws each pixel column its points stay in as

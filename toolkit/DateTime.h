@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Dates and times as day counts: the integral part counts days from 30 December 1899 (day 0), the
 // fraction is the time of day. The calendar is the proleptic Gregorian one from 1 January of year 1

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FormatDateTime: day counts written with pattern letters (declared in DateTime.h).
 
 #include <QDate>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The mark of the keyboard focus. A control shows it only while it holds the focus that the
 // keyboard gave it (Tab, Backtab, a mnemonic): a click, or the focus a window hands its first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Number texts in the classic printf family, independent of the user's locale: '.' is always the
 // decimal mark and no digit grouping is applied, because axis labels and numeric displays decide

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writing pictures to files, whole or not at all. A picture goes to a temporary file beside the
 // named one, which takes the name only when every byte, the last included, has been written: a

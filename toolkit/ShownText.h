@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The texts people read in the toolkit's controls: captions, item texts, hints and messages. They
 // may come from a language file or from a peer, so they show as the characters they are, never

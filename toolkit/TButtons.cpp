@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TButtons.h"
 
 #include "TForm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Push buttons with a caption and an optional picture: TButton, TBitBtn (a button with a
 // picture) and TSpeedButton (a button that never takes the keyboard focus).

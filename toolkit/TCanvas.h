@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A 2-D canvas on a QImage with the conventions the components are written for:
 //  - MoveTo/LineTo leave the end point unpainted; a polyline paints all but its last point;

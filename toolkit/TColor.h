@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Colours as the components store them: 0x00BBGGRR. A value with the top bit set names a system
 // colour (0x80000000 + index) that resolves through the application's palette when drawn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The component model of the suite. Components are QObjects (widgets or plain objects); their
 // owner is their QObject parent. A form builds its components in its constructor inside a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TControlAlign.h"
 
 #include <QVariant>

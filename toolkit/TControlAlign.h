@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Docking of child controls to the edges of their container, as the forms lay themselves out:
 // top-docked controls first, then bottom, left, right, and the client control takes the rest.

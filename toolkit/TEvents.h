@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Event types of the components: a bound callback, sender first. An unassigned event is skipped.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A font as the components keep it: family name, pixel height, style and colour. Texts are drawn
 // in the font's colour. The forms name Windows fonts; the Liberation fonts stand in for them.

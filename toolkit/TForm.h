@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A form: a top-level window with a caption, a font its controls inherit, a client area of a
 // given size, docked children, a show event, and modal showing. Room may be kept around the client

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TLabel.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A static text with the classic label settings: alignment, word wrap, its own font and colour,
 // a cursor, and click and mouse-move events (link labels use them). The text shows as plain text,

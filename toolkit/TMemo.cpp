@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TMemo.h"
 
 #include <QPainter>

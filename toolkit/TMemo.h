@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A multi-line text whose lines are a string list, on a background of its own colour. It is
 // read-only here: the program uses it to explain itself. Reached with the keyboard, it shows the

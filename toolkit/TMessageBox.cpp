@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TMessageBox.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Information and warning message boxes with an OK button. Tests install a handler of their own
 // so that no modal box ever waits for a person.

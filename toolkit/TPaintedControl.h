@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Base of the custom-painted controls (chart, axis, numeric label). The control renders into its
 // own off-screen picture; RepaintNow() renders that picture at once and schedules its blit, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TPanel.h"
 
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A panel: a filled area with the classic two bevels and an optional centred caption. It holds
 // other controls and docks them.

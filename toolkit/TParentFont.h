@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A control's font that follows the published Font of its nearest ancestor within the window
 // (its form: panels publish none) while ParentFont holds. Changing the control's own font ends

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Published properties read and written by name through Qt's meta-object system: the run-time
 // type information the form walk and the script mode rely on. Published means every Q_PROPERTY

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A framed group of radio buttons made from a list of item texts. OnClick runs whenever the
 // selection changes, by a click or by the program, except while the form is being built.

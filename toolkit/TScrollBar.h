@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A scroll bar with the classic Min, Max, Position and PageSize. OnChange runs whenever the
 // position changes, by the user or by the program, except while the form is being built.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Machine-wide settings that an administrator or an installed program writes and every user
 // reads: INI files "<Organization>/<Application>.ini" in the XDG configuration folders

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TTimer.h"
 
 TTimer::TTimer(QObject* parent) : QObject(parent), TComponent(this) {

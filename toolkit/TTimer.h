@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A message-driven timer on the GUI thread: OnTimer runs every Interval milliseconds while Enabled.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // TGlossator: the translation dictionary. It maps translation keys (the English texts that stand in
 // the forms behind the prefix "GL_") to the texts of one language, read from a language file of

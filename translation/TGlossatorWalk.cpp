@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The form walk of TGlossator: marked texts of published properties, found through Qt's
 // meta-object information.
 

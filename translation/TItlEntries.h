@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The entries of a dictionary: keys and values in file order, side by side in one text, and an
 // index from each key to its first entry (the first entry of a key wins; later ones are kept for

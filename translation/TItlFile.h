@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The language file the dictionary writes when it is destroyed with AutoCreateItlFile on: one
 // record per line, each line ended by CR LF.

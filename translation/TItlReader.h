@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reads the records of a language file from a stream, one at a time. A record is everything from
 // the end of the record before it up to and including the first terminator "|$$".

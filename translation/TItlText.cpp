@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TItlText.h"
 
 #include "TTextCodec.h"

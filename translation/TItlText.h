@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The text rules of language files and lookups, on bytes. Only the letters A-Z count as letters:
 // every other byte, UTF-8 sequences included, passes through unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The marked texts ("GL_...") that a dictionary's form walks replaced, kept so that the forms can
 // be translated again in another language: Restore puts every kept text back as it was before the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the form walk needs to know about an object, read from its class chain in Qt's meta-object
 // information, so the dictionary needs no link to the libraries that define those classes. A class

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TTextCodec.h"
 
 #include "CodePage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Language files are bytes. A file that is valid UTF-8 is read as UTF-8; any other file comes from
 // an older system and is read as Windows-1252, so its umlauts survive. The dictionary keeps its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One drag step of the main window: the mouse moves over the scene with the left button held, the
 // window's handler runs UpdateDisplay, and the window is brought to the (offscreen) screen, both
 // charts and the labels painted. Measured with an empty trail of energy marks and with a trail of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The energy chart measured: a full render holding many marks or a long line series, a pan step
 // (the x range moved by 1 % and the chart painted again), and a repaint with an empty list (frame,
 // axes, ticks and texts). PeerBench.cpp measures the same pictures drawn by QCustomPlot. Both sides

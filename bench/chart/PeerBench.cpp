@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // QCustomPlot drawing what the energy chart draws: the same size, ranges, axis labels and title,
 // nothing antialiased; the marks as 3-pixel plus-shaped scatter points without adaptive sampling,
 // the line series with its adaptive sampling (QCustomPlot's default, which draws fewer points

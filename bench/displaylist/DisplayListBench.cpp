@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Adding items to the energy chart's display list, and the memory the list takes per item.
 //
 // Every fill gets its storage fresh from the system, as the first fill of a new chart does: the C

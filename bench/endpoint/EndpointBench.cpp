@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A request and its reply between two processes. Through our message endpoints: the request is a
 // synchronous send, the peer's handler sends the reply back, which arrives inside the request's
 // wait. As a plain Unix-socket ping-pong: the same bytes written and read on one connection.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The far side of the endpoint benchmark: an endpoint that answers every request with a reply
 // sent back to the requester from inside its handler, as a host viewer answers a request.
 //

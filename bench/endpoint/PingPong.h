@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the host-message benchmarks exchange: a request of a host-link message's size and a
 // somewhat larger reply, as a viewer's answer with an entity record or two would be.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The far side of the plain ping-pong: a Unix-domain stream socket that answers every request
 // of RequestSize bytes with ReplySize bytes, until the connection closes.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Painting an axis the way the chart does: embedded, onto the chart's 392 x 410 picture, every
 // time the chart renders. The chart paints 32 of them per frame (most invisible), so one visible
 // axis must cost a small fraction of a frame.

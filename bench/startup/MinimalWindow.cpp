@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A minimal Qt Widgets program: shows one window of the main window's size, grabs it to a PNG
 // file and exits.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main of every benchmark program that needs Qt: widgets and pixmaps want an application
 // object, and a benchmark run must not open windows on the user's desktop.
 

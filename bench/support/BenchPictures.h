@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The last picture of a benchmark, saved as NAME.png in the folder named by BENCH_PICTURES when
 // that is set, so that both sides of a figure can be seen to draw the same thing at the same size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The points both charts draw, made by a fixed generator so that every run and both sides draw the
 // very same picture: marks spread evenly over the energy chart's range (0..500 in x and y), and a

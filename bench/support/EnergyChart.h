@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's energy chart, set up as the window sets it up: 392 x 410 pixels, margins
 // 50/20/20/40, both axes of layer 1 visible from 0 to 500 with their captions, the chart caption

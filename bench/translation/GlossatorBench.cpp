@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Loading language files and looking keys up. A file of random bytes stands for a damaged or wrong
 // file: it must load in a small fraction of a second whatever its size, since it is read at start.
 // A file of nothing but terminators is the most records a file of its size can hold: it costs

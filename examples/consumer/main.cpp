@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A window of one's own with Gravilo's components, laid out in Qt Designer (Window.ui): a chart
 // with its axes and a few marks, a numeric label and an axis scale. Given a file name, it saves
 // the window as a PNG and ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About dialog at work: shown, modal, closed by OK or its close box, link colours under the
 // mouse, links opened by a click, and the choice of German or English texts. Mouse input goes
 // through the dialog's window, as a person's does.

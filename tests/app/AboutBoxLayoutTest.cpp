@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About dialog as it is built: its size and place, its components with their parents, order,
 // geometry, fonts and colours, and the texts that are marked for translation.
 

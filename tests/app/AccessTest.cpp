@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window without a mouse and as a screen reader finds it: keys reach the states the mouse
 // reaches, Tab runs in the window's order, the displays speak their values, the About dialog
 // answers Enter and Escape, and a language chosen at run time translates every open window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The teaching tools on the real main window: the menu bar above the client area and the energy
 // bars beside it, the options and where they are remembered, the energy chart's fitted axis, grid
 // and legend, pictures and data written whole or not at all, and the keys of the fall's clock.

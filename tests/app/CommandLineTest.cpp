@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Gravilo's own options are picked out of the command line; everything else stays, in its order,
 // for Qt and for the host link's parameter list.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The real main window for tests: built in a private world (its own endpoint and configuration
 // folders), with the language file a test chooses, shown on the offscreen platform without the

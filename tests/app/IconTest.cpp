@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's icon offers every size a desktop asks for, each painted as the icon painter
 // paints it, though nothing is painted before the icon is first looked at.
 

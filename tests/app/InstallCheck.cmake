@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the build into PREFIX and checks that a user gets a runnable, findable program:
 # the program with its default language file beside it, every language file, a desktop entry that
 # desktop-file-validate accepts (when that tool is there) and the icon in its sizes.

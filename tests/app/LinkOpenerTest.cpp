@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which addresses are opened, what the opener is handed, and the busy cursor around it. The
 // desktop's own handler is checked under a real X server (see CMakeLists.txt): there Qt starts
 // xdg-open, which the test replaces by a recorder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window as it is built and first shown: its components in order and in place, the
 // settings of its charts and labels, and the start state it draws only once it is shown.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The simulation through the main window's own handlers: dragging the rope, hanging it on a hook,
 // letting the mass fall, Reset, and the trail of the energy plot.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real main window translated by its host link with each language file we ship, and the About
 // dialog that the show handler fills from the same dictionary.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers of the chart tests: a chart of a given size that may paint, and pixel access.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ShowItems starting from the saved picture of the items that did not change: the pixels must be
 // those of a full render, whatever happened to the list and the chart in between.
 

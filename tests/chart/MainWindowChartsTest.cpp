@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two charts of the simulation's main window, built from code as its form describes them.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cursor the chart shows by mode, and the keys it keeps when it has the focus.
 
 #include <gtest/gtest.h>

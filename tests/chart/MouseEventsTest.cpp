@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart's mouse events: their order, their arguments, and the world position of the pointer.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dragging cross-hairs and text labels with real mouse events: which one is picked, where it goes,
 // the events, and the repaint.
 

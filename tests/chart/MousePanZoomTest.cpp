@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Panning and zoom-dragging with real mouse events: the ranges that result, the drag's start and
 // end, the layers that follow, and one repaint per step.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Real Qt mouse events for the chart tests: each is built with the buttons held during it and
 // delivered to the widget as the windowing system would deliver it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The zoom window with real mouse events: the ranges it gives in both modes and directions, the
 // releases that discard it, and the exclusive-or rectangle on the control's picture.
 

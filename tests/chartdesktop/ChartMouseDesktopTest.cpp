@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The mouse example under a real X server: xdotool moves the pointer and presses the button as a
 // person would, the chart pans and zooms, and screenshots before and after differ where they
 // should and only there.

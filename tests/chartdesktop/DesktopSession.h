@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A private X server (Xvfb on a display it chooses itself), a program running on it whose output
 // lines can be awaited, and xdotool commands sent to it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the build into a prefix of its own, builds examples/consumer against it with nothing
 # but find_package, runs it offscreen and checks the picture: a PNG of the window's size that is
 # more than one flat colour (a flat picture of that size compresses to about

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Makes the Debian packages from the build with CPack into a folder of its own and checks what a
 # system's package manager relies on: the four packages by name, the libraries under the
 # multiarch folder with their shlibs file and ldconfig trigger, the documents of each package.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Qt Designer plugin as Designer and QUiLoader meet it: a collection of the three components
 // in the group "Gravilo", and a form made with them whose properties take effect when loaded.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Running the built program as a separate process, each test in a world of its own: its own
 // endpoint, runtime and configuration folders (the machine's and the user's), and the processes it started,

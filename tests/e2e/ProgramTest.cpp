@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program as a whole: its command line, the headless modes without a display, the languages
 // it reads, the single running instance, and the host's server hearing of its end.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // gravilo --script: every command on the real main window, and every kind of line that cannot be
 // run. The program runs as a separate process on the offscreen platform.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A virtual X display for tests that drive the real program as a person would: Xvfb on a free
 // display number, xdotool for the mouse and for finding windows, and the screen read from the

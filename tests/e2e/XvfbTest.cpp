@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real program on a virtual X display, driven with the mouse and the keyboard as a person
 // drives it: the About dialog first, the rope dragged onto a hook and let go, the About dialog
 // again, the languages of its description, its links, the menus and the keys of the fall's clock,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The conversion of one chart axis between world values and pixels, with any ends, pixels and
 // values, NaN and infinities included: it never fails, the quick double path gives the pixel the
 // extended-precision one gives, and well-conditioned ends land on their pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart's mapping with any ranges, NaN and infinities included, set through the layer ranges
 // and through the published scale properties, on any size and margins, with logarithmic axes,
 // joined layers and the isometric rule: converting never fails, finite ranges put their ends on

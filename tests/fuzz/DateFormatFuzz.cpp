@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Date and time texts for any pattern and any day count: no crash, no runaway text, nothing for
 // values outside the calendar, and the calendar itself agrees with Qt's for every day it covers.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The frame reader of a message endpoint on whatever a peer writes: fed the way a connection
 // receives it, piece by piece and never beyond what the frame still needs, it decides exactly as
 // a reading of the whole bytes at once would, and it never waits for more than it may hold.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Host messages as a peer may send them: the frame as it arrives at the program's endpoint, then
 // the message made from it and handled by the host-link component, and the same content read as
 // the reply to every request the component makes, through the readers of each layout.

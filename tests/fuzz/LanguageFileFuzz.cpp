@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Language files as anyone may write them: loading never fails on content, every record becomes
 // exactly one entry, keys come out normalised, values stay within their bounds, every loaded key
 // finds the first entry written with it, and lookups of whatever the file holds answer without

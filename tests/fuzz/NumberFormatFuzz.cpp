@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Number texts for any value, precision and width: no crash, and the digits are the C library's.
 // glibc's printf rounds from the exact binary value as these texts promise to, so it is the
 // reference for fixed, scientific, hexadecimal and decimal texts; general texts must read back

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The axis control with any range, label type and settings: tick generation ends, every tick it
 // hands out is a number, at most 50 tick values are kept, every major tick gets its text, and the
 // whole axis paints.

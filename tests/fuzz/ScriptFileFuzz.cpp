@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Script files of the headless mode, as anyone may write them: the main window runs them to their
 // end or stops at the first line it cannot run, saying which; the simulation's state stays sane
 // (mass, height, energy and the rope's end are numbers, mass and height within their bounds)

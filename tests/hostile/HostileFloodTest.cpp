@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Floods: thousands of messages one after the other, and many connections that each send part of a
 // large frame. The program handles what it should and its memory stays within its bounds.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's message endpoint against peers that misbehave on purpose: peers that connect and
 // say nothing or trickle their frames, announce frames of 4 GiB, flood it, vanish halfway, or belong to
 // another user. Whatever they do, the program keeps answering, holds on to no more than a bounded amount of

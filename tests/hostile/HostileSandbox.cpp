@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HostileSandbox.h"
 #include "EndpointSocket.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The world of one hostile-peer test: its own endpoint and configuration folders (for this process
 // and every process it starts), the target program under attack, and the means of attack: raw

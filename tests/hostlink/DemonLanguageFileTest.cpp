@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A language file the user chose: read instead of the file beside the program or the server's,
 // with everything else of loading as usual.
 

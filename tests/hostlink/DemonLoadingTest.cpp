@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the host link does when its form has been loaded: registering, the language file from the
 // server or beside the program, translating the form, and the errors of loading.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The host-link component against a scripted server: request bytes, pairing of replies by stamp,
 // and what it does with quit, parameter and other messages.
 

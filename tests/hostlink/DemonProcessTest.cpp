@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Host-link clients as separate programs: the command line, two clients talking through the
 // server, and the second start of a single-instance program.
 

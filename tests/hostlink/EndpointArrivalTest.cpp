@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Frames that arrive with their connection and frames that follow it later in pieces: both reach
 // the handler once and are acknowledged.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Connections between message endpoints outlive a send: what travels on a kept connection, what
 // happens when the receiver lets one go, and a peer that dies and comes back.
 

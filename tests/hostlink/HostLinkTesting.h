@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers of the host-link component tests: a client whose loading steps the tests can call, and
 // an in-process stand-in for the server whose answers each test scripts.

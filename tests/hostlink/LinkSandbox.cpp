@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LinkSandbox.h"
 
 #include <QDir>

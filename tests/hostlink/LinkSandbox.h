@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A private world for one host-link test (see TProcessSandbox), with the stand-in host server.
 

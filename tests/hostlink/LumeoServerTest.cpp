@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The host-link component against the stand-in server in its own process: every request kind,
 // the server's log, its refusal to serve files from outside its folder (also to a racing
 // request), its bounds, and its going down.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Message endpoints between real processes: finding, liveness, synchronous and re-entrant sends,
 // the bound on a peer that does not answer, and frames that must be refused.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The host link's wire format: strings, numbers, entity records, the stamp and the endpoint data.
 
 #include <gtest/gtest.h>

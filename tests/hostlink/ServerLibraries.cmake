@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The server runs where no GUI library is installed: none of the libraries it loads, directly or
 # through another, is Qt GUI or Qt Widgets (as ldd would list them).
 # Run as: cmake -DPROGRAM=... -P ServerLibraries.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A script piped into the headless program line by line, as a program that drives Gravilo sends
 // it: each "print" answers at once, while the script goes on, not when the output has filled a
 // buffer or the script has ended; and a signal ends the wait for the next line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The headless program through a million random steps, as a user never tires of making them:
 // drags of the rope, releases, ticks of the fall, mass and body changes, resets. The program ends
 // the script normally, and the memory it holds beyond its display list stays where it was once it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Sockets of message endpoints reached by hand, bypassing the endpoint code, as a broken or
 // hostile peer would (or a receiver played by a test). For tests that link the toolkit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A private world for one test that starts other processes: its own endpoint folder and
 // configuration folders (for this process and every process it starts), and the processes it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Waiting in tests for what other processes do: the event loop runs meanwhile, so that the test's
 // own endpoints, timers and process pipes go on working.

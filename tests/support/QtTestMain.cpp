@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test programs run GoogleTest inside a QApplication, so widgets, fonts and the palette work as in
 // the program. CTest sets QT_QPA_PLATFORM=offscreen; listing the tests needs no application.
 

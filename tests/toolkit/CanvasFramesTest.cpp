@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text widths as the canvas remembers them, dash patterns carried across a pause, and frames
 // handed to a painted control without copying.
 

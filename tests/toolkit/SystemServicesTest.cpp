@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The small system services of the host link: error texts, machine-wide settings, the endpoint
 // folder and what others may leave in it, the single-instance lock and waiting for a process.
 

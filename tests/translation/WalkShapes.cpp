@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WalkShapes.h"
 
 TWalkControl::TWalkControl(QWidget* owner, const char* name, const QString& caption)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Small components in the shapes the form walk meets in the program's windows: forms and buttons
 // with a Caption, a radio group with an Items string list, a memo with Lines, a chart with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A broken promise found by a fuzz target: say which and what, then abort, so that libFuzzer keeps
 // the input and the corpus replay fails.

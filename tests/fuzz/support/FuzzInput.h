@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading a fuzzer's bytes as typed values: numbers from the front, whatever is left as text.
 // Running out of bytes gives zeros, so every input means something.

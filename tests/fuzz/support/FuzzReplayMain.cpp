@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Without libFuzzer, a fuzz target replays inputs: every file named on the command line, and every
 // file of every folder named there. The corpus replay in CTest runs each target over its seeds and
 // the inputs that once broke something, under the sanitizers too when the build has them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Peers that misbehave, each in a process of its own so that it can vanish for real.
 //
 //   hostile-peer flood HANDLE COUNT      sends COUNT messages to HANDLE, one after the other:

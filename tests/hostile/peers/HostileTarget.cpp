@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program under attack: a form with a host-link component that works without the server, as
 // Gravilo does when no e-book viewer runs, loaded the way every form is.
 //

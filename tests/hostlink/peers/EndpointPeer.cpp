@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A message endpoint in a process of its own, for the endpoint tests.
 //
 //   endpoint-peer echo CLASS TITLE   answers every message from inside its handler: it sends the

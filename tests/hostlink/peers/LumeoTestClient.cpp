@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A host-link client in a program of its own, for the host-link tests: a form titled
 // "GL_Client window" that holds a TqmrDemonClient, loaded the way every form is.
 //
