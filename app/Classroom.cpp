@@ -14,7 +14,6 @@
 #include <QStandardPaths>
 
 #include "ClassroomFiles.h"
-#include "EnergyBalance.h"
 #include "EnergyBars.h"
 #include "EnergyChartView.h"
 #include "FocusMark.h"
@@ -22,6 +21,7 @@
 #include "PictureFile.h"
 #include "TGlossator.h"
 #include "TMessageBox.h"
+#include "Translated.h"
 #include "ugravilo.h"
 
 namespace {
@@ -80,7 +80,7 @@ void TClassroom::Wire() {
     on(TMainMenu::mcCopyPicture, [this] { CopyPicture(); });
     on(TMainMenu::mcExportData, [this] { ExportInteractively(); });
     on(TMainMenu::mcQuit, [this] { FForm.SButExit->click(); });
-    on(TMainMenu::mcPause, [this] { SetPaused(!FForm.Paused()); });
+    on(TMainMenu::mcPause, [this] { SetPaused(!FForm.Simulation().Paused()); });
     on(TMainMenu::mcStep, [this] { Step(); });
     on(TMainMenu::mcReset, [this] { FForm.BButReset->click(); });
     on(TMainMenu::mcClearGraph, [this] { ClearGraph(); });
@@ -120,7 +120,7 @@ void TClassroom::ApplyOption(TOption option, bool on) {
             FChartView->SetLegend(on);
             break;
         case coSlowMotion:
-            FForm.SetSlowMotion(on);
+            FForm.Simulation().SetSlowMotion(on);
             break;
         default:
             break;
@@ -132,22 +132,23 @@ void TClassroom::ApplyOption(TOption option, bool on) {
 // ---- the fall's clock ----
 
 void TClassroom::SetPaused(bool paused) {
-    FForm.SetPaused(paused);
+    FForm.Simulation().SetPaused(paused);
 }
 
 void TClassroom::Step() {
-    FForm.StepFall();
+    FForm.Simulation().Step();
 }
 
 void TClassroom::ClearGraph() {
-    FForm.ClearGraph();
+    FForm.Simulation().ClearTrail();
 }
 
 QString TClassroom::ClockText() const {
-    if (FForm.Paused() && FForm.SlowMotion())
+    const TSimulation& simulation = FForm.Simulation();
+    if (simulation.Paused() && simulation.SlowMotion())
         return Text("Paused") + QStringLiteral(" · ") + Text("Slow motion");
-    if (FForm.Paused()) return Text("Paused");
-    return Text(FForm.SlowMotion() ? "Slow motion" : "Running");
+    if (simulation.Paused()) return Text("Paused");
+    return Text(simulation.SlowMotion() ? "Slow motion" : "Running");
 }
 
 // ---- placing and showing ----
@@ -163,9 +164,10 @@ void TClassroom::Place() {
 }
 
 void TClassroom::ShowState() {
-    FMenu->ShowPaused(FForm.Paused());
+    const TSimulation& simulation = FForm.Simulation();
+    FMenu->ShowPaused(simulation.Paused());
     FMenu->SetStateText(ClockText());
-    FBars->Show(EnergyBalanceOf(FForm), FForm.Falling());
+    FBars->Show(simulation.Balance(), simulation.Falling());
     FChartView->Follow();
 }
 
@@ -183,12 +185,7 @@ void TClassroom::Translate() {
 }
 
 QString TClassroom::Text(const char* key, const QStringList& arguments) const {
-    if (TGlossator* dictionary = Dictionary())
-        return dictionary->TranslateText(QString::fromUtf8(key), arguments);
-    QString text = QString::fromUtf8(key);
-    for (int i = 0; i < arguments.size(); ++i)
-        text.replace(QStringLiteral("<%") + QString::number(i + 1) + QStringLiteral("%>"), arguments[i]);
-    return text;
+    return Translated(Dictionary(), key, arguments);
 }
 
 // ---- pictures and data ----

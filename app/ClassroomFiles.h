@@ -7,7 +7,7 @@
 
 class TForm1;
 
-// "body,g,mass_kg,height_m,energy_kJ" and one row per trail mark of the energy chart, in the
-// chart's order: the body by its name in the body group (the window's language), numbers with
+// "body,g,mass_kg,height_m,energy_kJ" and one row per state of the simulation's trail, in its
+// order: the body by its name in the body group (the window's language), numbers with
 // a decimal point and ten significant digits. UTF-8, lines ending in CR LF as RFC 4180 has them.
 QByteArray TrailCsv(const TForm1& form);

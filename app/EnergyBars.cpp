@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "TGlossator.h"
+#include "ScaleEnds.h"
+#include "Translated.h"
 
 namespace {
 
@@ -58,10 +59,7 @@ void TEnergyBars::Show(const TEnergyBalance& balance, bool falling) {
 }
 
 void TEnergyBars::Translate(TGlossator* dictionary) {
-    const auto text = [dictionary](const char* key) {
-        const QString k = QString::fromUtf8(key);
-        return dictionary ? dictionary->TranslateText(k) : k;
-    };
+    const auto text = [dictionary](const char* key) { return Translated(dictionary, key); };
     FTitle = text("Energy") + QStringLiteral(" [kJ]");
     FPotential = text("Potential");
     FKinetic = text("Kinetic");

@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-#include "EnergyBalance.h"
+#include "TEnergyBalance.h"
 
 class TGlossator;
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "EnergyBalance.h"
+#include "ScaleEnds.h"
 #include "TTextLabel.h"
 #include "ugravilo.h"
 
@@ -56,7 +56,7 @@ void TEnergyChartView::Follow() {
     double high = RoundScaleEnd(FHighest, SmallestEnd);
     double low = FLowest < 0 ? -RoundScaleEnd(-FLowest, SmallestEnd) : 0.0;
     // while the mass falls the axis holds still or grows, so the marks do not jump under the eye
-    if (FForm.Falling() && FFitted) {
+    if (FForm.Simulation().Falling() && FFitted) {
         high = std::max(high, FFittedHigh);
         low = std::min(low, FFittedLow);
     }
@@ -66,19 +66,18 @@ void TEnergyChartView::Follow() {
     SetEnergyRange(low, high);
 }
 
-// Every state leaves one trail mark of its energy: the extremes take in the state's energy. The
-// trail that is there when fitting starts is read once from the chart.
+// Every state leaves one record of its energy in the trail: the extremes take in the state's
+// energy. The trail that is there when fitting starts is read once.
 void TEnergyChartView::TakeInState() {
     if (!FTrailRead) {
-        const TPlotica& chart = *FForm.PLEnerg;
         FHighest = FLowest = 0;
-        for (int i = 0; i < chart.ItemCount(); ++i) {
-            FHighest = std::max(FHighest, chart.Item(i).Y1);
-            FLowest = std::min(FLowest, chart.Item(i).Y1);
+        for (const TTrailRecord& state : FForm.Simulation().Trail()) {
+            FHighest = std::max(FHighest, state.Energy);
+            FLowest = std::min(FLowest, state.Energy);
         }
         FTrailRead = true;
     }
-    const double energy = EnergyBalanceOf(FForm).Potential;
+    const double energy = FForm.Simulation().Energy();
     FHighest = std::max(FHighest, energy);
     FLowest = std::min(FLowest, energy);
 }
@@ -110,7 +109,7 @@ void TEnergyChartView::ShowLegend() {
     TPlotica& chart = *FForm.PLEnerg;
     const QStringList names = FForm.RGAccel->Items();
     Batched(chart, [&] {
-        for (int body = 0; body < TForm1::BodyCount; ++body) {
+        for (int body = 0; body < TSimulation::BodyCount; ++body) {
             TTextLabel& label = *chart.TextLabel(body + 1);
             if (FLegend) SetLegendLabel(label, body, names.value(body));
             label.SetVisible(FLegend);
@@ -133,5 +132,6 @@ void TEnergyChartView::SetLegendLabel(TTextLabel& label, int body, const QString
     label.SetFont(font);
     label.SetPosX(chart.MarginLeft() + LegendLeft);
     label.SetPosY(chart.MarginTop() + LegendTop + (body + 1) * LegendLineHeight);
-    label.SetCaption(QStringLiteral("%1: g = %2 m/s²").arg(name, QString::number(TForm1::BodyAccel(body))));
+    label.SetCaption(
+        QStringLiteral("%1: g = %2 m/s²").arg(name, QString::number(TSimulation::BodyAccel(body))));
 }

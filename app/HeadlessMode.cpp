@@ -10,6 +10,7 @@
 
 #include "Classroom.h"
 #include "CommandLine.h"
+#include "PictureFile.h"
 #include "ScriptInput.h"
 #include "ScriptRunner.h"
 #include "ugravilo.h"
@@ -70,7 +71,7 @@ int RunHeadless(TForm1& form, const TCommandLine& commandLine) {
     QCoreApplication::processEvents();
     if (script) return RunScript(form, *classroom, commandLine.ScriptFile());
     QString reason;
-    if (SaveWindowPicture(form, commandLine.ScreenshotFile(), reason)) return 0;
+    if (PictureFile::SaveWindow(form, commandLine.ScreenshotFile(), reason)) return 0;
     Complain(QStringLiteral("cannot write the screenshot %1: %2").arg(commandLine.ScreenshotFile(), reason));
     return TScriptRunner::ExitBadLine;
 }

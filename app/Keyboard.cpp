@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "TGlossator.h"
+#include "Translated.h"
 #include "ugravilo.h"
 
 TKeyboard::TKeyboard(TForm1& form) : QObject(&form), FForm(form) {
@@ -40,16 +40,19 @@ void TKeyboard::Translate(TGlossator* dictionary) {
     for (const auto& [key, button] : mnemonics) {
         const QString text = QString::fromLatin1(key);
         // a key the file lacks translates to itself, which has no "&": no mnemonic then
-        button->setShortcut(QKeySequence::mnemonic(dictionary ? dictionary->TranslateText(text) : text));
+        button->setShortcut(QKeySequence::mnemonic(Translated(dictionary, text)));
     }
 }
 
 // ---- the scene ----
 
 void TKeyboard::SceneKey(int& key, TShiftState shift) {
+    TSimulation& simulation = FForm.Simulation();
+    // the hooks sit on the tower's edge, wherever the scene's x range puts it
+    simulation.SetTowerEdge(FForm.PLPict->Scale1X()->RangeHigh());
     const double step = InShift(shift, ssShift) ? LongStep : ShortStep;
     // from the height the mass has: at rest the end hangs below the line where a pull starts
-    const double x = FForm.HandX(), y = TForm1::GroundHandY - FForm.MassHeight();
+    const double x = simulation.HandX(), y = TSimulation::GroundHandY - simulation.MassHeight();
     switch (key) {
         case Qt::Key_Up:
             PullTo(x, y - step);  // the end goes down, the mass up
@@ -68,40 +71,32 @@ void TKeyboard::SceneKey(int& key, TShiftState shift) {
             LetGo();
             break;
         default:
-            if (key < Qt::Key_1 || key >= Qt::Key_1 + HookCount) return;
-            HangOnHook(key - Qt::Key_0);
+            if (key < Qt::Key_1 || key >= Qt::Key_1 + TSimulation::HookCount) return;
+            simulation.HangOnHook(key - Qt::Key_0);
+            FHolding = false;
             break;
     }
     key = 0;
 }
 
+// The end pulled within the scene's ranges; the pull begins with a press, as a drag does.
 void TKeyboard::PullTo(double x, double y) {
-    TPlotica& scene = *FForm.PLPict;
+    const TPlotica& scene = *FForm.PLPict;
     const int layer = scene.CurrentLayer();
     const TScaleProps& across = *scene.ScalePropsX(layer);
     const TScaleProps& up = *scene.ScalePropsY(layer);
     x = std::clamp(x, std::min(across.RangeLow(), across.RangeHigh()),
                    std::max(across.RangeLow(), across.RangeHigh()));
     y = std::clamp(y, std::min(up.RangeLow(), up.RangeHigh()), std::max(up.RangeLow(), up.RangeHigh()));
-    const QPoint pixel = scene.WorldToPixel(layer, x, y);
-    const TShiftState held = ShiftBit(ssLeft);
+    TSimulation& simulation = FForm.Simulation();
     if (!FHolding) {
         FHolding = true;
-        if (scene.OnMouseDown) scene.OnMouseDown(&scene, mbLeft, held, pixel.x(), pixel.y());
+        simulation.Press();
     }
-    if (scene.OnMouseMoveInChart) scene.OnMouseMoveInChart(&scene, true, held, x, y);
+    simulation.Pull(x, y);
 }
 
 void TKeyboard::LetGo() {
-    TPlotica& scene = *FForm.PLPict;
     FHolding = false;
-    const QPoint pixel = scene.WorldToPixel(scene.CurrentLayer(), FForm.HandX(), FForm.HandY());
-    if (scene.OnMouseUp) scene.OnMouseUp(&scene, mbLeft, 0, pixel.x(), pixel.y());
-}
-
-// Hook 1 is the top one (405 m), hook 5 the lowest (5 m): the end goes where a release hangs it.
-void TKeyboard::HangOnHook(int hook) {
-    const double edge = FForm.PLPict->Scale1X()->RangeHigh();
-    PullTo(edge - 5, 100.0 * hook - 5);
-    LetGo();
+    FForm.Simulation().Release();
 }

@@ -5,9 +5,10 @@
 // follows the arrow keys (1 kg), Page Up and Page Down (10 kg), Home and End. On the scene the
 // arrow keys pull the rope's free end as a drag does: Up and Down raise and lower the mass by 1 m
 // (with Shift 10 m), Left and Right move the end away from the tower and towards it; Enter lets
-// go as a release does, and the digits 1 to 5 hang the end on that hook, from the top. Every key
-// goes through the scene's own mouse handlers, so keys and mouse reach the same states. Alt and a
-// letter of the language file press the buttons (English Alt+R, Alt+A, Alt+X).
+// go as a release does, and the digits 1 to 5 hang the end on that hook. The keys drive the
+// simulation's rope as the mouse does, through the same press, pull and release, so keys and mouse
+// reach the same states. Alt and a letter of the language file press the buttons (English Alt+R,
+// Alt+A, Alt+X).
 
 #include <QObject>
 
@@ -31,14 +32,12 @@ public:
     // Steps of the arrow keys on the scene, in metres of the scene; Shift takes the long step.
     static constexpr double ShortStep = 1;
     static constexpr double LongStep = 10;
-    static constexpr int HookCount = 5;
 
 private:
     void SetTabOrder();
     // the free end pulled to the scene's point (x, y), kept within the scene's ranges
     void PullTo(double x, double y);
     void LetGo();
-    void HangOnHook(int hook);
 
     TForm1& FForm;
     // true from a key's pull until the key's release: the pull began with a press, as a drag does

@@ -9,7 +9,7 @@
 #include <QVariant>
 
 #include "ShownText.h"
-#include "TGlossator.h"
+#include "Translated.h"
 
 namespace {
 
@@ -105,8 +105,7 @@ QString TMainMenu::StateText() const {
 }
 
 QString TMainMenu::Text(const char* key) const {
-    const QString text = QString::fromUtf8(key);
-    return ShownText::Bounded(FDictionary ? FDictionary->TranslateText(text) : text);
+    return ShownText::Bounded(Translated(FDictionary, key));
 }
 
 void TMainMenu::Translate(TGlossator* dictionary) {

@@ -8,32 +8,17 @@
 #include <QRegularExpression>
 
 #include "Classroom.h"
-#include "EnergyBalance.h"
 #include "PictureFile.h"
 #include "ScriptKeys.h"
 #include "ugravilo.h"
 
 namespace {
 
-QString Usage(const QString& command) {
-    if (command == QLatin1String("mass")) return QStringLiteral("mass N");
-    if (command == QLatin1String("body")) return QStringLiteral("body N");
-    if (command == QLatin1String("tick")) return QStringLiteral("tick [N]");
-    if (command == QLatin1String("screenshot")) return QStringLiteral("screenshot FILE");
-    if (command == QLatin1String("key")) return QStringLiteral("key SEQ");
-    if (command == QLatin1String("slow")) return QStringLiteral("slow on|off");
-    if (command == QLatin1String("option")) return QStringLiteral("option bars|fit|grid|legend on|off");
-    if (command == QLatin1String("export"))
-        return QStringLiteral("export csv FILE\" or \"export png window|chart FILE");
-    if (command == QLatin1String("down") || command == QLatin1String("move") ||
-        command == QLatin1String("up"))
-        return command + QStringLiteral(" X Y");
-    return command;
-}
+constexpr const char* ExportUsage = "export csv FILE\" or \"export png window|chart FILE";
 
-bool WordCount(const QStringList& words, qsizetype least, qsizetype most, QString& error) {
+bool WordCount(const QStringList& words, qsizetype least, qsizetype most, const char* usage, QString& error) {
     if (words.size() >= least && words.size() <= most) return true;
-    error = QStringLiteral("wrong number of words, expected \"%1\"").arg(Usage(words.first()));
+    error = QStringLiteral("wrong number of words, expected \"%1\"").arg(QLatin1String(usage));
     return false;
 }
 
@@ -50,11 +35,38 @@ bool Number(const QString& word, int& value, QString& error) {
     return ok;
 }
 
-QString Key(const char* component, const char* property) {
+QString PropertyKey(const char* component, const char* property) {
     return QLatin1String(component) + QLatin1Char('.') + QLatin1String(property) + QLatin1Char('=');
 }
 
 }  // namespace
+
+std::span<const TScriptRunner::TCommand> TScriptRunner::Commands() {
+    using R = TScriptRunner;
+    static constexpr TCommand commands[] = {
+        {"mass", "mass N", 2, 2, false, &R::Mass},
+        {"body", "body N", 2, 2, false, &R::Body},
+        {"down", "down X Y", 3, 3, false, &R::Mouse},
+        {"move", "move X Y", 3, 3, false, &R::Mouse},
+        {"up", "up X Y", 3, 3, false, &R::Mouse},
+        {"tick", "tick [N]", 1, 2, false, &R::Tick},
+        {"screenshot", "screenshot FILE", 2, 2, false, &R::Screenshot},
+        {"key", "key SEQ", 2, 2, false, &R::Key},
+        {"reset", "reset", 1, 1, false, &R::Reset},
+        {"print", "print", 1, 1, false, &R::Print},
+        {"texts", "texts", 1, 1, false, &R::Texts},
+        {"accessible", "accessible", 1, 1, false, &R::Accessible},
+        {"pause", "pause", 1, 1, true, &R::PauseOrResume},
+        {"resume", "resume", 1, 1, true, &R::PauseOrResume},
+        {"step", "step", 1, 1, true, &R::Step},
+        {"slow", "slow on|off", 2, 2, true, &R::Slow},
+        {"option", "option bars|fit|grid|legend on|off", 3, 3, true, &R::Option},
+        {"clear", "clear", 1, 1, true, &R::Clear},
+        {"energy", "energy", 1, 1, true, &R::Energy},
+        {"export", ExportUsage, 3, 4, true, &R::Export},
+    };
+    return commands;
+}
 
 TScriptRunner::TScriptRunner(TForm1& form, QIODevice& output, QIODevice& errors)
     : FForm(form), FOutput(output), FErrors(errors) {}
@@ -82,44 +94,25 @@ bool TScriptRunner::RunLine(const QString& line, QString& error) {
 }
 
 bool TScriptRunner::RunCommand(const QStringList& words, QString& error) {
-    const QString& command = words.first();
-    if (command == QLatin1String("mass")) return Mass(words, error);
-    if (command == QLatin1String("body")) return Body(words, error);
-    if (command == QLatin1String("down") || command == QLatin1String("move") ||
-        command == QLatin1String("up"))
-        return Mouse(words, error);
-    if (command == QLatin1String("tick")) return Tick(words, error);
-    if (command == QLatin1String("screenshot")) return Screenshot(words, error);
-    if (command == QLatin1String("key")) {
-        if (!WordCount(words, 2, 2, error)) return false;
-        return ScriptKeys::Press(FForm, words[1], error);
+    for (const TCommand& command : Commands()) {
+        if (words.first() != QLatin1String(command.Name) || (command.Classroom && !FClassroom)) continue;
+        if (!WordCount(words, command.LeastWords, command.MostWords, command.Usage, error)) return false;
+        return (this->*command.Run)(words, error);
     }
-    if (FClassroom && IsClassroomCommand(command)) return RunClassroomCommand(words, error);
-    const bool bare = command == QLatin1String("reset") || command == QLatin1String("print") ||
-                      command == QLatin1String("texts") || command == QLatin1String("accessible");
-    if (!bare) {
-        error = QStringLiteral("unknown command \"%1\"").arg(command);
-        return false;
-    }
-    if (!WordCount(words, 1, 1, error)) return false;
-    if (command == QLatin1String("reset")) FForm.BButReset->click();
-    if (command == QLatin1String("print")) Write(StateLine() + QLatin1Char('\n'));
-    if (command == QLatin1String("texts")) Write(TextLines().join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    if (command == QLatin1String("accessible"))
-        Write(ScriptKeys::AccessibleLines(FForm).join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    return true;
+    error = QStringLiteral("unknown command \"%1\"").arg(words.first());
+    return false;
 }
 
 bool TScriptRunner::Mass(const QStringList& words, QString& error) {
     int position = 0;
-    if (!WordCount(words, 2, 2, error) || !Number(words[1], position, error)) return false;
+    if (!Number(words[1], position, error)) return false;
     FForm.SBarMasse->SetPosition(position);
     return true;
 }
 
 bool TScriptRunner::Body(const QStringList& words, QString& error) {
     int index = 0;
-    if (!WordCount(words, 2, 2, error) || !Number(words[1], index, error)) return false;
+    if (!Number(words[1], index, error)) return false;
     QRadioButton* button = FForm.RGAccel->Button(index);
     if (!button) {
         error = QStringLiteral("there is no body %1 (0 Earth, 1 Moon, 2 Mars, 3 Jupiter)").arg(words[1]);
@@ -131,8 +124,7 @@ bool TScriptRunner::Body(const QStringList& words, QString& error) {
 
 bool TScriptRunner::Mouse(const QStringList& words, QString& error) {
     int x = 0, y = 0;
-    if (!WordCount(words, 3, 3, error) || !Number(words[1], x, error) || !Number(words[2], y, error))
-        return false;
+    if (!Number(words[1], x, error) || !Number(words[2], y, error)) return false;
     const QString& command = words.first();
     if (command == QLatin1String("down")) {
         FButtonDown = true;
@@ -161,7 +153,6 @@ void TScriptRunner::SendMouse(int type, int x, int y) {
 
 bool TScriptRunner::Tick(const QStringList& words, QString& error) {
     int count = 1;
-    if (!WordCount(words, 1, 2, error)) return false;
     if (words.size() == 2 && !Number(words[1], count, error)) return false;
     if (count < 0) {
         error = QStringLiteral("\"%1\" is not a number of ticks").arg(words[1]);
@@ -170,17 +161,16 @@ bool TScriptRunner::Tick(const QStringList& words, QString& error) {
     // the timer itself never runs during a script: the ticks are the script's alone. Once it is
     // off the remaining ticks change nothing, so "tick 2000000000" ends with the fall; paused,
     // no tick changes anything.
-    if (FForm.Paused()) return true;
+    if (FForm.Simulation().Paused()) return true;
     for (int i = 0; i < count && FForm.Timer1->Enabled(); ++i) FForm.Timer1->Tick();
     return true;
 }
 
 bool TScriptRunner::Screenshot(const QStringList& words, QString& error) {
-    if (!WordCount(words, 2, 2, error)) return false;
     // with a menu bar, the window's picture is what lies below it, as --screenshot has it
     QString reason;
     if (FClassroom ? FClassroom->SavePicture(TClassroom::cpWindow, words[1], reason)
-                   : SaveWindowPicture(FForm, words[1], reason))
+                   : PictureFile::SaveWindow(FForm, words[1], reason))
         return true;
     error = QStringLiteral("cannot write \"%1\": %2").arg(words[1], reason);
     return false;
@@ -189,19 +179,20 @@ bool TScriptRunner::Screenshot(const QStringList& words, QString& error) {
 QString TScriptRunner::StateLine() const {
     return QStringLiteral("mass=%1 height=%2 energy=%3 hand=%4,%5 timer=%6 items=%7")
         .arg(FForm.NLblMasse->DrawnText(), FForm.NLblHeight->DrawnText(), FForm.NLblEnergie->DrawnText(),
-             QString::asprintf("%.17g", FForm.HandX()), QString::asprintf("%.17g", FForm.HandY()),
-             FForm.Timer1->Enabled() ? QStringLiteral("on") : QStringLiteral("off"),
+             QString::asprintf("%.17g", FForm.Simulation().HandX()),
+             QString::asprintf("%.17g", FForm.Simulation().HandY()),
+             FForm.Simulation().Falling() ? QStringLiteral("on") : QStringLiteral("off"),
              QString::number(FForm.PLEnerg->ItemCount()));
 }
 
 QStringList TScriptRunner::TextLines() const {
     const TForm1& f = FForm;
     QStringList lines;
-    lines << Key("Form1", "Caption") + f.Caption();
+    lines << PropertyKey("Form1", "Caption") + f.Caption();
     for (const TButton* button : {static_cast<TButton*>(f.SButExit), static_cast<TButton*>(f.BButAbout),
                                   static_cast<TButton*>(f.BButReset)})
         lines << button->objectName() + QStringLiteral(".Caption=") + button->Caption();
-    lines << Key("RGAccel", "Caption") + f.RGAccel->Caption();
+    lines << PropertyKey("RGAccel", "Caption") + f.RGAccel->Caption();
     const QStringList items = f.RGAccel->Items();
     for (qsizetype i = 0; i < items.size(); ++i)
         lines << QStringLiteral("RGAccel.Items[%1]=%2").arg(i).arg(items[i]);
@@ -209,7 +200,7 @@ QStringList TScriptRunner::TextLines() const {
         lines << label->objectName() + QStringLiteral(".LeftText=") + label->LeftText();
         lines << label->objectName() + QStringLiteral(".RightText=") + label->RightText();
     }
-    lines << Key("PLEnerg", "Caption") + f.PLEnerg->Caption();
+    lines << PropertyKey("PLEnerg", "Caption") + f.PLEnerg->Caption();
     for (const TPlotica* chart : {f.PLPict, f.PLEnerg})
         for (int n = 1; n <= 4; ++n)
             for (const TScaleProps* axis : {static_cast<TScaleProps*>(chart->ScalePropsX(n)),
@@ -228,30 +219,56 @@ QStringList TScriptRunner::TextLines() const {
     return lines;
 }
 
-// ---- the classroom's commands ----
-
-bool TScriptRunner::IsClassroomCommand(const QString& command) {
-    for (const char* name : {"pause", "resume", "step", "slow", "option", "clear", "energy", "export"})
-        if (command == QLatin1String(name)) return true;
-    return false;
+bool TScriptRunner::Key(const QStringList& words, QString& error) {
+    return ScriptKeys::Press(FForm, words[1], error);
 }
 
-bool TScriptRunner::RunClassroomCommand(const QStringList& words, QString& error) {
-    const QString& command = words.first();
+bool TScriptRunner::Reset(const QStringList&, QString&) {
+    FForm.BButReset->click();
+    return true;
+}
+
+bool TScriptRunner::Print(const QStringList&, QString&) {
+    Write(StateLine() + QLatin1Char('\n'));
+    return true;
+}
+
+bool TScriptRunner::Texts(const QStringList&, QString&) {
+    Write(TextLines().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    return true;
+}
+
+bool TScriptRunner::Accessible(const QStringList&, QString&) {
+    Write(ScriptKeys::AccessibleLines(FForm).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    return true;
+}
+
+// ---- the classroom's commands ----
+
+bool TScriptRunner::PauseOrResume(const QStringList& words, QString&) {
+    FClassroom->SetPaused(words.first() == QLatin1String("pause"));
+    return true;
+}
+
+bool TScriptRunner::Step(const QStringList&, QString&) {
+    FClassroom->Step();
+    return true;
+}
+
+bool TScriptRunner::Slow(const QStringList& words, QString& error) {
     bool on = false;
-    if (command == QLatin1String("slow")) {
-        if (!WordCount(words, 2, 2, error) || !Switch(words, 1, on, error)) return false;
-        FClassroom->SetOption(TClassroom::coSlowMotion, on);
-        return true;
-    }
-    if (command == QLatin1String("option")) return Option(words, error);
-    if (command == QLatin1String("export")) return Export(words, error);
-    if (!WordCount(words, 1, 1, error)) return false;
-    if (command == QLatin1String("pause") || command == QLatin1String("resume"))
-        FClassroom->SetPaused(command == QLatin1String("pause"));
-    if (command == QLatin1String("step")) FClassroom->Step();
-    if (command == QLatin1String("clear")) FClassroom->ClearGraph();
-    if (command == QLatin1String("energy")) Write(EnergyLine() + QLatin1Char('\n'));
+    if (!Switch(words, 1, on, error)) return false;
+    FClassroom->SetOption(TClassroom::coSlowMotion, on);
+    return true;
+}
+
+bool TScriptRunner::Clear(const QStringList&, QString&) {
+    FClassroom->ClearGraph();
+    return true;
+}
+
+bool TScriptRunner::Energy(const QStringList&, QString&) {
+    Write(EnergyLine() + QLatin1Char('\n'));
     return true;
 }
 
@@ -265,7 +282,6 @@ bool TScriptRunner::Switch(const QStringList& words, qsizetype at, bool& on, QSt
 
 bool TScriptRunner::Option(const QStringList& words, QString& error) {
     bool on = false;
-    if (!WordCount(words, 3, 3, error)) return false;
     const QString names[] = {QStringLiteral("bars"), QStringLiteral("fit"), QStringLiteral("grid"),
                              QStringLiteral("legend")};
     const TClassroom::TOption options[] = {TClassroom::coEnergyBars, TClassroom::coFitEnergyAxis,
@@ -281,8 +297,8 @@ bool TScriptRunner::Option(const QStringList& words, QString& error) {
 }
 
 bool TScriptRunner::Export(const QStringList& words, QString& error) {
-    const bool csv = words.size() > 1 && words[1] == QLatin1String("csv");
-    if (!WordCount(words, csv ? 3 : 4, csv ? 3 : 4, error)) return false;
+    const bool csv = words[1] == QLatin1String("csv");
+    if (!WordCount(words, csv ? 3 : 4, csv ? 3 : 4, ExportUsage, error)) return false;
     QString reason;
     if (csv) {
         if (FClassroom->ExportData(words[2], reason)) return true;
@@ -301,22 +317,11 @@ bool TScriptRunner::Export(const QStringList& words, QString& error) {
 }
 
 QString TScriptRunner::EnergyLine() const {
-    const TEnergyBalance balance = EnergyBalanceOf(FForm);
+    const TEnergyBalance balance = FForm.Simulation().Balance();
     return QString::asprintf("pe=%.6g ke=%.6g total=%.6g speed=%.6g time=%.6g", balance.Potential,
                              balance.Kinetic, balance.Total, balance.Speed, balance.Time);
 }
 
 void TScriptRunner::Write(const QString& text) {
     FOutput.write(text.toUtf8());
-}
-
-namespace {
-// Qt's PNG writer turns a quality of 80 into deflate level 1
-constexpr int WindowPictureQuality = 80;
-}  // namespace
-
-bool SaveWindowPicture(QWidget& window, const QString& fileName, QString& error) {
-    // the fastest deflate level: a window of flat colours still packs tightly (about 30 KB), and
-    // the default level would take a good part of the whole start of a headless run
-    return PictureFile::Save(window.grab().toImage(), fileName, error, "png", WindowPictureQuality);
 }

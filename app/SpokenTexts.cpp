@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "SpokenTexts.h"
 
-#include "TGlossator.h"
+#include "Translated.h"
 #include "ugravilo.h"
 
 TSpokenTexts::TSpokenTexts(TForm1& form) : QObject(&form), FForm(form) {
@@ -23,29 +23,23 @@ void TSpokenTexts::Translate(TGlossator* dictionary) {
 
 QString TSpokenTexts::Text(const char* key, const QStringList& arguments) const {
     // the link and its dictionary go on the host's quit message
-    TGlossator* dictionary = FForm.cliDemon ? FDictionary : nullptr;
-    if (dictionary) return dictionary->TranslateText(QString::fromUtf8(key), arguments);
-    QString text = QString::fromUtf8(key);
-    for (int i = 0; i < arguments.size(); ++i)
-        text.replace(QStringLiteral("<%") + QString::number(i + 1) + QStringLiteral("%>"), arguments[i]);
-    return text;
-}
-
-int TSpokenTexts::Hook() const {
-    if (FForm.Falling()) return 0;
-    const double edge = FForm.PLPict->Scale1X()->RangeHigh();
-    for (int hook = 1; hook <= 5; ++hook)
-        if (FForm.HandX() == edge - 5 && FForm.HandY() == 100.0 * hook - 5) return hook;
-    return 0;
+    return Translated(FForm.cliDemon ? FDictionary : nullptr, key, arguments);
 }
 
 QString TSpokenTexts::SceneState() const {
+    const TSimulation& simulation = FForm.Simulation();
     const QString height = FForm.NLblHeight->DrawnText().trimmed();
-    if (FForm.Falling()) return Text("Mass at <%1%> m, falling", {height});
-    if (const int hook = Hook())
-        return Text("Mass at <%1%> m, hanging on hook <%2%>", {height, QString::number(hook)});
-    if (FForm.MassHeight() == 0 && FForm.HandX() == 20 && FForm.HandY() == 520)
-        return Text("Mass at <%1%> m, on the ground", {height});
+    switch (simulation.Place()) {
+        case TSimulation::spFalling:
+            return Text("Mass at <%1%> m, falling", {height});
+        case TSimulation::spHanging:
+            return Text("Mass at <%1%> m, hanging on hook <%2%>",
+                        {height, QString::number(simulation.Hook())});
+        case TSimulation::spOnGround:
+            return Text("Mass at <%1%> m, on the ground", {height});
+        case TSimulation::spHeld:
+            break;
+    }
     return Text("Mass at <%1%> m, held by the rope", {height});
 }
 

@@ -22,8 +22,6 @@ public:
 
     QString SceneState() const;
     QString EnergyChartState() const;
-    // the hook (1 at the top to 5) the rope hangs on, or 0
-    int Hook() const;
 
 private:
     QString Text(const char* key, const QStringList& arguments = {}) const;

@@ -239,4 +239,5 @@ void TForm1::WireHandlers() {
     Timer1->OnTimer = [this](QObject* s) { Timer1Timer(s); };
     BButReset->OnClick = [this](QObject* s) { BButResetClick(s); };
     BButAbout->OnClick = [this](QObject* s) { BButAboutClick(s); };
+    FSimulation.OnChange = [this](TSimulation::TChange change) { SimulationChanged(change); };
 }

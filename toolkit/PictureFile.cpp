@@ -4,7 +4,9 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QPixmap>
 #include <QSaveFile>
+#include <QWidget>
 
 #include <unistd.h>
 #include <cerrno>
@@ -79,6 +81,12 @@ bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& error
     if (file.commit()) return true;
     error = file.errorString();
     return false;
+}
+
+bool SaveWindow(QWidget& window, const QString& fileName, QString& error) {
+    // Qt's PNG writer turns a quality of 80 into deflate level 1
+    constexpr int fastestDeflate = 80;
+    return Save(window.grab().toImage(), fileName, error, "png", fastestDeflate);
 }
 
 }  // namespace PictureFile

@@ -117,7 +117,7 @@ TEST_F(ActiveWindow, KeysReachTheStatesOfTheMouse) {
     ASSERT_EQ(QApplication::focusWidget(), f.PLPict);
     Key(f, "2");
     EXPECT_EQ(f.NLblHeight->DrawnText(), QStringLiteral("305.0"));
-    EXPECT_FALSE(f.Falling());
+    EXPECT_FALSE(f.Simulation().Falling());
     const QString spokenKeyed = f.SpokenTexts().SceneState();
 
     TTestWindow mouse(ShippedLanguage("gravilo_en.itl"));
@@ -125,24 +125,24 @@ TEST_F(ActiveWindow, KeysReachTheStatesOfTheMouse) {
     mouse->SBarMasse->SetPosition(1);
     mouse->SBarMasse->SetPosition(15);
     mouse.PullAndRelease(90, 180);
-    EXPECT_EQ(mouse->HandY(), f.HandY());
+    EXPECT_EQ(mouse->Simulation().HandY(), f.Simulation().HandY());
     EXPECT_EQ(spokenKeyed, QStringLiteral("Mass at 305.0 m, hanging on hook 2"));
 
     // Up from a hook: 1 m a press, 10 with Shift; Enter lets go as a release does
     Key(f, "Up");
     Key(f, "Shift+Up");
-    EXPECT_EQ(f.MassHeight(), 316);
+    EXPECT_EQ(f.Simulation().MassHeight(), 316);
     Key(f, "Shift+Left");
     Key(f, "Return");
-    EXPECT_TRUE(f.Falling());
+    EXPECT_TRUE(f.Simulation().Falling());
     EXPECT_EQ(f.SpokenTexts().SceneState(), QStringLiteral("Mass at 316.0 m, falling"));
     Key(f, "Down");  // a key holds the falling mass, as a press does
-    EXPECT_FALSE(f.Falling());
-    EXPECT_EQ(f.MassHeight(), 315);
+    EXPECT_FALSE(f.Simulation().Falling());
+    EXPECT_EQ(f.Simulation().MassHeight(), 315);
     Key(f, "5");
-    EXPECT_EQ(f.MassHeight(), 5);
+    EXPECT_EQ(f.Simulation().MassHeight(), 5);
     Key(f, "1");
-    EXPECT_EQ(f.MassHeight(), 405);
+    EXPECT_EQ(f.Simulation().MassHeight(), 405);
 }
 
 TEST_F(ActiveWindow, TabRunsThroughTheWindowInItsOrder) {
@@ -167,7 +167,7 @@ TEST_F(ActiveWindow, TabRunsThroughTheWindowInItsOrder) {
     // Alt and the button's letter press it: Reset from anywhere
     Key(f, "3");
     Key(f, "Alt+R");
-    EXPECT_EQ(f.MassHeight(), 0);
+    EXPECT_EQ(f.Simulation().MassHeight(), 0);
 }
 
 // Each display's name and value as a screen reader reads them, after each change.

@@ -106,15 +106,15 @@ TEST(Classroom, TheMenusCommandsShortcutsAndTheirGermanTexts) {
     EXPECT_FALSE(menu.Action(TMainMenu::mcStep)->isEnabled());
     w.Window.PullAndRelease(0, 100);
     menu.Action(TMainMenu::mcPause)->trigger();
-    EXPECT_TRUE(f.Paused());
+    EXPECT_TRUE(f.Simulation().Paused());
     EXPECT_EQ(menu.Action(TMainMenu::mcPause)->text(), QStringLiteral("&Weiter"));
     EXPECT_EQ(menu.StateText(), QStringLiteral("Angehalten"));
     menu.Action(TMainMenu::mcStep)->trigger();
-    EXPECT_EQ(f.MassHeight(), 395);
+    EXPECT_EQ(f.Simulation().MassHeight(), 395);
     menu.Action(TMainMenu::mcSlowMotion)->trigger();
     EXPECT_EQ(menu.StateText(), QStringLiteral("Angehalten · Zeitlupe"));
     menu.Action(TMainMenu::mcReset)->trigger();
-    EXPECT_EQ(f.MassHeight(), 0);
+    EXPECT_EQ(f.Simulation().MassHeight(), 0);
     EXPECT_EQ(f.PLEnerg->ItemCount(), 2);
 
     // the explanation: the memo's text and how to use the tools
@@ -134,9 +134,9 @@ TEST(Classroom, EveryTextIsInBothLanguageFiles) {
         {
             TClassroom tools(*window, nullptr);
             window.Start();
-            window->SetPaused(true);
-            window->SetSlowMotion(true);
-            window->SetPaused(false);
+            window->Simulation().SetPaused(true);
+            window->Simulation().SetSlowMotion(true);
+            window->Simulation().SetPaused(false);
             tools.AskFileName = [](const QString&, const QString&, const QString&) { return QString(); };
             for (auto command :
                  {TMainMenu::mcSavePictureWindow, TMainMenu::mcSavePictureChart, TMainMenu::mcExportData})
@@ -165,17 +165,17 @@ TEST(Classroom, TheFittedAxisGridAndLegendOfTheEnergyChart) {
     w.Tools.SetOption(TClassroom::coFitEnergyAxis, true);
     EXPECT_EQ(energy.RangeHigh(), 2000);
     EXPECT_EQ(energy.RangeLow(), 0);
-    f.ClearGraph();
+    f.Simulation().ClearTrail();
     EXPECT_EQ(energy.RangeHigh(), 2000);  // the state is still there: 1156 kJ
     f.SBarMasse->SetPosition(10);
-    f.ClearGraph();
+    f.Simulation().ClearTrail();
     EXPECT_EQ(energy.RangeHigh(), 200);  // 115.6 kJ
     // a fall under way: the axis does not shrink, even when the trail is cleared under it
     w.Window.Release();
     w.Window.Tick();
-    f.ClearGraph();
+    f.Simulation().ClearTrail();
     EXPECT_EQ(energy.RangeHigh(), 200);
-    while (f.MassHeight() > 0) w.Window.Tick();
+    while (f.Simulation().MassHeight() > 0) w.Window.Tick();
     w.Window.Tick();          // landed: the axis fits the trail again
     w.Window.DragTo(0, 620);  // below the ground: -27.7 kJ
     EXPECT_EQ(energy.RangeLow(), -50);
@@ -186,13 +186,13 @@ TEST(Classroom, TheFittedAxisGridAndLegendOfTheEnergyChart) {
     w.Tools.SetOption(TClassroom::coGrid, true);
     EXPECT_EQ(f.PLEnerg->GridStyle(), gsLines);
     w.Tools.SetOption(TClassroom::coLegend, true);
-    for (int body = 0; body < TForm1::BodyCount; ++body) {
+    for (int body = 0; body < TSimulation::BodyCount; ++body) {
         const TTextLabel& label = *f.PLEnerg->TextLabel(body + 1);
         EXPECT_TRUE(label.Visible());
         EXPECT_EQ(label.Font()->Color(), TForm1::BodyColor(body));
-        EXPECT_EQ(
-            label.Caption(),
-            QStringLiteral("%1: g = %2 m/s²").arg(f.RGAccel->Items()[body]).arg(TForm1::BodyAccel(body)));
+        EXPECT_EQ(label.Caption(), QStringLiteral("%1: g = %2 m/s²")
+                                       .arg(f.RGAccel->Items()[body])
+                                       .arg(TSimulation::BodyAccel(body)));
     }
     // off again, the chart draws as it was built
     w.Tools.SetOption(TClassroom::coGrid, false);
@@ -216,7 +216,7 @@ TEST(Classroom, OptionsAreRememberedWhereGivenAndNowhereElse) {
     EXPECT_TRUE(again.Tools.Option(TClassroom::coEnergyBars));
     EXPECT_TRUE(again.Tools.Bars().isVisible());
     EXPECT_TRUE(again.Tools.Option(TClassroom::coLegend));
-    EXPECT_TRUE(again.Form().SlowMotion());
+    EXPECT_TRUE(again.Form().Simulation().SlowMotion());
     EXPECT_FALSE(again.Tools.Option(TClassroom::coGrid));
     EXPECT_TRUE(again.Tools.Menu().Action(TMainMenu::mcSlowMotion)->isChecked());
 
@@ -281,19 +281,19 @@ TEST(Classroom, TheKeysOfTheFallsClock) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     w.Window.PullAndRelease(0, 100);
     QTest::keyClick(&f, Qt::Key_Space);
-    EXPECT_TRUE(f.Paused());
+    EXPECT_TRUE(f.Simulation().Paused());
     QTest::keyClick(&f, Qt::Key_Period);
-    EXPECT_EQ(f.MassHeight(), 395);
+    EXPECT_EQ(f.Simulation().MassHeight(), 395);
     QTest::keyClick(&f, Qt::Key_Space);
-    EXPECT_FALSE(f.Paused());
+    EXPECT_FALSE(f.Simulation().Paused());
 
     f.BButReset->setFocus(Qt::MouseFocusReason);  // clicked: the button does not keep Space
     QTest::keyClick(f.BButReset, Qt::Key_Space);
-    EXPECT_TRUE(f.Paused());
-    EXPECT_EQ(f.MassHeight(), 395);
+    EXPECT_TRUE(f.Simulation().Paused());
+    EXPECT_EQ(f.Simulation().MassHeight(), 395);
     f.BButAbout->setFocus(Qt::MouseFocusReason);
     f.BButReset->setFocus(Qt::TabFocusReason);
     QTest::keyClick(f.BButReset, Qt::Key_Space);
-    EXPECT_TRUE(f.Paused());
-    EXPECT_EQ(f.MassHeight(), 0);  // Reset was pressed
+    EXPECT_TRUE(f.Simulation().Paused());
+    EXPECT_EQ(f.Simulation().MassHeight(), 0);  // Reset was pressed
 }

@@ -139,7 +139,7 @@ TEST(MainWindow, SettingsOfTheControlsChartsAndLabels) {
 TEST(MainWindow, NothingIsDrawnBeforeTheStartState) {
     TTestWindow w;
     EXPECT_FALSE(w->Started());
-    EXPECT_EQ(w->GravAccel(), 0);
+    EXPECT_EQ(w->Simulation().GravAccel(), 0);
     EXPECT_EQ(w->PLEnerg->ItemCount(), 0);
     EXPECT_EQ(w->PLPict->ItemCount(), 0);
 }
@@ -152,11 +152,11 @@ TEST(MainWindow, StartState) {
     EXPECT_EQ(f.NLblHeight->DrawnText(), QStringLiteral("0.0"));
     EXPECT_EQ(f.NLblEnergie->DrawnText(), QStringLiteral("0.0"));
     EXPECT_EQ(f.RGAccel->ItemIndex(), 0);
-    EXPECT_EQ(f.GravAccel(), 9.81);
-    EXPECT_EQ(f.HandX(), 20);
-    EXPECT_EQ(f.HandY(), 520);
-    EXPECT_EQ(f.MassHeight(), 0);
-    EXPECT_EQ(f.FallSpeed(), 0);
+    EXPECT_EQ(f.Simulation().GravAccel(), 9.81);
+    EXPECT_EQ(f.Simulation().HandX(), 20);
+    EXPECT_EQ(f.Simulation().HandY(), 520);
+    EXPECT_EQ(f.Simulation().MassHeight(), 0);
+    EXPECT_EQ(f.Simulation().FallSpeed(), 0);
     EXPECT_FALSE(f.Timer1->Enabled());
 
     // the energy plot: one black trail mark at (0, 0) and the current-state mark
@@ -229,7 +229,7 @@ TEST(MainWindow, ShowingTheWindowAgainKeepsTheState) {
     w.DragTo(0, 300);
     f.hide();
     f.show();
-    EXPECT_EQ(f.MassHeight(), 200);
+    EXPECT_EQ(f.Simulation().MassHeight(), 200);
     EXPECT_EQ(f.PLEnerg->ItemCount(), 3);
 }
 

@@ -132,8 +132,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     // bound: a drag down to the scene's foot, or the last step of a fall whose speed was kept
     // across presses
     FUZZ_CHECK(height <= 502, state);
-    FUZZ_CHECK(
-        std::isfinite(Form->HandX()) && std::isfinite(Form->HandY()) && std::isfinite(Form->MassHeight()),
-        state);
+    FUZZ_CHECK(std::isfinite(Form->Simulation().HandX()) && std::isfinite(Form->Simulation().HandY()) &&
+                   std::isfinite(Form->Simulation().MassHeight()),
+               state);
     return 0;
 }

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // Where the energy of the mass is: potential and kinetic energy and their sum, with the speed and
-// the simulated time of the fall that the timer steps. Energies in kJ, as the window shows them.
-
-class TForm1;
+// the simulated time of the fall that the timer steps. Energies in kJ.
 
 struct TEnergyBalance {
     double Potential = 0;  // m·g·h
@@ -17,9 +15,3 @@ struct TEnergyBalance {
     // the speed after a fall step that dropped the mass by fallSpeed metres, under the pull g
     static double SpeedAfterStep(double fallSpeed, double g);
 };
-
-// The balance of the window's state as it is shown now.
-TEnergyBalance EnergyBalanceOf(const TForm1& form);
-
-// The round end of a scale that holds value: 1, 2 or 5 × 10ⁿ, at least smallest.
-double RoundScaleEnd(double value, double smallest);

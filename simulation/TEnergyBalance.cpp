@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "EnergyBalance.h"
+#include "TEnergyBalance.h"
 
 #include <cmath>
-
-#include "ugravilo.h"
 
 // The fall's clock. The k-th fall step drops the mass by F_k = 0.5·g·k: the distance per tick grows
 // by 0.5·g each tick. Free fall s = ½·g·t² sampled every τ seconds grows its steps by g·τ², so a
@@ -28,29 +26,4 @@ double TEnergyBalance::StepSeconds() {
 double TEnergyBalance::SpeedAfterStep(double fallSpeed, double g) {
     const double square = fallSpeed * (2 * fallSpeed + g);
     return square > 0 ? std::sqrt(square) : 0;
-}
-
-TEnergyBalance EnergyBalanceOf(const TForm1& form) {
-    TEnergyBalance balance;
-    const double m = form.SBarMasse->Position();
-    const double g = form.GravAccel();
-    // the same product as the energy label's, so that the two never differ in the last digit
-    balance.Potential = m * 0.001 * form.MassHeight() * g;
-    // at rest, held on a hook or by the hand, the mass has no speed, whatever speed the next
-    // release will go on with
-    balance.Speed = form.Falling() ? TEnergyBalance::SpeedAfterStep(form.FallSpeed(), g) : 0;
-    balance.Kinetic = 0.5 * m * balance.Speed * balance.Speed * 0.001;
-    balance.Total = balance.Potential + balance.Kinetic;
-    balance.Time = form.FallSteps() * TEnergyBalance::StepSeconds();
-    return balance;
-}
-
-double RoundScaleEnd(double value, double smallest) {
-    if (!(value > smallest) || !std::isfinite(value)) return smallest;
-    const double decade = std::pow(10.0, std::floor(std::log10(value)));
-    for (const double step : {1.0, 2.0, 5.0}) {
-        // a value that is itself round (500, 0.2) keeps its end
-        if (step * decade >= value * (1 - 1e-12)) return step * decade;
-    }
-    return 10 * decade;
 }

@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: MIT
+#include "TSimulation.h"
+
+#include "Rounding.h"
+
+TSimulation::TSimulation() = default;
+
+double TSimulation::BodyAccel(int body) {
+    static constexpr double accel[BodyCount] = {9.81, 1.62, 3.69, 23.12};
+    return body >= 0 && body < BodyCount ? accel[body] : 0;
+}
+
+void TSimulation::Notify(TChange change) {
+    if (change == scState) FTrail.push_back({FBody, FGravAccel, FMass, FMassHeight, Energy()});
+    if (OnChange) OnChange(change);
+}
+
+void TSimulation::NoteState() {
+    Notify(scState);
+}
+
+// ---- what is ----
+
+double TSimulation::Energy() const {
+    // multiplied left to right, as every display has always shown it
+    return double(FMass) * 0.001 * FMassHeight * FGravAccel;
+}
+
+TEnergyBalance TSimulation::Balance() const {
+    TEnergyBalance balance;
+    const double m = FMass;
+    balance.Potential = Energy();
+    // at rest, held on a hook or by the hand, the mass has no speed, whatever speed the next
+    // release will go on with
+    balance.Speed = FFalling ? TEnergyBalance::SpeedAfterStep(FFallSpeed, FGravAccel) : 0;
+    balance.Kinetic = 0.5 * m * balance.Speed * balance.Speed * 0.001;
+    balance.Total = balance.Potential + balance.Kinetic;
+    balance.Time = FFallSteps * TEnergyBalance::StepSeconds();
+    return balance;
+}
+
+int TSimulation::Hook() const {
+    if (FFalling) return 0;
+    for (int hook = 1; hook <= HookCount; ++hook)
+        if (FHandX == HookHandX() && FHandY == HookHandY(hook)) return hook;
+    return 0;
+}
+
+TSimulation::TPlace TSimulation::Place() const {
+    if (FFalling) return spFalling;
+    if (Hook()) return spHanging;
+    if (FMassHeight == 0 && FHandX == RestHandX && FHandY == RestHandY) return spOnGround;
+    return spHeld;
+}
+
+int TSimulation::HookCatching(double x, double y) const {
+    const std::int64_t t = Vexa::Trunc(y);
+    // the remainder keeps the sign of t: an end above the scene's 0 never hangs
+    const std::int64_t q = Vexa::Mod(t, 100);
+    if (x < FTowerEdge - 10 || q < 80) return 0;
+    return int(Vexa::Div(t, 100) + 1);
+}
+
+// ---- what the user does ----
+
+void TSimulation::SetMass(int kg) {
+    FMass = kg < LeastMass ? LeastMass : kg > MostMass ? MostMass : kg;
+    Notify(scState);
+}
+
+void TSimulation::SelectBody(int body) {
+    if (body >= 0 && body < BodyCount) {
+        FBody = body;
+        FGravAccel = BodyAccel(body);
+    }
+    Notify(scState);
+}
+
+void TSimulation::Press() {
+    FFalling = false;
+    Notify(scClock);
+}
+
+void TSimulation::Pull(double x, double y) {
+    FHandX = x;
+    FHandY = y;
+    FMassHeight = GroundHandY - y;
+    Notify(scState);
+}
+
+void TSimulation::Release() {
+    if (const int hook = HookCatching(FHandX, FHandY)) {
+        FHandX = HookHandX();
+        FHandY = HookHandY(hook);
+        FMassHeight = GroundHandY - FHandY;
+        Notify(scState);
+        return;
+    }
+    FFalling = true;
+    FReleaseHandX = FHandX;
+    FReleaseHeight = FMassHeight;
+    // a fall from rest starts its clock; one that was held goes on with its speed and its time
+    if (FFallSpeed == 0) FFallSteps = 0;
+    FSlowTicks = 0;
+    Notify(scClock);
+}
+
+void TSimulation::HangOnHook(int hook) {
+    if (hook < 1 || hook > HookCount) return;
+    Press();
+    Pull(HookHandX(), HookHandY(hook));
+    Release();
+}
+
+// ---- the fall ----
+
+void TSimulation::Tick() {
+    if (!FFalling || FPaused) return;
+    if (FSlowMotion && ++FSlowTicks % SlowMotionTicks != 0) return;
+    FallStep();
+}
+
+void TSimulation::Step() {
+    if (FFalling) FallStep();
+}
+
+void TSimulation::SetPaused(bool paused) {
+    if (paused == FPaused) return;
+    FPaused = paused;
+    Notify(scClock);
+}
+
+void TSimulation::SetSlowMotion(bool slow) {
+    if (slow == FSlowMotion) return;
+    FSlowMotion = slow;
+    FSlowTicks = 0;
+    Notify(scClock);
+}
+
+// One fall step: the speed grows by half the acceleration first, then the mass drops by it. The
+// hand follows on the straight line from its place at release to its place at rest.
+void TSimulation::FallStep() {
+    FFallSpeed += 0.5 * FGravAccel;
+    // a release at no height (or below) has no line to follow: the mass lands at once
+    if (FMassHeight > 0 && FReleaseHeight > 0) {
+        ++FFallSteps;
+        FMassHeight = double(Vexa::RoundHalfEven(FMassHeight - FFallSpeed));
+        FHandY = GroundHandY - FMassHeight;
+        FHandX = RopeToHandX + (FReleaseHandX - RopeToHandX) * FMassHeight / FReleaseHeight;
+        Notify(scState);
+        return;
+    }
+    Land();
+}
+
+// The landing: the mass rests on the ground with the hand at its place at rest.
+void TSimulation::Land() {
+    FFalling = false;
+    FFallSpeed = 0;
+    FMassHeight = 0;
+    FHandX = RestHandX;
+    FHandY = RestHandY;
+    Notify(scState);
+}
+
+// ---- starting again ----
+
+void TSimulation::Reset() {
+    FHandX = RestHandX;
+    FHandY = RestHandY;
+    FTrail.clear();
+    Notify(scTrailCleared);
+    FMass = StartMass;
+    FMassHeight = 0;
+    FBody = 0;
+    FGravAccel = BodyAccel(0);
+    FFallSteps = 0;
+    Notify(scState);
+}
+
+void TSimulation::ClearTrail() {
+    FTrail.clear();
+    Notify(scTrailCleared);
+    Notify(scState);
+}

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The simulation: a mass hangs on a rope over a pulley at the top of a tower; the rope's free end
+// (the hand) is pulled, and pulling it down by d lifts the mass by d. The end can be hung on one of
+// five hooks at the tower's edge; let go anywhere else, the mass falls back to the ground in steps
+// of the fall's clock. Here live the whole state and every rule that changes it; the window only
+// hands over what the user does and shows what is.
+//
+// Coordinates are those of the scene: x to the right with the rope's axis at 0 and the tower's
+// edge at TowerEdge(), y up in metres. Every input that changes the state notes the new state: it
+// gains a record in the trail and is announced as scState. What changes only the clock (a fall
+// begins or is held, pause, slow motion) is announced as scClock; an emptied trail as
+// scTrailCleared, before the state that follows it.
+
+#include <cstdint>
+#include <functional>
+
+#include "TEnergyBalance.h"
+#include "TTrail.h"
+
+class TSimulation {
+public:
+    enum TChange { scState, scClock, scTrailCleared };
+    // Where the mass is, as a class is told it.
+    enum TPlace { spOnGround, spHeld, spHanging, spFalling };
+
+    // ---- the scene's fixed points ----
+    // The free end's y at which the mass has no height: while the rope is pulled, the height is
+    // this minus the end's y.
+    static constexpr double GroundHandY = 500;
+    // where the rope leaves the pulley towards the hand, and the hand's place at rest
+    static constexpr double RopeToHandX = 20;
+    static constexpr double RestHandX = 20;
+    static constexpr double RestHandY = 520;
+    static constexpr int HookCount = 5;
+    static constexpr double HookSpacing = 100;
+
+    // ---- the bodies ----
+    static constexpr int BodyCount = 4;
+    // g of the body with that index (0 Earth, 1 Moon, 2 Mars, 3 Jupiter); 0 outside the table
+    static double BodyAccel(int body);
+
+    static constexpr int LeastMass = 1;
+    static constexpr int MostMass = 100;
+    static constexpr int StartMass = 10;
+    // In slow motion the fall steps on every fourth tick: the same heights at a quarter of the rate.
+    static constexpr int SlowMotionTicks = 4;
+
+    TSimulation();
+
+    // ---- the state ----
+    int Mass() const { return FMass; }
+    int Body() const { return FBody; }
+    // the acceleration of the chosen body; 0 until a body is first chosen
+    double GravAccel() const { return FGravAccel; }
+    double HandX() const { return FHandX; }
+    double HandY() const { return FHandY; }
+    double MassHeight() const { return FMassHeight; }
+    // metres per tick of the fall under way, kept while a press holds the mass
+    double FallSpeed() const { return FFallSpeed; }
+    double ReleaseHandX() const { return FReleaseHandX; }
+    double ReleaseHeight() const { return FReleaseHeight; }
+    bool Falling() const { return FFalling; }
+    bool Paused() const { return FPaused; }
+    bool SlowMotion() const { return FSlowMotion; }
+    // the fall steps since the release that started the last fall from rest
+    int FallSteps() const { return FFallSteps; }
+    const TTrail& Trail() const { return FTrail; }
+
+    // E = m·g·h in kJ, the one product every display shows.
+    double Energy() const;
+    TEnergyBalance Balance() const;
+    TPlace Place() const;
+    // the hook the rope hangs on (hook i has its arm at y = 100·i), or 0
+    int Hook() const;
+
+    // ---- the tower's hooks ----
+    // The edge the hooks sit on; it follows the scene's x range.
+    double TowerEdge() const { return FTowerEdge; }
+    void SetTowerEdge(double edge) { FTowerEdge = edge; }
+    // Where the free end hangs on hook i: 5 units inside the edge, 5 below the hook's arm.
+    double HookHandX() const { return FTowerEdge - 5; }
+    static double HookHandY(int hook) { return HookSpacing * hook - 5; }
+    // The hook that catches the free end let go at (x, y): within 10 units of the tower's edge and
+    // within 20 units below a hook's arm, the hook above; 0 for none.
+    int HookCatching(double x, double y) const;
+
+    // ---- what the user does ----
+    void SetMass(int kg);
+    // A body chosen; an index outside the table keeps the body there is.
+    void SelectBody(int body);
+    // A press on the scene holds the mass where it is; the speed is kept for the next release.
+    void Press();
+    // The free end pulled to (x, y): nothing is clamped.
+    void Pull(double x, double y);
+    // Letting go: the rope hangs on the hook that catches it, or the fall begins.
+    void Release();
+    // The free end pulled onto hook i and let go there.
+    void HangOnHook(int hook);
+    // A tick of the fall's clock: a fall step on its rhythm, while a fall is under way and not paused.
+    void Tick();
+    // One fall step now, whatever the rhythm; nothing while no fall is under way.
+    void Step();
+    void SetPaused(bool paused);
+    void SetSlowMotion(bool slow);
+    // The start: 10 kg on Earth on the ground, the trail holding the new state alone. A fall under
+    // way goes on: its next step finds the mass on the ground and ends it.
+    void Reset();
+    // The trail emptied; it then holds the state as it is.
+    void ClearTrail();
+    // The state noted as it is (the window's first showing).
+    void NoteState();
+
+    std::function<void(TChange change)> OnChange;
+
+private:
+    void FallStep();
+    void Land();
+    void Notify(TChange change);
+
+    int FMass = StartMass;
+    int FBody = 0;
+    double FGravAccel = 0;
+    double FTowerEdge = 100;
+    double FFallSpeed = 0;
+    double FMassHeight = 0;
+    double FReleaseHandX = 0;
+    double FReleaseHeight = 0;
+    double FHandY = RestHandY;
+    double FHandX = RestHandX;
+    bool FFalling = false;
+    bool FPaused = false;
+    bool FSlowMotion = false;
+    int FSlowTicks = 0;
+    int FFallSteps = 0;
+    TTrail FTrail;
+};
