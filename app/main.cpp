@@ -53,6 +53,8 @@ int Run(TCommandLine& commandLine) {
     if (commandLine.Headless()) return RunHeadless(form, commandLine);
     TFrmAbout about;
     form.SetAboutDialog(&about);
+    // the e-book viewer's quit message ends the link, and the program with it
+    QObject::connect(form.cliDemon, &QObject::destroyed, &application, &QCoreApplication::quit);
     // a second start asks for the window it wanted
     form.cliDemon->OnBringToFront = [&form](QObject*) { form.BringToFront(); };
     TClassroom classroom(form, &*remembered);

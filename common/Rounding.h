@@ -17,11 +17,6 @@ inline long double RoundHalfEvenReal(long double x) {
     return std::nearbyintl(x);
 }
 
-// Nearest value, halves away from zero, as a real.
-inline double RoundHalfAwayReal(double x) {
-    return std::round(x);
-}
-
 // Int(x): truncates toward zero and stays real.
 inline double Int(double x) {
     return std::trunc(x);
@@ -53,11 +48,6 @@ inline std::int64_t RoundHalfEven(double x) {
 }
 inline std::int64_t RoundHalfEven(long double x) {
     return SaturateToInt64(std::nearbyintl(x));
-}
-
-// Rounding to the nearest integer with halves away from zero.
-inline std::int64_t RoundHalfAway(double x) {
-    return SaturateToInt64(std::round(x));
 }
 
 // Rounding to a 32-bit pixel coordinate: clamped to +-2147483647 first, then halves to even.

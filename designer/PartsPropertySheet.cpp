@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <QtDesigner/QExtensionManager>
 
+#include "TComponent.h"
 #include "TProperties.h"
 
 namespace {
@@ -24,6 +25,8 @@ PartsPropertySheet::PartsPropertySheet(QObject* component, QObject* base, const 
       FBase(qobject_cast<QDesignerPropertySheetExtension*>(base)),
       FBaseDynamic(qobject_cast<QDesignerDynamicPropertySheetExtension*>(base)),
       FPrototype(prototype) {
+    // Designer makes a sheet for each component it puts on a form it designs, and only there
+    if (TComponent* designed = TComponent::Of(component)) designed->SetDesigning(true);
     for (TPartSetting& setting : PartSettings(component)) FEntries.push_back({setting});
     for (int i = 0; i < int(FEntries.size()); ++i) FEntryOf.insert(FEntries[i].Name, i);
 }

@@ -91,8 +91,6 @@ TqmrCustomDemon::~TqmrCustomDemon() {
         FOwnEntity.ExtraHandle = 0;
     }
     FTranslator.reset();
-    // the program ends with its link: the message loop stops after the current message
-    if (!IsDesigning()) QCoreApplication::quit();
 }
 
 bool TqmrCustomDemon::AutoCreateItlFile() const {

@@ -14,6 +14,10 @@
 // unless MultiStart is set, ends the process at once when another instance of the program runs,
 // after handing that instance its parameters (through the server) and asking it to bring its
 // window to the front (directly, at the endpoint the holder of the instance lock keeps).
+//
+// A quit message from the server ends the component (unless OnQuitMsgReceived keeps it): the
+// program that wants to end with it connects to its destroyed() signal. The component itself
+// never ends the application.
 
 #include <QObject>
 #include <QStringList>
@@ -66,7 +70,8 @@ public:
 
     // any received message that the component does not handle itself
     TGotAMessageEvent OnGotAMessage;
-    // the server asks the program to quit; clearing AllowQuit keeps the component
+    // the server asks the program to quit; the component then deletes itself from the event loop,
+    // unless the handler clears AllowQuit
     TOnQuitMsgReceived OnQuitMsgReceived;
     // Params was replaced by a received parameter message
     TNotifyEvent OnParamsChange;

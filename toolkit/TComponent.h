@@ -24,8 +24,12 @@ public:
 
     // true while the form that holds the component is being built
     bool IsLoading() const { return FLoading; }
-    // the designing state of the original forms; always false while the program runs
+    // true while the component lies on a form in Qt Designer (the plugin says so): it then shows
+    // itself also where a running program would not (hidden, or not redrawn at once), and does
+    // nothing beyond its form (no host link). Always false while a program runs, forms loaded with
+    // QUiLoader included.
     bool IsDesigning() const { return FDesigning; }
+    void SetDesigning(bool designing) { FDesigning = designing; }
 
     // Called once when the form has been built; the base clears the loading state.
     virtual void Loaded() { FLoading = false; }
@@ -36,9 +40,6 @@ public:
     // The hint of a control: its tool tip, shown as the characters it holds (ShownText).
     QString Hint() const { return FHint; }
     void SetHint(const QString& hint);
-
-protected:
-    void SetDesigning(bool designing) { FDesigning = designing; }
 
 private:
     friend class TLoadingScope;

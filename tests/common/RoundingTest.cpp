@@ -6,7 +6,6 @@
 
 #include "Enums.h"
 #include "Rounding.h"
-#include "Swap.h"
 #include "VexaError.h"
 
 TEST(Rounding, HalvesGoToEvenNeighbour) {
@@ -45,17 +44,6 @@ TEST(Rounding, DivAndModTruncateTowardZero) {
     EXPECT_EQ(Div(-579, 100), -5);
     EXPECT_EQ(Mod(-579, 100), -79);
     EXPECT_EQ(Mod(579, 100), 79);
-}
-
-TEST(Helpers, SwapExchangesInPlace) {
-    std::int32_t a = 3, b = -7;
-    SwapIntegers(a, b);
-    EXPECT_EQ(a, -7);
-    EXPECT_EQ(b, 3);
-    double x = 1.25, y = -0.5;
-    SwapReals(x, y);
-    EXPECT_EQ(x, -0.5);
-    EXPECT_EQ(y, 1.25);
 }
 
 TEST(Enums, DeclarationOrderIsKept) {

@@ -157,6 +157,7 @@ TEST(DesignerPlugin, DesignerEditsThePartsAndAProgramLoadsThem) {
     designed->setContents(QString::fromUtf8(form.readAll()));
     auto* chart = designed->mainContainer()->findChild<TPlotica*>(QStringLiteral("plotica"));
     ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(chart->IsDesigning());
     auto* sheet = qt_extension<QDesignerPropertySheetExtension*>(core->extensionManager(), chart);
     ASSERT_NE(sheet, nullptr);
     const auto value = [&](const char* name) { return sheet->property(sheet->indexOf(QLatin1String(name))); };
@@ -183,6 +184,7 @@ TEST(DesignerPlugin, DesignerEditsThePartsAndAProgramLoadsThem) {
     ASSERT_NE(window, nullptr);
     auto* loaded = window->findChild<TPlotica*>(QStringLiteral("plotica"));
     ASSERT_NE(loaded, nullptr);
+    EXPECT_FALSE(loaded->IsDesigning());
     EXPECT_EQ(loaded->CrossHair2()->Mode(), Vexa::chBoth);
     EXPECT_DOUBLE_EQ(loaded->CrossHair2()->PosX(), 0.25);
     EXPECT_DOUBLE_EQ(loaded->Scale1Y()->RangeHigh(), 350);

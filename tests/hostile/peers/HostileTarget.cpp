@@ -50,12 +50,14 @@ int main(int argc, char** argv) {
     std::printf("handle %u\n", client->OwnEntity().Handle);
     std::fflush(stdout);
 
+    // the program ends with its link, which a quit message from the server ends too
+    QObject::connect(client, &QObject::destroyed, &app, &QCoreApplication::quit);
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
         char buffer[256];
         if (::read(STDIN_FILENO, buffer, sizeof buffer) > 0) return;
         input.setEnabled(false);
-        delete client;  // which ends the application
+        delete client;
     });
     return app.exec();
 }

@@ -89,12 +89,14 @@ int main(int argc, char** argv) {
         client->SendTo(Msg.Entity, answer);
     };
     // closing standard input ends the client the ordinary way, unregistering it
+    // the program ends with its link, which a quit message from the server ends too
+    QObject::connect(client, &QObject::destroyed, &app, &QCoreApplication::quit);
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
         char buffer[256];
         if (::read(STDIN_FILENO, buffer, sizeof buffer) > 0) return;
         input.setEnabled(false);
-        delete client;  // which ends the application
+        delete client;
     });
     return app.exec();
 }
