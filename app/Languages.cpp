@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QMenu>
 #include <QSettings>
@@ -198,7 +199,9 @@ std::shared_ptr<const TGlossator> TLanguages::English() {
     return english;
 }
 
-void TLanguages::ApplyDirection(TGlossator& dictionary, TForm1& form) {
+namespace {
+
+void ApplyDirection(TGlossator& dictionary, TForm1& form) {
     const QString name = dictionary.TranslateText(QStringLiteral("$languagename$"));
     const Qt::LayoutDirection direction = name.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
     // menus, dialogs and message boxes run right to left; the main window keeps its places, and
@@ -211,14 +214,52 @@ void TLanguages::ApplyDirection(TGlossator& dictionary, TForm1& form) {
         if (drawing) drawing->setLayoutDirection(Qt::LeftToRight);
 }
 
+// A numeric label's name stands right-aligned in the label's left part. A name too long for it
+// first takes room from the unit on the right (the box moves right), then from free room at the
+// label's left (the label grows that way). Each label starts from its built place and size, so a
+// language that fits changes nothing.
+void FitNumericLabel(TNumora& label) {
+    constexpr const char* Built = "_gravilo_built_place";
+    if (!label.property(Built).isValid())
+        label.setProperty(Built, QRect(label.geometry().topLeft(), QSize(label.LeftSpace(), label.width())));
+    const QRect built = label.property(Built).toRect();
+    label.setGeometry(built.left(), label.y(), built.height(), label.height());
+    label.SetLeftSpace(built.width());
+    const QFontMetrics metrics(label.font());
+    // the name's right margin and the unit's left margin as the label paints them, a pixel apart
+    int need = metrics.horizontalAdvance(label.LeftText()) + 5 + 1 - label.LeftSpace();
+    if (need <= 0) return;
+    const int unitEnd =
+        label.LeftSpace() + label.LabelWidth() + 7 + metrics.horizontalAdvance(label.RightText());
+    const int fromUnit = std::clamp(label.width() - 2 - unitEnd, 0, need);
+    need -= fromUnit;
+    int left = 0;  // the nearest right edge of a neighbour beside the label's rows, at its left
+    if (QWidget* parent = label.parentWidget())
+        for (QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != &label && other->isVisibleTo(parent) && other->geometry().right() < label.x() &&
+                other->y() < label.geometry().bottom() && other->geometry().bottom() > label.y())
+                left = std::max(left, other->geometry().right() + 1);
+    const int fromLeft = std::clamp(label.x() - left - 4, 0, need);
+    label.setGeometry(label.x() - fromLeft, label.y(), label.width() + fromLeft, label.height());
+    label.SetLeftSpace(label.LeftSpace() + fromUnit + fromLeft);
+}
+
+}  // namespace
+
+void TLanguages::Arrange(TGlossator& dictionary, TForm1& form) {
+    ApplyDirection(dictionary, form);
+    for (TNumora* label : {form.NLblMasse, form.NLblHeight, form.NLblEnergie})
+        if (label) FitNumericLabel(*label);
+}
+
 bool TLanguages::Choose(const QString& file, QString& reason) {
     if (!FForm.cliDemon) return false;
     const auto stream = LanguageStream::Open(file, reason);
     if (!stream) return false;
     TGlossator& dictionary = *FForm.cliDemon->Translator();
     dictionary.LoadFromStream(*stream);
-    ApplyDirection(dictionary, FForm);
     FForm.Retranslate();
+    Arrange(dictionary, FForm);
     FClassroom.Translate();
     if (FRemembered) FRemembered->setValue(QLatin1String(LanguageKey), file);
     Mark(file);

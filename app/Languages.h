@@ -67,9 +67,10 @@ public:
     // The shipped English texts, for the keys a translation lacks; none when not shipped.
     static std::shared_ptr<const TGlossator> English();
 
-    // The windows' direction for the dictionary's language: right to left when its name is
-    // written so. The main window keeps its drawing's geometry (see the .cpp).
-    static void ApplyDirection(TGlossator& dictionary, TForm1& form);
+    // After a translation: the windows' direction for the dictionary's language (right to left
+    // when its name is written so; the main window keeps its drawing's geometry), and numeric
+    // labels whose names do not fit widened where the window has room (see the .cpp).
+    static void Arrange(TGlossator& dictionary, TForm1& form);
 
     // Reads the file and translates the windows; false, with the reason, when it cannot be read
     // (nothing changes then).

@@ -55,7 +55,7 @@ int Run(TCommandLine& commandLine) {
                        stderr);
         };
     });
-    TLanguages::ApplyDirection(*form.cliDemon->Translator(), form);
+    TLanguages::Arrange(*form.cliDemon->Translator(), form);
     if (commandLine.Headless()) return RunHeadless(form, commandLine);
     TFrmAbout about;
     form.SetAboutDialog(&about);

@@ -63,26 +63,6 @@ bool WasAnnounced(QObject* object, QAccessible::Event kind, const QString& value
 
 // Alt and a letter must name one thing only: in the window (its buttons, its menu bar) and in each
 // of its menus.
-void ExpectDistinctMnemonics(QWidget& window) {
-    const auto expectDistinct = [](const QStringList& keys, const QString& where) {
-        EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size())
-            << qPrintable(where + ": " + keys.join(' '));
-    };
-    QStringList keys;
-    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
-        if (!button->shortcut().isEmpty()) keys << button->shortcut().toString();
-    for (QMenuBar* bar : window.findChildren<QMenuBar*>()) {
-        for (QAction* title : bar->actions()) {
-            keys << QKeySequence::mnemonic(title->text()).toString();
-            QStringList items;
-            for (QAction* item : title->menu()->actions())
-                if (!item->isSeparator()) items << QKeySequence::mnemonic(item->text()).toString();
-            expectDistinct(items, title->text());
-        }
-    }
-    expectDistinct(keys, window.windowTitle());
-}
-
 void Key(TForm1& form, const char* sequence) {
     QString error;
     ASSERT_TRUE(ScriptKeys::Press(form, QString::fromLatin1(sequence), error)) << qPrintable(error);
