@@ -99,7 +99,14 @@ QString TLanguages::Folder() {
 }
 
 QList<TLanguages::TLanguage> TLanguages::Shipped() {
-    const QString folder = Folder();
+    return Shipped(Folder());
+}
+
+QString TLanguages::MenuText(const QString& name) {
+    return QString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QList<TLanguages::TLanguage> TLanguages::Shipped(const QString& folder) {
     QList<TLanguage> found;
     if (folder.isEmpty()) return found;
     // QDir::Files without QDir::System: no pipes, sockets or devices

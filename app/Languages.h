@@ -46,6 +46,9 @@ public:
     static QString Folder();
     // Every gravilo_*.itl in the folder, by its own name, sorted by that name.
     static QList<TLanguage> Shipped();
+    static QList<TLanguage> Shipped(const QString& folder);
+    // A name as the menu shows it: as written, an "&" in it no mnemonic.
+    static QString MenuText(const QString& name);
     // The name a file gives itself, read from its first KNameBytes bytes (a file of any size is
     // listed at once); its file name where it gives none there.
     static QString LanguageName(const QString& file);

@@ -26,6 +26,8 @@
 using gravilotest::ShippedLanguage;
 using gravilotest::TTestWindow;
 
+using gravilotest::ExpectDistinctMnemonics;
+
 namespace {
 
 QString Spoken(QObject* object, QAccessible::Text text = QAccessible::Value) {
@@ -265,4 +267,23 @@ TEST(Access, TheLanguageChangesWhileTheWindowsAreOpen) {
 
     EXPECT_FALSE(languages.Choose(world.Path(QStringLiteral("none.itl")), reason));
     EXPECT_EQ(f.SButExit->Caption(), QStringLiteral("Exit"));
+}
+
+// The folder's files by their own names, sorted by them: one dropped in is listed, a name is read
+// from the file's head alone and shown as written.
+TEST(Access, TheLanguageMenuListsTheFolderByTheFilesOwnNames) {
+    QTemporaryDir folder;
+    QFile::copy(ShippedLanguage("gravilo_de.itl"), folder.filePath(QStringLiteral("gravilo_de.itl")));
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write("gravilo_x1.itl", "[$languagename$]=Aa & Bb|$$\r\n");
+    write("gravilo_x2.itl", QByteArray(TLanguages::KNameBytes, ' ') + "[$languagename$]=Late|$$");
+    write("other.itl", "[$languagename$]=Other|$$");
+    QStringList names;
+    for (const TLanguages::TLanguage& language : TLanguages::Shipped(folder.path())) names << language.Name;
+    EXPECT_EQ(names, QStringList({"Aa & Bb", "Deutsch", "gravilo_x2"}));
+    EXPECT_EQ(TLanguages::MenuText(names.first()), QStringLiteral("Aa && Bb"));
 }

@@ -97,6 +97,27 @@ else()
   message(STATUS "desktop-file-validate not found: the entry's syntax is not checked")
 endif()
 
+# the metainfo a software centre reads, naming the desktop entry installed beside it
+set(metainfo ${PREFIX}/share/metainfo/io.github.gravilo.Gravilo.metainfo.xml)
+if(NOT EXISTS ${metainfo})
+  fail("missing share/metainfo/io.github.gravilo.Gravilo.metainfo.xml")
+endif()
+file(READ ${metainfo} text)
+if(NOT text MATCHES "<launchable type=\"desktop-id\">io.github.gravilo.Gravilo.desktop</launchable>")
+  fail("the metainfo does not name the desktop entry")
+endif()
+find_program(appstreamcli appstreamcli)
+if(appstreamcli)
+  execute_process(COMMAND ${appstreamcli} validate --no-net --explain ${metainfo}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  # errors, warnings and infos fail it; only pedantic remarks pass
+  if(NOT rc EQUAL 0 OR out MATCHES "(^|\n)[EWI]: ")
+    fail("appstreamcli finds fault with the metainfo: ${out}${err}")
+  endif()
+else()
+  message(STATUS "appstreamcli not found: the metainfo is not validated")
+endif()
+
 # the icon, where the hicolor theme looks, in the size each folder names
 foreach(size 16 22 24 32 48 64 128 256)
   set(icon ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/gravilo.png)
