@@ -92,7 +92,9 @@ TEST_P(Fit, EveryTextFitsItsControl) {
         QApplication::processEvents();
         qreal sum = 0;
         for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
-            if (oneLineEach) EXPECT_EQ(block.layout()->lineCount(), 1) << qPrintable(block.text());
+            if (oneLineEach) {
+                EXPECT_EQ(block.layout()->lineCount(), 1) << qPrintable(block.text());
+            }
             sum += memo->document()->documentLayout()->blockBoundingRect(block).height();
         }
         return sum;
