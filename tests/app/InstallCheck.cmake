@@ -75,7 +75,7 @@ if(NOT EXISTS ${entry})
 endif()
 file(STRINGS ${entry} lines)
 foreach(wanted "Type=Application" "Name=Gravilo" "Exec=gravilo" "Icon=gravilo"
-               "Categories=Education;Science;Physics;")
+               "Categories=Education;Physics;")
   if(NOT wanted IN_LIST lines)
     fail("the desktop entry lacks \"${wanted}\"")
   endif()
