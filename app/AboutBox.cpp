@@ -2,6 +2,7 @@
 #include "AboutBox.h"
 
 #include "Pictures.h"
+#include "TGlossator.h"
 
 const QString TFrmAbout::SimulationsAddress = QStringLiteral("https://gravilo.example.org/simulations/");
 const QString TFrmAbout::Notice =
@@ -155,6 +156,16 @@ QString TFrmAbout::DescriptionText(bool german) {
 void TFrmAbout::FillTexts(bool german) {
     LblWebSite->SetCaption(WebSiteText(german));
     LblDescription->SetCaption(DescriptionText(german));
+}
+
+void TFrmAbout::FillTexts(TGlossator& dictionary) {
+    const bool german = IsGermanLanguage(dictionary.TranslateText(QStringLiteral("$dlglanguage$")));
+    const auto text = [&](const QString& key, const QString& fixed) {
+        const QString translated = dictionary.TranslateText(key);
+        return translated == key ? fixed : translated;
+    };
+    LblWebSite->SetCaption(text(QStringLiteral("AboutWebSites"), WebSiteText(german)));
+    LblDescription->SetCaption(text(QStringLiteral("AboutDescription"), DescriptionText(german)));
 }
 
 void TFrmAbout::FormShow(QObject*) {

@@ -13,6 +13,8 @@
 #include "TLabel.h"
 #include "TPanel.h"
 
+class TGlossator;
+
 class TFrmAbout : public TForm {
     Q_OBJECT
 public:
@@ -48,6 +50,9 @@ public:
     static QString DescriptionText(bool german);
     // Sets LblWebSite and LblDescription in German or in English.
     void FillTexts(bool german);
+    // Sets them from the dictionary ("AboutWebSites", "AboutDescription"), and where it has no
+    // such text, in German when its "$dlglanguage$" names German, else in English.
+    void FillTexts(TGlossator& dictionary);
 
     // How the links are opened; tests replace the desktop's handler here.
     TLinkOpener& LinkOpener() { return FLinkOpener; }

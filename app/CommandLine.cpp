@@ -95,7 +95,7 @@ void TCommandLine::ChooseHeadlessPlatform() const {
 QString TCommandLine::Usage() {
     return QStringLiteral(
         "Usage: gravilo [--language FILE] [--screenshot FILE | --script FILE]\n"
-        "  --language FILE    read this language file instead of gravilo.itl beside the program\n"
+        "  --language FILE    read this language file instead of the desktop's language\n"
         "                     (for German: share/gravilo/lang/gravilo_de.itl)\n"
         "  --screenshot FILE  save the main window in its start state as a PNG file and end\n"
         "  --script FILE      run the commands of FILE (- reads standard input) and end;\n"

@@ -47,6 +47,10 @@ TEnergyBars::TEnergyBars(QWidget* parent) : QWidget(parent) {
     Translate(nullptr);
 }
 
+int TEnergyBars::CaptionWidth() {
+    return ColumnWidth + 4;
+}
+
 void TEnergyBars::Show(const TEnergyBalance& balance, bool falling) {
     FBalance = balance;
     const double above = std::max({balance.Potential, balance.Kinetic, balance.Total, 0.0});
@@ -132,8 +136,8 @@ void TEnergyBars::PaintBars(QPainter& p, const QRect& area) {
         p.drawText(QRect(centre - ColumnWidth / 2, textTop, ColumnWidth, 18), Qt::AlignCenter,
                    Energy(value, FScaleEnd));
         p.setFont(SizedFont(font(), 13, false));
-        p.drawText(QRect(centre - ColumnWidth / 2 - 2, area.bottom() + 4, ColumnWidth + 4, 18),
-                   Qt::AlignCenter, names[i]);
+        p.drawText(QRect(centre - CaptionWidth() / 2, area.bottom() + 4, CaptionWidth(), 18), Qt::AlignCenter,
+                   names[i]);
         p.setPen(QColor(0x50, 0x50, 0x50));
         p.drawText(QRect(centre - ColumnWidth / 2, area.bottom() + 22, ColumnWidth, 18), Qt::AlignCenter,
                    formulas[i]);

@@ -15,6 +15,9 @@ class TEnergyBars : public QWidget {
     Q_OBJECT
 public:
     static constexpr int PanelWidth = 252;
+    // the room of a bar's name below it, and of a readout's name
+    static int CaptionWidth();
+    static int ReadoutWidth() { return PanelWidth - 20; }
 
     explicit TEnergyBars(QWidget* parent = nullptr);
 

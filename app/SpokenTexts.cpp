@@ -44,7 +44,12 @@ QString TSpokenTexts::SceneState() const {
 }
 
 QString TSpokenTexts::EnergyChartState() const {
-    return Text("<%1%> m, <%2%> kJ, <%3%> marks",
-                {FForm.NLblHeight->DrawnText().trimmed(), FForm.NLblEnergie->DrawnText().trimmed(),
-                 QString::number(FForm.PLEnerg->ItemCount())});
+    const char* key = "<%1%> m, <%2%> kJ, <%3%> marks";
+    const int marks = FForm.PLEnerg->ItemCount();
+    const QStringList arguments{FForm.NLblHeight->DrawnText().trimmed(),
+                                FForm.NLblEnergie->DrawnText().trimmed(), QString::number(marks)};
+    // "1 mark", "2 marks": the number of marks chooses the language's plural form
+    TGlossator* dictionary = FForm.cliDemon ? FDictionary : nullptr;
+    return dictionary ? dictionary->TranslateCount(QString::fromUtf8(key), marks, arguments)
+                      : Text(key, arguments);
 }

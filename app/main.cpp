@@ -20,6 +20,7 @@
 #include "HeadlessMode.h"
 #include "Languages.h"
 #include "Pictures.h"
+#include "TGlossator.h"
 #include "TSignalWatcher.h"
 #include "VexaError.h"
 #include "ugravilo.h"
@@ -29,6 +30,8 @@ namespace {
 int Run(TCommandLine& commandLine) {
     QApplication application(commandLine.QtArgc(), commandLine.QtArgv());
     QApplication::setWindowIcon(GraviloIcon());
+    // the desktop entry, so that a Wayland compositor gives the window its name and icon
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.gravilo.Gravilo"));
     // the end of a session (SIGTERM), Ctrl+C (SIGINT) and a closed terminal (SIGHUP) end Gravilo as
     // Exit does, whatever dialog is open; a script stops before its next line
     const TSignalWatcher endSignals({SIGTERM, SIGINT, SIGHUP}, [](int) { QCoreApplication::quit(); });
@@ -39,9 +42,11 @@ int Run(TCommandLine& commandLine) {
         remembered.emplace(QSettings::UserScope, QStringLiteral("gravilo"), QStringLiteral("gravilo"));
     TForm1 form([&](TqmrDemonClient& link) {
         std::unique_ptr<QIODevice> named = commandLine.TakeLanguageStream();
-        // a file named with --language wins over the one chosen in the Language menu
-        if (!named && remembered) link.SetLanguageFile(TLanguages::Remembered(*remembered));
+        // a file named with --language wins over the one chosen in the Language menu, which wins
+        // over the desktop's language
+        if (!named) link.SetLanguageFile(TLanguages::StartFile(remembered ? &*remembered : nullptr));
         link.SetLanguageStream(std::move(named));
+        link.Translator()->SetFallback(TLanguages::English());
         // pictures and scripts may run beside a Gravilo someone works with
         if (commandLine.Headless()) link.SetMultiStart(true);
         link.OnAlreadyRunning = [](QObject*, bool broughtToFront) {
@@ -50,6 +55,7 @@ int Run(TCommandLine& commandLine) {
                        stderr);
         };
     });
+    TLanguages::Arrange(*form.cliDemon->Translator(), form);
     if (commandLine.Headless()) return RunHeadless(form, commandLine);
     TFrmAbout about;
     form.SetAboutDialog(&about);

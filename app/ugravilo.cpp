@@ -120,9 +120,8 @@ void TForm1::PrepareAboutDialog() {
     FAbout->LblName->SetCaption(QStringLiteral("Gravilo"));
     FAbout->LblVersion->SetCaption(QStringLiteral("Version 1.0"));
     FAbout->SetHomePageAddress(dictionary.TranslateText(QStringLiteral("HomePageURL")));
-    const QString language = dictionary.TranslateText(QStringLiteral("$dlglanguage$"));
     dictionary.TranslateComponent(FAbout);
-    FAbout->FillTexts(TFrmAbout::IsGermanLanguage(language));
+    FAbout->FillTexts(dictionary);
     FAbout->LblCopyright->SetCaption(dictionary.TranslateText(TFrmAbout::Notice));
 }
 

@@ -59,7 +59,9 @@ function(gravilo_add_library name)
 endfunction()
 
 # gravilo_add_test(<name> DEPS <targets...> SOURCES <files...>)
-# The listed files make one GoogleTest program; CTest runs each case headless.
+# The listed files make one GoogleTest program; CTest runs each case headless, on a desktop that
+# speaks no language of its own (the C locale), so that a program started without a language file
+# shows English whatever the machine's LANG.
 function(gravilo_add_test name)
   cmake_parse_arguments(ARG "" "" "DEPS;ENVIRONMENT;SOURCES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -67,5 +69,5 @@ function(gravilo_add_test name)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT}" TIMEOUT 300)
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANGUAGE=;${ARG_ENVIRONMENT}" TIMEOUT 300)
 endfunction()

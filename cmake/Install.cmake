@@ -2,9 +2,9 @@
 # Gravilo as a user installs it:
 #   cmake --install build --prefix P   puts
 #     P/bin/gravilo                                   the program
-#     P/bin/gravilo.itl                               the English language file, read beside the program
-#     P/share/gravilo/lang/gravilo_en.itl, _de.itl    every language file we ship
-#     P/share/applications/gravilo.desktop            the desktop entry
+#     P/share/gravilo/lang/gravilo_*.itl              every language file in lang/
+#     P/share/metainfo/io.github.gravilo.Gravilo.metainfo.xml  what software centres show of it
+#     P/share/applications/io.github.gravilo.Gravilo.desktop  the desktop entry
 #     P/share/man/man1/gravilo.1.gz                   the manual page
 #     P/share/icons/hicolor/NxN/apps/gravilo.png      the icon, 16 to 256 pixels
 #     P/LIB/libgravilo-*.so.1                         the component libraries the program runs on
@@ -15,7 +15,8 @@
 #     P/LIB/qt6/plugins/designer/                     the Qt Designer plugin
 # (LIB is lib/<multiarch>, lib/x86_64-linux-gnu on Debian: Gravilo.cmake). Each file belongs to one of the components
 # gravilo, libraries, development and designer, one Debian package each (Packaging.cmake).
-# The build tree runs as it is: build/app/gravilo finds build/app/gravilo.itl.
+# The build tree runs as it is: build/app/gravilo finds the language files in build/lang, as an
+# installed program finds them in share/gravilo/lang.
 include(GNUInstallDirs)
 
 # gravilo_gzip(<file> <copy>): a copy compressed as Debian keeps documents, gzip -9n (no name or
@@ -30,22 +31,31 @@ endfunction()
 set(GRAVILO_LANG_DIR ${PROJECT_SOURCE_DIR}/lang)
 set(GRAVILO_ICON_SIZES 16 22 24 32 48 64 128 256)
 
+# every language file in lang/: a new one needs no line here
+file(GLOB GRAVILO_LANGUAGE_FILES CONFIGURE_DEPENDS ${GRAVILO_LANG_DIR}/gravilo_*.itl)
 if(TARGET gravilo)
-  configure_file(${GRAVILO_LANG_DIR}/gravilo_en.itl ${CMAKE_BINARY_DIR}/app/gravilo.itl COPYONLY)
-  # the Language menu of the build tree lists these
-  foreach(language en de)
-    configure_file(${GRAVILO_LANG_DIR}/gravilo_${language}.itl ${CMAKE_BINARY_DIR}/lang/gravilo_${language}.itl
-                   COPYONLY)
+  foreach(file ${GRAVILO_LANGUAGE_FILES})
+    get_filename_component(name ${file} NAME)
+    configure_file(${file} ${CMAKE_BINARY_DIR}/lang/${name} COPYONLY)
   endforeach()
+  # a tree built before kept the English file beside the program, which would hide the desktop's
+  # language: it goes, unless someone put another file there
+  set(beside ${CMAKE_BINARY_DIR}/app/gravilo.itl)
+  if(EXISTS ${beside})
+    file(SHA256 ${beside} beside_sum)
+    file(SHA256 ${GRAVILO_LANG_DIR}/gravilo_en.itl english_sum)
+    if(beside_sum STREQUAL english_sum)
+      file(REMOVE ${beside})
+    endif()
+  endif()
   install(TARGETS gravilo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT gravilo)
-  install(FILES ${GRAVILO_LANG_DIR}/gravilo_en.itl DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME gravilo.itl
-          COMPONENT gravilo)
 endif()
 
-install(FILES ${GRAVILO_LANG_DIR}/gravilo_en.itl ${GRAVILO_LANG_DIR}/gravilo_de.itl
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/gravilo/lang COMPONENT gravilo)
-install(FILES ${PROJECT_SOURCE_DIR}/dist/gravilo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
-        COMPONENT gravilo)
+install(FILES ${GRAVILO_LANGUAGE_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/gravilo/lang COMPONENT gravilo)
+install(FILES ${PROJECT_SOURCE_DIR}/dist/io.github.gravilo.Gravilo.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT gravilo)
+install(FILES ${PROJECT_SOURCE_DIR}/dist/io.github.gravilo.Gravilo.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT gravilo)
 gravilo_gzip(${PROJECT_SOURCE_DIR}/dist/gravilo.1 ${CMAKE_BINARY_DIR}/dist/gravilo.1.gz)
 install(FILES ${CMAKE_BINARY_DIR}/dist/gravilo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT gravilo)
 

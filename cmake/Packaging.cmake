@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # Debian packages of the installed components: `cpack -G DEB` in the build folder makes
-#   gravilo                   the program, its language files, desktop entry and icons
+#   gravilo                   the program, its language files, desktop entry, metainfo and icons
 #   libgravilo1               the component libraries
 #   libgravilo-dev            the public headers, the names to link against, the CMake package
 #   gravilo-designer-plugin   the Qt Designer plugin
@@ -42,12 +42,15 @@ endforeach()
 
 set(CPACK_DEBIAN_GRAVILO_PACKAGE_NAME gravilo)
 set(CPACK_DEBIAN_GRAVILO_PACKAGE_SECTION science)
-set(CPACK_DEBIAN_GRAVILO_PACKAGE_RECOMMENDS "fonts-liberation")
+# Arial and Courier New of the windows' design; Arabic from DejaVu Sans, Chinese and Japanese from Noto
+set(CPACK_DEBIAN_GRAVILO_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core, fonts-noto-cjk")
 set(CPACK_COMPONENT_GRAVILO_DEPENDS libraries)
 set(CPACK_COMPONENT_GRAVILO_DESCRIPTION "Potential energy in a gravitational field, a teaching simulation
 A mass hangs on a rope over a pulley: pull the rope to lift it, choose the
 mass and the celestial body, and read the potential energy E = m g h while a
-chart collects energy against height. Texts in English and German.")
+chart collects energy against height. Texts in Arabic, Chinese (simplified),
+Dutch, English, French, German, Italian, Japanese, Polish, Portuguese (Brazil),
+Spanish, Turkish and Ukrainian.")
 
 set(CPACK_DEBIAN_LIBRARIES_PACKAGE_NAME libgravilo1)
 set(CPACK_DEBIAN_LIBRARIES_PACKAGE_SECTION libs)

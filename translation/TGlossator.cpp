@@ -9,6 +9,7 @@
 #include "TItlFile.h"
 #include "TItlReader.h"
 #include "TItlText.h"
+#include "TPluralRule.h"
 
 TGlossator::TGlossator(const QByteArray& appName) : FAppName(appName) {}
 
@@ -57,9 +58,20 @@ void TGlossator::Translate(const QByteArray& key, const QByteArrayList& argument
         if (FOnKeyTranslated) FOnKeyTranslated(*this, key, translation);
         return;
     }
-    translation = key;
+    if (!FallbackValue(key, translation)) translation = key;
     TItlText::SubstituteArguments(translation, arguments);
     if (FAutoCreateItlFile) RecordMissing(key);
+}
+
+bool TGlossator::FallbackValue(const QByteArray& key, QByteArray& value) const {
+    if (!FFallback || FFallback.get() == this) return false;
+    const bool same = FFallback->FEncoding == FEncoding;
+    const qsizetype found =
+        FFallback->FEntries.IndexOf(TItlText::AsciiLower(same ? key : FFallback->Encode(Decode(key))));
+    if (found < 0) return false;
+    const QByteArray theirs = FFallback->FEntries.Value(found).toByteArray();
+    value = same ? theirs : Encode(FFallback->Decode(theirs));
+    return true;
 }
 
 QByteArray TGlossator::Translate(const QByteArray& key, const QByteArrayList& arguments) {
@@ -73,6 +85,34 @@ QString TGlossator::TranslateText(const QString& key, const QStringList& argumen
     encoded.reserve(arguments.size());
     for (const QString& argument : arguments) encoded.append(Encode(argument));
     return Decode(Translate(Encode(key), encoded));
+}
+
+QString TGlossator::TranslateCount(const QString& key, qint64 count, const QStringList& arguments) {
+    const QByteArray encoded = Encode(key);
+    const QByteArray lower = TItlText::AsciiLower(encoded);
+    const QByteArray text = Translate(encoded);
+    // the forms follow the rule of the file that gave them
+    const bool own = FEntries.IndexOf(lower) >= 0;
+    const TGlossator& source =
+        !own && FFallback && FFallback.get() != this &&
+                FFallback->FEntries.IndexOf(TItlText::AsciiLower(FFallback->Encode(key))) >= 0
+            ? *FFallback
+            : *this;
+    const qsizetype ruleAt = source.FEntries.IndexOf("$pluralforms$");
+    const TPluralRule rule(ruleAt >= 0 ? source.FEntries.Value(ruleAt).toByteArray() : QByteArray());
+    QByteArrayList forms;
+    const QByteArrayView separator(KPluralSeparator);
+    for (qsizetype from = 0;;) {
+        const qsizetype end = text.indexOf(separator, from);
+        forms.append(text.mid(from, end < 0 ? -1 : end - from));
+        if (end < 0) break;
+        from = end + separator.size();
+    }
+    QByteArray form = forms[qMin<qsizetype>(rule.FormFor(count), forms.size() - 1)];
+    QByteArrayList encodedArguments;
+    for (const QString& argument : arguments) encodedArguments.append(Encode(argument));
+    TItlText::SubstituteArguments(form, encodedArguments);
+    return Decode(form);
 }
 
 void TGlossator::RecordMissing(const QByteArray& key) {

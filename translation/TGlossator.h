@@ -39,6 +39,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <memory>
 
 #include "TItlEntries.h"
 #include "TTextCodec.h"
@@ -73,12 +74,21 @@ public:
     void LoadFromStream(QIODevice& stream);
 
     // The translation of key, with "<%1%>", "<%2%>", ... filled by the arguments. A key without
-    // an entry translates to itself.
+    // an entry translates to its entry in the fallback dictionary, where one is set and has it
+    // (still recorded as missing here), else to itself.
     void Translate(const QByteArray& key, const QByteArrayList& arguments, QByteArray& translation);
     QByteArray Translate(const QByteArray& key, const QByteArrayList& arguments = {});
     // The same for text: key and arguments are encoded, the translation decoded, in Encoding().
     // In a Windows-1252 dictionary a character that code page lacks comes back as "?".
     QString TranslateText(const QString& key, const QStringList& arguments = {});
+
+    // The translation of a text that speaks of count things ("<%3%> marks"). Its value holds one
+    // form per plural form of its language, separated by "<%|%>" ("<%1%> mark<%|%><%1%> marks"),
+    // in the order of the rule the same file gives under "$pluralforms$" in gettext's notation
+    // (TPluralRule; without one, English's "nplurals=2; plural=(n != 1);"). The form for count is
+    // filled with the arguments; a value with fewer forms than its rule gives its last one.
+    QString TranslateCount(const QString& key, qint64 count, const QStringList& arguments = {});
+    static constexpr const char* KPluralSeparator = "<%|%>";
 
     // Translates the component's marked texts, then those of every component it owns, depth first.
     void TranslateComponent(QObject* component);
@@ -115,6 +125,12 @@ public:
     void SetItlFileDirectory(const QString& directory) { FItlFileDirectory = directory; }
     QString ItlFilePath() const;
 
+    // The dictionary that answers for keys this one lacks: the texts of another language (English
+    // behind a translation that is not yet complete). Its own fallback is not asked. It stays set
+    // when a new file is loaded; none by default.
+    std::shared_ptr<const TGlossator> Fallback() const { return FFallback; }
+    void SetFallback(std::shared_ptr<const TGlossator> fallback) { FFallback = std::move(fallback); }
+
     TKeyTranslatedEvent OnKeyTranslated() const { return FOnKeyTranslated; }
     void SetOnKeyTranslated(TKeyTranslatedEvent handler) { FOnKeyTranslated = std::move(handler); }
     TTranslateObjectEvent OnTranslateObject() const { return FOnTranslateObject; }
@@ -124,6 +140,9 @@ public:
 
 private:
     void RecordMissing(const QByteArray& key);
+    // The fallback's value for key (bytes of this dictionary's encoding) in value; false when
+    // there is no fallback or it lacks the key too.
+    bool FallbackValue(const QByteArray& key, QByteArray& value) const;
     void WriteItlFile();
 
     bool StartsWithPrefix(const QString& text) const;
@@ -142,4 +161,5 @@ private:
     QByteArray FAppName;
     TTextEncoding FEncoding = TTextEncoding::teUtf8;
     QString FItlFileDirectory;
+    std::shared_ptr<const TGlossator> FFallback;
 };

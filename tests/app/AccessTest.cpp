@@ -26,6 +26,8 @@
 using gravilotest::ShippedLanguage;
 using gravilotest::TTestWindow;
 
+using gravilotest::ExpectDistinctMnemonics;
+
 namespace {
 
 QString Spoken(QObject* object, QAccessible::Text text = QAccessible::Value) {
@@ -63,26 +65,6 @@ bool WasAnnounced(QObject* object, QAccessible::Event kind, const QString& value
 
 // Alt and a letter must name one thing only: in the window (its buttons, its menu bar) and in each
 // of its menus.
-void ExpectDistinctMnemonics(QWidget& window) {
-    const auto expectDistinct = [](const QStringList& keys, const QString& where) {
-        EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size())
-            << qPrintable(where + ": " + keys.join(' '));
-    };
-    QStringList keys;
-    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
-        if (!button->shortcut().isEmpty()) keys << button->shortcut().toString();
-    for (QMenuBar* bar : window.findChildren<QMenuBar*>()) {
-        for (QAction* title : bar->actions()) {
-            keys << QKeySequence::mnemonic(title->text()).toString();
-            QStringList items;
-            for (QAction* item : title->menu()->actions())
-                if (!item->isSeparator()) items << QKeySequence::mnemonic(item->text()).toString();
-            expectDistinct(items, title->text());
-        }
-    }
-    expectDistinct(keys, window.windowTitle());
-}
-
 void Key(TForm1& form, const char* sequence) {
     QString error;
     ASSERT_TRUE(ScriptKeys::Press(form, QString::fromLatin1(sequence), error)) << qPrintable(error);
@@ -285,4 +267,23 @@ TEST(Access, TheLanguageChangesWhileTheWindowsAreOpen) {
 
     EXPECT_FALSE(languages.Choose(world.Path(QStringLiteral("none.itl")), reason));
     EXPECT_EQ(f.SButExit->Caption(), QStringLiteral("Exit"));
+}
+
+// The folder's files by their own names, sorted by them: one dropped in is listed, a name is read
+// from the file's head alone and shown as written.
+TEST(Access, TheLanguageMenuListsTheFolderByTheFilesOwnNames) {
+    QTemporaryDir folder;
+    QFile::copy(ShippedLanguage("gravilo_de.itl"), folder.filePath(QStringLiteral("gravilo_de.itl")));
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write("gravilo_x1.itl", "[$languagename$]=Aa & Bb|$$\r\n");
+    write("gravilo_x2.itl", QByteArray(TLanguages::KNameBytes, ' ') + "[$languagename$]=Late|$$");
+    write("other.itl", "[$languagename$]=Other|$$");
+    QStringList names;
+    for (const TLanguages::TLanguage& language : TLanguages::Shipped(folder.path())) names << language.Name;
+    EXPECT_EQ(names, QStringList({"Aa & Bb", "Deutsch", "gravilo_x2"}));
+    EXPECT_EQ(TLanguages::MenuText(names.first()), QStringLiteral("Aa && Bb"));
 }

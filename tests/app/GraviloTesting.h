@@ -4,7 +4,13 @@
 // folders), with the language file a test chooses, shown on the offscreen platform without the
 // About dialog, so that its show handler goes straight to the start state.
 
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -21,6 +27,27 @@ namespace gravilotest {
 
 inline QString ShippedLanguage(const char* file) {
     return QStringLiteral(GRAVILO_LANG_DIR "/") + QLatin1String(file);
+}
+
+// The window's Alt keys (its buttons' and its menu bar's) differ, and so do those of each menu.
+inline void ExpectDistinctMnemonics(QWidget& window) {
+    const auto expectDistinct = [](const QStringList& keys, const QString& where) {
+        EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size())
+            << qPrintable(where + QLatin1String(": ") + keys.join(QLatin1Char(' ')));
+    };
+    QStringList keys;
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        if (!button->shortcut().isEmpty()) keys << button->shortcut().toString();
+    for (QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+        for (QAction* title : bar->actions()) {
+            keys << QKeySequence::mnemonic(title->text()).toString();
+            QStringList items;
+            for (QAction* item : title->menu()->actions())
+                if (!item->isSeparator()) items << QKeySequence::mnemonic(item->text()).toString();
+            expectDistinct(items, title->text());
+        }
+    }
+    expectDistinct(keys, window.windowTitle());
 }
 
 // Points the host link's endpoints and settings at folders of its own while it lives.

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Installs the build into PREFIX and checks that a user gets a runnable, findable program:
-# the program with its default language file beside it, every language file, a desktop entry that
-# desktop-file-validate accepts (when that tool is there) and the icon in its sizes.
+# the program, every language file of lang/ in share/gravilo/lang, a desktop entry that
+# desktop-file-validate accepts without a hint and AppStream metainfo that appstreamcli accepts
+# without a warning (each when the tool is there), and the icon in its sizes.
 # Run as: cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DPREFIX=... -P InstallCheck.cmake
 
 cmake_minimum_required(VERSION 3.25)
@@ -42,7 +43,7 @@ if(NOT rc EQUAL 0)
   fail("cmake --install failed (${rc}): ${out}${err}")
 endif()
 
-# the program, runnable, and the English file beside it as its default language
+# the program, runnable
 if(NOT EXISTS ${PREFIX}/bin/gravilo OR IS_DIRECTORY ${PREFIX}/bin/gravilo)
   fail("missing bin/gravilo")
 endif()
@@ -55,21 +56,26 @@ execute_process(COMMAND test -x ${PREFIX}/bin/gravilo RESULT_VARIABLE not_execut
 if(NOT not_executable EQUAL 0)
   fail("bin/gravilo is not executable")
 endif()
-expect_same_file(${PREFIX}/bin/gravilo.itl ${SOURCE_DIR}/lang/gravilo_en.itl)
-expect_same_file(${PREFIX}/share/gravilo/lang/gravilo_en.itl ${SOURCE_DIR}/lang/gravilo_en.itl)
-expect_same_file(${PREFIX}/share/gravilo/lang/gravilo_de.itl ${SOURCE_DIR}/lang/gravilo_de.itl)
-
-# the build tree runs translated as well
-expect_same_file(${BUILD_DIR}/app/gravilo.itl ${SOURCE_DIR}/lang/gravilo_en.itl)
+# every language file, and none in bin, where commands live
+file(GLOB shipped RELATIVE ${SOURCE_DIR}/lang ${SOURCE_DIR}/lang/gravilo_*.itl)
+list(LENGTH shipped count)
+if(count LESS 13)
+  fail("only ${count} language files in lang/")
+endif()
+foreach(name ${shipped})
+  expect_same_file(${PREFIX}/share/gravilo/lang/${name} ${SOURCE_DIR}/lang/${name})
+  # the build tree lists them as well
+  expect_same_file(${BUILD_DIR}/lang/${name} ${SOURCE_DIR}/lang/${name})
+endforeach()
 
 # the desktop entry names the program and the icon that were installed
-set(entry ${PREFIX}/share/applications/gravilo.desktop)
+set(entry ${PREFIX}/share/applications/io.github.gravilo.Gravilo.desktop)
 if(NOT EXISTS ${entry})
-  fail("missing share/applications/gravilo.desktop")
+  fail("missing share/applications/io.github.gravilo.Gravilo.desktop")
 endif()
 file(STRINGS ${entry} lines)
 foreach(wanted "Type=Application" "Name=Gravilo" "Exec=gravilo" "Icon=gravilo"
-               "Categories=Education;Science;Physics;")
+               "Categories=Education;Physics;")
   if(NOT wanted IN_LIST lines)
     fail("the desktop entry lacks \"${wanted}\"")
   endif()
@@ -84,11 +90,32 @@ endforeach()
 find_program(validate desktop-file-validate)
 if(validate)
   execute_process(COMMAND ${validate} ${entry} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0 OR out MATCHES "error:" OR err MATCHES "error:")
-    fail("desktop-file-validate rejects the entry: ${out}${err}")
+  if(NOT rc EQUAL 0 OR out OR err)
+    fail("desktop-file-validate finds fault with the entry: ${out}${err}")
   endif()
 else()
   message(STATUS "desktop-file-validate not found: the entry's syntax is not checked")
+endif()
+
+# the metainfo a software centre reads, naming the desktop entry installed beside it
+set(metainfo ${PREFIX}/share/metainfo/io.github.gravilo.Gravilo.metainfo.xml)
+if(NOT EXISTS ${metainfo})
+  fail("missing share/metainfo/io.github.gravilo.Gravilo.metainfo.xml")
+endif()
+file(READ ${metainfo} text)
+if(NOT text MATCHES "<launchable type=\"desktop-id\">io.github.gravilo.Gravilo.desktop</launchable>")
+  fail("the metainfo does not name the desktop entry")
+endif()
+find_program(appstreamcli appstreamcli)
+if(appstreamcli)
+  execute_process(COMMAND ${appstreamcli} validate --no-net --explain ${metainfo}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  # errors, warnings and infos fail it; only pedantic remarks pass
+  if(NOT rc EQUAL 0 OR out MATCHES "(^|\n)[EWI]: ")
+    fail("appstreamcli finds fault with the metainfo: ${out}${err}")
+  endif()
+else()
+  message(STATUS "appstreamcli not found: the metainfo is not validated")
 endif()
 
 # the icon, where the hicolor theme looks, in the size each folder names
@@ -106,7 +133,7 @@ endforeach()
 # nothing else: no test stand-ins or helper tools in a user's system
 file(GLOB installed_programs RELATIVE ${PREFIX}/bin ${PREFIX}/bin/*)
 list(SORT installed_programs)
-if(NOT installed_programs STREQUAL "gravilo;gravilo.itl")
+if(NOT installed_programs STREQUAL "gravilo")
   fail("bin holds ${installed_programs}")
 endif()
 message(STATUS "install check: all in place under ${PREFIX}")

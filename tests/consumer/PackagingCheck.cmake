@@ -29,6 +29,19 @@ foreach(package gravilo libgravilo1 libgravilo-dev gravilo-designer-plugin)
   set(files_${package} "${files}")
 endforeach()
 
+# the program's package: its languages beside its data, none among the commands, the metainfo
+# of software centres, and the fonts of its scripts recommended
+if(NOT files_gravilo MATCHES "\\./usr/share/gravilo/lang/gravilo_ja\\.itl\n"
+   OR NOT files_gravilo MATCHES "\\./usr/share/metainfo/io\\.github\\.gravilo\\.Gravilo\\.metainfo\\.xml\n"
+   OR files_gravilo MATCHES "/usr/bin/[^\n]*\\.itl")
+  message(FATAL_ERROR "packaging check: gravilo's languages or metainfo are amiss:\n${files_gravilo}")
+endif()
+file(GLOB deb ${WORK_DIR}/gravilo_*.deb)
+run(control "reading gravilo's control" dpkg-deb --field ${deb} Recommends)
+if(NOT control MATCHES "fonts-noto-cjk")
+  message(FATAL_ERROR "packaging check: gravilo does not recommend the CJK fonts: ${control}")
+endif()
+
 if(NOT files_libgravilo1 MATCHES "\\./usr/${LIBDIR}/libgravilo-chart\\.so\\.1 ")
   message(FATAL_ERROR "packaging check: libgravilo1 has no usr/${LIBDIR}/libgravilo-chart.so.1:\n${files_libgravilo1}")
 endif()

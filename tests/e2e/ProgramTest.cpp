@@ -159,6 +159,39 @@ TEST(Program, TheLanguageFileBesideTheProgramAndTheChosenOne) {
     EXPECT_EQ(TextLine(none, "RGAccel.Caption"), QStringLiteral("Acceleration"));
 }
 
+// Without a file beside the program or named, the desktop's languages choose among the shipped
+// files, each way a desktop says them; what it does not speak gives English.
+TEST(Program, TheDesktopsLanguageWhenNothingElseChooses) {
+    TProgramWorld world;
+    const auto caption = [&](const QStringList& environment, const QStringList& arguments = {}) {
+        for (const QString& setting : environment)
+            world.Environment().insert(setting.section(QLatin1Char('='), 0, 0),
+                                       setting.section(QLatin1Char('='), 1));
+        const TRunResult run = world.RunGravilo(
+            arguments + QStringList{QStringLiteral("--script"), QStringLiteral("-")}, "texts\n");
+        for (const QString& setting : environment)
+            world.Environment().remove(setting.section(QLatin1Char('='), 0, 0));
+        EXPECT_EQ(run.Status, 0) << run.Err.constData();
+        return TextLine(run, QStringLiteral("Form1.Caption"));
+    };
+    world.Environment().remove(QStringLiteral("LC_ALL"));
+    world.Environment().remove(QStringLiteral("LANGUAGE"));
+    const QString portuguese = QStringLiteral("Energia potencial em um campo gravitacional");
+    EXPECT_EQ(caption({QStringLiteral("LANG=pt_BR.UTF-8")}), portuguese);
+    EXPECT_EQ(caption({QStringLiteral("LANG=C.UTF-8"), QStringLiteral("LC_ALL=pt_BR.UTF-8")}), portuguese);
+    EXPECT_EQ(caption({QStringLiteral("LANG=C.UTF-8"), QStringLiteral("LANGUAGE=xx:pt_BR:de")}), portuguese);
+    // the language without its country, and in another country
+    EXPECT_EQ(caption({QStringLiteral("LANG=de_AT.UTF-8")}),
+              QStringLiteral("Potenzielle Energie im Gravitationsfeld"));
+    EXPECT_EQ(caption({QStringLiteral("LANG=pt_PT.UTF-8")}), portuguese);
+    const QString english = QStringLiteral("Potential Energy in a Gravitational Field");
+    EXPECT_EQ(caption({QStringLiteral("LANG=zh_TW.UTF-8")}), english);
+    EXPECT_EQ(caption({QStringLiteral("LANG=C.UTF-8")}), english);
+    EXPECT_EQ(caption({QStringLiteral("LANG=pt_BR.UTF-8")},
+                      {QStringLiteral("--language"), ShippedLanguage("gravilo_en.itl")}),
+              english);
+}
+
 // A file that can be read once only: standard input from a pipe, a named pipe, an empty device.
 TEST(Program, ALanguageFileFromAPipeOrADevice) {
     TProgramWorld world;

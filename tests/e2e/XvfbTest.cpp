@@ -327,7 +327,7 @@ TEST_F(OnXDisplay, TheInstalledProgramStartsFromItsDesktopEntry) {
         {QStringLiteral("--install"), QStringLiteral(GRAVILO_BUILD_DIR), QStringLiteral("--prefix"), prefix},
         {}, 60000);
     ASSERT_EQ(install.Status, 0) << install.Err.constData();
-    QFile entry(prefix + QStringLiteral("/share/applications/gravilo.desktop"));
+    QFile entry(prefix + QStringLiteral("/share/applications/io.github.gravilo.Gravilo.desktop"));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
     QString exec;
     for (const QByteArray& line : entry.readAll().split('\n'))
@@ -343,7 +343,7 @@ TEST_F(OnXDisplay, TheInstalledProgramStartsFromItsDesktopEntry) {
     ASSERT_EQ(program, prefix + QStringLiteral("/bin/gravilo"));
     EXPECT_TRUE(OkToMain(StartToAbout(words, program)).isValid());
 
-    // the English file installed beside the program translates it: the explanation is there
+    // the installed English file translates it: the explanation is there
     World.Environment().insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     const TRunResult texts = World.Run(program, {QStringLiteral("--script"), QStringLiteral("-")}, "texts\n");
     EXPECT_TRUE(texts.Out.contains("\nMMExplain.Lines[0]=Pull the rope")) << texts.Out.constData();
