@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "SpokenTexts.h"
 
+#include "TGlossator.h"
 #include "Translated.h"
 #include "ugravilo.h"
 

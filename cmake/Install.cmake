@@ -38,13 +38,13 @@ if(TARGET gravilo)
     get_filename_component(name ${file} NAME)
     configure_file(${file} ${CMAKE_BINARY_DIR}/lang/${name} COPYONLY)
   endforeach()
-  # a tree built before kept the English file beside the program, which would hide the desktop's
-  # language: it goes, unless someone put another file there
+  # a tree built before kept a copy of the English file beside the program (of that day's
+  # English file), which would hide the desktop's language: it goes, unless someone put a file of
+  # another language there
   set(beside ${CMAKE_BINARY_DIR}/app/gravilo.itl)
   if(EXISTS ${beside})
-    file(SHA256 ${beside} beside_sum)
-    file(SHA256 ${GRAVILO_LANG_DIR}/gravilo_en.itl english_sum)
-    if(beside_sum STREQUAL english_sum)
+    file(STRINGS ${beside} beside_name REGEX "^\\[\\$languagename\\$\\]=English\\|")
+    if(beside_name)
       file(REMOVE ${beside})
     endif()
   endif()
