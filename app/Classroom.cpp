@@ -17,6 +17,7 @@
 #include "EnergyBars.h"
 #include "EnergyChartView.h"
 #include "FocusMark.h"
+#include "KeyboardBack.h"
 #include "MainMenu.h"
 #include "PictureFile.h"
 #include "TGlossator.h"
@@ -51,6 +52,7 @@ TClassroom::TClassroom(TForm1& form, QSettings* remembered, TMenuBar menuBar)
       FBars(std::make_unique<TEnergyBars>(&form)),
       FChartView(std::make_unique<TEnergyChartView>(form)) {
     AskFileName = [this](const QString& title, const QString& proposal, const QString& filter) {
+        const TKeyboardBack keyboard;
         return QFileDialog::getSaveFileName(&FForm, title, proposal, filter);
     };
     FBars->hide();
@@ -84,6 +86,7 @@ void TClassroom::Wire() {
     on(TMainMenu::mcStep, [this] { Step(); });
     on(TMainMenu::mcReset, [this] { FForm.BButReset->click(); });
     on(TMainMenu::mcClearGraph, [this] { ClearGraph(); });
+    on(TMainMenu::mcClearThermal, [this] { FForm.Simulation().ClearThermal(); });
     on(TMainMenu::mcExplanation, [this] { ShowExplanation(); });
     on(TMainMenu::mcAbout, [this] { FForm.BButAbout->click(); });
     for (int option = 0; option < OptionCount; ++option)
@@ -143,12 +146,25 @@ void TClassroom::ClearGraph() {
     FForm.Simulation().ClearTrail();
 }
 
+// What is so: at rest or falling, and whether the clock is paused or slowed. A paused fall is
+// only paused; a mass at rest waits, the clock's settings ready for the next fall.
+QString TClassroom::ClockText(bool falling, bool paused, bool slow) const {
+    QStringList parts;
+    if (!falling || !paused) parts << Text(falling ? "Falling" : "At rest");
+    if (paused) parts << Text("Paused");
+    if (slow) parts << Text("Slow motion");
+    return parts.join(QStringLiteral(" · "));
+}
+
 QString TClassroom::ClockText() const {
     const TSimulation& simulation = FForm.Simulation();
-    if (simulation.Paused() && simulation.SlowMotion())
-        return Text("Paused") + QStringLiteral(" · ") + Text("Slow motion");
-    if (simulation.Paused()) return Text("Paused");
-    return Text(simulation.SlowMotion() ? "Slow motion" : "Running");
+    return ClockText(simulation.Falling(), simulation.Paused(), simulation.SlowMotion());
+}
+
+QStringList TClassroom::ClockTexts() const {
+    QStringList texts;
+    for (int state = 0; state < 8; ++state) texts << ClockText(state & 1, state & 2, state & 4);
+    return texts;
 }
 
 // ---- placing and showing ----
@@ -179,7 +195,8 @@ TGlossator* TClassroom::Dictionary() const {
 void TClassroom::Translate() {
     TGlossator* dictionary = Dictionary();
     FMenu->Translate(dictionary);
-    FBars->Translate(dictionary);
+    FMenu->SetStateTexts(ClockTexts());
+    FBars->Translate(dictionary, FForm.DecimalComma());
     FChartView->ShowLegend();
     ShowState();
 }
@@ -246,8 +263,9 @@ void TClassroom::ReportFailure(const QString& fileName, const QString& reason) c
 }
 
 void TClassroom::ShowExplanation() const {
-    ShowInformation(FForm.MMExplain->Lines().join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
-                    Text("ClassroomHelp"));
+    ShowInformation(
+        FForm.MMExplain->Lines().join(QLatin1Char('\n')) + QStringLiteral("\n\n") + Text("ClassroomHelp"),
+        Text("Explanation"));
 }
 
 // ---- Space: Pause, unless a button reached with the keyboard takes it to be pressed ----

@@ -64,8 +64,10 @@ public:
 
     TMainMenu& Menu() const { return *FMenu; }
     TEnergyBars& Bars() const { return *FBars; }
-    // the text that shows the state of the fall's clock
+    // the text that shows the state of the fall's clock, and every text it can show in the
+    // window's language
     QString ClockText() const;
+    QStringList ClockTexts() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,6 +83,7 @@ private:
     void ReportFailure(const QString& fileName, const QString& reason) const;
     void ShowExplanation() const;
     QString Text(const char* key, const QStringList& arguments = {}) const;
+    QString ClockText(bool falling, bool paused, bool slow) const;
 
     TForm1& FForm;
     QSettings* FRemembered;

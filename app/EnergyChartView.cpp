@@ -5,6 +5,7 @@
 
 #include "ScaleEnds.h"
 #include "TTextLabel.h"
+#include "WindowNumbers.h"
 #include "ugravilo.h"
 
 namespace {
@@ -132,6 +133,6 @@ void TEnergyChartView::SetLegendLabel(TTextLabel& label, int body, const QString
     label.SetFont(font);
     label.SetPosX(chart.MarginLeft() + LegendLeft);
     label.SetPosY(chart.MarginTop() + LegendTop + (body + 1) * LegendLineHeight);
-    label.SetCaption(
-        QStringLiteral("%1: g = %2 m/s²").arg(name, QString::number(TSimulation::BodyAccel(body))));
+    label.SetCaption(QStringLiteral("%1: g = %2 m/s²")
+                         .arg(name, WindowNumber(TSimulation::BodyAccel(body), FForm.DecimalComma())));
 }

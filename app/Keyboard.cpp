@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Keyboard.h"
 
+#include <QFocusEvent>
 #include <QKeySequence>
 #include <QRadioButton>
 #include <algorithm>
@@ -18,6 +19,7 @@ TKeyboard::TKeyboard(TForm1& form) : QObject(&form), FForm(form) {
     form.PLPict->SetKeepsTab(false);
     form.SButExit->setFocusPolicy(Qt::TabFocus);
     form.PLPict->OnKeyDown = [this](QObject*, int& key, TShiftState shift) { SceneKey(key, shift); };
+    form.PLPict->installEventFilter(this);
     SetTabOrder();
     // where a fresh window puts the focus: the first control of the Tab order
     if (QRadioButton* chosen = form.RGAccel->Button(std::max(form.RGAccel->ItemIndex(), 0)))
@@ -42,6 +44,17 @@ void TKeyboard::Translate(TGlossator* dictionary) {
         // a key the file lacks translates to itself, which has no "&": no mnemonic then
         button->setShortcut(QKeySequence::mnemonic(Translated(dictionary, text)));
     }
+}
+
+bool TKeyboard::eventFilter(QObject* watched, QEvent* event) {
+    const bool in = event->type() == QEvent::FocusIn, out = event->type() == QEvent::FocusOut;
+    if (watched != FForm.PLPict || (!in && !out)) return QObject::eventFilter(watched, event);
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    // a dialog or a menu that comes and goes leaves the scene as it was
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        FForm.SetHookNumbers(in && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                                    reason == Qt::ShortcutFocusReason));
+    return QObject::eventFilter(watched, event);
 }
 
 // ---- the scene ----
@@ -96,7 +109,14 @@ void TKeyboard::PullTo(double x, double y) {
     simulation.Pull(x, y);
 }
 
+// Enter lets go of whatever the end holds: pulled, it hangs on a hook or falls as a released drag
+// does; hung on a hook, the mass falls.
 void TKeyboard::LetGo() {
+    TSimulation& simulation = FForm.Simulation();
+    const bool pulled = FHolding;
     FHolding = false;
-    FForm.Simulation().Release();
+    if (pulled || !simulation.Hook())
+        simulation.Release();
+    else
+        simulation.LetGo();
 }

@@ -29,6 +29,10 @@ public:
     // A scene key, as the scene's key event hands it over; key becomes 0 when it was used.
     void SceneKey(int& key, TShiftState shift);
 
+protected:
+    // the scene shows the hooks' numbers while the keyboard has it
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     // Steps of the arrow keys on the scene, in metres of the scene; Shift takes the long step.
     static constexpr double ShortStep = 1;
     static constexpr double LongStep = 10;

@@ -10,10 +10,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QSettings>
+#include <QTranslator>
 #include <algorithm>
+#include <memory>
 
 #include "Classroom.h"
 #include "LanguageStream.h"
@@ -253,8 +256,29 @@ void FitNumericLabel(TNumora& label) {
 
 }  // namespace
 
+// Qt's own texts in the window's language: the names of keys in the menus (Strg+Q, Leertaste),
+// the buttons and labels of the file dialogs. Qt's translations come from Debian's
+// qt6-translations-l10n; a language Qt has none for keeps Qt's English.
+void TLanguages::TranslateQt(TGlossator& dictionary) {
+    static QTranslator* installed = nullptr;
+    const QString locale = dictionary.TranslateText(QStringLiteral("$locale$")).trimmed();
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+        installed = nullptr;
+    }
+    if (locale.isEmpty() || locale.startsWith(QLatin1Char('$')) || locale == QLatin1String("en")) return;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QLocale(locale), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    installed = translator.release();
+    QCoreApplication::installTranslator(installed);
+}
+
 void TLanguages::Arrange(TGlossator& dictionary, TForm1& form) {
     ApplyDirection(dictionary, form);
+    TranslateQt(dictionary);
     for (TNumora* label : {form.NLblMasse, form.NLblHeight, form.NLblEnergie})
         if (label) FitNumericLabel(*label);
 }

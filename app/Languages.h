@@ -74,15 +74,18 @@ public:
     // when its name is written so; the main window keeps its drawing's geometry), and numeric
     // labels whose names do not fit widened where the window has room (see the .cpp).
     static void Arrange(TGlossator& dictionary, TForm1& form);
+    // Qt's own texts (key names, file dialogs) in the dictionary's language ("$locale$").
+    static void TranslateQt(TGlossator& dictionary);
 
     // Reads the file and translates the windows; false, with the reason, when it cannot be read
     // (nothing changes then).
     bool Choose(const QString& file, QString& reason);
     QMenu* Menu() const { return FMenu; }
-
-private:
+    // The menu's check mark on the language of that file (the one the window reads), on none when
+    // the menu does not list it.
     void Mark(const QString& file);
 
+private:
     TForm1& FForm;
     TClassroom& FClassroom;
     QSettings* FRemembered;

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QVariant>
+#include <algorithm>
 
 #include "ShownText.h"
 #include "Translated.h"
@@ -40,6 +41,7 @@ TMainMenu::TMainMenu(QWidget* window) : FBar(new QMenuBar(window)) {
     simulation->addSeparator();
     AddCommand(simulation, mcReset, "Re&set")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     AddCommand(simulation, mcClearGraph, "&Clear graph");
+    AddCommand(simulation, mcClearThermal, "Clear t&hermal");
 
     QMenu* view = AddMenu("&View");
     for (const auto& [command, key] :
@@ -55,6 +57,7 @@ TMainMenu::TMainMenu(QWidget* window) : FBar(new QMenuBar(window)) {
     FState->setObjectName(QStringLiteral("ClockState"));
     FState->setTextFormat(Qt::PlainText);
     FState->setContentsMargins(8, 0, 8, 0);
+    FState->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont bold = FState->font();
     bold.setBold(true);
     FState->setFont(bold);
@@ -98,6 +101,16 @@ void TMainMenu::ShowPaused(bool paused) {
 
 void TMainMenu::SetStateText(const QString& text) {
     FState->setText(text);
+}
+
+void TMainMenu::SetStateTexts(const QStringList& texts) {
+    const QFontMetrics metrics(FState->font());
+    int widest = 0;
+    for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
+    const QMargins margins = FState->contentsMargins();
+    FState->setMinimumWidth(widest + margins.left() + margins.right());
+    // the bar lays out its corner again with its new room
+    FBar->setCornerWidget(FState, Qt::TopRightCorner);
 }
 
 QString TMainMenu::StateText() const {

@@ -32,6 +32,7 @@ public:
         mcSlowMotion,
         mcReset,
         mcClearGraph,
+        mcClearThermal,
         mcEnergyBars,
         mcFitEnergyAxis,
         mcGrid,
@@ -51,8 +52,10 @@ public:
 
     // Pause reads "Resume" while the fall waits.
     void ShowPaused(bool paused);
-    // The text in the bar's corner (already translated).
+    // The text in the bar's corner (already translated), and all it can be: the corner keeps the
+    // room of the widest.
     void SetStateText(const QString& text);
+    void SetStateTexts(const QStringList& texts);
     QString StateText() const;
 
     // Every text of the menus from the dictionary; kept, so that later changes use it too.

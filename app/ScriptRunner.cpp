@@ -61,7 +61,7 @@ std::span<const TScriptRunner::TCommand> TScriptRunner::Commands() {
         {"step", "step", 1, 1, true, &R::Step},
         {"slow", "slow on|off", 2, 2, true, &R::Slow},
         {"option", "option bars|fit|grid|legend on|off", 3, 3, true, &R::Option},
-        {"clear", "clear", 1, 1, true, &R::Clear},
+        {"clear", "clear [thermal]", 1, 2, true, &R::Clear},
         {"energy", "energy", 1, 1, true, &R::Energy},
         {"export", ExportUsage, 3, 4, true, &R::Export},
     };
@@ -262,8 +262,16 @@ bool TScriptRunner::Slow(const QStringList& words, QString& error) {
     return true;
 }
 
-bool TScriptRunner::Clear(const QStringList&, QString&) {
-    FClassroom->ClearGraph();
+bool TScriptRunner::Clear(const QStringList& words, QString& error) {
+    if (words.size() == 1) {
+        FClassroom->ClearGraph();
+        return true;
+    }
+    if (words[1] != QLatin1String("thermal")) {
+        error = QStringLiteral("there is nothing \"%1\" to clear (the graph: clear; thermal)").arg(words[1]);
+        return false;
+    }
+    FForm.Simulation().ClearThermal();
     return true;
 }
 
@@ -318,8 +326,9 @@ bool TScriptRunner::Export(const QStringList& words, QString& error) {
 
 QString TScriptRunner::EnergyLine() const {
     const TEnergyBalance balance = FForm.Simulation().Balance();
-    return QString::asprintf("pe=%.6g ke=%.6g total=%.6g speed=%.6g time=%.6g", balance.Potential,
-                             balance.Kinetic, balance.Total, balance.Speed, balance.Time);
+    return QString::asprintf("pe=%.6g ke=%.6g total=%.6g speed=%.6g time=%.6g thermal=%.6g",
+                             balance.Potential, balance.Kinetic, balance.Total, balance.Speed, balance.Time,
+                             balance.Thermal);
 }
 
 void TScriptRunner::Write(const QString& text) {

@@ -65,6 +65,8 @@ int Run(TCommandLine& commandLine) {
     form.cliDemon->OnBringToFront = [&form](QObject*) { form.BringToFront(); };
     TClassroom classroom(form, &*remembered);
     TLanguages languages(form, classroom, &*remembered);
+    languages.Mark(!commandLine.LanguageFile().isEmpty() ? commandLine.LanguageFile()
+                                                         : TLanguages::StartFile(&*remembered));
     QTimer::singleShot(0, &form, [&form] { form.show(); });
     return application.exec();
 }

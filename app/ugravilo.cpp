@@ -3,9 +3,11 @@
 
 #include "ugravilo.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "AboutBox.h"
+#include "FocusMark.h"
 #include "Keyboard.h"
 #include "Rounding.h"
 #include "SpokenTexts.h"
@@ -87,6 +89,7 @@ void TForm1::DrawScene() {
         scene.MoveTo(edge, arm);
         scene.LineTo(edge - 10, arm);
         scene.LineTo(edge - 10, arm - 10);
+        if (FHookNumbers) scene.AddText(edge - 26, arm + 12, QString::number(i), 8);
     }
     scene.SetLineWidth(1);
     scene.SetFillColor(Silver);
@@ -100,6 +103,12 @@ void TForm1::DrawScene() {
     scene.ShowItems();
 }
 
+void TForm1::SetHookNumbers(bool shown) {
+    if (shown == FHookNumbers) return;
+    FHookNumbers = shown;
+    if (FStarted) DrawScene();
+}
+
 // ---- start-up ----
 
 void TForm1::FormShow(QObject*) {
@@ -108,8 +117,10 @@ void TForm1::FormShow(QObject*) {
     if (FAbout) {
         PrepareAboutDialog();
         FAbout->ShowModal();
-        // the window comes up with the keyboard, which the dialog had before it
+        // the window comes up with the keyboard, which the dialog had before it, and shows where
+        // the keys go
         activateWindow();
+        FocusMark::Show(focusWidget());
     }
     StartState();
 }
@@ -138,9 +149,13 @@ void TForm1::Retranslate() {
 }
 
 void TForm1::ApplyNumberStyle() {
-    const bool comma = cliDemon && cliDemon->Translator()->TranslateText(QStringLiteral("$decimalcomma$")) ==
-                                       QLatin1String("1");
-    for (TNumora* label : {NLblMasse, NLblHeight, NLblEnergie}) label->SetComma(comma);
+    FComma = cliDemon &&
+             cliDemon->Translator()->TranslateText(QStringLiteral("$decimalcomma$")) == QLatin1String("1");
+    for (TNumora* label : {NLblMasse, NLblHeight, NLblEnergie}) label->SetComma(FComma);
+    for (TPlotica* chart : {PLPict, PLEnerg})
+        for (TScaleProps* axis :
+             {static_cast<TScaleProps*>(chart->Scale1X()), static_cast<TScaleProps*>(chart->Scale1Y())})
+            if (axis->Comma() != FComma) axis->SetComma(FComma);
 }
 
 void TForm1::StartState() {
@@ -179,16 +194,34 @@ void TForm1::BButResetClick(QObject*) {
 
 // ---- the rope ----
 
-void TForm1::PLPictMouseMoveInChart(QObject*, bool InChart, TShiftState Shift, double rMousePosX,
-                                    double rMousePosY) {
-    if (InChart && InShift(Shift, ssLeft)) FSimulation.Pull(rMousePosX, rMousePosY);
+QPoint TForm1::HandPixel() const {
+    return PLPict->WorldToPixel(1, FSimulation.HandX(), FSimulation.HandY());
 }
 
-void TForm1::PLPictMouseDown(QObject*, TMouseButton, TShiftState, int, int) {
+void TForm1::PLPictMouseMoveInChart(QObject*, bool InChart, TShiftState Shift, double rMousePosX,
+                                    double rMousePosY) {
+    if (FGrabbed && InChart && InShift(Shift, ssLeft)) FSimulation.Pull(rMousePosX, rMousePosY);
+    // where a press would grab the end, the pointer says so; while it holds it, too
+    const QPoint pointer = PLPict->WorldToPixel(1, rMousePosX, rMousePosY);
+    const QPoint off = pointer - HandPixel();
+    if (FGrabbed)
+        PLPict->setCursor(Qt::ClosedHandCursor);
+    else if (InChart && std::max(std::abs(off.x()), std::abs(off.y())) <= GrabDistance)
+        PLPict->setCursor(Qt::OpenHandCursor);
+}
+
+void TForm1::PLPictMouseDown(QObject*, TMouseButton, TShiftState, int X, int Y) {
+    const QPoint off = QPoint(X, Y) - HandPixel();
+    FGrabbed = std::max(std::abs(off.x()), std::abs(off.y())) <= GrabDistance;
+    // a press holds a falling mass wherever it lands on the scene; at rest only the end is taken
+    if (!FGrabbed && !FSimulation.Falling()) return;
+    FHolding = true;
     FSimulation.Press();
 }
 
 void TForm1::PLPictMouseUp(QObject*, TMouseButton, TShiftState, int, int) {
+    if (!FHolding) return;
+    FHolding = FGrabbed = false;
     // the hooks sit on the tower's edge, wherever the scene's x range puts it
     FSimulation.SetTowerEdge(PLPict->Scale1X()->RangeHigh());
     FSimulation.Release();

@@ -73,6 +73,13 @@ public:
 
     // The energy chart's mark colour of each body, by its index.
     static TColor BodyColor(int body);
+    // A press grabs the rope's free end within this many pixels of it, and nowhere else.
+    static constexpr int GrabDistance = 6;
+    // the rope's free end on the scene, in the scene chart's pixels
+    QPoint HandPixel() const;
+    // The hooks' numbers beside them on the scene, as the keys 1 to 5 name them: shown while the
+    // keyboard works the scene.
+    void SetHookNumbers(bool shown);
 
     // Steps 1 to 5 of the show handler: fills the About dialog from the dictionary and translates
     // it (the texts the About button shows later are these).
@@ -82,8 +89,11 @@ public:
     // after it has read another language file. What follows the window (menus, bars) hears of it
     // through Retranslated.
     void Retranslate();
-    // The numeric labels' decimal separator as the language file says ("$decimalcomma$" 1).
+    // The decimal separator of every number the window shows, as the language file says
+    // ("$decimalcomma$" 1: a comma): the numeric labels, the charts' axes, and (reading
+    // DecimalComma) the energy bars and the legend.
     void ApplyNumberStyle();
+    bool DecimalComma() const { return FComma; }
 
     // ---- handlers ----
     void SButExitClick(QObject* Sender);
@@ -134,5 +144,11 @@ private:
     // set while the window moves its controls to the simulation's values: their handlers then
     // leave the simulation alone
     bool FSyncing = false;
+    bool FComma = false;
+    // from a press until its release: the mass is held, and the free end follows the pointer when
+    // the press grabbed it
+    bool FHolding = false;
+    bool FGrabbed = false;
+    bool FHookNumbers = false;
     TSimulation FSimulation;
 };

@@ -63,6 +63,7 @@ void TPloticaAxes::Forward(int layer, bool horizontal) {
     s->SetCaptionAnchor(p.CaptionAnchor());
     s->SetColorScale(p.ColorScale());
     s->SetDecPlaces(p.DecPlaces());
+    s->SetComma(p.Comma());
     s->SetLogarithmic(p.Logarithmic());
     s->SetLabelType(p.LabelType());
     s->SetShortTicks(p.ShortTicks());

@@ -54,6 +54,11 @@ void TScaleProps::SetDecPlaces(int v) {
     Changed();
 }
 
+void TScaleProps::SetComma(bool v) {
+    FComma = v;
+    Changed();
+}
+
 void TScaleProps::SetLogarithmic(bool v) {
     // a stored form may switch it on before its range is read; the check waits until loaded
     if (!v || FLoading || (FRangeLow >= LogMinimum && FRangeHigh >= LogMinimum && FLabelType != ftDateTime))
@@ -145,6 +150,7 @@ void TScaleProps::Assign(const TScaleProps& o) {
     FColorScale = o.FColorScale;
     FDateFormat->Assign(o.FDateFormat);
     FDecPlaces = o.FDecPlaces;
+    FComma = o.FComma;
     FLogarithmic = o.FLogarithmic;
     FLabelType = o.FLabelType;
     FFont->Assign(*o.FFont);

@@ -25,6 +25,7 @@ class GRAVILO_CHART_EXPORT TScaleProps : public QObject {
     Q_PROPERTY(TColor ColorScale READ ColorScale WRITE SetColorScale)
     Q_PROPERTY(TDTLabel* DateFormat READ DateFormat WRITE SetDateFormat)
     Q_PROPERTY(int DecPlaces READ DecPlaces WRITE SetDecPlaces)
+    Q_PROPERTY(bool Comma READ Comma WRITE SetComma)
     Q_PROPERTY(bool Logarithmic READ Logarithmic WRITE SetLogarithmic)
     Q_PROPERTY(Vexa::TFigType LabelType READ LabelType WRITE SetLabelType)
     Q_PROPERTY(TFont* Font READ Font)
@@ -62,6 +63,9 @@ public:
     }
     int DecPlaces() const { return FDecPlaces; }
     void SetDecPlaces(int v);  // clamps to -3 .. 12
+    // the axis writes its numbers with a decimal comma (off by default)
+    bool Comma() const { return FComma; }
+    void SetComma(bool v);
     bool Logarithmic() const { return FLogarithmic; }
     void SetLogarithmic(bool v);
     TFigType LabelType() const { return FLabelType; }
@@ -118,6 +122,7 @@ private:
     TColor FColorScale = 0;
     TDTLabel* FDateFormat;
     int FDecPlaces = -2;
+    bool FComma = false;
     bool FLogarithmic = false;
     TFigType FLabelType = ftNum;
     std::unique_ptr<TFont> FFont;

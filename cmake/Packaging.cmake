@@ -43,7 +43,7 @@ endforeach()
 set(CPACK_DEBIAN_GRAVILO_PACKAGE_NAME gravilo)
 set(CPACK_DEBIAN_GRAVILO_PACKAGE_SECTION science)
 # Arial and Courier New of the windows' design; Arabic from DejaVu Sans, Chinese and Japanese from Noto
-set(CPACK_DEBIAN_GRAVILO_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core, fonts-noto-cjk")
+set(CPACK_DEBIAN_GRAVILO_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core, fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_COMPONENT_GRAVILO_DEPENDS libraries)
 set(CPACK_COMPONENT_GRAVILO_DESCRIPTION "Potential energy in a gravitational field, a teaching simulation
 A mass hangs on a rope over a pulley: pull the rope to lift it, choose the

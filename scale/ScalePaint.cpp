@@ -191,6 +191,7 @@ void TScalePrivate::PrepareAxis(int dx, int dy) {
     TLabelSettings& l = Axis.Labels;
     l.LabelType = LabelType;
     l.DecPlaces = DecPlaces;
+    l.Comma = Comma;
     l.RangeLow = t.RangeLow;
     l.RangeHigh = t.RangeHigh;
     l.UserTickText = UserTickText;

@@ -32,6 +32,7 @@ public:
 
     // ---- tick texts ----
     int DecPlaces = -2;
+    bool Comma = false;
     QString UserTickText;
     QString ScaleInscript;
     TDTLabel* DateFormat;

@@ -166,6 +166,14 @@ void TScale::ChooseTickStep(int n, double start, double finish, double& first, d
 
 // ---- tick texts ----
 
+bool TScale::Comma() const {
+    return d->Comma;
+}
+
+void TScale::SetComma(bool comma) {
+    Change(d->Comma, comma);
+}
+
 int TScale::DecPlaces() const {
     return d->DecPlaces;
 }
@@ -313,6 +321,7 @@ void TScale::Assign(const QObject* source) {
     d->ShortTicks = s.ShortTicks;
     d->MinTicks = s.MinTicks;
     d->DecPlaces = s.DecPlaces;
+    d->Comma = s.Comma;
     d->ShowBaseLine = s.ShowBaseLine;
     d->Transparent = s.Transparent;
     d->LabelType = s.LabelType;

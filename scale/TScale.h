@@ -55,6 +55,7 @@ class GRAVILO_SCALE_EXPORT TScale : public TPaintedControl {
     Q_PROPERTY(int MarginTop READ MarginTop WRITE SetMarginTop)
     Q_PROPERTY(int MarginBottom READ MarginBottom WRITE SetMarginBottom)
     Q_PROPERTY(int DecPlaces READ DecPlaces WRITE SetDecPlaces)
+    Q_PROPERTY(bool Comma READ Comma WRITE SetComma)
     Q_PROPERTY(QString UserTickText READ UserTickText WRITE SetUserTickText)
     Q_PROPERTY(QString ScaleInscript READ ScaleInscript WRITE SetScaleInscript)
     Q_PROPERTY(TDTLabel* DateFormat READ DateFormat WRITE SetDateFormat)
@@ -125,6 +126,9 @@ public:
     // tick texts
     int DecPlaces() const;
     void SetDecPlaces(int d);
+    // Numbers written with a decimal comma (2,5) instead of the point; off by default.
+    bool Comma() const;
+    void SetComma(bool comma);
     QString UserTickText() const;
     void SetUserTickText(const QString& t);
     QString ScaleInscript() const;

@@ -55,6 +55,12 @@ QString TTickLabeler::Text(const TScaleTick& tick) const {
 }
 
 QString TTickLabeler::NumericText(const TScaleTick& tick) const {
+    QString text = PlainNumericText(tick);
+    if (FSettings.Comma) text.replace(u'.', u',');
+    return text;
+}
+
+QString TTickLabeler::PlainNumericText(const TScaleTick& tick) const {
     if (FRun.Family != TTickFamily::Logarithmic) {
         return TTickTexts::FormatTickNumber(tick.Value, FDecimals, FSettings.RangeLow, FSettings.RangeHigh,
                                             true)

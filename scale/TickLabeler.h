@@ -15,6 +15,7 @@ class TDTLabel;
 struct GRAVILO_SCALE_EXPORT TLabelSettings {
     TFigType LabelType = ftNum;
     int DecPlaces = -2;
+    bool Comma = false;  // a decimal comma in numbers
     double RangeLow = 0;
     double RangeHigh = 100;
     QString UserTickText;
@@ -38,6 +39,7 @@ public:
 
 private:
     QString NumericText(const TScaleTick& tick) const;
+    QString PlainNumericText(const TScaleTick& tick) const;
     QString CalendarText(const TScaleTick& tick) const;
 
     TLabelSettings FSettings;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "TSimulation.h"
 
+#include <cmath>
+
 #include "Rounding.h"
 
 TSimulation::TSimulation() = default;
@@ -32,10 +34,12 @@ TEnergyBalance TSimulation::Balance() const {
     balance.Potential = Energy();
     // at rest, held on a hook or by the hand, the mass has no speed, whatever speed the next
     // release will go on with
-    balance.Speed = FFalling ? TEnergyBalance::SpeedAfterStep(FFallSpeed, FGravAccel) : 0;
+    if (FFalling)
+        balance.Speed = FImpact ? FImpactSpeed : TEnergyBalance::SpeedAfterStep(FFallSpeed, FGravAccel);
     balance.Kinetic = 0.5 * m * balance.Speed * balance.Speed * 0.001;
-    balance.Total = balance.Potential + balance.Kinetic;
-    balance.Time = FFallSteps * TEnergyBalance::StepSeconds();
+    balance.Thermal = FThermal;
+    balance.Total = balance.Potential + balance.Kinetic + balance.Thermal;
+    balance.Time = FFallTime;
     return balance;
 }
 
@@ -58,7 +62,9 @@ int TSimulation::HookCatching(double x, double y) const {
     // the remainder keeps the sign of t: an end above the scene's 0 never hangs
     const std::int64_t q = Vexa::Mod(t, 100);
     if (x < FTowerEdge - 10 || q < 80) return 0;
-    return int(Vexa::Div(t, 100) + 1);
+    const std::int64_t hook = Vexa::Div(t, 100) + 1;
+    // only the hooks on the tower hold the rope
+    return hook <= HookCount ? int(hook) : 0;
 }
 
 // ---- what the user does ----
@@ -77,14 +83,26 @@ void TSimulation::SelectBody(int body) {
 }
 
 void TSimulation::Press() {
+    // a mass that has hit the ground is stopped by it, whoever holds it then
+    if (FImpact) Land();
     FFalling = false;
     Notify(scClock);
 }
 
-void TSimulation::Pull(double x, double y) {
+void TSimulation::MoveHand(double x, double y) {
+    if (x == FHandX && y == FHandY) return;
     FHandX = x;
     FHandY = y;
-    FMassHeight = GroundHandY - y;
+    // the rope is slack above the line where it is taut: the mass stays on the ground
+    FMassHeight = y < GroundHandY ? GroundHandY - y : 0;
+    // moved by the hand, the mass starts again from rest
+    FFallSpeed = 0;
+    FImpact = false;
+    if (FMassHeight > 0) FThermal = 0;
+}
+
+void TSimulation::Pull(double x, double y) {
+    MoveHand(x, y);
     Notify(scState);
 }
 
@@ -93,14 +111,27 @@ void TSimulation::Release() {
         FHandX = HookHandX();
         FHandY = HookHandY(hook);
         FMassHeight = GroundHandY - FHandY;
+        // a hook holds the mass at rest
+        FFallSpeed = 0;
         Notify(scState);
         return;
     }
+    StartFall();
+}
+
+void TSimulation::LetGo() {
+    StartFall();
+}
+
+void TSimulation::StartFall() {
     FFalling = true;
     FReleaseHandX = FHandX;
     FReleaseHeight = FMassHeight;
     // a fall from rest starts its clock; one that was held goes on with its speed and its time
-    if (FFallSpeed == 0) FFallSteps = 0;
+    if (FFallSpeed == 0) {
+        FFallSteps = 0;
+        FFallTime = 0;
+    }
     FSlowTicks = 0;
     Notify(scClock);
 }
@@ -108,7 +139,7 @@ void TSimulation::Release() {
 void TSimulation::HangOnHook(int hook) {
     if (hook < 1 || hook > HookCount) return;
     Press();
-    Pull(HookHandX(), HookHandY(hook));
+    MoveHand(HookHandX(), HookHandY(hook));
     Release();
 }
 
@@ -138,13 +169,27 @@ void TSimulation::SetSlowMotion(bool slow) {
 }
 
 // One fall step: the speed grows by half the acceleration first, then the mass drops by it. The
-// hand follows on the straight line from its place at release to its place at rest.
+// hand follows on the straight line from its place at release to its place at rest. The step
+// that would take the mass through the ground puts it on the ground, with the speed of a free
+// fall through what was left of its height; the fall ends at the next tick.
 void TSimulation::FallStep() {
+    const TEnergyBalance before = Balance();
     FFallSpeed += 0.5 * FGravAccel;
-    // a release at no height (or below) has no line to follow: the mass lands at once
+    // a release at no height has no line to follow, and a mass on the ground falls no further:
+    // it lands at once
     if (FMassHeight > 0 && FReleaseHeight > 0) {
         ++FFallSteps;
+        const double left = FMassHeight;
         FMassHeight = double(Vexa::RoundHalfEven(FMassHeight - FFallSpeed));
+        if (FMassHeight <= 0) {
+            // v² = v₀² + 2·g·h over the height that was left, reached after (v − v₀)/g more seconds
+            FImpact = true;
+            FImpactSpeed = std::sqrt(before.Speed * before.Speed + 2 * FGravAccel * left);
+            FFallTime = before.Time + (FImpactSpeed - before.Speed) / FGravAccel;
+            FMassHeight = 0;
+        } else {
+            FFallTime = TEnergyBalance::StepTime(FFallSteps);
+        }
         FHandY = GroundHandY - FMassHeight;
         FHandX = RopeToHandX + (FReleaseHandX - RopeToHandX) * FMassHeight / FReleaseHeight;
         Notify(scState);
@@ -153,9 +198,12 @@ void TSimulation::FallStep() {
     Land();
 }
 
-// The landing: the mass rests on the ground with the hand at its place at rest.
+// The landing: the mass rests on the ground with the hand at its place at rest; what it still had
+// of kinetic energy is heat now.
 void TSimulation::Land() {
+    FThermal += Balance().Kinetic;
     FFalling = false;
+    FImpact = false;
     FFallSpeed = 0;
     FMassHeight = 0;
     FHandX = RestHandX;
@@ -168,6 +216,9 @@ void TSimulation::Land() {
 void TSimulation::Reset() {
     FHandX = RestHandX;
     FHandY = RestHandY;
+    FFallSpeed = 0;
+    FImpact = false;
+    FThermal = 0;
     FTrail.clear();
     Notify(scTrailCleared);
     FMass = StartMass;
@@ -175,6 +226,12 @@ void TSimulation::Reset() {
     FBody = 0;
     FGravAccel = BodyAccel(0);
     FFallSteps = 0;
+    FFallTime = 0;
+    Notify(scState);
+}
+
+void TSimulation::ClearThermal() {
+    FThermal = 0;
     Notify(scState);
 }
 

@@ -7,10 +7,11 @@
 // hands over what the user does and shows what is.
 //
 // Coordinates are those of the scene: x to the right with the rope's axis at 0 and the tower's
-// edge at TowerEdge(), y up in metres. Every input that changes the state notes the new state: it
-// gains a record in the trail and is announced as scState. What changes only the clock (a fall
-// begins or is held, pause, slow motion) is announced as scClock; an emptied trail as
-// scTrailCleared, before the state that follows it.
+// edge at TowerEdge(), y up in metres. The rope is taut while its free end is below GroundHandY;
+// above, it hangs slack and the mass rests on the ground: the mass is never below it. Every input that
+// changes the state notes the new state: it gains a record in the trail and is announced as scState. What
+// changes only the clock (a fall begins or is held, pause, slow motion) is announced as scClock; an emptied
+// trail as scTrailCleared, before the state that follows it.
 
 #include <cstdint>
 #include <functional>
@@ -56,7 +57,7 @@ public:
     double HandX() const { return FHandX; }
     double HandY() const { return FHandY; }
     double MassHeight() const { return FMassHeight; }
-    // metres per tick of the fall under way, kept while a press holds the mass
+    // metres per tick of the fall under way, kept while a press holds the mass (until it is moved)
     double FallSpeed() const { return FFallSpeed; }
     double ReleaseHandX() const { return FReleaseHandX; }
     double ReleaseHeight() const { return FReleaseHeight; }
@@ -65,6 +66,10 @@ public:
     bool SlowMotion() const { return FSlowMotion; }
     // the fall steps since the release that started the last fall from rest
     int FallSteps() const { return FFallSteps; }
+    // true from the step that puts the falling mass on the ground until the fall ends
+    bool Impact() const { return FImpact; }
+    // kJ the impacts have turned into heat since the last lift
+    double Thermal() const { return FThermal; }
     const TTrail& Trail() const { return FTrail; }
 
     // E = m·g·h in kJ, the one product every display shows.
@@ -82,7 +87,7 @@ public:
     double HookHandX() const { return FTowerEdge - 5; }
     static double HookHandY(int hook) { return HookSpacing * hook - 5; }
     // The hook that catches the free end let go at (x, y): within 10 units of the tower's edge and
-    // within 20 units below a hook's arm, the hook above; 0 for none.
+    // within 20 units below the arm of one of the HookCount hooks, that hook; 0 for none.
     int HookCatching(double x, double y) const;
 
     // ---- what the user does ----
@@ -91,11 +96,14 @@ public:
     void SelectBody(int body);
     // A press on the scene holds the mass where it is; the speed is kept for the next release.
     void Press();
-    // The free end pulled to (x, y): nothing is clamped.
+    // The free end pulled to (x, y). A mass that moves starts again from rest; one lifted off the
+    // ground leaves the heat of the last impact behind.
     void Pull(double x, double y);
     // Letting go: the rope hangs on the hook that catches it, or the fall begins.
     void Release();
-    // The free end pulled onto hook i and let go there.
+    // Letting go where the end is, hook or not: the mass falls.
+    void LetGo();
+    // The free end put onto hook i (1 to HookCount) and let go there: one new state.
     void HangOnHook(int hook);
     // A tick of the fall's clock: a fall step on its rhythm, while a fall is under way and not paused.
     void Tick();
@@ -103,11 +111,14 @@ public:
     void Step();
     void SetPaused(bool paused);
     void SetSlowMotion(bool slow);
-    // The start: 10 kg on Earth on the ground, the trail holding the new state alone. A fall under
-    // way goes on: its next step finds the mass on the ground and ends it.
+    // The start: 10 kg on Earth at rest on the ground, no heat, the trail holding the new state
+    // alone. A fall under way has no speed left: its next step finds the mass on the ground and
+    // ends it.
     void Reset();
     // The trail emptied; it then holds the state as it is.
     void ClearTrail();
+    // The heat of the impacts let go.
+    void ClearThermal();
     // The state noted as it is (the window's first showing).
     void NoteState();
 
@@ -116,6 +127,9 @@ public:
 private:
     void FallStep();
     void Land();
+    void StartFall();
+    // the end moved to (x, y) with the mass following it, without noting a state
+    void MoveHand(double x, double y);
     void Notify(TChange change);
 
     int FMass = StartMass;
@@ -129,6 +143,10 @@ private:
     double FHandY = RestHandY;
     double FHandX = RestHandX;
     bool FFalling = false;
+    bool FImpact = false;
+    double FImpactSpeed = 0;  // m/s
+    double FFallTime = 0;     // s of the fall since its release from rest
+    double FThermal = 0;
     bool FPaused = false;
     bool FSlowMotion = false;
     int FSlowTicks = 0;

@@ -26,6 +26,14 @@ void Note(QWidget* control, const QFocusEvent* event) {
     control->update();
 }
 
+void Show(QWidget* control) {
+    if (!control) return;
+    control->setProperty(KeyboardFocusProperty, true);
+    // the style's own focus frame (radio buttons, push buttons) shows once the keyboard has moved
+    control->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    control->update();
+}
+
 bool FromKeyboard(const QWidget* control) {
     return control->hasFocus() && control->property(KeyboardFocusProperty).toBool();
 }

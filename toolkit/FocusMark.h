@@ -19,6 +19,9 @@ namespace FocusMark {
 
 // Remembers whether the focus that arrives came from the keyboard, and repaints the control.
 GRAVILO_TOOLKIT_EXPORT void Note(QWidget* control, const QFocusEvent* event);
+// The control's focus marked as the keyboard's, as after Tab: where a window comes up with the
+// keyboard ready for its first control, the frame shows where the keys will go.
+GRAVILO_TOOLKIT_EXPORT void Show(QWidget* control);
 // true while the control holds a focus the keyboard gave it
 GRAVILO_TOOLKIT_EXPORT bool FromKeyboard(const QWidget* control);
 // Draws the mark inside area (the control's rectangle when empty) when FromKeyboard holds.

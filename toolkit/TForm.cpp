@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QScreen>
 
+#include "KeyboardBack.h"
 #include "TButtons.h"
 #include "TControlAlign.h"
 
@@ -91,7 +92,7 @@ int TForm::ShowModal() {
     if (FPosition == poScreenCenter || FPosition == poDesktopCenter) CentreOnScreen();
     setWindowModality(Qt::ApplicationModal);
     // the window that had the keyboard gets it back when the dialog closes, as Qt's dialogs do
-    const QPointer<QWidget> before = QApplication::activeWindow();
+    const TKeyboardBack keyboard;
     QEventLoop loop;
     FModalLoop = &loop;
     FQuitting = false;
@@ -102,7 +103,6 @@ int TForm::ShowModal() {
     FModalLoop = nullptr;
     hide();
     setWindowModality(Qt::NonModal);
-    if (before && before != this && before->isVisible()) before->activateWindow();
     return FModalResult;
 }
 

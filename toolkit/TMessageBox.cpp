@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "KeyboardBack.h"
 #include "ShownText.h"
 
 namespace {
@@ -13,21 +14,23 @@ TInformationHandler& Handler() {
 }
 
 // a modal box with an OK button, or the installed handler in its place
-void Show(QMessageBox::Icon icon, const QString& text) {
+void Show(QMessageBox::Icon icon, const QString& text, const QString& title = {}) {
     if (Handler()) {
         Handler()(text);
         return;
     }
-    QMessageBox box(icon, QApplication::applicationDisplayName(), ShownText::Bounded(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    const TKeyboardBack keyboard;
+    QMessageBox box(icon,
+                    title.isEmpty() ? QApplication::applicationDisplayName() : ShownText::Bounded(title),
+                    ShownText::Bounded(text), QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 }  // namespace
 
-void ShowInformation(const QString& text) {
-    Show(QMessageBox::Information, text);
+void ShowInformation(const QString& text, const QString& title) {
+    Show(QMessageBox::Information, text, title);
 }
 
 void ShowWarning(const QString& text) {

@@ -44,7 +44,8 @@ public:
         energy.AddMark(0, 0, 12);
         energy.ShowItems();
         FItemsAtStart = energy.ItemCount();
-        Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(150, 200));
+        // the press takes the rope's free end, where it rests
+        Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, FForm->HandPixel());
         QCoreApplication::processEvents();
     }
     ~TDraggedWindow() {

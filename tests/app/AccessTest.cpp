@@ -123,8 +123,13 @@ TEST_F(ActiveWindow, KeysReachTheStatesOfTheMouse) {
     EXPECT_EQ(f.Simulation().MassHeight(), 315);
     Key(f, "5");
     EXPECT_EQ(f.Simulation().MassHeight(), 5);
+    // a hook key is one state, one mark; Enter lets go of a hooked rope: the mass falls
+    const int marks = f.PLEnerg->ItemCount();
     Key(f, "1");
     EXPECT_EQ(f.Simulation().MassHeight(), 405);
+    EXPECT_EQ(f.PLEnerg->ItemCount(), marks + 1);
+    Key(f, "Return");
+    EXPECT_TRUE(f.Simulation().Falling());
 }
 
 TEST_F(ActiveWindow, TabRunsThroughTheWindowInItsOrder) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include "Classroom.h"
 #include "EnergyBars.h"
 #include "GraviloTesting.h"
+#include "Languages.h"
 #include "MainMenu.h"
 #include "TMessageBox.h"
 #include "TTextLabel.h"
@@ -102,7 +104,15 @@ TEST(Classroom, TheMenusCommandsShortcutsAndTheirGermanTexts) {
     EXPECT_EQ(menu.Action(TMainMenu::mcExplanation)->shortcut(), QKeySequence(Qt::Key_F1));
 
     // Pause reads "Resume" while the fall waits; Step is there only then; the corner says so
-    EXPECT_EQ(menu.StateText(), QStringLiteral("Läuft"));
+    EXPECT_EQ(menu.StateText(), QStringLiteral("In Ruhe"));
+    // the keys' names as German keyboards write them
+    TLanguages::TranslateQt(*f.cliDemon->Translator());
+    EXPECT_EQ(menu.Action(TMainMenu::mcQuit)->shortcut().toString(QKeySequence::NativeText),
+              QStringLiteral("Strg+Q"));
+    EXPECT_EQ(menu.Action(TMainMenu::mcPause)->shortcut().toString(QKeySequence::NativeText),
+              QStringLiteral("Leertaste"));
+    TGlossator none;
+    TLanguages::TranslateQt(none);  // Qt's English again for the tests after this one
     EXPECT_FALSE(menu.Action(TMainMenu::mcStep)->isEnabled());
     w.Window.PullAndRelease(0, 100);
     menu.Action(TMainMenu::mcPause)->trigger();
@@ -176,9 +186,8 @@ TEST(Classroom, TheFittedAxisGridAndLegendOfTheEnergyChart) {
     f.Simulation().ClearTrail();
     EXPECT_EQ(energy.RangeHigh(), 200);
     while (f.Simulation().MassHeight() > 0) w.Window.Tick();
-    w.Window.Tick();          // landed: the axis fits the trail again
-    w.Window.DragTo(0, 620);  // below the ground: -27.7 kJ
-    EXPECT_EQ(energy.RangeLow(), -50);
+    w.Window.Tick();  // landed: the axis fits the trail again
+    EXPECT_EQ(energy.RangeHigh(), 200);
     w.Tools.SetOption(TClassroom::coFitEnergyAxis, false);
     EXPECT_EQ(energy.RangeLow(), 0);
     EXPECT_EQ(energy.RangeHigh(), 500);
@@ -296,4 +305,42 @@ TEST(Classroom, TheKeysOfTheFallsClock) {
     QTest::keyClick(f.BButReset, Qt::Key_Space);
     EXPECT_TRUE(f.Simulation().Paused());
     EXPECT_EQ(f.Simulation().MassHeight(), 0);  // Reset was pressed
+}
+
+// The energy bars in German, through falls from every hook on every body and their impact: each
+// value with one decimal and a comma, the sum shown the sum of the parts shown, the impact's
+// energy in the thermal bar, and every value a display of its own for screen readers.
+TEST(Classroom, TheEnergyBarsAddUpAsShownAndAreRead) {
+    TClassroomWindow w(ShippedLanguage("gravilo_de.itl"));
+    TForm1& f = w.Form();
+    w.Tools.SetOption(TClassroom::coEnergyBars, true);
+    const TEnergyBars& bars = w.Tools.Bars();
+    const auto shown = [&](int readout) {
+        const QString text = bars.ValueText(readout);
+        EXPECT_TRUE(text.endsWith(QStringLiteral(" kJ")) && text.contains(QLatin1Char(',')))
+            << qPrintable(text);
+        EXPECT_EQ(text.section(QLatin1Char(','), 1).size(), 1 + 3) << qPrintable(text);  // one decimal
+        return text.section(QLatin1Char(' '), 0, 0).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    };
+    int states = 0;
+    for (int body = 0; body < TSimulation::BodyCount; ++body)
+        for (int hook = 1; hook <= TSimulation::HookCount; ++hook) {
+            f.RGAccel->SetItemIndex(body);
+            f.SBarMasse->SetPosition(13 + 7 * hook);
+            f.Simulation().HangOnHook(hook);
+            f.Simulation().LetGo();
+            while (f.Timer1->Enabled()) {
+                w.Window.Tick();
+                ++states;
+                EXPECT_NEAR(shown(0) + shown(1) + shown(2), shown(3), 1e-9) << body << " " << hook;
+            }
+            EXPECT_NEAR(shown(2), f.Simulation().Thermal(), 0.05);
+            EXPECT_GT(f.Simulation().Thermal(), 0);
+        }
+    EXPECT_GT(states, 150);
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(const_cast<TEnergyBars*>(&bars));
+    ASSERT_EQ(read->childCount(), TEnergyBars::ReadoutCount);
+    EXPECT_EQ(read->child(2)->text(QAccessible::Name), bars.Name(2));
+    EXPECT_EQ(read->child(2)->text(QAccessible::Value), bars.ValueText(2));
+    EXPECT_EQ(read->indexOfChild(read->child(5)), 5);
 }

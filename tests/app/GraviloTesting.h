@@ -95,7 +95,11 @@ public:
 
     // The rope's free end pulled to the world point (x, y) of the scene, as the chart reports a
     // drag: a press, then a movement with the left button inside the data area.
-    void Press() { Form->PLPictMouseDown(Form->PLPict, mbLeft, ShiftBit(ssLeft), 0, 0); }
+    // a press on the end itself, which grabs it
+    void Press() {
+        const QPoint hand = Form->HandPixel();
+        Form->PLPictMouseDown(Form->PLPict, mbLeft, ShiftBit(ssLeft), hand.x(), hand.y());
+    }
     void DragTo(double x, double y) {
         Form->PLPictMouseMoveInChart(Form->PLPict, true, ShiftBit(ssLeft), x, y);
     }

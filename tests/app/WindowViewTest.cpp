@@ -31,10 +31,19 @@ TEST(WindowView, DraggingTheRopeLiftsTheMassAndTheLabelsShowIt) {
     EXPECT_TRUE(handDrawn);
 }
 
-TEST(WindowView, OnlyALeftButtonDragInsideTheDataAreaMovesTheRope) {
+// The end follows a left-button drag inside the data area that began on the end itself: a press
+// elsewhere takes nothing, so the end never jumps to the pointer.
+TEST(WindowView, OnlyALeftButtonDragFromTheEndInsideTheDataAreaMovesTheRope) {
     TTestWindow w;
     TForm1& f = w.Start();
     const int items = f.PLEnerg->ItemCount();
+    const QPoint hand = f.HandPixel();
+    f.PLPictMouseDown(f.PLPict, mbLeft, ShiftBit(ssLeft), hand.x() + TForm1::GrabDistance + 1, hand.y());
+    w.DragTo(0, 300);
+    f.PLPictMouseUp(f.PLPict, mbLeft, 0, 0, 0);
+    EXPECT_EQ(f.Simulation().MassHeight(), 0);
+    EXPECT_FALSE(f.Timer1->Enabled());
+    w.Press();
     f.PLPictMouseMoveInChart(f.PLPict, false, ShiftBit(ssLeft), 0, 300);
     f.PLPictMouseMoveInChart(f.PLPict, true, 0, 0, 300);
     f.PLPictMouseMoveInChart(f.PLPict, true, ShiftBit(ssRight), 0, 300);

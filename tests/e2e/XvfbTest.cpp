@@ -179,6 +179,12 @@ TEST_F(OnXDisplay, TheMenusOpenWithTheMouseAndWithAltAndALetter) {
     const QRect main = OkToMain(StartToAbout());
     ASSERT_TRUE(main.isValid());
     ASSERT_TRUE(WaitUntil([&] { return MassAt(main, 0); }));  // drawn
+    // a first look into a menu takes the keyboard's focus frame of the start away, as a mouse does
+    Display->Click(QPoint(main.left() + 18, (main.top() + Client(main).y()) / 2));
+    QThread::msleep(300);
+    Display->XDo({QStringLiteral("key"), QStringLiteral("Escape")});
+    Display->ParkPointer();
+    QThread::msleep(300);
     // where an open File menu lies: below the bar, over the client area's top left
     const QRect menuArea(Client(main) + QPoint(2, 2), QSize(150, 60));
     const QImage closed = Display->Screen().copy(menuArea);

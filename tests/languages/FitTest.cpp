@@ -109,18 +109,18 @@ TEST_P(Fit, EveryTextFitsItsControl) {
     // the menu bar holds its menus and the fall's clock in each of its states
     QMenuBar* bar = classroom.Menu().Bar();
     QWidget* clock = bar->cornerWidget(Qt::TopRightCorner);
-    for (const char* state : {"Running", "Paused", "Slow motion"}) {
-        classroom.Menu().SetStateText(dictionary.TranslateText(QLatin1String(state)));
+    for (const QString& state : classroom.ClockTexts()) {
+        classroom.Menu().SetStateText(state);
         int used = clock->sizeHint().width();
         for (QAction* title : bar->actions()) used += bar->actionGeometry(title).width();
-        EXPECT_LE(used, bar->width()) << state;
+        EXPECT_LE(used, bar->width()) << state.toStdString();
     }
 
     TEnergyBars& bars = classroom.Bars();
-    for (const char* name : {"Potential", "Kinetic", "Total"})
+    for (const char* name : TEnergyBars::BarKeys)
         EXPECT_LE(Width(bars, dictionary.TranslateText(QLatin1String(name)), 13), TEnergyBars::CaptionWidth())
             << name;
-    for (const char* name : {"Speed", "Time since the release"})
+    for (const char* name : TEnergyBars::ReadoutKeys)
         EXPECT_LE(Width(bars, dictionary.TranslateText(QLatin1String(name)), 13), TEnergyBars::ReadoutWidth())
             << name;
     EXPECT_LE(
