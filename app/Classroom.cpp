@@ -10,19 +10,26 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "BodyLooks.h"
+#include "ClassroomDialogs.h"
 #include "ClassroomFiles.h"
 #include "EnergyBars.h"
 #include "EnergyChartView.h"
+#include "FallChart.h"
 #include "FocusMark.h"
+#include "KeyTable.h"
+#include "Keyboard.h"
 #include "KeyboardBack.h"
 #include "MainMenu.h"
 #include "PictureFile.h"
 #include "TGlossator.h"
 #include "TMessageBox.h"
 #include "Translated.h"
+#include "ZeroLevel.h"
 #include "ugravilo.h"
 
 namespace {
@@ -38,6 +45,9 @@ constexpr TOptionPlace OptionPlaces[TClassroom::OptionCount] = {
     {TMainMenu::mcGrid, "Options/Grid"},
     {TMainMenu::mcLegend, "Options/Legend"},
     {TMainMenu::mcSlowMotion, "Options/SlowMotion"},
+    {TMainMenu::mcZeroLevel, "Options/ZeroLevel"},
+    {TMainMenu::mcFallChart, "Options/EnergyOverTime"},
+    {TMainMenu::mcPatterns, "Options/Patterns"},
 };
 constexpr const char* LastFolderKey = "Files/LastFolder";
 
@@ -46,16 +56,22 @@ constexpr const char* LastFolderKey = "Files/LastFolder";
 TClassroom::TClassroom(TForm1& form, QSettings* remembered, TMenuBar menuBar)
     : QObject(&form),
       FForm(form),
+      FMassLabel(form.NLblMasse),
+      FMassBar(form.SBarMasse),
       FRemembered(remembered),
       FMenuBar(menuBar),
       FMenu(std::make_unique<TMainMenu>(&form)),
       FBars(std::make_unique<TEnergyBars>(&form)),
-      FChartView(std::make_unique<TEnergyChartView>(form)) {
+      FChartView(std::make_unique<TEnergyChartView>(form)),
+      FFallChart(std::make_unique<TFallChart>(form, &form)),
+      FZeroLevel(new TZeroLevelHandle(form)) {
     AskFileName = [this](const QString& title, const QString& proposal, const QString& filter) {
         const TKeyboardBack keyboard;
         return QFileDialog::getSaveFileName(&FForm, title, proposal, filter);
     };
     FBars->hide();
+    FFallChart->hide();
+    QWidget::setTabOrder(form.MMExplain, &FFallChart->Chart());
     Wire();
     if (FRemembered) {
         for (int option = 0; option < OptionCount; ++option)
@@ -69,6 +85,11 @@ TClassroom::TClassroom(TForm1& form, QSettings* remembered, TMenuBar menuBar)
     Place();
     FMenu->Bar()->setVisible(FMenuBar == cmShown);
     for (QAbstractButton* button : form.findChildren<QAbstractButton*>()) button->installEventFilter(this);
+    // the mass typed in: a double click on its display, or Enter on its bar
+    form.NLblMasse->installEventFilter(this);
+    form.SBarMasse->installEventFilter(this);
+    // the window's texts come back in another language without Planet X: it joins them again
+    connect(&form, &TForm1::Retranslated, this, &TClassroom::ShowPlanetX);
 }
 
 TClassroom::~TClassroom() = default;
@@ -88,6 +109,9 @@ void TClassroom::Wire() {
     on(TMainMenu::mcClearGraph, [this] { ClearGraph(); });
     on(TMainMenu::mcClearThermal, [this] { FForm.Simulation().ClearThermal(); });
     on(TMainMenu::mcExplanation, [this] { ShowExplanation(); });
+    on(TMainMenu::mcShortcuts,
+       [this] { ClassroomDialogs::ShowShortcuts(&FForm, Dictionary(), ShortcutRows()); });
+    on(TMainMenu::mcPlanetX, [this] { AskPlanetX(); });
     on(TMainMenu::mcAbout, [this] { FForm.BButAbout->click(); });
     for (int option = 0; option < OptionCount; ++option)
         connect(FMenu->Action(OptionPlaces[option].Command), &QAction::toggled, this,
@@ -124,6 +148,17 @@ void TClassroom::ApplyOption(TOption option, bool on) {
             break;
         case coSlowMotion:
             FForm.Simulation().SetSlowMotion(on);
+            break;
+        case coZeroLevel:
+            FZeroLevel->SetShown(on);
+            FChartView->SetZeroLevel(on);
+            break;
+        case coFallChart:
+            Place();
+            FFallChart->setVisible(on);
+            break;
+        case coPatterns:
+            FBars->SetPatterns(on);
             break;
         default:
             break;
@@ -172,11 +207,13 @@ QStringList TClassroom::ClockTexts() const {
 // The menu bar above the client area, the bars beside it; the client area keeps its size.
 void TClassroom::Place() {
     const int menuHeight = FMenuBar == cmShown ? FMenu->Bar()->sizeHint().height() : 0;
-    const int side = FOptions[coEnergyBars] ? TEnergyBars::PanelWidth : 0;
-    FForm.SetClientMargins(QMargins(0, menuHeight, side, 0));
+    const int bars = FOptions[coEnergyBars] ? TEnergyBars::PanelWidth : 0;
+    const int fall = FOptions[coFallChart] ? TFallChart::PanelWidth : 0;
+    FForm.SetClientMargins(QMargins(0, menuHeight, bars + fall, 0));
     FMenu->Bar()->setGeometry(0, 0, FForm.width(), menuHeight);
     const QRect client = FForm.ClientRect();
     FBars->setGeometry(client.right() + 1, client.top(), TEnergyBars::PanelWidth, client.height());
+    FFallChart->setGeometry(client.right() + 1 + bars, client.top(), TFallChart::PanelWidth, client.height());
 }
 
 void TClassroom::ShowState() {
@@ -185,6 +222,8 @@ void TClassroom::ShowState() {
     FMenu->SetStateText(ClockText());
     FBars->Show(simulation.Balance(), simulation.Falling());
     FChartView->Follow();
+    if (FFallChart->isVisible()) FFallChart->Follow();
+    FZeroLevel->Place();
 }
 
 // the link's dictionary; none once the link has ended itself on the host's quit message
@@ -197,6 +236,8 @@ void TClassroom::Translate() {
     FMenu->Translate(dictionary);
     FMenu->SetStateTexts(ClockTexts());
     FBars->Translate(dictionary, FForm.DecimalComma());
+    FFallChart->Translate(dictionary, FForm.DecimalComma());
+    FZeroLevel->setAccessibleName(Text("Zero level"));
     FChartView->ShowLegend();
     ShowState();
 }
@@ -221,6 +262,10 @@ bool TClassroom::ExportData(const QString& fileName, QString& reason) const {
     return PictureFile::WriteWhole(fileName, TrailCsv(FForm), reason);
 }
 
+bool TClassroom::ExportFall(const QString& fileName, QString& reason) const {
+    return PictureFile::WriteWhole(fileName, FallCsv(FForm.Simulation()), reason);
+}
+
 void TClassroom::CopyPicture() const {
     QGuiApplication::clipboard()->setImage(Picture(cpChart));
 }
@@ -238,7 +283,13 @@ void TClassroom::ExportInteractively() {
     const QString file =
         AskSaveFile("Export the energy chart's data", "gravilo-energy.csv", "CSV files (*.csv)");
     QString reason;
-    if (!file.isEmpty() && !ExportData(file, reason)) ReportFailure(file, reason);
+    if (file.isEmpty()) return;
+    if (!ExportData(file, reason)) return ReportFailure(file, reason);
+    // with energy over time on, its record goes beside: gravilo-energy-fall.csv
+    if (!FOptions[coFallChart]) return;
+    const QFileInfo info(file);
+    const QString fall = info.dir().filePath(info.completeBaseName() + QStringLiteral("-fall.csv"));
+    if (!ExportFall(fall, reason)) ReportFailure(fall, reason);
 }
 
 // The file to write, from the folder used last; a name without an extension gets the filter's.
@@ -263,14 +314,75 @@ void TClassroom::ReportFailure(const QString& fileName, const QString& reason) c
 }
 
 void TClassroom::ShowExplanation() const {
-    ShowInformation(
-        FForm.MMExplain->Lines().join(QLatin1Char('\n')) + QStringLiteral("\n\n") + Text("ClassroomHelp"),
-        Text("Explanation"));
+    QString text = FForm.MMExplain->Lines().join(QLatin1Char('\n'));
+    const TSimulation& simulation = FForm.Simulation();
+    if (simulation.HasPlanetX())
+        text += QLatin1Char('\n') + Text("Planet X: g = <%1%> m/s²",
+                                         {AccelText(simulation, TSimulation::PlanetX, FForm.DecimalComma())});
+    ShowInformation(text + QStringLiteral("\n\n") + Text("ClassroomHelp"), Text("Explanation"));
+}
+
+// ---- Planet X ----
+
+void TClassroom::SetPlanetX(double g, bool hidden) {
+    FForm.Simulation().SetPlanetX(g, hidden);
+    ShowPlanetX();
+    FForm.RGAccel->SetItemIndex(TSimulation::PlanetX);
+    FChartView->ShowLegend();
+}
+
+// The fifth body among the others, once it has a g: the body group grows into the panel's room.
+void TClassroom::ShowPlanetX() {
+    if (!FForm.Simulation().HasPlanetX()) return;
+    TRadioGroup& bodies = *FForm.RGAccel;
+    QStringList items = bodies.Items().mid(0, TSimulation::BodyCount);
+    items << Text("Planet X");
+    const int chosen = bodies.ItemIndex();
+    if (bodies.Items() != items) {
+        bodies.SetItems(items);
+        bodies.setGeometry(bodies.x(), bodies.y(), bodies.width(), 98);
+        // the new buttons join the Tab order, and Space there pauses as on the others
+        FForm.Keyboard().SetTabOrder();
+        for (int i = 0; i < int(items.size()); ++i) bodies.Button(i)->installEventFilter(this);
+    }
+    if (bodies.ItemIndex() != chosen) bodies.SetItemIndex(chosen);
+}
+
+void TClassroom::AskPlanetX() {
+    const TSimulation& simulation = FForm.Simulation();
+    double g = simulation.PlanetXAccel();
+    bool hidden = simulation.PlanetXHidden();
+    if (ClassroomDialogs::AskPlanetX(&FForm, Dictionary(), FForm.DecimalComma(), g, hidden))
+        SetPlanetX(g, hidden);
+}
+
+void TClassroom::TypeMass() {
+    int kg = FForm.Simulation().Mass();
+    if (ClassroomDialogs::AskMass(&FForm, Dictionary(), kg)) FForm.SBarMasse->SetPosition(kg);
+}
+
+QList<QStringList> TClassroom::ShortcutRows() const {
+    return ClassroomDialogs::ShortcutRows(Dictionary(), *FMenu,
+                                          {FForm.BButReset, FForm.BButAbout, FForm.SButExit});
 }
 
 // ---- Space: Pause, unless a button reached with the keyboard takes it to be pressed ----
 
 bool TClassroom::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FMassLabel && event->type() == QEvent::MouseButtonDblClick) {
+        TypeMass();
+        return true;
+    }
+    if (watched == FMassBar) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (KeyTable::ActionOf(KeyTable::kaMass, key->key(), key->modifiers()) == KeyTable::aTypeMass) {
+                TypeMass();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
     auto* button = qobject_cast<QWidget*>(watched);
     if (!button) return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {

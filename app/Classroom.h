@@ -23,6 +23,8 @@
 class QSettings;
 class TEnergyBars;
 class TEnergyChartView;
+class TFallChart;
+class TZeroLevelHandle;
 class TForm1;
 class TGlossator;
 class TMainMenu;
@@ -30,7 +32,17 @@ class TMainMenu;
 class TClassroom : public QObject {
     Q_OBJECT
 public:
-    enum TOption { coEnergyBars, coFitEnergyAxis, coGrid, coLegend, coSlowMotion, OptionCount };
+    enum TOption {
+        coEnergyBars,
+        coFitEnergyAxis,
+        coGrid,
+        coLegend,
+        coSlowMotion,
+        coZeroLevel,
+        coFallChart,
+        coPatterns,
+        OptionCount
+    };
     enum TPicture { cpWindow, cpChart };
 
     enum TMenuBar { cmShown, cmLeftOut };
@@ -50,6 +62,10 @@ public:
     // Writes the picture or the trail's CSV; false with the reason when the file cannot be written.
     bool SavePicture(TPicture which, const QString& fileName, QString& reason) const;
     bool ExportData(const QString& fileName, QString& reason) const;
+    // The record of the current fall as CSV (energy over time).
+    bool ExportFall(const QString& fileName, QString& reason) const;
+    // Planet X with that g, shown among the bodies and chosen; hidden, its g shows as "?".
+    void SetPlanetX(double g, bool hidden);
     // Puts the energy chart's picture on the clipboard.
     void CopyPicture() const;
 
@@ -64,6 +80,10 @@ public:
 
     TMainMenu& Menu() const { return *FMenu; }
     TEnergyBars& Bars() const { return *FBars; }
+    TFallChart& FallChart() const { return *FFallChart; }
+    TZeroLevelHandle& ZeroLevel() const { return *FZeroLevel; }
+    // every key of the window, as Help › Keyboard shortcuts lists them
+    QList<QStringList> ShortcutRows() const;
     // the text that shows the state of the fall's clock, and every text it can show in the
     // window's language
     QString ClockText() const;
@@ -82,15 +102,24 @@ private:
     QString AskSaveFile(const char* titleKey, const char* fileName, const char* filterKey);
     void ReportFailure(const QString& fileName, const QString& reason) const;
     void ShowExplanation() const;
+    void ShowPlanetX();
+    void AskPlanetX();
+    void TypeMass();
     QString Text(const char* key, const QStringList& arguments = {}) const;
     QString ClockText(bool falling, bool paused, bool slow) const;
 
     TForm1& FForm;
+    // the mass's display and bar, known here: their events still come while the window is
+    // half gone
+    QObject* const FMassLabel;
+    QObject* const FMassBar;
     QSettings* FRemembered;
     TMenuBar FMenuBar;
     std::unique_ptr<TMainMenu> FMenu;
     std::unique_ptr<TEnergyBars> FBars;
     std::unique_ptr<TEnergyChartView> FChartView;
+    std::unique_ptr<TFallChart> FFallChart;
+    TZeroLevelHandle* FZeroLevel;
     std::array<bool, OptionCount> FOptions{};
     QString FLastFolder;
 };

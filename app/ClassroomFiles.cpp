@@ -25,10 +25,26 @@ QString Number(double value) {
 
 QByteArray TrailCsv(const TForm1& form) {
     const QStringList names = form.RGAccel->Items();
-    QString text = QStringLiteral("body,g,mass_kg,height_m,energy_kJ\r\n");
-    for (const TTrailRecord& state : form.Simulation().Trail())
-        text += CsvField(names.value(state.Body)) + QLatin1Char(',') + Number(state.GravAccel) +
-                QLatin1Char(',') + QString::number(state.Mass) + QLatin1Char(',') + Number(state.Height) +
-                QLatin1Char(',') + Number(state.Energy) + QStringLiteral("\r\n");
+    const bool zero = form.ZeroLevelShown();
+    QString text = QStringLiteral("body,g,mass_kg,height_m,energy_kJ") +
+                   (zero ? QStringLiteral(",zero_m\r\n") : QStringLiteral("\r\n"));
+    for (const TTrailRecord& state : form.Simulation().Trail()) {
+        text += CsvField(names.value(state.Body)) + QLatin1Char(',') +
+                (state.AccelHidden ? QStringLiteral("?") : Number(state.GravAccel)) + QLatin1Char(',') +
+                QString::number(state.Mass) + QLatin1Char(',') + Number(state.Height) + QLatin1Char(',') +
+                Number(state.Energy);
+        if (zero) text += QLatin1Char(',') + Number(state.ZeroLevel);
+        text += QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
+QByteArray FallCsv(const TSimulation& simulation) {
+    QString text = QStringLiteral("time_s,height_m,speed_m_s,pe_kJ,ke_kJ,thermal_kJ,total_kJ\r\n");
+    for (const TFallSample& s : simulation.FallRecord())
+        text += QStringList{Number(s.Time),    Number(s.Height),  Number(s.Speed), Number(s.Potential),
+                            Number(s.Kinetic), Number(s.Thermal), Number(s.Total)}
+                    .join(QLatin1Char(',')) +
+                QStringLiteral("\r\n");
     return text.toUtf8();
 }

@@ -100,8 +100,10 @@ QString TCommandLine::Usage() {
         "  --screenshot FILE  save the main window in its start state as a PNG file and end\n"
         "  --script FILE      run the commands of FILE (- reads standard input) and end;\n"
         "                     commands: mass N, body N, down X Y, move X Y, up X Y, tick [N],\n"
-        "                     reset, print, texts, screenshot FILE, pause, resume, step,\n"
-        "                     slow on|off, option bars|fit|grid|legend on|off, clear, energy,\n"
-        "                     export csv FILE, export png window|chart FILE\n"
+        "                     reset, print, texts, accessible, key SEQ, screenshot FILE,\n"
+        "                     pause, resume, step, slow on|off,\n"
+        "                     option bars|fit|grid|legend|zero|time|patterns on|off, zero H,\n"
+        "                     g VALUE [hidden], clear [thermal], energy, export csv FILE,\n"
+        "                     export fall FILE, export png window|chart FILE\n"
         "Both headless modes need no display.\n");
 }

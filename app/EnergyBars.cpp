@@ -31,6 +31,13 @@ constexpr int ColumnWidth = 68;
 constexpr int BarWidth = 38;
 constexpr int Columns = int(TEnergyBars::BarKeys.size());
 
+Qt::BrushStyle PatternOf(const QColor& color) {
+    if (color == PotentialColor) return Qt::HorPattern;
+    if (color == KineticColor) return Qt::BDiagPattern;
+    if (color == ThermalColor) return Qt::DiagCrossPattern;
+    return Qt::NoBrush;
+}
+
 QFont SizedFont(const QFont& base, int pixels, bool bold) {
     QFont font = base;
     font.setPixelSize(pixels);
@@ -62,6 +69,11 @@ void TEnergyBars::Show(const TEnergyBalance& balance, bool falling) {
     update();
     if (isVisible())
         for (int i = 0; i < ReadoutCount; ++i) AccessibleControls::AnnounceChange(FReadouts[i], FSpoken[i]);
+}
+
+void TEnergyBars::SetPatterns(bool on) {
+    FPatterns = on;
+    update();
 }
 
 void TEnergyBars::Translate(TGlossator* dictionary, bool comma) {
@@ -139,9 +151,10 @@ void TEnergyBars::PaintBars(QPainter& p, const QRect& area) {
             const int y1 = yOf(from), y2 = yOf(to);
             // nothing is nothing: no line of colour for an empty part
             if (y1 == y2) return;
-            p.fillRect(
-                QRect(QPoint(barLeft, std::min(y1, y2)), QPoint(barLeft + BarWidth - 1, std::max(y1, y2))),
-                color);
+            const QRect part(QPoint(barLeft, std::min(y1, y2)),
+                             QPoint(barLeft + BarWidth - 1, std::max(y1, y2)));
+            p.fillRect(part, color);
+            if (FPatterns) p.fillRect(part, QBrush(QColor(255, 255, 255, 190), PatternOf(color)));
         };
         const double value = values[std::size_t(i)];
         if (i == 0) bar(0, value, value < 0 ? NegativeColor : PotentialColor);

@@ -38,6 +38,11 @@ public:
     // The names under the bars and beside the values, from the dictionary (none: the keys), and
     // the numbers' decimal separator.
     void Translate(TGlossator* dictionary, bool comma = false);
+    // A pattern over each kind of energy's colour, so that the kinds part in grey print and for
+    // eyes that tell the colours apart badly: potential lines across, kinetic diagonal, thermal
+    // crossed; the sum stacks them.
+    void SetPatterns(bool on);
+    bool Patterns() const { return FPatterns; }
 
     // What each bar and readout shows, as it is read out: "39.7 kJ", "v = 9.8 m/s"; in the order of
     // BarKeys, then ReadoutKeys.
@@ -59,6 +64,7 @@ private:
     double FScaleEnd = 1;
     double FBelowEnd = 0;  // the energy at the foot of the bars: 0, or a round negative value
     bool FComma = false;
+    bool FPatterns = false;
     QString FTitle;
     std::array<QString, ReadoutCount> FNames;
     // what screen readers last heard of each value

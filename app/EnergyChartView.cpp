@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "BodyLooks.h"
 #include "ScaleEnds.h"
 #include "TTextLabel.h"
 #include "WindowNumbers.h"
@@ -17,6 +18,8 @@ constexpr TColor GridGrey = 0xD0D0D0;
 constexpr int LegendLeft = 8;
 constexpr int LegendTop = 4;
 constexpr int LegendLineHeight = 18;
+// the text label that names the zero level, after the legend's five
+constexpr int ZeroLevelLabel = 6;
 
 // Several settings of the chart at once, drawn once: each setting alone would draw the whole chart.
 template <typename F>
@@ -52,9 +55,15 @@ void TEnergyChartView::SetFit(bool on) {
 }
 
 void TEnergyChartView::Follow() {
-    if (!FFit) return;
+    // the zero level's text follows the level
+    if (FZeroLevel && FShownLevel != FForm.Simulation().ZeroLevel()) {
+        FShownLevel = FForm.Simulation().ZeroLevel();
+        ShowLegend();
+    }
+    // below a zero level energies are negative: the axis's foot follows them, fitted or not
+    if (!FFit && !FZeroLevel) return;
     TakeInState();
-    double high = RoundScaleEnd(FHighest, SmallestEnd);
+    double high = FFit ? RoundScaleEnd(FHighest, SmallestEnd) : FDesignedHigh;
     double low = FLowest < 0 ? -RoundScaleEnd(-FLowest, SmallestEnd) : 0.0;
     // while the mass falls the axis holds still or grows, so the marks do not jump under the eye
     if (FForm.Simulation().Falling() && FFitted) {
@@ -110,12 +119,38 @@ void TEnergyChartView::ShowLegend() {
     TPlotica& chart = *FForm.PLEnerg;
     const QStringList names = FForm.RGAccel->Items();
     Batched(chart, [&] {
-        for (int body = 0; body < TSimulation::BodyCount; ++body) {
+        for (int body = 0; body <= TSimulation::PlanetX; ++body) {
             TTextLabel& label = *chart.TextLabel(body + 1);
-            if (FLegend) SetLegendLabel(label, body, names.value(body));
-            label.SetVisible(FLegend);
+            const bool shown = FLegend && (body < TSimulation::BodyCount || FForm.Simulation().HasPlanetX());
+            if (shown) SetLegendLabel(label, body, names.value(body));
+            label.SetVisible(shown);
         }
+        TTextLabel& zero = *chart.TextLabel(ZeroLevelLabel);
+        const double level = FForm.Simulation().ZeroLevel();
+        if (FZeroLevel) {
+            zero.SetAttachToData(tlamNone);
+            zero.SetMode(tlsimple);
+            zero.SetAlignment(taRightJustify);
+            zero.SetVerticalAlignment(vaBottom);
+            zero.SetTransparent(true);
+            zero.SetPosX(chart.width() - chart.MarginRight() - 6);
+            zero.SetPosY(chart.height() - chart.MarginBottom() - 4);
+            zero.SetCaption(QStringLiteral("h₀ = %1 m").arg(WindowNumber(level, 1, FForm.DecimalComma())));
+        }
+        zero.SetVisible(FZeroLevel);
     });
+}
+
+void TEnergyChartView::SetZeroLevel(bool on) {
+    if (on == FZeroLevel) return;
+    FZeroLevel = on;
+    FTrailRead = false;
+    FFitted = false;
+    ShowLegend();
+    if (FFit || on)
+        Follow();
+    else
+        SetEnergyRange(FDesignedLow, FDesignedHigh);
 }
 
 // A body's line of the legend: its name and g in its colour, on white, in the chart's font.
@@ -127,12 +162,13 @@ void TEnergyChartView::SetLegendLabel(TTextLabel& label, int body, const QString
     label.SetVerticalAlignment(vaBottom);
     label.SetColorBkg(0xFFFFFF);
     label.SetTransparent(false);
+    const TBodyLook& look = BodyLook(body);
     TFont font;
     font.Assign(*chart.Font());
-    font.SetColor(TForm1::BodyColor(body));
+    font.SetColor(look.TextColor);
     label.SetFont(font);
     label.SetPosX(chart.MarginLeft() + LegendLeft);
     label.SetPosY(chart.MarginTop() + LegendTop + (body + 1) * LegendLineHeight);
-    label.SetCaption(QStringLiteral("%1: g = %2 m/s²")
-                         .arg(name, WindowNumber(TSimulation::BodyAccel(body), FForm.DecimalComma())));
+    label.SetCaption(QStringLiteral("%1 %2: g = %3 m/s²")
+                         .arg(look.Sign, name, AccelText(FForm.Simulation(), body, FForm.DecimalComma())));
 }

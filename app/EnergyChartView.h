@@ -27,6 +27,10 @@ public:
     void SetLegend(bool on);
     bool Legend() const { return FLegend; }
 
+    // The zero level's choice in the chart: "h₀ = 100 m" in its corner, and an energy axis whose
+    // foot reaches the negative energies below it.
+    void SetZeroLevel(bool on);
+
     // After every state: the fitted axis takes in the marks that came since.
     void Follow();
     // The legend again in the body group's texts, after a change of language.
@@ -41,6 +45,8 @@ private:
     bool FFit = false;
     bool FGrid = false;
     bool FLegend = false;
+    bool FZeroLevel = false;
+    double FShownLevel = 0;
     // the designed energy axis, which an unfitted chart shows
     double FDesignedLow = 0;
     double FDesignedHigh = 0;

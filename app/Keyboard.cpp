@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "KeyTable.h"
 #include "Translated.h"
 #include "ugravilo.h"
 
@@ -60,34 +61,37 @@ bool TKeyboard::eventFilter(QObject* watched, QEvent* event) {
 // ---- the scene ----
 
 void TKeyboard::SceneKey(int& key, TShiftState shift) {
+    const Qt::KeyboardModifiers modifiers = InShift(shift, ssShift) ? Qt::ShiftModifier : Qt::NoModifier;
+    const KeyTable::TAction action = KeyTable::ActionOf(KeyTable::kaScene, key, modifiers);
+    if (action == KeyTable::aNone) return;
     TSimulation& simulation = FForm.Simulation();
     // the hooks sit on the tower's edge, wherever the scene's x range puts it
     simulation.SetTowerEdge(FForm.PLPict->Scale1X()->RangeHigh());
     const double step = InShift(shift, ssShift) ? LongStep : ShortStep;
     // from the height the mass has: at rest the end hangs below the line where a pull starts
     const double x = simulation.HandX(), y = TSimulation::GroundHandY - simulation.MassHeight();
-    switch (key) {
-        case Qt::Key_Up:
+    switch (action) {
+        case KeyTable::aRaise:
             PullTo(x, y - step);  // the end goes down, the mass up
             break;
-        case Qt::Key_Down:
+        case KeyTable::aLower:
             PullTo(x, y + step);
             break;
-        case Qt::Key_Left:
+        case KeyTable::aAway:
             PullTo(x - step, y);
             break;
-        case Qt::Key_Right:
+        case KeyTable::aToward:
             PullTo(x + step, y);
             break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
+        case KeyTable::aLetGo:
             LetGo();
             break;
-        default:
-            if (key < Qt::Key_1 || key >= Qt::Key_1 + TSimulation::HookCount) return;
+        case KeyTable::aHook:
             simulation.HangOnHook(key - Qt::Key_0);
             FHolding = false;
             break;
+        default:
+            return;
     }
     key = 0;
 }

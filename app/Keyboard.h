@@ -29,16 +29,18 @@ public:
     // A scene key, as the scene's key event hands it over; key becomes 0 when it was used.
     void SceneKey(int& key, TShiftState shift);
 
-protected:
-    // the scene shows the hooks' numbers while the keyboard has it
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
     // Steps of the arrow keys on the scene, in metres of the scene; Shift takes the long step.
     static constexpr double ShortStep = 1;
     static constexpr double LongStep = 10;
 
-private:
+    // Tab runs through the bodies, the mass, the scene and on (again after the bodies changed).
     void SetTabOrder();
+
+protected:
+    // the scene shows the hooks' numbers while the keyboard has it
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     // the free end pulled to the scene's point (x, y), kept within the scene's ranges
     void PullTo(double x, double y);
     void LetGo();

@@ -42,15 +42,19 @@ TMainMenu::TMainMenu(QWidget* window) : FBar(new QMenuBar(window)) {
     AddCommand(simulation, mcReset, "Re&set")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     AddCommand(simulation, mcClearGraph, "&Clear graph");
     AddCommand(simulation, mcClearThermal, "Clear t&hermal");
+    simulation->addSeparator();
+    AddCommand(simulation, mcPlanetX, "Planet &X…");
 
     QMenu* view = AddMenu("&View");
     for (const auto& [command, key] :
          {std::pair{mcEnergyBars, "Energy &bars"}, std::pair{mcFitEnergyAxis, "&Fit energy axis"},
-          std::pair{mcGrid, "&Grid"}, std::pair{mcLegend, "&Legend"}})
+          std::pair{mcGrid, "&Grid"}, std::pair{mcLegend, "&Legend"}, std::pair{mcZeroLevel, "&Zero level"},
+          std::pair{mcFallChart, "Energy over &time"}, std::pair{mcPatterns, "&Patterns"}})
         AddCommand(view, command, key)->setCheckable(true);
 
     QMenu* help = AddMenu("&Help");
     AddCommand(help, mcExplanation, "&Explanation")->setShortcut(QKeySequence(Qt::Key_F1));
+    AddCommand(help, mcShortcuts, "&Keyboard shortcuts")->setShortcut(QKeySequence(Qt::Key_Question));
     AddCommand(help, mcAbout, "&About");
 
     FState = new QLabel(FBar);

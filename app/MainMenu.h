@@ -33,11 +33,16 @@ public:
         mcReset,
         mcClearGraph,
         mcClearThermal,
+        mcPlanetX,
         mcEnergyBars,
         mcFitEnergyAxis,
         mcGrid,
         mcLegend,
+        mcZeroLevel,
+        mcFallChart,
+        mcPatterns,
         mcExplanation,
+        mcShortcuts,
         mcAbout,
         CommandCount
     };

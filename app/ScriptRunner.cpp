@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr const char* ExportUsage = "export csv FILE\" or \"export png window|chart FILE";
+constexpr const char* ExportUsage =
+    "export csv FILE\", \"export fall FILE\" or \"export png window|chart FILE";
 
 bool WordCount(const QStringList& words, qsizetype least, qsizetype most, const char* usage, QString& error) {
     if (words.size() >= least && words.size() <= most) return true;
@@ -60,7 +61,9 @@ std::span<const TScriptRunner::TCommand> TScriptRunner::Commands() {
         {"resume", "resume", 1, 1, true, &R::PauseOrResume},
         {"step", "step", 1, 1, true, &R::Step},
         {"slow", "slow on|off", 2, 2, true, &R::Slow},
-        {"option", "option bars|fit|grid|legend on|off", 3, 3, true, &R::Option},
+        {"option", "option bars|fit|grid|legend|zero|time|patterns on|off", 3, 3, true, &R::Option},
+        {"zero", "zero H", 2, 2, true, &R::Zero},
+        {"g", "g VALUE [hidden]", 2, 3, true, &R::PlanetX},
         {"clear", "clear [thermal]", 1, 2, true, &R::Clear},
         {"energy", "energy", 1, 1, true, &R::Energy},
         {"export", ExportUsage, 3, 4, true, &R::Export},
@@ -115,7 +118,10 @@ bool TScriptRunner::Body(const QStringList& words, QString& error) {
     if (!Number(words[1], index, error)) return false;
     QRadioButton* button = FForm.RGAccel->Button(index);
     if (!button) {
-        error = QStringLiteral("there is no body %1 (0 Earth, 1 Moon, 2 Mars, 3 Jupiter)").arg(words[1]);
+        error = QStringLiteral(
+                    "there is no body %1 (0 Earth, 1 Moon, 2 Mars, 3 Jupiter, 4 Planet X once g "
+                    "has set it)")
+                    .arg(words[1]);
         return false;
     }
     button->click();
@@ -290,28 +296,62 @@ bool TScriptRunner::Switch(const QStringList& words, qsizetype at, bool& on, QSt
 
 bool TScriptRunner::Option(const QStringList& words, QString& error) {
     bool on = false;
-    const QString names[] = {QStringLiteral("bars"), QStringLiteral("fit"), QStringLiteral("grid"),
-                             QStringLiteral("legend")};
-    const TClassroom::TOption options[] = {TClassroom::coEnergyBars, TClassroom::coFitEnergyAxis,
-                                           TClassroom::coGrid, TClassroom::coLegend};
-    for (int i = 0; i < 4; ++i) {
-        if (words[1] != names[i]) continue;
+    const std::pair<const char*, TClassroom::TOption> options[] = {
+        {"bars", TClassroom::coEnergyBars},  {"fit", TClassroom::coFitEnergyAxis},
+        {"grid", TClassroom::coGrid},        {"legend", TClassroom::coLegend},
+        {"zero", TClassroom::coZeroLevel},   {"time", TClassroom::coFallChart},
+        {"patterns", TClassroom::coPatterns}};
+    QStringList names;
+    for (const auto& [name, option] : options) {
+        names << QLatin1String(name);
+        if (words[1] != QLatin1String(name)) continue;
         if (!Switch(words, 2, on, error)) return false;
-        FClassroom->SetOption(options[i], on);
+        FClassroom->SetOption(option, on);
         return true;
     }
-    error = QStringLiteral("there is no option \"%1\" (bars, fit, grid, legend)").arg(words[1]);
+    error = QStringLiteral("there is no option \"%1\" (%2)").arg(words[1], names.join(QStringLiteral(", ")));
     return false;
 }
 
+bool TScriptRunner::Zero(const QStringList& words, QString& error) {
+    int level = 0;
+    if (!Number(words[1], level, error)) return false;
+    if (level < 0 || level > TSimulation::MostZeroLevel) {
+        error = QStringLiteral("the zero level %1 m lies outside the scene (0 to %2 m)")
+                    .arg(words[1])
+                    .arg(TSimulation::MostZeroLevel);
+        return false;
+    }
+    FClassroom->SetOption(TClassroom::coZeroLevel, true);
+    FForm.Simulation().SetZeroLevel(level);
+    return true;
+}
+
+bool TScriptRunner::PlanetX(const QStringList& words, QString& error) {
+    bool ok = false;
+    const double g = words[1].toDouble(&ok);
+    if (!ok || g < TSimulation::LeastPlanetXAccel || g > TSimulation::MostPlanetXAccel) {
+        error = QStringLiteral("\"%1\" is no g for Planet X (0.1 to 50 m/s²)").arg(words[1]);
+        return false;
+    }
+    if (words.size() == 3 && words[2] != QLatin1String("hidden")) {
+        error = QStringLiteral("\"%1\" is not \"hidden\"").arg(words[2]);
+        return false;
+    }
+    FClassroom->SetPlanetX(g, words.size() == 3);
+    return true;
+}
+
 bool TScriptRunner::Export(const QStringList& words, QString& error) {
-    const bool csv = words[1] == QLatin1String("csv");
-    if (!WordCount(words, csv ? 3 : 4, csv ? 3 : 4, ExportUsage, error)) return false;
+    const bool csv = words[1] == QLatin1String("csv"), fall = words[1] == QLatin1String("fall");
+    if (!WordCount(words, csv || fall ? 3 : 4, csv || fall ? 3 : 4, ExportUsage, error)) return false;
     QString reason;
     if (csv) {
         if (FClassroom->ExportData(words[2], reason)) return true;
+    } else if (fall) {
+        if (FClassroom->ExportFall(words[2], reason)) return true;
     } else if (words[1] != QLatin1String("png")) {
-        error = QStringLiteral("\"%1\" is neither csv nor png").arg(words[1]);
+        error = QStringLiteral("\"%1\" is none of csv, fall and png").arg(words[1]);
         return false;
     } else if (words[2] != QLatin1String("window") && words[2] != QLatin1String("chart")) {
         error = QStringLiteral("there is no picture \"%1\" (window, chart)").arg(words[2]);

@@ -69,6 +69,8 @@ private:
     bool Step(const QStringList& words, QString& error);
     bool Slow(const QStringList& words, QString& error);
     bool Option(const QStringList& words, QString& error);
+    bool Zero(const QStringList& words, QString& error);
+    bool PlanetX(const QStringList& words, QString& error);
     bool Clear(const QStringList& words, QString& error);
     bool Energy(const QStringList& words, QString& error);
     bool Export(const QStringList& words, QString& error);

@@ -30,18 +30,26 @@ QString TSpokenTexts::Text(const char* key, const QStringList& arguments) const 
 QString TSpokenTexts::SceneState() const {
     const TSimulation& simulation = FForm.Simulation();
     const QString height = FForm.NLblHeight->DrawnText().trimmed();
+    // with a zero level the height is said to be above it
+    const bool zero = FForm.ZeroLevelShown();
     switch (simulation.Place()) {
         case TSimulation::spFalling:
-            return Text("Mass at <%1%> m, falling", {height});
+            return Text(zero ? "Mass at <%1%> m above the zero level, falling" : "Mass at <%1%> m, falling",
+                        {height});
         case TSimulation::spHanging:
-            return Text("Mass at <%1%> m, hanging on hook <%2%>",
+            return Text(zero ? "Mass at <%1%> m above the zero level, hanging on hook <%2%>"
+                             : "Mass at <%1%> m, hanging on hook <%2%>",
                         {height, QString::number(simulation.Hook())});
         case TSimulation::spOnGround:
-            return Text("Mass at <%1%> m, on the ground", {height});
+            return Text(zero ? "Mass at <%1%> m above the zero level, on the ground"
+                             : "Mass at <%1%> m, on the ground",
+                        {height});
         case TSimulation::spHeld:
             break;
     }
-    return Text("Mass at <%1%> m, held by the rope", {height});
+    return Text(
+        zero ? "Mass at <%1%> m above the zero level, held by the rope" : "Mass at <%1%> m, held by the rope",
+        {height});
 }
 
 QString TSpokenTexts::EnergyChartState() const {

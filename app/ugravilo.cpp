@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "AboutBox.h"
+#include "BodyLooks.h"
 #include "FocusMark.h"
 #include "Keyboard.h"
 #include "Rounding.h"
@@ -20,19 +21,18 @@ namespace {
 constexpr double PulleyX = 10;
 constexpr double PulleyY = 590;
 
-constexpr int MarkPlus = 1;
 constexpr int MarkSquareOutline = 12;
 constexpr int MarkFilledSquare = 8;
 constexpr int MarkCircle = 16;
 
 constexpr TColor Silver = 0xC0C0C0;
 constexpr TColor MassBlue = 0xFF0000;
+constexpr TColor ZeroLevelColor = 0x0070E0;  // orange
 
 }  // namespace
 
 TColor TForm1::BodyColor(int body) {
-    static constexpr TColor colors[TSimulation::BodyCount] = {0x000000, 0x0000FF, 0xFF0000, 0x84AE15};
-    return body >= 0 && body < TSimulation::BodyCount ? colors[body] : 0;
+    return BodyLook(body).MarkColor;
 }
 
 // ---- showing the state ----
@@ -56,7 +56,8 @@ void TForm1::SimulationChanged(TSimulation::TChange change) {
 
 void TForm1::UpdateDisplay() {
     NLblMasse->SetValue(FSimulation.Mass());
-    NLblHeight->SetValue(FSimulation.MassHeight());
+    // the height above the zero level, which is the ground unless one is chosen
+    NLblHeight->SetValue(FSimulation.HeightAboveZero());
     NLblEnergie->SetValue(FSimulation.Energy());
     DrawEnergyMarks();
     DrawScene();
@@ -70,7 +71,7 @@ void TForm1::DrawEnergyMarks() {
     const TTrailRecord& state = FSimulation.Trail().back();
     PLEnerg->SetDataColor(BodyColor(state.Body));
     PLEnerg->RemoveLastItem();
-    PLEnerg->AddMark(state.Height, state.Energy, MarkPlus);
+    PLEnerg->AddMark(state.Height, state.Energy, BodyLook(state.Body).Mark);
     PLEnerg->AddMark(state.Height, state.Energy, MarkSquareOutline);
     PLEnerg->ShowItems();
 }
@@ -100,7 +101,23 @@ void TForm1::DrawScene() {
     scene.AddMark(s.HandX(), s.HandY(), MarkFilledSquare);
     scene.SetFillColor(MassBlue);
     scene.AddRectangle(-r2, s.MassHeight(), r2, s.MassHeight() + 2 * r3);
+    if (FZeroLevelShown) {
+        // the zero level across the scene, dashed in the handle's orange
+        scene.SetDataColor(ZeroLevelColor);
+        scene.SetPenStyle(psDash);
+        scene.AddLine(scene.Scale1X()->RangeLow(), s.ZeroLevel(), scene.Scale1X()->RangeHigh(),
+                      s.ZeroLevel());
+        scene.SetPenStyle(psSolid);
+        scene.AddText(scene.Scale1X()->RangeLow() + 4, s.ZeroLevel() + 16, QStringLiteral("h₀"), 8);
+        scene.SetDataColor(0);
+    }
     scene.ShowItems();
+}
+
+void TForm1::SetZeroLevelShown(bool shown) {
+    if (shown == FZeroLevelShown) return;
+    FZeroLevelShown = shown;
+    if (FStarted) DrawScene();
 }
 
 void TForm1::SetHookNumbers(bool shown) {

@@ -37,6 +37,7 @@ public:
     using TLinkSetup = std::function<void(TqmrDemonClient& Link)>;
 
     explicit TForm1(const TLinkSetup& linkSetup = {}, QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // The components, in their declared order.
     TPanel* Panel1 = nullptr;
@@ -80,6 +81,10 @@ public:
     // The hooks' numbers beside them on the scene, as the keys 1 to 5 name them: shown while the
     // keyboard works the scene.
     void SetHookNumbers(bool shown);
+    // The zero level's line across the scene (TZeroLevelHandle moves it), and the labels and spoken
+    // texts that say their heights above it.
+    void SetZeroLevelShown(bool shown);
+    bool ZeroLevelShown() const { return FZeroLevelShown; }
 
     // Steps 1 to 5 of the show handler: fills the About dialog from the dictionary and translates
     // it (the texts the About button shows later are these).
@@ -150,5 +155,6 @@ private:
     bool FHolding = false;
     bool FGrabbed = false;
     bool FHookNumbers = false;
+    bool FZeroLevelShown = false;
     TSimulation FSimulation;
 };

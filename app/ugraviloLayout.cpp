@@ -81,6 +81,12 @@ TForm1::TForm1(const TLinkSetup& linkSetup, QWidget* parent) : TForm(parent) {
     ApplyNumberStyle();
 }
 
+// The scene's last focus change comes as the window closes, while the window is half gone: the
+// keyboard no longer hears it then.
+TForm1::~TForm1() {
+    PLPict->removeEventFilter(FKeyboard);
+}
+
 void TForm1::BuildComponents(const TLinkSetup& linkSetup) {
     TLoadingScope loading;
     Panel1 = Placed<TPanel>(loading, this, "Panel1", 0, 0, WindowWidth, PanelHeight);

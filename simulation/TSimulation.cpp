@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TSimulation.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Rounding.h"
@@ -12,9 +13,39 @@ double TSimulation::BodyAccel(int body) {
     return body >= 0 && body < BodyCount ? accel[body] : 0;
 }
 
+double TSimulation::AccelOf(int body) const {
+    return body == PlanetX ? FPlanetXAccel : BodyAccel(body);
+}
+
+void TSimulation::SetPlanetX(double g, bool hidden) {
+    const double clamped = std::clamp(g, LeastPlanetXAccel, MostPlanetXAccel);
+    FPlanetXAccel = std::round(clamped * 10) / 10;
+    FPlanetXHidden = hidden;
+    if (FBody == PlanetX) FGravAccel = FPlanetXAccel;
+    Notify(scState);
+}
+
+void TSimulation::SetZeroLevel(double height) {
+    const double level = std::isfinite(height) ? std::clamp(height, 0.0, MostZeroLevel) : 0.0;
+    if (level == FZeroLevel) return;
+    FZeroLevel = level;
+    // energies of another zero are not mixed with these: the trail starts anew
+    FTrail.clear();
+    Notify(scTrailCleared);
+    Notify(scState);
+}
+
 void TSimulation::Notify(TChange change) {
-    if (change == scState) FTrail.push_back({FBody, FGravAccel, FMass, FMassHeight, Energy()});
+    if (change == scState) {
+        FTrail.push_back({FBody, FGravAccel, FMass, FMassHeight, Energy(), FZeroLevel, !AccelShown()});
+        if (FFalling) RecordFall();
+    }
     if (OnChange) OnChange(change);
+}
+
+void TSimulation::RecordFall() {
+    const TEnergyBalance b = Balance();
+    FFallRecord.push_back({b.Time, FMassHeight, b.Speed, b.Potential, b.Kinetic, b.Thermal, b.Total});
 }
 
 void TSimulation::NoteState() {
@@ -25,7 +56,7 @@ void TSimulation::NoteState() {
 
 double TSimulation::Energy() const {
     // multiplied left to right, as every display has always shown it
-    return double(FMass) * 0.001 * FMassHeight * FGravAccel;
+    return double(FMass) * 0.001 * (FMassHeight - FZeroLevel) * FGravAccel;
 }
 
 TEnergyBalance TSimulation::Balance() const {
@@ -75,9 +106,9 @@ void TSimulation::SetMass(int kg) {
 }
 
 void TSimulation::SelectBody(int body) {
-    if (body >= 0 && body < BodyCount) {
+    if ((body >= 0 && body < BodyCount) || (body == PlanetX && HasPlanetX())) {
         FBody = body;
-        FGravAccel = BodyAccel(body);
+        FGravAccel = AccelOf(body);
     }
     Notify(scState);
 }
@@ -131,8 +162,10 @@ void TSimulation::StartFall() {
     if (FFallSpeed == 0) {
         FFallSteps = 0;
         FFallTime = 0;
+        FFallRecord.clear();
     }
     FSlowTicks = 0;
+    if (FFallRecord.empty()) RecordFall();
     Notify(scClock);
 }
 
@@ -202,12 +235,15 @@ void TSimulation::FallStep() {
 // of kinetic energy is heat now.
 void TSimulation::Land() {
     FThermal += Balance().Kinetic;
+    const bool fell = FFalling;
     FFalling = false;
     FImpact = false;
     FFallSpeed = 0;
     FMassHeight = 0;
     FHandX = RestHandX;
     FHandY = RestHandY;
+    // the landing closes the fall's record
+    if (fell && !FFallRecord.empty()) RecordFall();
     Notify(scState);
 }
 
@@ -227,6 +263,7 @@ void TSimulation::Reset() {
     FGravAccel = BodyAccel(0);
     FFallSteps = 0;
     FFallTime = 0;
+    FFallRecord.clear();
     Notify(scState);
 }
 

@@ -40,6 +40,29 @@ public:
     static constexpr int BodyCount = 4;
     // g of the body with that index (0 Earth, 1 Moon, 2 Mars, 3 Jupiter); 0 outside the table
     static double BodyAccel(int body);
+    // The mystery planet: a fifth body whose g the teacher sets, chosen as body PlanetX once it has
+    // one. Its g may be kept from the class: the energy still follows it, the displays do not show it.
+    static constexpr int PlanetX = BodyCount;
+    static constexpr double LeastPlanetXAccel = 0.1;
+    static constexpr double MostPlanetXAccel = 50;
+    // g in m/s², rounded to one decimal and kept within its range; the body chosen takes it at once
+    void SetPlanetX(double g, bool hidden);
+    bool HasPlanetX() const { return FPlanetXAccel > 0; }
+    double PlanetXAccel() const { return FPlanetXAccel; }
+    bool PlanetXHidden() const { return FPlanetXHidden; }
+    // g of any body, Planet X included; 0 for none
+    double AccelOf(int body) const;
+    // whether the class may see the chosen body's g
+    bool AccelShown() const { return !(FBody == PlanetX && FPlanetXHidden); }
+
+    // ---- the zero level ----
+    // The height h₀ the potential energy is measured from, in m above the ground (0: the ground).
+    // Energies below it are negative. It lies within the scene, 0 to MostZeroLevel.
+    static constexpr double MostZeroLevel = 500;
+    double ZeroLevel() const { return FZeroLevel; }
+    void SetZeroLevel(double height);
+    // the mass's height above the zero level
+    double HeightAboveZero() const { return FMassHeight - FZeroLevel; }
 
     static constexpr int LeastMass = 1;
     static constexpr int MostMass = 100;
@@ -71,8 +94,9 @@ public:
     // kJ the impacts have turned into heat since the last lift
     double Thermal() const { return FThermal; }
     const TTrail& Trail() const { return FTrail; }
+    const TFallRecord& FallRecord() const { return FFallRecord; }
 
-    // E = m·g·h in kJ, the one product every display shows.
+    // E = m·g·(h − h₀) in kJ, the one product every display shows.
     double Energy() const;
     TEnergyBalance Balance() const;
     TPlace Place() const;
@@ -131,6 +155,7 @@ private:
     // the end moved to (x, y) with the mass following it, without noting a state
     void MoveHand(double x, double y);
     void Notify(TChange change);
+    void RecordFall();
 
     int FMass = StartMass;
     int FBody = 0;
@@ -147,6 +172,10 @@ private:
     double FImpactSpeed = 0;  // m/s
     double FFallTime = 0;     // s of the fall since its release from rest
     double FThermal = 0;
+    double FZeroLevel = 0;
+    double FPlanetXAccel = 0;
+    bool FPlanetXHidden = false;
+    TFallRecord FFallRecord;
     bool FPaused = false;
     bool FSlowMotion = false;
     int FSlowTicks = 0;

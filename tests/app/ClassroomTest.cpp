@@ -5,16 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QSettings>
 #include <QTest>
 
+#include "BodyLooks.h"
 #include "Classroom.h"
 #include "EnergyBars.h"
 #include "GraviloTesting.h"
@@ -22,6 +27,7 @@
 #include "MainMenu.h"
 #include "TMessageBox.h"
 #include "TTextLabel.h"
+#include "ZeroLevel.h"
 
 using namespace gravilotest;
 
@@ -195,12 +201,21 @@ TEST(Classroom, TheFittedAxisGridAndLegendOfTheEnergyChart) {
     w.Tools.SetOption(TClassroom::coGrid, true);
     EXPECT_EQ(f.PLEnerg->GridStyle(), gsLines);
     w.Tools.SetOption(TClassroom::coLegend, true);
+    // each body with its shape's sign, readable on white (4.5:1 or more)
+    const auto luminance = [](TColor c) {
+        const auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c & 0xFF) + 0.7152 * channel((c >> 8) & 0xFF) +
+               0.0722 * channel((c >> 16) & 0xFF);
+    };
     for (int body = 0; body < TSimulation::BodyCount; ++body) {
         const TTextLabel& label = *f.PLEnerg->TextLabel(body + 1);
         EXPECT_TRUE(label.Visible());
-        EXPECT_EQ(label.Font()->Color(), TForm1::BodyColor(body));
-        EXPECT_EQ(label.Caption(), QStringLiteral("%1: g = %2 m/s²")
-                                       .arg(f.RGAccel->Items()[body])
+        EXPECT_GE(1.05 / (luminance(label.Font()->Color()) + 0.05), 4.5) << body;
+        EXPECT_EQ(label.Caption(), QStringLiteral("%1 %2: g = %3 m/s²")
+                                       .arg(BodyLook(body).Sign, f.RGAccel->Items()[body])
                                        .arg(TSimulation::BodyAccel(body)));
     }
     // off again, the chart draws as it was built
@@ -343,4 +358,47 @@ TEST(Classroom, TheEnergyBarsAddUpAsShownAndAreRead) {
     EXPECT_EQ(read->child(2)->text(QAccessible::Name), bars.Name(2));
     EXPECT_EQ(read->child(2)->text(QAccessible::Value), bars.ValueText(2));
     EXPECT_EQ(read->indexOfChild(read->child(5)), 5);
+}
+
+// Help › Keyboard shortcuts tells the whole truth: every key, with or without Shift, that changes
+// the simulation on the scene or on the zero level's handle is a key the list shows. And the five
+// bodies keep shapes of their own for grey print.
+TEST(Classroom, EveryKeyThatActsIsListed) {
+    TClassroomWindow w;
+    TForm1& f = w.Form();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    w.Tools.SetOption(TClassroom::coZeroLevel, true);
+    f.PLPict->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 30; ++i) QTest::keyClick(f.PLPict, Qt::Key_Up);  // the mass held 30 m up
+    const TSimulation& s = f.Simulation();
+    ASSERT_EQ(s.MassHeight(), 30);
+    QStringList listed;
+    for (const QStringList& row : w.Tools.ShortcutRows()) listed << row.value(0).split(QStringLiteral(", "));
+    const auto state = [&] {
+        return QList<double>{s.MassHeight(),      s.HandX(),          s.HandY(),
+                             double(s.Falling()), double(s.Paused()), s.ZeroLevel(),
+                             double(s.Hook()),    double(s.Body()),   double(s.Mass())};
+    };
+    QList<int> keys = {Qt::Key_Up,     Qt::Key_Down,      Qt::Key_Left,     Qt::Key_Right,  Qt::Key_Home,
+                       Qt::Key_End,    Qt::Key_PageUp,    Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Enter,
+                       Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete,   Qt::Key_Insert};
+    for (int key = 0x20; key <= 0x7e; ++key)
+        if (key < 'a' || key > 'z') keys << key;  // Qt names letters by their capitals
+    for (int key = Qt::Key_F1; key <= Qt::Key_F12; ++key) keys << key;
+    for (QWidget* area : {static_cast<QWidget*>(f.PLPict), static_cast<QWidget*>(&w.Tools.ZeroLevel())})
+        for (const Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::ShiftModifier})
+            for (const int key : keys) {
+                const QString name =
+                    QKeySequence(QKeyCombination(modifier, Qt::Key(key))).toString(QKeySequence::NativeText);
+                if (listed.contains(name)) continue;
+                area->setFocus(Qt::TabFocusReason);
+                const QList<double> before = state();
+                QTest::keyClick(area, Qt::Key(key), modifier);
+                EXPECT_EQ(state(), before) << qPrintable(name) << " on " << qPrintable(area->objectName());
+            }
+
+    QList<int> marks;
+    for (int body = 0; body <= TSimulation::PlanetX; ++body) marks << BodyLook(body).Mark;
+    EXPECT_EQ(QSet<int>(marks.begin(), marks.end()).size(), marks.size());
 }

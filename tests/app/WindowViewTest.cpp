@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "BodyLooks.h"
 #include "GraviloTesting.h"
 
 using namespace gravilotest;
@@ -77,7 +78,7 @@ TEST(WindowView, EveryStateChangeLeavesOneTrailMarkInTheBodysColour) {
         ASSERT_EQ(f.PLEnerg->ItemCount(), expected);
         const TDrawItem& trail = f.PLEnerg->Item(expected - 2);
         const TDrawItem& current = f.PLEnerg->Item(expected - 1);
-        EXPECT_EQ(trail.Mark, 1);
+        EXPECT_EQ(trail.Mark, BodyLook(f.Simulation().Body()).Mark);
         EXPECT_EQ(trail.Color, color);
         EXPECT_EQ(current.Mark, 12);
         EXPECT_EQ(current.X1, f.Simulation().MassHeight());

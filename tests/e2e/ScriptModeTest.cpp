@@ -157,6 +157,59 @@ TEST(ScriptMode, TheClassroomsCommands) {
         << lost.Err.constData();
 }
 
+// The Planet X lab as a class meets it: g hidden, a zero level at 100 m, the marks of a pull
+// exported; the slope of E against h gives g back, and nothing the program shows gives it away.
+TEST(ScriptMode, FindingTheHiddenGOfPlanetX) {
+    TProgramWorld world;
+    const QString csv = world.Path(QStringLiteral("x.csv")), fall = world.Path(QStringLiteral("fall.csv"));
+    const QPoint rest = ScenePixel(20, 520);
+    QByteArray script = "g 7.3 hidden\nbody 4\nmass 20\nzero 100\ndown " + Pixel(rest.x(), rest.y()) + "\n";
+    for (const int height : {400, 300, 200, 150}) {
+        const QPoint p = ScenePixel(0, 500 - height);
+        script += "move " + Pixel(p.x(), p.y()) + "\n";
+    }
+    const QPoint last = ScenePixel(0, 500 - 150);
+    script += "export csv " + csv.toUtf8() + "\ntexts\naccessible\nprint\noption time on\nup " +
+              Pixel(last.x(), last.y()) + "\ntick 30\nexport fall " + fall.toUtf8() + "\n";
+    const TRunResult run = world.RunScript(script);
+    ASSERT_EQ(run.Status, 0) << run.Err.constData();
+    EXPECT_FALSE(run.Out.contains("7.3") || run.Out.contains("7,3")) << run.Out.constData();
+
+    QFile marks(csv);
+    ASSERT_TRUE(marks.open(QIODevice::ReadOnly));
+    const QByteArray text = marks.readAll();
+    EXPECT_FALSE(text.contains("7.3"));
+    const QList<QByteArray> rows = text.trimmed().split('\n');
+    EXPECT_EQ(rows.first(), QByteArray("body,g,mass_kg,height_m,energy_kJ,zero_m\r"));
+    double n = 0, sh = 0, se = 0, shh = 0, she = 0;
+    for (const QByteArray& row : rows.mid(1)) {
+        const QList<QByteArray> f = row.trimmed().split(',');
+        ASSERT_EQ(f.size(), 6) << row.constData();
+        if (f[0] != "Planet X") continue;
+        EXPECT_EQ(f[1], "?");
+        EXPECT_EQ(f[5], "100");
+        const double h = f[3].toDouble(), e = f[4].toDouble();
+        n += 1, sh += h, se += e, shh += h * h, she += h * e;
+    }
+    ASSERT_GE(n, 4);
+    const double slope = (n * she - sh * se) / (n * shh - sh * sh), at = (se - slope * sh) / n;
+    EXPECT_NEAR(slope / (20 * 0.001), 7.3, 0.073);
+    EXPECT_NEAR(-at / slope, 100, 1);  // the line crosses zero at the zero level
+
+    // the fall from about 150 m, step by step: the total stays where it started
+    QFile record(fall);
+    ASSERT_TRUE(record.open(QIODevice::ReadOnly));
+    const QList<QByteArray> samples = record.readAll().trimmed().split('\n');
+    EXPECT_EQ(samples.first(), QByteArray("time_s,height_m,speed_m_s,pe_kJ,ke_kJ,thermal_kJ,total_kJ\r"));
+    ASSERT_GE(samples.size(), 6);
+    const QList<QByteArray> released = samples[1].trimmed().split(',');
+    const double total = released.last().toDouble();
+    EXPECT_NEAR(total, 20 * 0.001 * 7.3 * (released[1].toDouble() - 100), 0.01 * total);
+    for (const QByteArray& sample : samples.mid(2))
+        EXPECT_NEAR(sample.trimmed().split(',').last().toDouble(), total, 0.02 * total) << sample.constData();
+    EXPECT_EQ(samples.last().split(',')[1], "0");  // it ends on the ground
+}
+
 TEST(ScriptMode, AMoveWithoutThePressDoesNotDrag) {
     TProgramWorld world;
     const QPoint p = ScenePixel(0, 300);
@@ -241,18 +294,23 @@ TEST(ScriptMode, ALineThatCannotBeRunEndsTheScript) {
         {"up 1e2 3", "\"1e2\" is not a whole number"},
         {"tick many", "\"many\" is not a whole number"},
         {"tick -1", "\"-1\" is not a number of ticks"},
-        {"body 4", "there is no body 4 (0 Earth, 1 Moon, 2 Mars, 3 Jupiter)"},
-        {"body -1", "there is no body -1 (0 Earth, 1 Moon, 2 Mars, 3 Jupiter)"},
+        {"body 4", "there is no body 4 (0 Earth, 1 Moon, 2 Mars, 3 Jupiter, 4 Planet X once g has set it)"},
+        {"body -1", "there is no body -1 (0 Earth, 1 Moon, 2 Mars, 3 Jupiter, 4 Planet X once g has set it)"},
+        {"g 60", "\"60\" is no g for Planet X (0.1 to 50 m/s²)"},
+        {"zero 600", "the zero level 600 m lies outside the scene (0 to 500 m)"},
         {"screenshot /nonexistent-folder/x.png",
          "cannot write \"/nonexistent-folder/x.png\": No such file or directory"},
         {"pause now", "wrong number of words, expected \"pause\""},
         {"slow", "wrong number of words, expected \"slow on|off\""},
         {"slow yes", "\"yes\" is neither on nor off"},
-        {"option grid", "wrong number of words, expected \"option bars|fit|grid|legend on|off\""},
-        {"option colours on", "there is no option \"colours\" (bars, fit, grid, legend)"},
+        {"option grid",
+         "wrong number of words, expected \"option bars|fit|grid|legend|zero|time|patterns on|off\""},
+        {"option colours on",
+         "there is no option \"colours\" (bars, fit, grid, legend, zero, time, patterns)"},
         {"export png chart",
-         "wrong number of words, expected \"export csv FILE\" or \"export png window|chart FILE\""},
-        {"export gif chart x.gif", "\"gif\" is neither csv nor png"},
+         "wrong number of words, expected \"export csv FILE\", \"export fall FILE\" or \"export png "
+         "window|chart FILE\""},
+        {"export gif chart x.gif", "\"gif\" is none of csv, fall and png"},
         {"export png scene x.png", "there is no picture \"scene\" (window, chart)"},
     };
     TProgramWorld world;

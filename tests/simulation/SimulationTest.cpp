@@ -282,3 +282,76 @@ TEST(Simulation, TheTrailRecordsEveryStateAndIsAnnounced) {
     EXPECT_EQ(s.Mass(), 50);
     EXPECT_EQ(changes[5], TSimulation::scTrailCleared);
 }
+
+// The zero level moves what E means, never a difference of E; a trail holds one zero only.
+TEST(Simulation, TheZeroLevelMovesEnergiesNotTheirDifferences) {
+    TStarted s;
+    s.SetMass(50);
+    s.HangOnHook(2);  // 305 m
+    const double fromGround = s.Energy();
+    s.SetZeroLevel(100);
+    EXPECT_DOUBLE_EQ(s.Energy(), 50 * 0.001 * 205 * 9.81);
+    EXPECT_EQ(s.HeightAboveZero(), 205);
+    ASSERT_EQ(s.Trail().size(), 1u);  // a new trail, made with the new zero
+    EXPECT_EQ(s.Trail()[0].ZeroLevel, 100);
+    s.HangOnHook(1);  // 405 m: the step between two hooks is that of the ground's zero
+    EXPECT_NEAR(s.Energy() - s.Trail()[0].Energy, 50 * 0.001 * 100 * 9.81, 1e-9);
+    s.SetZeroLevel(450);
+    EXPECT_LT(s.Energy(), 0);
+    s.SetZeroLevel(-3);
+    EXPECT_EQ(s.ZeroLevel(), 0);
+    s.HangOnHook(2);
+    EXPECT_EQ(s.Energy(), fromGround);
+}
+
+// The record of a fall: one sample a step from the release to the landing, its total flat, each
+// sample the balance the displays showed then; a held fall goes on in it, a new one starts anew.
+TEST(Simulation, TheFallsRecordIsTheBalanceAtEveryStep) {
+    TStarted s(3);
+    s.SetMass(20);
+    s.SetZeroLevel(50);
+    s.PullAndRelease(0, 100);  // 400 m
+    std::vector<TEnergyBalance> shown{s.Balance()};
+    while (s.Falling()) {
+        s.Tick();
+        shown.push_back(s.Balance());
+        if (shown.size() == 4) {  // a catch holds the record, the next release goes on in it
+            s.Press();
+            s.Release();
+        }
+    }
+    const TFallRecord& record = s.FallRecord();
+    ASSERT_EQ(record.size(), shown.size());
+    for (size_t i = 0; i < record.size(); ++i) {
+        EXPECT_DOUBLE_EQ(record[i].Potential, shown[i].Potential) << i;
+        EXPECT_DOUBLE_EQ(record[i].Kinetic, shown[i].Kinetic) << i;
+        EXPECT_DOUBLE_EQ(record[i].Thermal, shown[i].Thermal) << i;
+        EXPECT_NEAR(record[i].Total, record[0].Total, 0.02 * record[0].Total) << i;
+        // the impact and the landing come at one moment
+        if (i > 0) {
+            EXPECT_GE(record[i].Time, record[i - 1].Time) << i;
+        }
+    }
+    EXPECT_EQ(record.back().Height, 0);
+    s.PullAndRelease(0, 300);
+    EXPECT_EQ(s.FallRecord().size(), 1u);
+}
+
+// Planet X: a fifth body once the teacher gives it a g, kept in range and to one decimal; hidden,
+// the energies still follow it.
+TEST(Simulation, PlanetXTakesTheTeachersG) {
+    TStarted s;
+    s.SelectBody(TSimulation::PlanetX);
+    EXPECT_EQ(s.Body(), 0);  // no g yet: no Planet X
+    s.SetPlanetX(7.345, true);
+    s.SelectBody(TSimulation::PlanetX);
+    EXPECT_EQ(s.GravAccel(), 7.3);
+    EXPECT_FALSE(s.AccelShown());
+    s.SetMass(10);
+    s.HangOnHook(1);
+    EXPECT_DOUBLE_EQ(s.Energy(), 10 * 0.001 * 405 * 7.3);
+    EXPECT_TRUE(s.Trail().back().AccelHidden);
+    s.SetPlanetX(80, false);
+    EXPECT_EQ(s.GravAccel(), TSimulation::MostPlanetXAccel);
+    EXPECT_TRUE(s.AccelShown());
+}
