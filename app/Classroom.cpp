@@ -67,7 +67,13 @@ TClassroom::TClassroom(TForm1& form, QSettings* remembered, TMenuBar menuBar)
       FZeroLevel(new TZeroLevelHandle(form)) {
     AskFileName = [this](const QString& title, const QString& proposal, const QString& filter) {
         const TKeyboardBack keyboard;
-        return QFileDialog::getSaveFileName(&FForm, title, proposal, filter);
+        // the dialog adds the extension itself, so that the name it asks about replacing is the
+        // name that will be written
+        QFileDialog dialog(&FForm, title, proposal, filter);
+        dialog.setObjectName(QStringLiteral("SaveFileDialog"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QFileInfo(proposal).suffix());
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
     FBars->hide();
     FFallChart->hide();

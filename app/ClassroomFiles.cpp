@@ -5,12 +5,17 @@
 
 namespace {
 
-// a field as RFC 4180 has it: quoted when it holds a separator, a quote or a line break
+// a text field as RFC 4180 has it: quoted when it holds a separator, a quote or a line break.
+// A text that a spreadsheet would take for a formula (=, +, -, @, or a tab or carriage return
+// before one) gets an apostrophe in front, which keeps it a text; quotes alone do not.
 QString CsvField(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    const QString inert =
+        !text.isEmpty() && formulaStarts.contains(text.front()) ? QLatin1Char('\'') + text : text;
+    if (!inert.contains(QLatin1Char(',')) && !inert.contains(QLatin1Char('"')) &&
+        !inert.contains(QLatin1Char('\n')) && !inert.contains(QLatin1Char('\r')))
+        return inert;
+    QString quoted = inert;
     quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }

@@ -186,7 +186,8 @@ QString TLanguages::ForDesktop() {
 
 QString TLanguages::Remembered(QSettings& remembered) {
     const QString file = remembered.value(QLatin1String(LanguageKey)).toString();
-    return !file.isEmpty() && QFileInfo(file).isReadable() ? file : QString();
+    // a choice that is no longer a regular file (replaced by a pipe) is forgotten
+    return !file.isEmpty() && QFileInfo(file).isFile() && QFileInfo(file).isReadable() ? file : QString();
 }
 
 QString TLanguages::StartFile(QSettings* remembered) {
@@ -202,7 +203,8 @@ std::shared_ptr<const TGlossator> TLanguages::English() {
     const QString folder = Folder();
     if (folder.isEmpty()) return nullptr;
     QString reason;
-    const auto stream = LanguageStream::Open(QDir(folder).filePath(QStringLiteral("gravilo_en.itl")), reason);
+    const auto stream =
+        LanguageStream::OpenRegular(QDir(folder).filePath(QStringLiteral("gravilo_en.itl")), reason);
     if (!stream) return nullptr;
     auto english = std::make_shared<TGlossator>();
     english->LoadFromStream(*stream);
@@ -285,7 +287,7 @@ void TLanguages::Arrange(TGlossator& dictionary, TForm1& form) {
 
 bool TLanguages::Choose(const QString& file, QString& reason) {
     if (!FForm.cliDemon) return false;
-    const auto stream = LanguageStream::Open(file, reason);
+    const auto stream = LanguageStream::OpenRegular(file, reason);
     if (!stream) return false;
     TGlossator& dictionary = *FForm.cliDemon->Translator();
     dictionary.LoadFromStream(*stream);

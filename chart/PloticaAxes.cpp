@@ -11,7 +11,8 @@ TPloticaAxes::TPloticaAxes(TCustomPlotica& chart) : FChart(chart) {
         for (bool horizontal : {true, false}) {
             // no parent widget: the control must never show as a window of its own
             auto scale = std::make_unique<TScale>(nullptr);
-            scale->setObjectName(QStringLiteral("PL_FScale_%1_%2").arg(horizontal ? u'X' : u'Y').arg(n));
+            scale->setObjectName(
+                QStringLiteral("PL_FScale_%1_%2").arg(QChar(horizontal ? u'X' : u'Y')).arg(n));
             scale->SetEmbedded(true);
             scale->SetPaintSuppressed(true);
             scale->SetTargetCanvas(&chart.ControlBitmap().Canvas(), 0, 0);

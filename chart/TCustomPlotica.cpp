@@ -91,7 +91,7 @@ TCustomPlotica::TCustomPlotica(QWidget* parent)
     : TPaintedControl(parent), d(std::make_unique<TPloticaPrivate>(*this)) {
     d->Axes = std::make_unique<TPloticaAxes>(*this);
     d->SetLayerDefaults();
-    SetBounds(x(), y(), 280, 200);
+    SetBounds(x(), y(), DefaultWidth, DefaultHeight);
     SetStandardLayout(pll_X1Bottom_Y1Left);
     d->Axes->Embed();
     d->Axes->SetSizes(width(), height());

@@ -208,6 +208,10 @@ public:
     void RefreshDependent();
     void SetBounds(int left, int top, int width, int height) override;
     void Loaded() override;
+    // the size a new chart takes, and offers to layouts
+    static constexpr int DefaultWidth = 280;
+    static constexpr int DefaultHeight = 200;
+    QSize sizeHint() const override { return {DefaultWidth, DefaultHeight}; }
 
     // the off-screen pictures: the whole control and the data area
     TBitmap& ControlBitmap();

@@ -4,6 +4,8 @@
 #include <QBuffer>
 #include <QFile>
 
+#include "RegularFile.h"
+
 namespace LanguageStream {
 
 std::unique_ptr<QIODevice> Open(const QString& FileName, QString& Error) {
@@ -13,6 +15,15 @@ std::unique_ptr<QIODevice> Open(const QString& FileName, QString& Error) {
         return nullptr;
     }
     return Rewindable(std::move(file), Error);
+}
+
+std::unique_ptr<QIODevice> OpenRegular(const QString& FileName, QString& Error) {
+    QByteArray bytes;
+    if (!RegularFile::Read(FileName, MaxBytes, bytes, Error)) return nullptr;
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(bytes);
+    buffer->open(QIODevice::ReadOnly);
+    return buffer;
 }
 
 std::unique_ptr<QIODevice> Rewindable(std::unique_ptr<QIODevice> Stream, QString& Error) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "CodePage.h"
 #include "ELumeo.h"
 #include "LanguageStream.h"
 #include "LumeoProtocol.h"
@@ -142,7 +143,11 @@ void TqmrCustomDemon::LoadParams(const QByteArray& Text) {
         throw ELumeo(QStringLiteral("A parameter list of more than %1 lines is refused").arg(MaxParams));
     QStringList lines;
     lines.reserve(count);
-    ForEachLine(Text, [&](QByteArrayView Line) { lines.append(QString::fromUtf8(Line)); });
+    // a host on an 8-bit code page sends its umlauts as they are: the whole list is UTF-8 or it is not
+    const bool utf8 = IsUtf8(Text);
+    ForEachLine(Text, [&](QByteArrayView Line) {
+        lines.append(utf8 ? QString::fromUtf8(Line) : DecodeWindows1252(Line));
+    });
     FParams = std::move(lines);
 }
 

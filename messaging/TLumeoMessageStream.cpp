@@ -3,6 +3,7 @@
 
 #include <QtEndian>
 
+#include "CodePage.h"
 #include "EReadError.h"
 #include "TLumeoLink.h"
 
@@ -52,7 +53,8 @@ QString TLumeoMessageStream::ReadString() {
         FPosition = start;
         throw EReadError();
     }
-    const QString text = QString::fromUtf8(FContent.constData() + FPosition, length);
+    // a host on an 8-bit code page sends its umlauts as they are
+    const QString text = DecodeUtf8OrWindows1252(QByteArrayView(FContent.constData() + FPosition, length));
     FPosition += length;
     return text;
 }

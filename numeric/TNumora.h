@@ -55,6 +55,8 @@ class GRAVILO_NUMERIC_EXPORT TNumora : public TPaintedControl {
 public:
     static constexpr int DefaultWidth = 160;
     static constexpr int DefaultHeight = 28;
+    // the size a new label takes, and offers to layouts
+    QSize sizeHint() const override { return {DefaultWidth, DefaultHeight}; }
 
     explicit TNumora(QWidget* parent = nullptr);
     ~TNumora() override;

@@ -2,6 +2,7 @@
 // Embedding and painting of the axis control: an opaque scale composes its picture off-screen and
 // copies it in one step, a transparent or embedded one draws straight onto its target.
 
+#include <QFontMetrics>
 #include <QPaintEvent>
 
 #include "ScalePrivate.h"
@@ -91,6 +92,17 @@ void TScale::SetBounds(int left, int top, int w, int h) {
 
 void TScale::BoundsChanged() {
     UpdateScaleFactors();
+    // drawn again at the new size when it next shows: once, however often a layout resizes it
+    if (d->Embedded) return;
+    d->RenderPending = true;
+    update();
+}
+
+QSize TScale::sizeHint() const {
+    // room for the texts, the ticks and the frame across, and a useful length along the axis
+    const QFontMetrics metrics(font());
+    return d->Vertical() ? QSize(metrics.horizontalAdvance(QStringLiteral("-0000")) + 24, 200)
+                         : QSize(200, metrics.height() + 24);
 }
 
 void TScale::Loaded() {

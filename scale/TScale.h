@@ -204,6 +204,8 @@ public:
 
     void SetBounds(int left, int top, int width, int height) override;
     void Loaded() override;
+    // a size for layouts: room for the texts across the axis, 200 pixels along it
+    QSize sizeHint() const override;
 
     TScaleTickDrawnEvent OnScaleTickDrawn;
     TScaleRenderedEvent OnBeforeScaleRendered;

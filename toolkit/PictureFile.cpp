@@ -8,6 +8,8 @@
 #include <QSaveFile>
 #include <QWidget>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
 
@@ -37,6 +39,19 @@ bool WriteAll(int fd, const QByteArray& bytes, QString& error) {
     return true;
 }
 
+// A link in a folder everybody may write to and nobody may clear of others' files (/tmp), owned
+// neither by us nor by the folder's owner: the kernel would not follow it when opened, and the
+// file at its end is not for us to replace.
+bool PlantedLink(const QString& fileName) {
+    const QByteArray name = QFile::encodeName(fileName);
+    struct stat link {};
+    if (::lstat(name.constData(), &link) != 0 || !S_ISLNK(link.st_mode)) return false;
+    struct stat folder {};
+    if (::stat(QFile::encodeName(QFileInfo(fileName).absolutePath()).constData(), &folder) != 0) return false;
+    const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    return shared && link.st_uid != ::geteuid() && link.st_uid != folder.st_uid;
+}
+
 }  // namespace
 
 bool Save(const QImage& image, const QString& fileName, QString& error, const char* format, int quality) {
@@ -59,13 +74,30 @@ bool Save(const QImage& image, const QString& fileName, QString& error, const ch
 }
 
 bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& error) {
+    // the system would take the name as far as the NUL and write another file
+    if (fileName.contains(QChar(0))) {
+        error = QStringLiteral("the name holds a NUL byte");
+        return false;
+    }
+    if (PlantedLink(fileName)) {
+        error = QStringLiteral("the name is a link that another user put into a shared folder");
+        return false;
+    }
     const QFileInfo target(fileName);
     if (target.exists() && !target.isFile()) {
-        // a device or a pipe cannot be replaced, only written
-        QFile device(fileName);
-        if (device.open(QIODevice::WriteOnly)) return WriteAll(device.handle(), bytes, error);
-        error = device.errorString();
-        return false;
+        // a device or a pipe cannot be replaced, only written; a pipe nobody reads is refused at
+        // once rather than waited on
+        const int fd = ::open(QFile::encodeName(fileName).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            error = errno == ENXIO ? QStringLiteral("nothing reads from the pipe")
+                                   : SystemError::LastErrorString();
+            return false;
+        }
+        // from here on the reader takes its time
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        const bool written = WriteAll(fd, bytes, error);
+        ::close(fd);
+        return written;
     }
     QSaveFile file(fileName);
     // a folder that takes no new file still lets a file in it be overwritten

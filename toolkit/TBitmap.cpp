@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "TBitmap.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
+
+#include "RegularFile.h"
 
 void TBitmap::SetSize(int width, int height) {
     width = std::max(width, 0);
@@ -25,7 +29,14 @@ void TBitmap::SwapImage(QImage& other) {
 }
 
 bool TBitmap::LoadFromFile(const QString& fileName) {
-    QImageReader reader(fileName);
+    // a regular file only: a pipe in its place would hang the painting program
+    constexpr qint64 MaxFileBytes = 256LL * 1024 * 1024;
+    QByteArray bytes;
+    QString unreadable;
+    if (!RegularFile::Read(fileName, MaxFileBytes, bytes, unreadable)) return false;
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
+    QImageReader reader(&file, QFileInfo(fileName).suffix().toLower().toLatin1());
     // a hostile file must not make us allocate without bound
     const QSize size = reader.size();
     if (size.isValid() && (qint64(size.width()) * size.height() > 64LL * 1024 * 1024)) return false;

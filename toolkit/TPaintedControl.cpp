@@ -15,6 +15,7 @@
 #include "TFont.h"
 #include "TParentFont.h"
 #include "TProperties.h"
+#include "VexaError.h"
 
 class TPaintedControlPrivate {
 public:
@@ -313,11 +314,24 @@ void TPaintedControl::TakePartSetting(QDynamicPropertyChangeEvent* e) {
     if (dot < 0) return;
     const QVariant value = property(name.constData());
     if (!value.isValid()) return;  // the copy itself going away
-    if (SetPropPath(this, name, value))
+    // a part that refuses the value throws; nothing may leave the loader's event
+    QString refusal;
+    bool taken = false;
+    try {
+        taken = SetPropPath(this, name, value);
+    } catch (const EVexaError& error) {
+        refusal = QString::fromUtf8(error.what());
+    }
+    if (taken) {
         setProperty(name.constData(), QVariant());
-    else if (GetObjectProp(this, name.left(dot).constData()))
+    } else if (!refusal.isEmpty()) {
+        setProperty(name.constData(), QVariant());
+        qWarning("%s: the part setting %s does not take %s: %s", metaObject()->className(), name.constData(),
+                 value.toString().toUtf8().constData(), refusal.toUtf8().constData());
+    } else if (GetObjectProp(this, name.left(dot).constData())) {
         qWarning("%s: the part setting %s does not take %s", metaObject()->className(), name.constData(),
                  value.toString().toUtf8().constData());
+    }
 }
 
 bool TPaintedControl::ContextPopup(QPoint) {

@@ -5,13 +5,6 @@
 
 namespace {
 
-QString DecodeWindows1252(const QByteArray& bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char c : bytes) *out++ = QChar(Windows1252ToUnicode(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // The length of the well-formed multi-byte UTF-8 sequence at b, or 0 when there is none.
 int SequenceLength(const unsigned char* b, qsizetype available) {
     int continuations = 0;
@@ -35,7 +28,26 @@ QByteArray EncodeWindows1252(const QString& text) {
 }  // namespace
 
 QString TTextCodec::Decode(const QByteArray& bytes, TTextEncoding encoding) {
-    return encoding == TTextEncoding::teUtf8 ? QString::fromUtf8(bytes) : DecodeWindows1252(bytes);
+    return WithFewMarks(encoding == TTextEncoding::teUtf8 ? QString::fromUtf8(bytes)
+                                                          : DecodeWindows1252(bytes));
+}
+
+QString TTextCodec::WithFewMarks(QString text) {
+    // a mark that follows KMaxMarksPerCharacter others goes; the common case keeps its text as it is
+    qsizetype out = 0, run = 0;
+    bool dropped = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        run = c.isMark() ? run + 1 : 0;
+        if (run > KMaxMarksPerCharacter) {
+            dropped = true;
+            continue;
+        }
+        if (dropped) text[out] = c;
+        ++out;
+    }
+    text.truncate(out);
+    return text;
 }
 
 QByteArray TTextCodec::Encode(const QString& text, TTextEncoding encoding) {

@@ -14,7 +14,13 @@ enum class TTextEncoding { teUtf8, teWindows1252 };
 
 class GRAVILO_TRANSLATION_EXPORT TTextCodec {
 public:
+    // A character keeps at most this many combining marks: a letter under sixty thousand accents
+    // would take every label that shows it most of a second to draw.
+    static constexpr qsizetype KMaxMarksPerCharacter = 8;
+
+    // Decoded, with marks beyond KMaxMarksPerCharacter on one character left out.
     static QString Decode(const QByteArray& bytes, TTextEncoding encoding);
+    static QString WithFewMarks(QString text);
     // Characters that Windows-1252 cannot hold become "?".
     static QByteArray Encode(const QString& text, TTextEncoding encoding);
 

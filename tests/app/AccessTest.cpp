@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
@@ -272,6 +274,14 @@ TEST(Access, TheLanguageChangesWhileTheWindowsAreOpen) {
 
     EXPECT_FALSE(languages.Choose(world.Path(QStringLiteral("none.itl")), reason));
     EXPECT_EQ(f.SButExit->Caption(), QStringLiteral("Exit"));
+    // a file replaced by a pipe while the menu was open: refused at once, not waited on, and a
+    // remembered choice that became one is forgotten
+    const QString pipe = world.Path(QStringLiteral("gravilo_xx.itl"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(languages.Choose(pipe, reason));
+    EXPECT_EQ(reason, QStringLiteral("it is not a regular file"));
+    remembered.setValue(QStringLiteral("Language/File"), pipe);
+    EXPECT_EQ(TLanguages::Remembered(remembered), QString());
 }
 
 // The folder's files by their own names, sorted by them: one dropped in is listed, a name is read

@@ -9,15 +9,21 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSet>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 
 #include "BodyLooks.h"
 #include "Classroom.h"
@@ -250,6 +256,46 @@ TEST(Classroom, OptionsAreRememberedWhereGivenAndNowhereElse) {
         EXPECT_FALSE(fresh.Tools.Option(TClassroom::TOption(option))) << option;
 }
 
+// The file dialog adds the extension before it checks the name: "report" typed over an existing
+// report.csv is asked about, and "No" leaves the file as it was.
+TEST(Classroom, TheFileDialogAsksAboutTheNameThatWillBeWritten) {
+    TClassroomWindow w;
+    const QString existing = w.Window.World.Path(QStringLiteral("report.csv"));
+    {
+        QFile file(existing);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("kept");
+    }
+    QStringList questions;
+    int dialogs = 0;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            questions << box->text();
+            box->button(QMessageBox::No)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            // typed without its extension; the second time round, given up
+            if (dialogs++ == 0) {
+                dialog->setDirectory(w.Window.World.Path({}));
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                    ->setText(QStringLiteral("report"));
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);  // as its Save button does
+            } else {
+                dialog->reject();
+            }
+        }
+    });
+    driver.start(20);
+    w.Tools.Menu().Action(TMainMenu::mcExportData)->trigger();
+    driver.stop();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains(QStringLiteral("report.csv"))) << qPrintable(questions[0]);
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("kept"));
+}
+
 TEST(Classroom, DataAndPicturesAreWrittenWholeOrNotAtAll) {
     TClassroomWindow w(ShippedLanguage("gravilo_de.itl"));
     TForm1& f = w.Form();
@@ -266,6 +312,14 @@ TEST(Classroom, DataAndPicturesAreWrittenWholeOrNotAtAll) {
     EXPECT_EQ(csv.readAll(), QByteArray("body,g,mass_kg,height_m,energy_kJ\r\nErde,9.81,10,0,0\r\n"
                                         "Erde,9.81,10,200,19.62\r\nErde,9.81,25,200,49.05\r\n"
                                         "Mond,1.62,25,200,8.1\r\n"));
+    // names from a language file that a spreadsheet would run as formulas stay texts
+    f.RGAccel->SetItems({QStringLiteral("=HYPERLINK(\"http://x\",\"Erde\")"), QStringLiteral("@SUM(1,1)")});
+    ASSERT_TRUE(w.Tools.ExportData(file, reason)) << qPrintable(reason);
+    QFile again(file);
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = again.readAll().split('\n');
+    EXPECT_EQ(rows.value(1), QByteArray("\"'=HYPERLINK(\"\"http://x\"\",\"\"Erde\"\")\",9.81,10,0,0\r"));
+    EXPECT_EQ(rows.value(4), QByteArray("\"'@SUM(1,1)\",1.62,25,200,8.1\r"));
 
     // a file that cannot be written: the reason, and nothing left behind
     const QString lost = w.Window.World.Path(QStringLiteral("no-such-folder/trail.csv"));

@@ -138,6 +138,13 @@ TEST(Layout, PublishedPropertiesReachTheChartAndItsSettings) {
     TPlotica other;
     EXPECT_TRUE(SetPropValue(&other, "UseDataOf", QVariant::fromValue<TCustomPlotica*>(&chart)));
     EXPECT_EQ(other.UseDataOf(), &chart);
+    // a form's part setting out of range is refused with a warning, never thrown through the
+    // loader's event; the part keeps what it had
+    const int before = chart.JointLayers()->L01x();
+    for (const int layer : {0, -1, 17, 100000}) {
+        EXPECT_NO_THROW(chart.setProperty("JointLayers.L01xControlledBy", layer)) << layer;
+        EXPECT_EQ(chart.JointLayers()->L01x(), before) << layer;
+    }
 }
 
 TEST(Layout, LoadingDefersChecksAndPaintingUntilLoaded) {
@@ -200,4 +207,7 @@ TEST(Layout, ScaleSettingsChangedWhileLoadingTakeEffectWhenLoaded) {
     EXPECT_EQ(chart->AxisControl(1, true)->RangeHigh(), 400);
     EXPECT_EQ(chart->AxisControl(2, true)->RangeHigh(), 400);
     EXPECT_EQ(chart->AxisControl(1, false)->RangeLow(), -10);
+    // found by name as a form names them: the axis's letter and the layer
+    EXPECT_EQ(chart->AxisControl(1, true)->objectName(), QStringLiteral("PL_FScale_X_1"));
+    EXPECT_EQ(chart->AxisControl(16, false)->objectName(), QStringLiteral("PL_FScale_Y_16"));
 }

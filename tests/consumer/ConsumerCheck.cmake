@@ -33,6 +33,16 @@ run("building the consumer" ${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 set(picture ${WORK_DIR}/consumer.png)
 run("running the consumer" ${WORK_DIR}/build/gravilo-consumer ${picture})
 
+# a component that is not there is named
+file(WRITE ${WORK_DIR}/missing/CMakeLists.txt
+  "cmake_minimum_required(VERSION 3.25)\nproject(Missing LANGUAGES CXX)\n"
+  "find_package(GraviloComponents 1.0 REQUIRED COMPONENTS Chart Plotter)\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${WORK_DIR}/missing -B ${WORK_DIR}/missing/build -G ${GENERATOR}
+                -DCMAKE_PREFIX_PATH=${prefix} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(rc EQUAL 0 OR NOT "${out}${err}" MATCHES "there is no component Plotter")
+  message(FATAL_ERROR "consumer check: a missing component was not named (${rc}):\n${out}${err}")
+endif()
+
 file(READ ${picture} header LIMIT 24 HEX)
 string(SUBSTRING "${header}" 0 16 signature)
 string(SUBSTRING "${header}" 32 16 size)

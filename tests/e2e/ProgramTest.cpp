@@ -12,6 +12,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <csignal>
 
 #include "LumeoProtocol.h"
@@ -242,6 +243,45 @@ TEST(Program, APictureCutShortByAFullDiskIsAFailureAndLeavesNothing) {
     // neither the picture nor any part of it
     EXPECT_TRUE(QDir(world.Path(QStringLiteral("pictures")))
                     .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+}
+
+// A link another user planted in a shared folder such as /tmp, where the data should go: refused,
+// and the file at its end stays as it was.
+TEST(Program, ALinkPlantedInASharedFolderIsNotFollowed) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+    TProgramWorld world;
+    const QString shared = world.Path(QStringLiteral("shared"));
+    const QString victim = world.WriteFile(QStringLiteral("victim"), "kept");
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    const QByteArray link = QFile::encodeName(shared + QStringLiteral("/data.csv"));
+    ASSERT_EQ(::symlink(QFile::encodeName(victim).constData(), link.constData()), 0);
+    ASSERT_EQ(::lchown(link.constData(), 4242, 4242), 0);
+    const TRunResult run = world.RunScript("export csv " + link + "\n");
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Err, "line 1: cannot write \"" + link +
+                           "\": the name is a link that another user put into a shared folder\n");
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("kept"));
+}
+
+// A named pipe that nobody reads, where a picture or the data should go: refused at once, as a
+// file that cannot be written is, instead of a program that waits for ever.
+TEST(Program, APipeWithoutAReaderIsRefusedNotWaitedOn) {
+    TProgramWorld world;
+    const QString pipe = world.Path(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const TRunResult shot = world.Run(GraviloProgram(), {QStringLiteral("--screenshot"), pipe}, {}, 15000);
+    ASSERT_TRUE(shot.Ended);
+    EXPECT_EQ(shot.Status, 2);
+    EXPECT_EQ(shot.Err,
+              "gravilo: cannot write the screenshot " + pipe.toUtf8() + ": nothing reads from the pipe\n");
+    const TRunResult script = world.Run(GraviloProgram(), {QStringLiteral("--script"), QStringLiteral("-")},
+                                        "export csv " + pipe.toUtf8() + "\n", 15000);
+    ASSERT_TRUE(script.Ended);
+    EXPECT_EQ(script.Status, 2);
+    EXPECT_EQ(script.Err, "line 1: cannot write \"" + pipe.toUtf8() + "\": nothing reads from the pipe\n");
 }
 
 // A second start ends at once. Started normally it would show the About dialog and wait for OK,

@@ -338,6 +338,14 @@ TEST(ScriptMode, APipedScriptIsReadByteForByteAsAFileIs) {
         EXPECT_EQ(run->Err, QByteArray("line 2: unknown command \"") + '\0' + "mass\"\n");
     }
     // a line longer than any command stops the script, whatever is piped after it
+    // a NUL byte in a file's name: the line is refused, no file by the name before it is written
+    const QByteArray cut = world.Path(QStringLiteral("a")).toUtf8();
+    for (const QByteArray& command : {QByteArray("export csv "), QByteArray("screenshot ")}) {
+        const TRunResult named = world.RunScript(command + cut + '\0' + "b\n");
+        EXPECT_EQ(named.Status, 2);
+        EXPECT_EQ(named.Err, "line 1: cannot write \"" + cut + '\0' + "b\": the name holds a NUL byte\n");
+        EXPECT_FALSE(QFile::exists(QString::fromUtf8(cut)));
+    }
     const TRunResult endless = world.RunScript("print\n" + QByteArray(70000, 'x') + "\nprint\n");
     EXPECT_EQ(endless.Status, 2);
     EXPECT_EQ(endless.OutLines(), QStringList({StartLine}));

@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+#include "CodePage.h"
 #include "ELumeo.h"
 #include "EReadError.h"
 #include "EndpointFrame.h"
@@ -79,14 +80,14 @@ std::optional<QString> StringAt(const QByteArray& Content, qsizetype At) {
     const qint32 length = qFromLittleEndian<qint32>(Content.constData() + At);
     if (length <= 0) return QString();
     if (length > Content.size() - At - 4) return std::nullopt;
-    return QString::fromUtf8(Content.mid(At + 4, length));
+    return DecodeUtf8OrWindows1252(Content.mid(At + 4, length));
 }
 
-// The parameter list a message's content makes, read the plainest way: lines end at CR LF, CR or
-// LF, and a break after the last line ends it.
+// The parameter list a message's content makes, read the plainest way: the whole as UTF-8 or else
+// as Windows-1252, lines ending at CR LF, CR or LF, and a break after the last line ends it.
 QStringList ParamsOf(const QByteArray& Content) {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = QString::fromUtf8(Content).split(lineBreak);
+    QStringList lines = DecodeUtf8OrWindows1252(Content).split(lineBreak);
     if (lines.last().isEmpty()) lines.removeLast();
     return lines;
 }

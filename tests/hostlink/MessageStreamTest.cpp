@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "CodePage.h"
 #include "EReadError.h"
 #include "LumeoProtocol.h"
 #include "TLumeoMessageStream.h"
@@ -30,6 +31,20 @@ TEST(MessageStream, StringsAreLengthAndUtf8) {
     EXPECT_EQ(message.ReadString(), QStringLiteral("Höhe"));
     EXPECT_EQ(message.Position(), message.Size());
     EXPECT_THROW(message.ReadString(), EReadError);
+
+    // a host on an 8-bit code page: its text is Windows-1252, every byte kept, as a language file
+    // that is not UTF-8 is read; the five bytes the code page leaves free keep their code points
+    TLumeoMessageStream old;
+    old.WriteBytes(Bytes({6, 0, 0, 0}) +
+                   "G\xF6"
+                   "e\x80\x81!");
+    old.SetPosition(0);
+    const QString text = old.ReadString();
+    EXPECT_EQ(text, QStringLiteral("Göe€\u0081!"));
+    QByteArray back;
+    for (const QChar c : text) back += UnicodeToWindows1252(c.unicode());
+    EXPECT_EQ(back, QByteArray("G\xF6"
+                               "e\x80\x81!"));
 }
 
 TEST(MessageStream, LengthsAreBelievedOnlyAsFarAsTheMessageReaches) {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <vector>
 
@@ -435,4 +437,36 @@ TEST(ScaleOnAForm, TransparentScaleShowsItsParentBeneath) {
     const QImage opaque = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(opaque.pixel(5, 5), White);
     EXPECT_EQ(opaque.pixel(0, 0), ColorToRgb(0x808080));  // lowered frame
+}
+
+// Created in code and laid out, as a program or Designer does it: the axis shows at once, and again
+// across its new width after every resize; it offers a size to the layout.
+TEST(ScaleOnAForm, AScaleInALayoutPaintsWhenShownAndResized) {
+    QWidget form;
+    auto* layout = new QVBoxLayout(&form);
+    auto* s = new TScale;
+    const QSize hint = s->sizeHint();
+    EXPECT_GT(hint.width(), 0);
+    EXPECT_GT(hint.height(), 0);
+    layout->addWidget(s);
+    form.resize(300, 80);
+    form.show();
+    const auto darkColumns = [&] {
+        const QImage shot = s->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int columns = 0;
+        for (int x = 0; x < shot.width(); ++x)
+            for (int y = 0; y < shot.height(); ++y)
+                if (qGray(shot.pixel(x, y)) < 64) {
+                    ++columns;
+                    break;
+                }
+        return std::pair{columns, shot.width()};
+    };
+    const auto [before, width] = darkColumns();
+    EXPECT_GT(before, width / 2);  // the base line runs across
+    form.resize(500, 80);
+    QCoreApplication::processEvents();
+    const auto [after, wider] = darkColumns();
+    EXPECT_GT(wider, width);
+    EXPECT_GT(after, wider / 2);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QFontMetrics>
 #include <QTemporaryDir>
 #include <array>
@@ -287,5 +289,9 @@ TEST(CanvasBitmaps, DrawStretchAndLoad) {
     junk.close();
     EXPECT_FALSE(loaded.LoadFromFile(junk.fileName()));
     EXPECT_FALSE(loaded.LoadFromFile(dir.filePath(QStringLiteral("missing.bmp"))));
+    // a pipe where the picture should be: refused at once, not waited on
+    const QString pipe = dir.filePath(QStringLiteral("pipe.bmp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(loaded.LoadFromFile(pipe));
     EXPECT_EQ(loaded.Width(), 2);  // unchanged
 }

@@ -43,6 +43,14 @@ TEST(Translate, ValuesKeepTheirLineFeedsAndLoseTheApplicationName) {
     EXPECT_EQ(dictionary.Translate("Two"), "one\ntwo");
     EXPECT_EQ(dictionary.Translate("Lines"), "one  two");
     EXPECT_EQ(dictionary.Translate("Name"), "Gravilo");
+    // a letter keeps a handful of combining marks, not thirty thousand
+    TGlossator marks;
+    const QString piled = QStringLiteral("a") + QString(30000, QChar(0x0301)) + QStringLiteral("b");
+    Load(marks,
+         "[Piled]=" + piled.toUtf8() + "|$$[Vietnamese]=" + QStringLiteral("e\u0323\u0302").toUtf8() + "|$$");
+    EXPECT_EQ(marks.TranslateText(QStringLiteral("Piled")),
+              QStringLiteral("a") + QString(8, QChar(0x0301)) + QStringLiteral("b"));
+    EXPECT_EQ(marks.TranslateText(QStringLiteral("Vietnamese")), QStringLiteral("e\u0323\u0302"));
 }
 
 TEST(Translate, ArgumentsAreFilledInFoundAndMissingKeys) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "CodePage.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 constexpr char16_t HighControls[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
@@ -19,4 +21,22 @@ char UnicodeToWindows1252(char16_t u) {
     for (int i = 0; i < 32; ++i)
         if (HighControls[i] == u) return static_cast<char>(0x80 + i);
     return '?';
+}
+
+QString DecodeUtf8OrWindows1252(QByteArrayView bytes) {
+    return IsUtf8(bytes) ? QString::fromUtf8(bytes) : DecodeWindows1252(bytes);
+}
+
+bool IsUtf8(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    [[maybe_unused]] const QString text = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+QString DecodeWindows1252(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char c : bytes) *out++ = QChar(Windows1252ToUnicode(static_cast<unsigned char>(c)));
+    return text;
 }
