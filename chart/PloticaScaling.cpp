@@ -6,6 +6,7 @@
 
 #include "PloticaAxes.h"
 #include "PloticaPrivate.h"
+#include "ScaleRange.h"
 #include "TJointLayers.h"
 #include "TScaleProps.h"
 
@@ -73,6 +74,15 @@ void TCustomPlotica::SetLayerRanges(int n, double xLow, double xHigh, double yLo
         xHigh = d->ScaleX[n]->RangeHigh();
     }
     if (d->JointLayers->ControlledBy(TJointLayers::axY, n) != n) {
+        yLow = d->ScaleY[n]->RangeLow();
+        yHigh = d->ScaleY[n]->RangeHigh();
+    }
+    // the axes' one rule: a range that breaks it leaves that axis as it was
+    if (!RangeAllowed(xLow, xHigh, d->ScaleX[n]->Logarithmic())) {
+        xLow = d->ScaleX[n]->RangeLow();
+        xHigh = d->ScaleX[n]->RangeHigh();
+    }
+    if (!RangeAllowed(yLow, yHigh, d->ScaleY[n]->Logarithmic())) {
         yLow = d->ScaleY[n]->RangeLow();
         yHigh = d->ScaleY[n]->RangeHigh();
     }

@@ -54,6 +54,10 @@ public:
     ~TCustomPlotica() override;
 
     // ---- display list ----------------------------------------------------------------------
+    // The items collect in the display list and nothing of them shows until ShowItems() (or the
+    // next repaint with AutoRedraw on) draws the list: add many, then show once. Colours here and
+    // everywhere in the components are 0x00BBGGRR (TColor.h): 0xFF0000 is blue, not red;
+    // QColorToColor turns a QColor into one.
     void AddMark(double x, double y, int mark);
     void MoveTo(double x, double y);
     void LineTo(double x, double y);
@@ -65,7 +69,8 @@ public:
                       TColor frameColor2);
     // a bar with a top and a side face drawn at `angle` degrees, `depth` pixels deep
     void AddBar3D(double x1, double y1, double x2, double y2, int angle, int depth);
-    // text of at most 17 bytes (longer texts are cut) at a point, size in points
+    // text of at most 17 bytes of UTF-8 (a longer text is cut, never inside a character) at a
+    // point, size in points
     void AddText(double x, double y, const QString& text, int sizePoints);
     // pen moves and lines by pixel offsets
     void MoveRel(double dx, double dy);
@@ -114,6 +119,8 @@ public:
     void WorldToPixel(int layer, double x, double y, int& px, int& py) const;
     QPoint WorldToPixel(int layer, double x, double y) const;
     void PixelToWorld(int layer, int px, int py, double& x, double& y) const;
+    // Both ranges of a layer. Each axis keeps the axes' rule (finite ends, two different ones,
+    // above zero on a logarithmic axis): a range that breaks it leaves that axis as it was.
     void SetLayerRanges(int layer, double xLow, double xHigh, double yLow, double yHigh);
 
     // data area in control pixels: left, top, right, bottom edges (both ends included)

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ScaleRange.h"
+
 TScaleProps::TScaleProps(QObject* parent)
     : QObject(parent), FDateFormat(new TDTLabel(this)), FFont(std::make_unique<TFont>()) {
     FDateFormat->setObjectName(QStringLiteral("DateFormat"));
@@ -78,23 +80,23 @@ void TScaleProps::SetMinTicks(int v) {
     Changed();
 }
 
+static_assert(TScaleProps::LogMinimum == RangeLogMinimum, "one least end for every logarithmic axis");
+
+// The axes' one rule (finite ends, above zero on a logarithmic axis, two different ends); an end
+// closer than MinRange to the other moves that one away.
 void TScaleProps::SetRangeLow(double v) {
-    if (std::fabs(FRangeHigh - v) < FMinRange) {
-        FRangeLow = v;
-        FRangeHigh = v + FMinRange;
-    } else if (!(FLogarithmic && v < LogMinimum)) {
-        FRangeLow = v;
-    }
+    if (!RangeEndAllowed(v, FLogarithmic)) return;
+    FRangeLow = v;
+    if (std::fabs(FRangeHigh - v) < FMinRange) FRangeHigh = v + FMinRange;
+    if (FRangeHigh == FRangeLow) FRangeHigh = OtherRangeEnd(v);
     Changed();
 }
 
 void TScaleProps::SetRangeHigh(double v) {
-    if (std::fabs(FRangeLow - v) < FMinRange) {
-        FRangeHigh = v;
-        FRangeLow = v - FMinRange;
-    } else if (!(FLogarithmic && v < LogMinimum)) {
-        FRangeHigh = v;
-    }
+    if (!RangeEndAllowed(v, FLogarithmic)) return;
+    FRangeHigh = v;
+    if (std::fabs(FRangeLow - v) < FMinRange) FRangeLow = v - FMinRange;
+    if (FRangeHigh == FRangeLow) FRangeLow = OtherRangeEnd(v);
     Changed();
 }
 

@@ -2,6 +2,11 @@
 #pragma once
 // A text label of the chart: one or more lines of text at a point given in pixels or in world
 // coordinates of a layer, plain, boxed, underlined or with a shadow.
+//
+// A label made on its own starts as this class sets it: visible, plain, at pixel (100, 10), not
+// attached to data (tlamNone). The chart's thirty labels (TextLabel(1) to TextLabel(30)) start as
+// the chart sets them: hidden, boxed, at (0, 0), attached to data in x and y (tlamBoth), with a
+// white box, a 3-pixel shadow and the chart's font.
 
 #include <QObject>
 #include <QString>

@@ -14,6 +14,18 @@ double OtherRangeEnd(double v) {
     return std::isfinite(up) ? up : std::nextafter(v, -std::numeric_limits<double>::infinity());
 }
 
+bool RangeEndAllowed(double v, bool logarithmic) {
+    return std::isfinite(v) && (!logarithmic || v >= RangeLogMinimum);
+}
+
+bool RangeAllowed(double low, double high, bool logarithmic) {
+    return RangeEndAllowed(low, logarithmic) && RangeEndAllowed(high, logarithmic) && low != high;
+}
+
+bool TScaleRange::EndsAllowLogarithmic() const {
+    return RangeEndAllowed(FRangeLow, true) && RangeEndAllowed(FRangeHigh, true);
+}
+
 bool TScaleRange::SetRangeLow(double v) {
     if (!std::isfinite(v)) return false;
     FRangeLow = v;

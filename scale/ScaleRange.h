@@ -31,7 +31,7 @@ public:
     bool Logarithmic() const { return FLogarithmic; }
     void SetLogarithmic(bool on) { FLogarithmic = on; }
     // both ends large enough for a logarithmic mapping
-    bool EndsAllowLogarithmic() const { return FRangeLow >= 1e-100 && FRangeHigh >= 1e-100; }
+    bool EndsAllowLogarithmic() const;
 
     // Recomputes the factors for the given geometry; does nothing when the ends are equal, and
     // keeps the factors of a logarithmic mapping whose range has an end at or below zero.
@@ -63,3 +63,9 @@ private:
 // The other end for a range end v that collides with it: v + 1, or the nearest value beside v
 // where adding one no longer changes it.
 GRAVILO_SCALE_EXPORT double OtherRangeEnd(double v);
+
+// The rule of every range setter of the axes: an end is finite, and on a logarithmic axis at
+// least RangeLogMinimum; a range has two such ends, and different ones.
+constexpr double RangeLogMinimum = 1e-100;
+GRAVILO_SCALE_EXPORT bool RangeEndAllowed(double v, bool logarithmic);
+GRAVILO_SCALE_EXPORT bool RangeAllowed(double low, double high, bool logarithmic);

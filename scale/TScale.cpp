@@ -111,10 +111,13 @@ int TScale::ValueToPixel(double v) const {
 // The range and the mapping repaint on every assignment; ShortTicks and ScaleType on a change.
 
 void TScale::SetRangeLow(double v) {
+    // once loaded, a logarithmic axis keeps its ends above zero, as switching it on asks
+    if (!d->NotYetLoaded && !RangeEndAllowed(v, d->Range.Logarithmic())) return;
     if (d->Range.SetRangeLow(v)) PropertyChanged();
 }
 
 void TScale::SetRangeHigh(double v) {
+    if (!d->NotYetLoaded && !RangeEndAllowed(v, d->Range.Logarithmic())) return;
     if (d->Range.SetRangeHigh(v)) PropertyChanged();
 }
 

@@ -13,7 +13,8 @@
 //    picture of its own once it has a target, and draws straight onto the target.
 //
 // Values that are not finite are ignored by the range setters: a range is always finite, with
-// two different ends.
+// two different ends (an end set equal to the other moves that one away); once loaded, a
+// logarithmic scale also ignores ends below 1e-100. The chart's axes keep the same rule.
 
 #include <QImage>
 #include <QMenu>

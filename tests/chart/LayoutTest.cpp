@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "ChartTestSupport.h"
 #include "TBitmap.h"
 #include "TComponent.h"
@@ -210,4 +212,33 @@ TEST(Layout, ScaleSettingsChangedWhileLoadingTakeEffectWhenLoaded) {
     // found by name as a form names them: the axis's letter and the layer
     EXPECT_EQ(chart->AxisControl(1, true)->objectName(), QStringLiteral("PL_FScale_X_1"));
     EXPECT_EQ(chart->AxisControl(16, false)->objectName(), QStringLiteral("PL_FScale_Y_16"));
+}
+
+// One rule for every range: finite ends, two different ones, above zero on a logarithmic axis. A
+// range that breaks it leaves the axis as it was, whichever setter it came through.
+TEST(Layout, RangesKeepTheAxesRule) {
+    TPlotica chart;
+    const double nan = std::numeric_limits<double>::quiet_NaN(),
+                 inf = std::numeric_limits<double>::infinity();
+    chart.SetLayerRanges(1, 0, 10, 0, 20);
+    for (const auto& [low, high] :
+         std::initializer_list<std::pair<double, double>>{{nan, 5}, {0, inf}, {3, 3}}) {
+        chart.SetLayerRanges(1, low, high, low, high);
+        EXPECT_EQ(chart.ScalePropsX(1)->RangeLow(), 0);
+        EXPECT_EQ(chart.ScalePropsX(1)->RangeHigh(), 10);
+        EXPECT_EQ(chart.ScalePropsY(1)->RangeHigh(), 20);
+    }
+    TScaleProps& x = *chart.ScalePropsX(1);
+    x.SetRangeHigh(inf);
+    x.SetRangeLow(nan);
+    EXPECT_EQ(x.RangeLow(), 0);
+    EXPECT_EQ(x.RangeHigh(), 10);
+    x.SetMinRange(0);
+    x.SetRangeHigh(0);  // the other end moves away
+    EXPECT_NE(x.RangeLow(), x.RangeHigh());
+    chart.SetLayerRanges(2, 1, 1000, 1, 1000);
+    chart.ScalePropsX(2)->SetLogarithmic(true);
+    chart.ScalePropsX(2)->SetRangeLow(0);
+    chart.SetLayerRanges(2, -5, 1000, 1, 1000);
+    EXPECT_EQ(chart.ScalePropsX(2)->RangeLow(), 1);
 }
