@@ -27,21 +27,23 @@ bool Read(const QString& fileName, qint64 maxBytes, QByteArray& bytes, QString& 
                          : QStringLiteral("it holds more than %1 MiB").arg(maxBytes / (1024 * 1024));
         return false;
     }
-    bytes.resize(qsizetype(info.st_size));
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + done, std::size_t(bytes.size() - done));
+    // to the end, whatever the size says (files of /proc say 0)
+    bytes.clear();
+    bytes.reserve(qsizetype(info.st_size));
+    char block[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, block, sizeof block);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            error = SystemError::LastErrorString();
+        if (got < 0 || bytes.size() + got > maxBytes) {
+            error = got < 0 ? SystemError::LastErrorString()
+                            : QStringLiteral("it holds more than %1 MiB").arg(maxBytes / (1024 * 1024));
             ::close(fd);
             return false;
         }
-        if (got == 0) break;  // shorter than it said: what is there
-        done += got;
+        if (got == 0) break;
+        bytes.append(block, got);
     }
     ::close(fd);
-    bytes.truncate(done);
     return true;
 }
 

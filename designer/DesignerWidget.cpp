@@ -16,6 +16,7 @@ DesignerWidget::DesignerWidget(TKind Kind, QObject* parent) : QObject(parent), F
 void DesignerWidget::initialize(QDesignerFormEditorInterface* core) {
     if (FInitialized) return;
     FInitialized = true;
+    PartsPropertySheet::Core = core;
     QExtensionManager* manager = core->extensionManager();
     auto* sheets = new PartsPropertySheetFactory(FKind.ClassName, FKind.Create, manager);
     manager->registerExtensions(sheets, Q_TYPEID(QDesignerPropertySheetExtension));

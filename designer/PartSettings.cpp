@@ -46,13 +46,17 @@ std::vector<TPartSetting> PartSettings(QObject* component) {
     return settings;
 }
 
-QString SettingTip(const QMetaProperty& setting) {
+bool IsColourSetting(const QMetaProperty& setting) {
     // a colour is a TColor, an unsigned number to Qt: the suite's colours are the unsigned
     // settings named for one (ChartColor, ColorScale, Color)
-    if (setting.metaType().id() == QMetaType::UInt && QByteArray(setting.name()).contains("Color"))
+    return setting.metaType().id() == QMetaType::UInt && QByteArray(setting.name()).contains("Color");
+}
+
+QString SettingTip(const QMetaProperty& setting) {
+    if (IsColourSetting(setting))
         return QStringLiteral(
-            "A colour as 0x00BBGGRR (blue, green, red: 255 is red); "
-            "0x80000000 + n is the system colour n (2147483663 is the button face)");
+            "A colour as 0x00BBGGRR (blue, green, red: 0x000000FF is red); "
+            "0x80000000 + n is the system colour n (0x8000000F is the button face)");
     if (!setting.isEnumType()) return QString();
     const QMetaEnum e = setting.enumerator();
     QStringList names;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "PartsPropertySheet.h"
 
+#include <QLocale>
+#include <QMessageBox>
 #include <QWidget>
+#include <QtDesigner/QDesignerFormEditorInterface>
 #include <QtDesigner/QExtensionManager>
 
 #include "TComponent.h"
@@ -10,14 +13,41 @@
 namespace {
 
 // What the property editor edits for a part's setting: a text or an enumeration as text (see the
-// header), everything else as it is; a colour (TColor) is a number as in the components' code.
+// header); a colour (TColor) as the hexadecimal number its tip describes, so that what is typed
+// is what is meant; a real number as text as it is (1e-10, not 0.000000); everything else as it is.
 QVariant Shown(const QMetaProperty& p, const QVariant& value) {
     if (p.isEnumType()) return QByteArray(p.enumerator().valueToKey(value.toInt()));
-    if (p.metaType().id() == QMetaType::QString) return value.toString().toUtf8();
-    return value;
+    switch (p.metaType().id()) {
+        case QMetaType::QString:
+            return value.toString().toUtf8();
+        case QMetaType::Double:
+            return QByteArray::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+        case QMetaType::UInt:
+            if (IsColourSetting(p))
+                return QByteArray("0x") +
+                       QByteArray::number(value.toUInt(), 16).rightJustified(8, '0').toUpper();
+            return value;
+        default:
+            return value;
+    }
 }
 
 }  // namespace
+
+QPointer<QDesignerFormEditorInterface> PartsPropertySheet::Core;
+
+void PartsPropertySheet::Refused(const QString& text) {
+    // in Designer, a message over its window that does not stop the editing
+    if (QDesignerFormEditorInterface* core = Core) {
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Gravilo"), text, QMessageBox::Ok,
+                                    core->topLevel());
+        box->setObjectName(QStringLiteral("GraviloSettingRefused"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    } else {
+        qWarning("%s", qPrintable(text));
+    }
+}
 
 PartsPropertySheet::PartsPropertySheet(QObject* component, QObject* base, const QObject* prototype,
                                        QObject* parent)
@@ -109,11 +139,14 @@ QVariant PartsPropertySheet::property(int index) const {
 }
 
 void PartsPropertySheet::setProperty(int index, const QVariant& value) {
-    // a text or the name of an enumeration's value comes back as it was shown
-    if (TEntry* entry = Entry(index))
-        SetPropPath(entry->Part, entry->Meta.name(), value);
-    else
-        FBase->setProperty(index, value);
+    // a text, a number or the name of an enumeration's value comes back as it was shown; one that
+    // the setting does not take leaves it as it was, and says so
+    TEntry* entry = Entry(index);
+    if (!entry) return FBase->setProperty(index, value);
+    if (SetPropPath(entry->Part, entry->Meta.name(), value)) return;
+    const QString tip = SettingTip(entry->Meta);
+    Refused(QStringLiteral("%1 does not take \"%2\".%3")
+                .arg(entry->Name, value.toString(), tip.isEmpty() ? QString() : QLatin1Char(' ') + tip));
 }
 
 bool PartsPropertySheet::isChanged(int index) const {

@@ -6,17 +6,21 @@
 // (stdset="0"), which the component hands to its part when a program loads the form.
 //
 // Texts and enumerations of parts are edited as plain text: Designer's list of an enumeration's
-// names is not open to plugins; a name that is not one of the enumeration's leaves the value.
-// Colours (TColor) are numbers, 0x00BBGGRR, as everywhere in the components: a colour a form
-// stores as a colour would reach a TColor property as a QColor, which it cannot take. The tips of
-// the entries say how to write both (DesignerWidget::domXml).
+// names is not open to plugins; a name that is not one of the enumeration's leaves the value and
+// says so (Refused). Colours (TColor) are hexadecimal numbers, 0x00BBGGRR, as everywhere in the
+// components: a colour a form stores as a colour would reach a TColor property as a QColor, which
+// it cannot take. Real numbers are shown as written (1e-10). The tips of the entries say how to
+// write them (DesignerWidget::domXml).
 
 #include <QtDesigner/QDesignerDynamicPropertySheetExtension>
 #include <QtDesigner/QDesignerPropertySheetExtension>
 #include <QtDesigner/QExtensionFactory>
 
+class QDesignerFormEditorInterface;
+
 #include <QHash>
 #include <QMetaProperty>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -57,11 +61,17 @@ public:
     bool isDynamicProperty(int index) const override;
     bool canAddDynamicProperty(const QString& name) const override;
 
+    // Designer's editor, once a plugin has been initialised: its messages show there
+    static QPointer<QDesignerFormEditorInterface> Core;
+
 private:
     struct TEntry : TPartSetting {
         bool Visible = true;
         bool Changed = false;
     };
+    // a value a setting does not take (a misspelt name, "0xZZ"): a message over Designer's
+    // window that does not stop the editing
+    static void Refused(const QString& text);
     // the entry behind an index past Designer's own, or nullptr
     TEntry* Entry(int index);
     const TEntry* Entry(int index) const;

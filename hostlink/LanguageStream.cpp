@@ -3,12 +3,16 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 
 #include "RegularFile.h"
 
 namespace LanguageStream {
 
 std::unique_ptr<QIODevice> Open(const QString& FileName, QString& Error) {
+    // a regular file is read whole at once, so that a failing medium is a reason here and not an
+    // exception in the middle of loading; a pipe or a device is read as it comes
+    if (QFileInfo(FileName).isFile()) return OpenRegular(FileName, Error);
     auto file = std::make_unique<QFile>(FileName);
     if (!file->open(QIODevice::ReadOnly)) {
         Error = file->errorString();

@@ -17,7 +17,8 @@ namespace LanguageStream {
 
 constexpr qint64 MaxBytes = EndpointFrame::MaxDataSize;
 
-// The file, open for reading; none, with the reason in Error, when it cannot be read.
+// The file, open for reading (a regular file read whole, as OpenRegular does, a pipe or a device
+// as below); none, with the reason in Error, when it cannot be read.
 GRAVILO_HOSTLINK_EXPORT std::unique_ptr<QIODevice> Open(const QString& FileName, QString& Error);
 
 // A file the program finds on its own (a remembered choice, one of the Language menu): a regular

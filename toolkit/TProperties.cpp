@@ -100,6 +100,28 @@ bool SetPropPath(QObject* object, const QByteArray& path, const QVariant& value)
         const int v = p.enumerator().keyToValue(value.toByteArray().trimmed().constData(), &known);
         return known && p.write(object, v);
     }
+    // a number written as text (a form's "0x00E0E0FF", "1e-10"): all of it a number, or refused,
+    // never the 0 a failed conversion would give
+    if (named) {
+        const QByteArray text = value.toByteArray().trimmed();
+        bool ok = false;
+        switch (p.metaType().id()) {
+            case QMetaType::UInt: {
+                const uint v = text.toUInt(&ok, 0);
+                return ok && p.write(object, v);
+            }
+            case QMetaType::Int: {
+                const int v = text.toInt(&ok, 0);
+                return ok && p.write(object, v);
+            }
+            case QMetaType::Double: {
+                const double v = text.toDouble(&ok);
+                return ok && p.write(object, v);
+            }
+            default:
+                break;
+        }
+    }
     return p.write(object, value);
 }
 

@@ -2,9 +2,11 @@
 // The Qt Designer plugin as Designer and QUiLoader meet it: a collection of the three components
 // in the group "Gravilo", and a form made with them whose properties take effect when loaded.
 
+#include <QApplication>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QMetaProperty>
 #include <QPluginLoader>
 #include <QSet>
@@ -161,7 +163,11 @@ TEST(DesignerPlugin, DesignerEditsThePartsAndAProgramLoadsThem) {
     auto* sheet = qt_extension<QDesignerPropertySheetExtension*>(core->extensionManager(), chart);
     ASSERT_NE(sheet, nullptr);
     const auto value = [&](const char* name) { return sheet->property(sheet->indexOf(QLatin1String(name))); };
-    EXPECT_EQ(value("Scale1Y.RangeHigh"), QVariant(350.0));
+    // numbers as they are written: a real number in full, a colour in hexadecimal
+    EXPECT_EQ(value("Scale1Y.RangeHigh"), QVariant(QByteArray("350")));
+    EXPECT_EQ(value("Scale1X.MinRange"), QVariant(QByteArray("1e-10")));
+    EXPECT_EQ(value("CrossHair1.Color"), QVariant(QByteArray("0x000000FF")));  // red, as the form has it
+    const TColor unchanged = chart->CrossHair3()->Color();
     EXPECT_EQ(value("Scale1X.LabelType"), QVariant(QByteArray("ftDateTime")));
     EXPECT_EQ(value("Scale2X.Font.Height"), QVariant(chart->Scale2X()->Font()->Height()));
 
@@ -170,8 +176,26 @@ TEST(DesignerPlugin, DesignerEditsThePartsAndAProgramLoadsThem) {
     // a name the enumeration does not have leaves the value
     designed->cursor()->setWidgetProperty(chart, QStringLiteral("CrossHair3.Mode"), QByteArray("chNowhere"));
     designed->cursor()->resetWidgetProperty(chart, QStringLiteral("Scale1X.LabelType"));
+    designed->cursor()->setWidgetProperty(chart, QStringLiteral("CrossHair2.Color"), QByteArray("0xE0E0FF"));
+    designed->cursor()->setWidgetProperty(chart, QStringLiteral("CrossHair3.Color"), QByteArray("0xZZ"));
     EXPECT_EQ(chart->CrossHair2()->Mode(), Vexa::chBoth);
     EXPECT_EQ(chart->CrossHair3()->Mode(), Vexa::chOff);
+    EXPECT_EQ(chart->CrossHair2()->Color(), TColor(0xE0E0FF));
+    EXPECT_EQ(chart->CrossHair3()->Color(), unchanged);
+    // each value the setting did not take is named in a message that does not stop the editing
+    QStringList refusals;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(top);
+            box && box->objectName() == "GraviloSettingRefused") {
+            refusals << box->text();
+            box->close();
+        }
+    refusals.sort();
+    ASSERT_EQ(refusals.size(), 2) << qPrintable(refusals.join('\n'));
+    EXPECT_TRUE(refusals[0].startsWith("CrossHair3.Color does not take \"0xZZ\"."))
+        << qPrintable(refusals[0]);
+    EXPECT_TRUE(refusals[1].startsWith("CrossHair3.Mode does not take \"chNowhere\". One of: chOff"))
+        << qPrintable(refusals[1]);
     EXPECT_EQ(chart->Scale1X()->LabelType(), Vexa::ftNum);
 
     QByteArray saved = designed->contents().toUtf8();
@@ -187,6 +211,7 @@ TEST(DesignerPlugin, DesignerEditsThePartsAndAProgramLoadsThem) {
     EXPECT_FALSE(loaded->IsDesigning());
     EXPECT_EQ(loaded->CrossHair2()->Mode(), Vexa::chBoth);
     EXPECT_DOUBLE_EQ(loaded->CrossHair2()->PosX(), 0.25);
+    EXPECT_EQ(loaded->CrossHair2()->Color(), TColor(0xE0E0FF));  // stored as written, read back as meant
     EXPECT_DOUBLE_EQ(loaded->Scale1Y()->RangeHigh(), 350);
     EXPECT_TRUE(loaded->Scale1Y()->Logarithmic());
     EXPECT_EQ(loaded->Scale1X()->LabelType(), Vexa::ftNum);

@@ -86,6 +86,9 @@ TEST(Program, CommandLineErrorsAndHelp) {
          "gravilo: --screenshot and --script cannot be used together\n"},
         {{"--language", "/nonexistent/de.itl"},
          "gravilo: cannot read the language file /nonexistent/de.itl: "},
+        // a file whose reading fails (the medium, here a memory that is not there at address 0)
+        {{"--language", "/proc/self/mem", "--script", "-"},
+         "gravilo: cannot read the language file /proc/self/mem: Input/output error\n"},
     };
     for (const TCase& c : cases) {
         const TRunResult run = world.RunGravilo(c.Arguments);
