@@ -215,21 +215,25 @@ QPoint TForm1::HandPixel() const {
     return PLPict->WorldToPixel(1, FSimulation.HandX(), FSimulation.HandY());
 }
 
+bool TForm1::NearHand(QPoint pixel) const {
+    // in 64 bits: a pointer far outside the scene maps to the ends of the int range
+    const QPoint hand = HandPixel();
+    const qint64 dx = qint64(pixel.x()) - hand.x(), dy = qint64(pixel.y()) - hand.y();
+    return std::max(std::abs(dx), std::abs(dy)) <= GrabDistance;
+}
+
 void TForm1::PLPictMouseMoveInChart(QObject*, bool InChart, TShiftState Shift, double rMousePosX,
                                     double rMousePosY) {
     if (FGrabbed && InChart && InShift(Shift, ssLeft)) FSimulation.Pull(rMousePosX, rMousePosY);
     // where a press would grab the end, the pointer says so; while it holds it, too
-    const QPoint pointer = PLPict->WorldToPixel(1, rMousePosX, rMousePosY);
-    const QPoint off = pointer - HandPixel();
     if (FGrabbed)
         PLPict->setCursor(Qt::ClosedHandCursor);
-    else if (InChart && std::max(std::abs(off.x()), std::abs(off.y())) <= GrabDistance)
+    else if (InChart && NearHand(PLPict->WorldToPixel(1, rMousePosX, rMousePosY)))
         PLPict->setCursor(Qt::OpenHandCursor);
 }
 
 void TForm1::PLPictMouseDown(QObject*, TMouseButton, TShiftState, int X, int Y) {
-    const QPoint off = QPoint(X, Y) - HandPixel();
-    FGrabbed = std::max(std::abs(off.x()), std::abs(off.y())) <= GrabDistance;
+    FGrabbed = NearHand(QPoint(X, Y));
     // a press holds a falling mass wherever it lands on the scene; at rest only the end is taken
     if (!FGrabbed && !FSimulation.Falling()) return;
     FHolding = true;

@@ -78,6 +78,8 @@ public:
     static constexpr int GrabDistance = 6;
     // the rope's free end on the scene, in the scene chart's pixels
     QPoint HandPixel() const;
+    // within GrabDistance of the rope's free end, in both directions
+    bool NearHand(QPoint pixel) const;
     // The hooks' numbers beside them on the scene, as the keys 1 to 5 name them: shown while the
     // keyboard works the scene.
     void SetHookNumbers(bool shown);
