@@ -49,6 +49,12 @@ function(gravilo_add_library name)
     VISIBILITY_INLINES_HIDDEN ON
     INSTALL_RPATH "$ORIGIN"
     PUBLIC_HEADER "${ARG_PUBLIC_HEADERS};${export_header}")
+  if(BUILD_SHARED_LIBS)
+    # a call inside a library reaches the library's own function, whatever a program that loads it
+    # defines under the same name: no class of the program can take the place of an inner one
+    target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU,Clang>:-fno-semantic-interposition>)
+    target_link_options(${name} PRIVATE "LINKER:-Bsymbolic-functions")
+  endif()
   target_compile_features(${name} PUBLIC cxx_std_20)
   target_include_directories(${name} PUBLIC
     $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>

@@ -10,4 +10,5 @@ class GRAVILO_COMMON_EXPORT EReadError : public EVexaError {
 public:
     EReadError() : EVexaError(QStringLiteral("Stream read error")) {}
     using EVexaError::EVexaError;
+    ~EReadError() override;
 };
