@@ -68,22 +68,25 @@ enum TDateForTime { dtNone, dtOnePerChart, dtOnePerDay, dtAllTicks };
 Q_ENUM_NS(TDateForTime)
 
 // chart
+// What the chart's mouse does (TCustomPlotica::SetMouseAction). A drag begins with the first
+// movement while the left button is held and ends with the first movement without it.
 enum TMouseActMode {
-    maNone,
-    maPan,
-    maPanHoriz,
-    maPanVert,
-    maRubberBand,
-    maZoom,
-    maZoomWind,
-    maZoomWindPos,
-    maZoomDrag,
-    maDragCrossH,
-    maDragLabel,
-    maRotate,
-    maRotAndZoom,
-    maRotXOnly,
-    maRotZOnly
+    maNone,         // nothing; the cross cursor over the data area
+    maPan,          // the content follows the pointer, in x and y
+    maPanHoriz,     // the same in x only
+    maPanVert,      // the same in y only
+    maRubberBand,   // does nothing (as maNone, but the cursor is left as it is)
+    maZoom,         // does nothing (as maNone, but the cursor is left as it is)
+    maZoomWind,     // a window from press to release becomes the ranges as dragged: its first
+                    // corner gives the low ends, so a window opened from its top edge turns y down
+    maZoomWindPos,  // the same, keeping each axis's direction
+    maZoomDrag,     // right narrows x, left widens it; down widens y, up narrows it; centre stays
+    maDragCrossH,   // drags the cross-hair nearest to the pointer
+    maDragLabel,    // drags the shown text label nearest to the pointer
+    maRotate,       // does nothing: the chart is flat (as maNone, but the cursor is left as it is)
+    maRotAndZoom,   // does nothing, as maRotate
+    maRotXOnly,     // does nothing, as maRotate
+    maRotZOnly      // does nothing, as maRotate
 };
 Q_ENUM_NS(TMouseActMode)
 enum TCrossHMode { chOff, chHoriz, chVert, chBoth };
