@@ -19,10 +19,13 @@ struct TKindLook {
     TColor Color;  // the line and its marks
     TColor Text;   // the legend's text, 4.5:1 or better on white
     int Mark;
+    char16_t Sign;  // the mark's shape in the legend's text
 };
 // potential blue, kinetic green, thermal red, total black, each with a shape of its own
-constexpr TKindLook Kinds[4] = {
-    {0xDC5028, 0xB43C1E, 10}, {0x20A010, 0x157010, 16}, {0x2028D0, 0x2028D0, 36}, {0x000000, 0x000000, 1}};
+constexpr TKindLook Kinds[4] = {{0xDC5028, 0xB43C1E, 10, u'\u25A1'},
+                                {0x20A010, 0x157010, 16, u'\u25CB'},
+                                {0x2028D0, 0x2028D0, 36, u'\u25B2'},
+                                {0x000000, 0x000000, 1, u'+'}};
 
 double Value(const TFallSample& sample, int kind) {
     const double values[4] = {sample.Potential, sample.Kinetic, sample.Thermal, sample.Total};
@@ -167,32 +170,32 @@ void TFallChart::ShowCursor() {
 // The legend sits below the chart, where no line can cross it: each kind's sign and name in its
 // colour, with its value at the cursor once there is a fall.
 QString TFallChart::LegendText() const {
-    static const QString signs[4] = {QString(QChar(0x25A1)), QString(QChar(0x25CB)), QString(QChar(0x25B2)),
-                                     QStringLiteral("+")};
-    const TFallRecord& record = FForm.Simulation().FallRecord();
-    const bool shown = FCursor >= 0 && FCursor < int(record.size());
-    QStringList lines;
-    if (shown)
-        lines << QStringLiteral("%1: t = %2 s")
-                     .arg(FTime.toHtmlEscaped(), WindowNumber(record[std::size_t(FCursor)].Time, 2, FComma));
-    for (int kind = 0; kind < 4; ++kind) {
-        QString line =
-            QStringLiteral("<span style=\"color:%1\">%2 %3</span>")
-                .arg(ColorToQColor(Kinds[kind].Text).name(), signs[kind], FNames[kind].toHtmlEscaped());
-        if (shown)
-            line += QStringLiteral(": %1 kJ").arg(
-                WindowNumber(Value(record[std::size_t(FCursor)], kind), 1, FComma));
-        lines << line;
-    }
-    return lines.join(QStringLiteral("<br>"));
+    return ReadoutLines(true).join(QStringLiteral("<br>"));
 }
 
+// what screen readers hear of the cursor: the same lines, plain, and nothing without a fall
 QString TFallChart::CursorText() const {
+    if (FCursor < 0 || FCursor >= int(FForm.Simulation().FallRecord().size())) return {};
+    return ReadoutLines(false).join(QLatin1Char('\n'));
+}
+
+// The time at the cursor and a line per kind of energy with its value there; rich: the names in
+// their colours and with their signs, as the legend shows them.
+QStringList TFallChart::ReadoutLines(bool rich) const {
     const TFallRecord& record = FForm.Simulation().FallRecord();
-    if (FCursor < 0 || FCursor >= int(record.size())) return {};
-    const TFallSample& sample = record[std::size_t(FCursor)];
-    QStringList lines{QStringLiteral("%1: t = %2 s").arg(FTime, WindowNumber(sample.Time, 2, FComma))};
-    for (int kind = 0; kind < 4; ++kind)
-        lines << QStringLiteral("%1: %2 kJ").arg(FNames[kind], WindowNumber(Value(sample, kind), 1, FComma));
-    return lines.join(QLatin1Char('\n'));
+    const TFallSample* sample =
+        FCursor >= 0 && FCursor < int(record.size()) ? &record[std::size_t(FCursor)] : nullptr;
+    const auto text = [rich](const QString& plain) { return rich ? plain.toHtmlEscaped() : plain; };
+    QStringList lines;
+    if (sample)
+        lines << QStringLiteral("%1: t = %2 s").arg(text(FTime), WindowNumber(sample->Time, 2, FComma));
+    for (int kind = 0; kind < 4; ++kind) {
+        QString line = rich ? QStringLiteral("<span style=\"color:%1\">%2 %3</span>")
+                                  .arg(ColorToQColor(Kinds[kind].Text).name(),
+                                       QString(QChar(Kinds[kind].Sign)), text(FNames[kind]))
+                            : FNames[kind];
+        if (sample) line += QStringLiteral(": %1 kJ").arg(WindowNumber(Value(*sample, kind), 1, FComma));
+        lines << line;
+    }
+    return lines;
 }

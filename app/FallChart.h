@@ -40,6 +40,7 @@ private:
     void Draw();
     void ShowCursor();
     QString LegendText() const;
+    QStringList ReadoutLines(bool rich) const;
 
     TForm1& FForm;
     TPlotica* FChart;

@@ -76,8 +76,7 @@ TLanguages::TLanguages(TForm1& form, TClassroom& classroom, QSettings* remembere
     FMenu->setObjectName(QStringLiteral("LanguageMenu"));
     for (const TLanguage& language : Shipped()) {
         // a name is shown as written: an "&" in it is no mnemonic
-        QAction* action =
-            FMenu->addAction(QString(language.Name).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        QAction* action = FMenu->addAction(MenuText(language.Name));
         action->setCheckable(true);
         action->setProperty(FileProperty, language.File);
         FGroup->addAction(action);
@@ -187,7 +186,8 @@ QString TLanguages::ForDesktop() {
 QString TLanguages::Remembered(QSettings& remembered) {
     const QString file = remembered.value(QLatin1String(LanguageKey)).toString();
     // a choice that is no longer a regular file (replaced by a pipe) is forgotten
-    return !file.isEmpty() && QFileInfo(file).isFile() && QFileInfo(file).isReadable() ? file : QString();
+    const QFileInfo info(file);
+    return !file.isEmpty() && info.isFile() && info.isReadable() ? file : QString();
 }
 
 QString TLanguages::StartFile(QSettings* remembered) {

@@ -31,10 +31,6 @@ constexpr TColor ZeroLevelColor = 0x0070E0;  // orange
 
 }  // namespace
 
-TColor TForm1::BodyColor(int body) {
-    return BodyLook(body).MarkColor;
-}
-
 // ---- showing the state ----
 
 void TForm1::SimulationChanged(TSimulation::TChange change) {
@@ -69,7 +65,7 @@ void TForm1::UpdateDisplay() {
 void TForm1::DrawEnergyMarks() {
     if (FSimulation.Trail().empty()) return;
     const TTrailRecord& state = FSimulation.Trail().back();
-    PLEnerg->SetDataColor(BodyColor(state.Body));
+    PLEnerg->SetDataColor(BodyLook(state.Body).MarkColor);
     PLEnerg->RemoveLastItem();
     PLEnerg->AddMark(state.Height, state.Energy, BodyLook(state.Body).Mark);
     PLEnerg->AddMark(state.Height, state.Energy, MarkSquareOutline);

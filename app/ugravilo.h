@@ -72,8 +72,6 @@ public:
     // true once the start state has been set
     bool Started() const { return FStarted; }
 
-    // The energy chart's mark colour of each body, by its index.
-    static TColor BodyColor(int body);
     // A press grabs the rope's free end within this many pixels of it, and nowhere else.
     static constexpr int GrabDistance = 6;
     // the rope's free end on the scene, in the scene chart's pixels

@@ -120,7 +120,7 @@ TEST(WindowView, ResetAndClearGraphLeaveOnlyTheMarksOfTheStateAsItIs) {
     f.Simulation().ClearTrail();
     ASSERT_EQ(f.PLEnerg->ItemCount(), 2);
     EXPECT_EQ(f.PLEnerg->Item(0).X1, 305);
-    EXPECT_EQ(f.PLEnerg->Item(0).Color, TForm1::BodyColor(1));
+    EXPECT_EQ(f.PLEnerg->Item(0).Color, BodyLook(1).MarkColor);
 
     f.RGAccel->SetItemIndex(3);
     f.BButReset->click();
