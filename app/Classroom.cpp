@@ -26,6 +26,7 @@
 #include "KeyboardBack.h"
 #include "MainMenu.h"
 #include "PictureFile.h"
+#include "Projection.h"
 #include "TGlossator.h"
 #include "TMessageBox.h"
 #include "Translated.h"
@@ -48,6 +49,7 @@ constexpr TOptionPlace OptionPlaces[TClassroom::OptionCount] = {
     {TMainMenu::mcZeroLevel, "Options/ZeroLevel"},
     {TMainMenu::mcFallChart, "Options/EnergyOverTime"},
     {TMainMenu::mcPatterns, "Options/Patterns"},
+    {TMainMenu::mcProjector, "Options/ProjectorColours"},
 };
 constexpr const char* LastFolderKey = "Files/LastFolder";
 
@@ -61,6 +63,7 @@ TClassroom::TClassroom(TForm1& form, QSettings* remembered, TMenuBar menuBar)
       FRemembered(remembered),
       FMenuBar(menuBar),
       FMenu(std::make_unique<TMainMenu>(&form)),
+      FProjection(new TProjection(*FMenu, remembered, this)),
       FBars(std::make_unique<TEnergyBars>(&form)),
       FChartView(std::make_unique<TEnergyChartView>(form)),
       FFallChart(std::make_unique<TFallChart>(form, &form)),
@@ -166,6 +169,9 @@ void TClassroom::ApplyOption(TOption option, bool on) {
         case coPatterns:
             FBars->SetPatterns(on);
             break;
+        case coProjector:
+            FForm.SetProjectorLook(on);
+            break;
         default:
             break;
     }
@@ -255,9 +261,10 @@ QString TClassroom::Text(const char* key, const QStringList& arguments) const {
 // ---- pictures and data ----
 
 QImage TClassroom::Picture(TPicture which) const {
-    if (which == cpChart) return FForm.PLEnerg->grab().toImage();
+    const double zoom = FProjection->PictureZoom();
+    if (which == cpChart) return TProjection::Grab(*FForm.PLEnerg, FForm.PLEnerg->rect(), zoom);
     const int below = FForm.ClientRect().top();
-    return FForm.grab(QRect(0, below, FForm.width(), FForm.height() - below)).toImage();
+    return TProjection::Grab(FForm, QRect(0, below, FForm.width(), FForm.height() - below), zoom);
 }
 
 bool TClassroom::SavePicture(TPicture which, const QString& fileName, QString& reason) const {

@@ -22,6 +22,7 @@
 
 class QSettings;
 class TEnergyBars;
+class TProjection;
 class TEnergyChartView;
 class TFallChart;
 class TZeroLevelHandle;
@@ -41,6 +42,7 @@ public:
         coZeroLevel,
         coFallChart,
         coPatterns,
+        coProjector,
         OptionCount
     };
     enum TPicture { cpWindow, cpChart };
@@ -79,6 +81,7 @@ public:
     std::function<QString(const QString& title, const QString& proposal, const QString& filter)> AskFileName;
 
     TMainMenu& Menu() const { return *FMenu; }
+    TProjection& Projection() const { return *FProjection; }
     TEnergyBars& Bars() const { return *FBars; }
     TFallChart& FallChart() const { return *FFallChart; }
     TZeroLevelHandle& ZeroLevel() const { return *FZeroLevel; }
@@ -116,6 +119,7 @@ private:
     QSettings* FRemembered;
     TMenuBar FMenuBar;
     std::unique_ptr<TMainMenu> FMenu;
+    TProjection* FProjection;
     std::unique_ptr<TEnergyBars> FBars;
     std::unique_ptr<TEnergyChartView> FChartView;
     std::unique_ptr<TFallChart> FFallChart;

@@ -16,6 +16,8 @@ namespace {
 
 // the dynamic property that keeps an action's translation key
 constexpr const char* TextKeyProperty = "_gravilo_text_key";
+// and the number its text shows, for a text with a number in it
+constexpr const char* PercentProperty = "_gravilo_percent";
 
 }  // namespace
 
@@ -51,6 +53,25 @@ TMainMenu::TMainMenu(QWidget* window) : FBar(new QMenuBar(window)) {
           std::pair{mcGrid, "&Grid"}, std::pair{mcLegend, "&Legend"}, std::pair{mcZeroLevel, "&Zero level"},
           std::pair{mcFallChart, "Energy over &time"}, std::pair{mcPatterns, "&Patterns"}})
         AddCommand(view, command, key)->setCheckable(true);
+    // in front of a class: the whole window larger, and colours the back row can read
+    view->addSeparator();
+    QAction* full = AddCommand(view, mcFullScreen, "F&ull screen");
+    full->setCheckable(true);
+    full->setShortcut(QKeySequence(Qt::Key_F11));
+    QMenu* zoom = view->addMenu(Text("Zoo&m"));
+    SetKey(zoom->menuAction(), "Zoo&m");
+    AddCommand(zoom, mcZoomIn, "Zoom &in")
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    AddCommand(zoom, mcZoomOut, "Zoom &out")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    zoom->addSeparator();
+    for (TCommand command : {mcZoom100, mcZoom125, mcZoom150, mcZoom200}) {
+        QAction* step = AddCommand(zoom, command, "%1 %");
+        step->setCheckable(true);
+        step->setProperty(PercentProperty, ZoomPercent(command));
+        step->setText(Translated(FDictionary, "%1 %", {QString::number(ZoomPercent(command))}));
+    }
+    FActions[mcZoom100]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    AddCommand(view, mcProjector, "P&rojector colours")->setCheckable(true);
 
     QMenu* help = AddMenu("&Help");
     AddCommand(help, mcExplanation, "&Explanation")->setShortcut(QKeySequence(Qt::Key_F1));
@@ -125,10 +146,28 @@ QString TMainMenu::Text(const char* key) const {
     return ShownText::Bounded(Translated(FDictionary, key));
 }
 
+int TMainMenu::ZoomPercent(TCommand command) {
+    switch (command) {
+        case mcZoom100:
+            return 100;
+        case mcZoom125:
+            return 125;
+        case mcZoom150:
+            return 150;
+        case mcZoom200:
+            return 200;
+        default:
+            return 0;
+    }
+}
+
 void TMainMenu::Translate(TGlossator* dictionary) {
     FDictionary = dictionary;
     for (QAction* action : FBar->findChildren<QAction*>()) {
         const QByteArray key = action->property(TextKeyProperty).toByteArray();
-        if (!key.isEmpty()) action->setText(Text(key.constData()));
+        if (key.isEmpty()) continue;
+        const QVariant percent = action->property(PercentProperty);
+        action->setText(percent.isValid() ? Translated(FDictionary, key.constData(), {percent.toString()})
+                                          : Text(key.constData()));
     }
 }

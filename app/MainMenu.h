@@ -41,6 +41,14 @@ public:
         mcZeroLevel,
         mcFallChart,
         mcPatterns,
+        mcFullScreen,
+        mcZoomIn,
+        mcZoomOut,
+        mcZoom100,
+        mcZoom125,
+        mcZoom150,
+        mcZoom200,
+        mcProjector,
         mcExplanation,
         mcShortcuts,
         mcAbout,
@@ -66,6 +74,8 @@ public:
     // Every text of the menus from the dictionary; kept, so that later changes use it too.
     void Translate(TGlossator* dictionary);
     QString Text(const char* key) const;
+    // the zoom a command of the Zoom menu sets, in per cent (0 for the other commands)
+    static int ZoomPercent(TCommand command);
 
     // A menu at the bar's end, and an action in a menu, whose texts are the translation keys' and
     // follow every Translate.

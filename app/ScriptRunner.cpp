@@ -9,6 +9,7 @@
 
 #include "Classroom.h"
 #include "PictureFile.h"
+#include "Projection.h"
 #include "ScriptKeys.h"
 #include "ugravilo.h"
 
@@ -61,7 +62,8 @@ std::span<const TScriptRunner::TCommand> TScriptRunner::Commands() {
         {"resume", "resume", 1, 1, true, &R::PauseOrResume},
         {"step", "step", 1, 1, true, &R::Step},
         {"slow", "slow on|off", 2, 2, true, &R::Slow},
-        {"option", "option bars|fit|grid|legend|zero|time|patterns on|off", 3, 3, true, &R::Option},
+        {"option", "option bars|fit|grid|legend|zero|time|patterns|projector on|off", 3, 3, true, &R::Option},
+        {"zoom", "zoom PERCENT", 2, 2, true, &R::Zoom},
         {"zero", "zero H", 2, 2, true, &R::Zero},
         {"g", "g VALUE [hidden]", 2, 3, true, &R::PlanetX},
         {"clear", "clear [thermal]", 1, 2, true, &R::Clear},
@@ -297,10 +299,10 @@ bool TScriptRunner::Switch(const QStringList& words, qsizetype at, bool& on, QSt
 bool TScriptRunner::Option(const QStringList& words, QString& error) {
     bool on = false;
     const std::pair<const char*, TClassroom::TOption> options[] = {
-        {"bars", TClassroom::coEnergyBars},  {"fit", TClassroom::coFitEnergyAxis},
-        {"grid", TClassroom::coGrid},        {"legend", TClassroom::coLegend},
-        {"zero", TClassroom::coZeroLevel},   {"time", TClassroom::coFallChart},
-        {"patterns", TClassroom::coPatterns}};
+        {"bars", TClassroom::coEnergyBars},   {"fit", TClassroom::coFitEnergyAxis},
+        {"grid", TClassroom::coGrid},         {"legend", TClassroom::coLegend},
+        {"zero", TClassroom::coZeroLevel},    {"time", TClassroom::coFallChart},
+        {"patterns", TClassroom::coPatterns}, {"projector", TClassroom::coProjector}};
     QStringList names;
     for (const auto& [name, option] : options) {
         names << QLatin1String(name);
@@ -311,6 +313,18 @@ bool TScriptRunner::Option(const QStringList& words, QString& error) {
     }
     error = QStringLiteral("there is no option \"%1\" (%2)").arg(words[1], names.join(QStringLiteral(", ")));
     return false;
+}
+
+// the size of the script's pictures, 100 % unless asked
+bool TScriptRunner::Zoom(const QStringList& words, QString& error) {
+    int percent = 0;
+    if (!Number(words[1], percent, error)) return false;
+    if (percent < 25 || percent > 800) {
+        error = QStringLiteral("the zoom %1 % lies outside 25 to 800 %").arg(words[1]);
+        return false;
+    }
+    FClassroom->Projection().SetPictureZoom(percent / 100.0);
+    return true;
 }
 
 bool TScriptRunner::Zero(const QStringList& words, QString& error) {

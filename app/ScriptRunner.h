@@ -70,6 +70,7 @@ private:
     bool Slow(const QStringList& words, QString& error);
     bool Option(const QStringList& words, QString& error);
     bool Zero(const QStringList& words, QString& error);
+    bool Zoom(const QStringList& words, QString& error);
     bool PlanetX(const QStringList& words, QString& error);
     bool Clear(const QStringList& words, QString& error);
     bool Energy(const QStringList& words, QString& error);

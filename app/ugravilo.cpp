@@ -27,7 +27,8 @@ constexpr int MarkCircle = 16;
 
 constexpr TColor Silver = 0xC0C0C0;
 constexpr TColor MassBlue = 0xFF0000;
-constexpr TColor ZeroLevelColor = 0x0070E0;  // orange
+constexpr TColor ZeroLevelColor = 0x0070E0;    // orange
+constexpr TColor ZeroLevelOnWhite = 0x00489E;  // a darker orange: 5:1 on white
 
 }  // namespace
 
@@ -79,7 +80,9 @@ void TForm1::DrawScene() {
     const double r3 = double(Vexa::RoundHalfEven(3 * std::sqrt(m)));
     TPlotica& scene = *PLPict;
     scene.ClearItems();
-    scene.SetLineWidth(2);
+    // the projector's strokes are thicker
+    const int thin = FProjectorLook ? 2 : 1;
+    scene.SetLineWidth(FProjectorLook ? 3 : 2);
     const double edge = s.TowerEdge();
     for (int i = 1; i <= TSimulation::HookCount; ++i) {
         const double arm = TSimulation::HookSpacing * i;
@@ -88,7 +91,7 @@ void TForm1::DrawScene() {
         scene.LineTo(edge - 10, arm - 10);
         if (FHookNumbers) scene.AddText(edge - 26, arm + 12, QString::number(i), 8);
     }
-    scene.SetLineWidth(1);
+    scene.SetLineWidth(thin);
     scene.SetFillColor(Silver);
     scene.AddEllipse(PulleyX, PulleyY, 10, 23);
     scene.AddMark(PulleyX, PulleyY, MarkCircle);
@@ -99,7 +102,7 @@ void TForm1::DrawScene() {
     scene.AddRectangle(-r2, s.MassHeight(), r2, s.MassHeight() + 2 * r3);
     if (FZeroLevelShown) {
         // the zero level across the scene, dashed in the handle's orange
-        scene.SetDataColor(ZeroLevelColor);
+        scene.SetDataColor(FProjectorLook ? ZeroLevelOnWhite : ZeroLevelColor);
         scene.SetPenStyle(psDash);
         scene.AddLine(scene.Scale1X()->RangeLow(), s.ZeroLevel(), scene.Scale1X()->RangeHigh(),
                       s.ZeroLevel());
@@ -132,7 +135,7 @@ void TForm1::FormShow(QObject*) {
         FAbout->ShowModal();
         // the window comes up with the keyboard, which the dialog had before it, and shows where
         // the keys go
-        activateWindow();
+        ActivateWindow();
         FocusMark::Show(focusWidget());
     }
     StartState();

@@ -84,6 +84,10 @@ public:
     // The zero level's line across the scene (TZeroLevelHandle moves it), and the labels and spoken
     // texts that say their heights above it.
     void SetZeroLevelShown(bool shown);
+    // Colours and strokes the back row of a classroom can read: white grounds, a heavier font,
+    // thicker rope and hooks, larger marks; off again, the window as it was.
+    void SetProjectorLook(bool on);
+    bool ProjectorLook() const { return FProjectorLook; }
     bool ZeroLevelShown() const { return FZeroLevelShown; }
 
     // Steps 1 to 5 of the show handler: fills the About dialog from the dictionary and translates
@@ -156,5 +160,6 @@ private:
     bool FGrabbed = false;
     bool FHookNumbers = false;
     bool FZeroLevelShown = false;
+    bool FProjectorLook = false;
     TSimulation FSimulation;
 };

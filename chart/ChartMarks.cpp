@@ -209,7 +209,10 @@ TMarkPainter::TMarkPainter(TCanvas& canvas) : FCanvas(canvas) {
 void TMarkPainter::Attach() {
     QImage* image = FCanvas.Target();
     FClip = FCanvas.ClipRect();
-    if (!image || image->isNull() || FClip.isEmpty()) {
+    // a scaled canvas takes every mark through its own spans: an empty clip keeps the direct
+    // writes out of the way
+    FScaled = FCanvas.Scaled();
+    if (!image || image->isNull() || FClip.isEmpty() || FScaled) {
         FBits = nullptr;
         FStride = 0;
         FClip = QRect();
@@ -236,6 +239,10 @@ void TMarkPainter::PrepareOffsets(const TMarkSprite& sprite) {
 }
 
 void TMarkPainter::PaintClipped(const TMarkSprite& sprite, int x, int y, QRgb rgb) {
+    if (FScaled) {
+        for (const TMarkRun& r : sprite.Runs) FCanvas.BlendSpanRaw(x + r.X0, x + r.X1, y + r.Dy, rgb, pmCopy);
+        return;
+    }
     if (!FBits) return;
     for (const TMarkRun& r : sprite.Runs) {
         const int yy = y + r.Dy;

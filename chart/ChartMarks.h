@@ -101,6 +101,7 @@ private:
     TMarkOffsets FOffsets;
     TCanvas& FCanvas;
     uchar* FBits = nullptr;
+    bool FScaled = false;
     std::ptrdiff_t FStride = 0;
     QRect FClip;
 };

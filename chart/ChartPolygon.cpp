@@ -36,6 +36,11 @@ void DrawPolygon(TCanvas& c, std::span<const QPoint> pts) {
         const QRect clip = c.ClipRect().intersected(QRect(QPoint(left, top), QPoint(right, bottom)));
         const QRgb rgb = ColorToRgb(c.Brush.Color) | 0xFF000000u;
         for (int y = clip.top(); y <= clip.bottom(); ++y) {
+            if (c.Scaled()) {
+                for (int x = clip.left(); x <= clip.right(); ++x)
+                    if (Inside(pts, x, y)) c.BlendPixelRaw(x, y, rgb, pmCopy);
+                continue;
+            }
             QRgb* line = c.ScanLine(y);
             for (int x = clip.left(); x <= clip.right(); ++x)
                 if (Inside(pts, x, y)) line[x] = rgb;

@@ -41,6 +41,7 @@ bool TPloticaPrivate::CheckpointAllowed() const {
 void TPloticaPrivate::FillPictureKey(TDataPictureKey& key) const {
     key.Width = DataBmp.Width();
     key.Height = DataBmp.Height();
+    key.Scale = DataBmp.Scale();
     key.OffsetX = MarginLeft;
     key.OffsetY = MarginTop;
     std::copy(Mapping.begin(), Mapping.end(), key.Layers.begin());
@@ -117,7 +118,7 @@ void TPloticaPrivate::RenderDataFromCheckpoint() {
         renderer.Render(list.Data(), 0, saved, state);
         if (saved > 0) {
             renderer.Suspend(state);
-            cp.Picture.SetSize(DataBmp.Width(), DataBmp.Height());
+            cp.Picture.SetSize(DataBmp.Width(), DataBmp.Height(), DataBmp.Scale());
             CopyPixels(DataBmp, cp.Picture);
             cp.State = state;
             cp.Count = saved;

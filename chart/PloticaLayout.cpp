@@ -184,7 +184,7 @@ void TCustomPlotica::SetStandardLayout(TplLayout layout) {
 // The data bitmap follows margins and size when it is next used: a chart being set up changes
 // them many times before it first paints.
 void TPloticaPrivate::SizeDataBitmap() {
-    DataBmp.SetSize(std::max(DataAreaWidth() + 1, 0), std::max(DataAreaHeight() + 1, 0));
+    DataBmp.SetSize(std::max(DataAreaWidth() + 1, 0), std::max(DataAreaHeight() + 1, 0), q.DeviceScale());
 }
 
 void TPloticaPrivate::MarginChanged(int which) {

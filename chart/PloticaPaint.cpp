@@ -57,7 +57,7 @@ void TPloticaPrivate::FireRender(const TRenderEvent& event, TCanvas& canvas, int
 }
 
 void TPloticaPrivate::PaintFrame() {
-    ControlBmp.SetSize(q.width(), q.height());
+    ControlBmp.SetSize(q.width(), q.height(), q.DeviceScale());
     SizeDataBitmap();
     TCanvas& c = ControlBmp.Canvas();
     Frame.Render(c, View());

@@ -29,7 +29,8 @@ class TItemList;
 struct GRAVILO_CHART_EXPORT TDataPictureKey {
     int Width = 0;  // data bitmap
     int Height = 0;
-    int OffsetX = 0;  // margins
+    double Scale = 1.0;  // device pixels per pixel
+    int OffsetX = 0;     // margins
     int OffsetY = 0;
     std::array<TLayerMapping, PloticaLayerCount + 1> Layers{};
     std::array<bool, PloticaLayerCount + 1> LayerVisible{};

@@ -15,7 +15,8 @@ QString TNumora::SampleText() {
 void TNumora::Paint() {
     if (!Visible() && !IsDesigning()) return;
     const int w = width(), h = height();
-    TBitmap bitmap(w, h);
+    TBitmap bitmap;
+    bitmap.SetSize(w, h, DeviceScale());
     TCanvas& c = bitmap.Canvas();
     c.AssignFont(*Font());
     const int textY = (h - c.TextHeight(SampleText())) / 2;

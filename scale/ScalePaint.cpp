@@ -166,7 +166,7 @@ void TScalePrivate::PaintOpaque(TCanvas* target, int dx, int dy) {
     const int w = q.width(), h = q.height();
     TCanvas* canvas = target;
     if (!direct) {
-        Scratch.SetSize(w, h);
+        Scratch.SetSize(w, h, target->Scale());
         canvas = &Scratch.Canvas();
         canvas->AssignFont(*q.Font());
     }

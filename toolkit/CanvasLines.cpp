@@ -81,6 +81,10 @@ void TCanvas::PlotSpan(const TRows& rows, int x0, int x1, int y, QRgb rgb, TPenM
     x0 = std::max(x0, clip.left());
     x1 = std::min(x1, clip.right());
     if (x0 > x1) return;
+    if (Scaled()) {
+        FillDevice(rows, QRect(QPoint(x0, y), QPoint(x1, y)), rgb, mode);
+        return;
+    }
     QRgb* line = rows.Line(y);
     if (mode == pmXor) {
         const QRgb x = rgb & 0x00FFFFFFu;
@@ -100,7 +104,7 @@ void TCanvas::FillRows(const QRect& r, QRgb rgb, TPenMode mode) {
 void TCanvas::PlotLine(int x0, int y0, int x1, int y1) {
     if (Pen.Style == psClear || !FTarget || FTarget->isNull()) return;
     const TRows rows = Rows();
-    if (SolidCopyPen()) {
+    if (SolidCopyPen() && !Scaled()) {
         PlotSolidLine(rows, PenRgb() | 0xFF000000u, x0, y0, x1, y1);
         FStylePhase += PhaseAdvance(x0, y0, x1, y1);
         return;
@@ -129,8 +133,12 @@ void TCanvas::PlotStyledLine(const TRows& rows, int x0, int y0, int x1, int y1) 
         const bool on = pattern.empty() || PatternOn(pattern, FStylePhase);
         ++FStylePhase;
         if (on && x >= left && x <= right && y >= top && y <= bottom) {
-            QRgb& pixel = rows.Line(y)[x];
-            pixel = exclusive ? pixel ^ xorBits : copyBits;
+            if (Scaled()) {
+                FillDevice(rows, QRect(x, y, 1, 1), rgb, Pen.Mode);
+            } else {
+                QRgb& pixel = rows.Line(y)[x];
+                pixel = exclusive ? pixel ^ xorBits : copyBits;
+            }
         }
         const int e2 = err;
         if (e2 > -dx) {
@@ -274,7 +282,7 @@ void TCanvas::LineTo(int x, int y) {
 void TCanvas::Polyline(std::span<const QPoint> points) {
     if (points.empty()) return;
     if (ThinPen()) {
-        if (points.size() > 1 && SolidCopyPen() && FTarget && !FTarget->isNull()) {
+        if (points.size() > 1 && SolidCopyPen() && !Scaled() && FTarget && !FTarget->isNull()) {
             SolidPolyline(points);
             FPenPos = points.back();
             return;

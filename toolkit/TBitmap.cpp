@@ -8,17 +8,13 @@
 
 #include "RegularFile.h"
 
-void TBitmap::SetSize(int width, int height) {
+void TBitmap::SetSize(int width, int height, double scale) {
     width = std::max(width, 0);
     height = std::max(height, 0);
-    if (!FImage.isNull() && FImage.width() == width && FImage.height() == height) return;
+    if (!FImage.isNull() && Width() == width && Height() == height && Scale() == scale) return;
     FCanvas.Release();
-    if (width == 0 || height == 0) {
-        FImage = QImage();
-    } else {
-        FImage = QImage(width, height, QImage::Format_RGB32);
-        FImage.fill(Qt::white);
-    }
+    FImage = TCanvas::ScaledImage(width, height, scale, QImage::Format_RGB32);
+    if (!FImage.isNull()) FImage.fill(Qt::white);
     FCanvas.SetTarget(&FImage);
 }
 

@@ -15,11 +15,13 @@ public:
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
 
-    int Width() const { return FImage.width(); }
-    int Height() const { return FImage.height(); }
+    // the drawing's size; the image holds Scale() device pixels for each of its pixels
+    int Width() const { return FCanvas.Width(); }
+    int Height() const { return FCanvas.Height(); }
+    double Scale() const { return FCanvas.Scale(); }
     bool Empty() const { return FImage.isNull(); }
-    // Keeps the picture when the size does not change; a new size starts white.
-    void SetSize(int width, int height);
+    // Keeps the picture when the size and scale do not change; a new size starts white.
+    void SetSize(int width, int height, double scale = 1.0);
 
     TCanvas& Canvas() { return FCanvas; }
     // The picture, with the canvas's painter ended so that it may be copied.

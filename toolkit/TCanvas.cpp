@@ -82,6 +82,39 @@ void TCanvas::SetTarget(QImage* target) {
     if (FTarget && FTarget->format() != QImage::Format_RGB32 &&
         FTarget->format() != QImage::Format_ARGB32_Premultiplied && !FTarget->isNull())
         *FTarget = FTarget->convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    FScale = FTarget && !FTarget->isNull() ? std::max(FTarget->devicePixelRatio(), 1.0) : 1.0;
+}
+
+// Drawing pixel v starts at device pixel floor(v · scale): the blocks tile the image without gaps
+// or overlaps, so an exclusive-or drawn twice leaves no trace at any scale.
+QImage TCanvas::ScaledImage(int width, int height, double scale, QImage::Format format) {
+    if (width <= 0 || height <= 0) return QImage();
+    QImage image(int(std::floor(width * scale)), int(std::floor(height * scale)), format);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+int TCanvas::LogicalExtent(int device, double scale) {
+    return scale == 1.0 ? device : int(std::ceil(device / scale - 1e-9));
+}
+
+QRect TCanvas::DeviceRect(const QRect& r) const {
+    return QRect(QPoint(Device(r.left()), Device(r.top())),
+                 QPoint(Device(r.right() + 1) - 1, Device(r.bottom() + 1) - 1))
+        .intersected(QRect(0, 0, FTarget->width(), FTarget->height()));
+}
+
+// The device pixels under the drawing pixels of a rectangle, which lies inside the clip.
+void TCanvas::FillDevice(const TRows& rows, const QRect& logical, QRgb rgb, TPenMode mode) {
+    const QRect d = DeviceRect(logical);
+    for (int y = d.top(); y <= d.bottom(); ++y) {
+        QRgb* line = rows.Line(y);
+        if (mode == pmXor) {
+            for (int x = d.left(); x <= d.right(); ++x) line[x] ^= (rgb & 0x00FFFFFFu);
+        } else {
+            std::fill(line + d.left(), line + d.right() + 1, rgb | 0xFF000000u);
+        }
+    }
 }
 
 void TCanvas::Release() {
@@ -143,6 +176,10 @@ void TCanvas::ApplyPainterState(QPainter& painter, bool usePen, bool useBrush) c
 }
 
 void TCanvas::BlendPixelRaw(int x, int y, QRgb rgb, TPenMode mode) {
+    if (Scaled()) {
+        FillDevice(Rows(), QRect(x, y, 1, 1), rgb, mode);
+        return;
+    }
     QRgb* line = reinterpret_cast<QRgb*>(FTarget->scanLine(y));
     if (mode == pmXor)
         line[x] ^= (rgb & 0x00FFFFFFu);
@@ -152,6 +189,11 @@ void TCanvas::BlendPixelRaw(int x, int y, QRgb rgb, TPenMode mode) {
 
 QRgb* TCanvas::ScanLine(int y) {
     return reinterpret_cast<QRgb*>(FTarget->scanLine(y));
+}
+
+void TCanvas::BlendSpanRaw(int x0, int x1, int y, QRgb rgb, TPenMode mode) {
+    if (!FTarget || FTarget->isNull()) return;
+    PlotSpan(Rows(), x0, x1, y, rgb, mode);
 }
 
 TCanvas::TRows TCanvas::Rows() {
@@ -170,6 +212,7 @@ void TCanvas::WideOrXorShape(const std::function<void(QPainter&)>& draw, bool us
     // exclusive-or: draw the shape into a mask of the image's size, then flip every pixel it
     // covers with the colour it was drawn in
     QImage mask(FTarget->size(), QImage::Format_ARGB32_Premultiplied);
+    mask.setDevicePixelRatio(FTarget->devicePixelRatio());
     mask.fill(Qt::transparent);
     {
         QPainter mp(&mask);
@@ -178,7 +221,7 @@ void TCanvas::WideOrXorShape(const std::function<void(QPainter&)>& draw, bool us
         ApplyPainterState(mp, usePen, useBrush);
         draw(mp);
     }
-    const QRect clip = ClipRect();
+    const QRect clip = Scaled() ? DeviceRect(ClipRect()) : ClipRect();
     for (int y = clip.top(); y <= clip.bottom(); ++y) {
         const QRgb* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
         QRgb* line = ScanLine(y);
@@ -250,7 +293,7 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom) {
 
 TColor TCanvas::Pixel(int x, int y) const {
     if (!FTarget || !QRect(0, 0, Width(), Height()).contains(x, y)) return 0xFFFFFFFFu;
-    const QRgb p = FTarget->pixel(x, y);
+    const QRgb p = FTarget->pixel(Device(x), Device(y));
     return RGBColor(qRed(p), qGreen(p), qBlue(p));
 }
 
@@ -316,6 +359,13 @@ void TCanvas::CopyRect(const QRect& dest, const QImage& source, const QRect& sou
     if (!Painter() || source.isNull()) return;
     const QPainter::CompositionMode mode = FPainter->compositionMode();
     FPainter->setCompositionMode(QPainter::CompositionMode_Source);
-    FPainter->drawImage(dest, source, sourceRect);
+    // the source rectangle counts the source's own pixels
+    const double ratio = source.devicePixelRatio();
+    if (ratio == 1.0)
+        FPainter->drawImage(dest, source, sourceRect);
+    else
+        FPainter->drawImage(QRectF(dest), source,
+                            QRectF(sourceRect.x() * ratio, sourceRect.y() * ratio, sourceRect.width() * ratio,
+                                   sourceRect.height() * ratio));
     FPainter->setCompositionMode(mode);
 }

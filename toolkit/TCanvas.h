@@ -11,12 +11,18 @@
 // Nothing is antialiased. One-pixel lines, rectangles, fills and pixels are written directly into
 // the image; wider pens, ellipses, polygons, text and bitmaps go through a QPainter that the
 // canvas keeps open on its image until Release().
+//
+// An image with a device pixel ratio above 1 (a zoomed window, a high-density screen) is drawn on
+// in the same coordinates, the image's size divided by the ratio: each pixel of the drawing covers
+// the block of device pixels under it, and texts, shapes and bitmaps are drawn at the device's
+// resolution. At a ratio of 1 every pixel is the one written without it.
 
 #include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <span>
@@ -51,8 +57,14 @@ public:
     // The image drawn on; not owned. Changing it (or resizing it) must go through SetTarget.
     void SetTarget(QImage* target);
     QImage* Target() const { return FTarget; }
-    int Width() const { return FTarget ? FTarget->width() : 0; }
-    int Height() const { return FTarget ? FTarget->height() : 0; }
+    int Width() const { return FTarget ? LogicalExtent(FTarget->width(), FScale) : 0; }
+    int Height() const { return FTarget ? LogicalExtent(FTarget->height(), FScale) : 0; }
+    // device pixels per drawing pixel: the image's device pixel ratio
+    double Scale() const { return FScale; }
+    bool Scaled() const { return FScale != 1.0; }
+    // An image for a drawing of width × height at a scale: its device size, and back.
+    static QImage ScaledImage(int width, int height, double scale, QImage::Format format);
+    static int LogicalExtent(int device, double scale);
 
     // Ends the painter, so that the image may be copied or handed out safely.
     void Release();
@@ -93,9 +105,12 @@ public:
     // pixels
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);  // in the pen mode
-    // Raw 0xAARRGGBB pixel writing for hot loops; the caller clips against ClipRect().
+    // Raw 0xAARRGGBB pixel writing for hot loops; the caller clips against ClipRect(). ScanLine
+    // reaches the image's own rows, only for a canvas that is not Scaled().
     QRgb* ScanLine(int y);
     void BlendPixelRaw(int x, int y, QRgb rgb, TPenMode mode);
+    // pixels x0..x1 of row y in the pen mode, clipped
+    void BlendSpanRaw(int x0, int x1, int y, QRgb rgb, TPenMode mode);
 
     // text
     void TextOut(int x, int y, const QString& text);
@@ -132,6 +147,10 @@ private:
     void WideOrXorShape(const std::function<void(QPainter&)>& draw, bool usePen, bool useBrush);
     bool ThinPen() const { return Pen.Width <= 1; }
     QRgb PenRgb() const;
+    // the first device pixel of drawing pixel v, on a scaled canvas
+    int Device(int v) const { return int(std::floor(v * FScale)); }
+    QRect DeviceRect(const QRect& r) const;
+    void FillDevice(const TRows& rows, const QRect& logical, QRgb rgb, TPenMode mode);
 
     QImage* FTarget = nullptr;
     std::unique_ptr<QPainter> FPainter;
@@ -139,4 +158,5 @@ private:
     bool FHasClip = false;
     QPoint FPenPos;
     int FStylePhase = 0;  // position in the dash pattern, kept along a path
+    double FScale = 1.0;
 };

@@ -5,6 +5,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -119,6 +122,15 @@ void TForm::Close() {
         return;
     }
     close();
+}
+
+void TForm::ActivateWindow() {
+    const QGraphicsProxyWidget* proxy = graphicsProxyWidget();
+    if (proxy && proxy->scene() && !proxy->scene()->views().isEmpty()) {
+        proxy->scene()->views().constFirst()->window()->activateWindow();
+        return;
+    }
+    activateWindow();
 }
 
 void TForm::BringToFront() {

@@ -58,6 +58,8 @@ public:
     // Shows the form in front of the other windows, un-minimised and active; a modal form shown
     // meanwhile comes to the front above it, since it is the one that takes the keys.
     void BringToFront();
+    // Makes the window that shows the form active: its own, or the one whose scene holds it.
+    void ActivateWindow();
 
     TNotifyEvent OnShow;
     TNotifyEvent OnClose;

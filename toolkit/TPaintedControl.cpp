@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "AccessibleControls.h"
@@ -44,28 +46,40 @@ const QImage& TPaintedControl::Picture() {
 
 void TPaintedControl::EnsurePictureSize() {
     const QSize wanted(std::max(width(), 0), std::max(height(), 0));
-    if (FPicture.size() == wanted && FPicture.format() == PictureFormat()) return;
+    if (FCanvas.Target() == &FPicture && FCanvas.Width() == wanted.width() &&
+        FCanvas.Height() == wanted.height() && FCanvas.Scale() == FDeviceScale &&
+        FPicture.format() == PictureFormat())
+        return;
     FCanvas.Release();
-    if (wanted.isEmpty()) {
-        FPicture = QImage();
-    } else {
-        FPicture = QImage(wanted, PictureFormat());
+    FPicture = TCanvas::ScaledImage(wanted.width(), wanted.height(), FDeviceScale, PictureFormat());
+    if (!FPicture.isNull())
         FPicture.fill(PictureFormat() == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
-    }
     FCanvas.SetTarget(&FPicture);
+}
+
+void TPaintedControl::SetDeviceScale(double scale) {
+    // a scale a hair's breadth from the last one keeps its picture: a window being resized
+    // passes through many of them
+    scale = std::clamp(std::round(scale * 64) / 64, 1.0, 8.0);
+    if (scale == FDeviceScale) return;
+    FDeviceScale = scale;
+    BoundsChanged();
+    RepaintNow();
 }
 
 void TPaintedControl::TakePicture(TBitmap& frame) {
     EnsurePictureSize();
     FCanvas.Release();
     const QImage& image = frame.Image();
-    if (image.size() == FPicture.size() && image.format() == FPicture.format()) {
+    if (image.size() == FPicture.size() && image.devicePixelRatio() == FPicture.devicePixelRatio() &&
+        image.format() == FPicture.format()) {
         frame.SwapImage(FPicture);
         FCanvas.SetTarget(&FPicture);
         return;
     }
     if (!FPicture.isNull() && !image.isNull())
-        FCanvas.CopyRect(QRect(QPoint(0, 0), image.size()), image, QRect(QPoint(0, 0), image.size()));
+        FCanvas.CopyRect(QRect(0, 0, frame.Width(), frame.Height()), image,
+                         QRect(0, 0, frame.Width(), frame.Height()));
     FCanvas.Release();
 }
 
@@ -100,11 +114,22 @@ void TPaintedControl::SetVisible(bool visible) {
 }
 
 void TPaintedControl::paintEvent(QPaintEvent* event) {
-    if (FPicture.size() != size()) RepaintNow();
-    FCanvas.Release();
     QPainter p(this);
+    // the screen's density, or the zoom of a window scaled as a whole, asks for a picture of as
+    // many device pixels as the control covers
+    const QTransform& device = p.deviceTransform();
+    SetDeviceScale(std::max(std::hypot(device.m11(), device.m12()), 1.0));
+    if (FCanvas.Width() != width() || FCanvas.Height() != height()) RepaintNow();
+    FCanvas.Release();
     if (PictureFormat() == QImage::Format_RGB32) p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(event->rect(), FPicture, event->rect());
+    if (FDeviceScale == 1.0) {
+        p.drawImage(event->rect(), FPicture, event->rect());
+    } else {
+        const QRectF r = event->rect();
+        p.drawImage(r, FPicture,
+                    QRectF(r.x() * FDeviceScale, r.y() * FDeviceScale, r.width() * FDeviceScale,
+                           r.height() * FDeviceScale));
+    }
     FocusMark::Paint(this, p);
 }
 

@@ -39,6 +39,11 @@ public:
     // the control's own picture and its canvas
     TCanvas& Canvas() { return FCanvas; }
     const QImage& Picture();
+    // Device pixels of the picture per pixel of the control: 1 on an ordinary screen at 100 %,
+    // more on a dense screen or in a zoomed window (the painting finds out by itself); a new
+    // scale repaints at once.
+    double DeviceScale() const { return FDeviceScale; }
+    void SetDeviceScale(double scale);
 
     // Renders the picture now (when the control may paint) and schedules its blit; a screen reader
     // hears of a new value the control now shows.
@@ -156,6 +161,7 @@ private:
     QImage FPicture;
     TCanvas FCanvas;
     QRect FLastBounds;
+    double FDeviceScale = 1.0;
     bool FVisible = true;
     bool FClickPending = false;
     QString FSpokenValue;  // what screen readers last heard as the control's value

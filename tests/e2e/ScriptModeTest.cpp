@@ -304,9 +304,10 @@ TEST(ScriptMode, ALineThatCannotBeRunEndsTheScript) {
         {"slow", "wrong number of words, expected \"slow on|off\""},
         {"slow yes", "\"yes\" is neither on nor off"},
         {"option grid",
-         "wrong number of words, expected \"option bars|fit|grid|legend|zero|time|patterns on|off\""},
+         "wrong number of words, expected \"option bars|fit|grid|legend|zero|time|patterns|projector "
+         "on|off\""},
         {"option colours on",
-         "there is no option \"colours\" (bars, fit, grid, legend, zero, time, patterns)"},
+         "there is no option \"colours\" (bars, fit, grid, legend, zero, time, patterns, projector)"},
         {"export png chart",
          "wrong number of words, expected \"export csv FILE\", \"export fall FILE\" or \"export png "
          "window|chart FILE\""},

@@ -295,3 +295,49 @@ TEST(CanvasBitmaps, DrawStretchAndLoad) {
     EXPECT_FALSE(loaded.LoadFromFile(pipe));
     EXPECT_EQ(loaded.Width(), 2);  // unchanged
 }
+
+// A zoomed or dense screen: the drawing keeps its coordinates, each pixel covers its block of
+// device pixels, an exclusive-or drawn twice leaves no trace, and text is drawn at the device's
+// resolution, not as the small picture enlarged.
+TEST(CanvasScaled, PixelsCoverTheirBlocksAndTextIsDrawnAtTheDeviceSize) {
+    TBitmap big;
+    big.SetSize(40, 20, 1.5);
+    EXPECT_EQ(big.Width(), 40);
+    EXPECT_EQ(big.Height(), 20);
+    EXPECT_EQ(big.Image().width(), 60);
+    TCanvas& c = big.Canvas();
+    c.Pen.Color = kRed;
+    c.MoveTo(2, 3);
+    c.LineTo(10, 3);
+    c.Release();
+    EXPECT_EQ(c.Pixel(9, 3), kRed);
+    EXPECT_EQ(c.Pixel(10, 3), clWhite);                        // the end point stays unpainted
+    EXPECT_EQ(big.Image().pixel(3, 4) & 0xFFFFFF, 0xFF0000u);  // device pixels under pixel (2, 3)
+    const QImage before = big.Image().copy();
+    c.Pen.Mode = pmXor;
+    for (int i = 0; i < 2; ++i) {
+        c.MoveTo(0, 0);
+        c.LineTo(39, 19);
+    }
+    c.Release();
+    EXPECT_EQ(big.Image(), before);
+
+    TBitmap small, sharp;
+    small.SetSize(60, 20);
+    sharp.SetSize(60, 20, 2.0);
+    for (TBitmap* b : {&small, &sharp}) {
+        b->Canvas().Font = QFont(QStringLiteral("DejaVu Sans"));
+        b->Canvas().Font.setPixelSize(12);
+        b->Canvas().Brush.Style = bsClear;
+        b->Canvas().TextOut(2, 2, QStringLiteral("Energy"));
+    }
+    const QImage doubled = small.Image().scaled(120, 40);
+    EXPECT_NE(sharp.Image().convertToFormat(doubled.format()).copy(), doubled);
+    // a doubled picture changes colour only between blocks (at even columns); a sharp one also
+    // inside them
+    int inside = 0;
+    const QImage& s = sharp.Image();
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 1; x < s.width(); x += 2) inside += s.pixel(x, y) != s.pixel(x - 1, y);
+    EXPECT_GT(inside, 0);
+}
