@@ -44,7 +44,11 @@ void TProjection::SetStage(TStage* stage) {
     }
     stage->OnZoomChanged = [this](double zoom) {
         ShowZoom(zoom);
-        FMenu.Action(TMainMenu::mcFullScreen)->setChecked(FStage && FStage->FullScreen());
+        const bool full = FStage && FStage->FullScreen();
+        FMenu.Action(TMainMenu::mcFullScreen)->setChecked(full);
+        // the window's own size is remembered, also when it was resized by hand
+        if (FRemembered && FStage && !full && !FStage->isMaximized())
+            FRemembered->setValue(QLatin1String(ZoomKey), int(std::lround(zoom * 100)));
     };
     const int percent = FRemembered ? FRemembered->value(QLatin1String(ZoomKey), 100).toInt() : 100;
     stage->SetZoom(std::clamp(percent, 25, 800) / 100.0);
@@ -58,7 +62,6 @@ double TProjection::PictureZoom() const {
 void TProjection::Zoom(int percent) {
     if (!FStage) return;
     FStage->SetZoom(percent / 100.0);
-    if (FRemembered) FRemembered->setValue(QLatin1String(ZoomKey), percent);
     ShowZoom(FStage->Zoom());
 }
 
@@ -92,7 +95,8 @@ QImage TProjection::Grab(QWidget& widget, const QRect& part, double zoom) {
     image.setDevicePixelRatio(zoom);
     image.fill(widget.palette().window().color());
     // the painted controls draw themselves at the picture's scale, and back at their own after
-    const QList<TPaintedControl*> painted = widget.findChildren<TPaintedControl*>();
+    QList<TPaintedControl*> painted = widget.findChildren<TPaintedControl*>();
+    if (auto* itself = qobject_cast<TPaintedControl*>(&widget)) painted << itself;
     QList<double> scales;
     for (const TPaintedControl* control : painted) scales << control->DeviceScale();
     widget.render(&image, QPoint(), QRegion(part), QWidget::DrawChildren);

@@ -20,8 +20,10 @@
 #include "HeadlessMode.h"
 #include "Languages.h"
 #include "Pictures.h"
+#include "Projection.h"
 #include "TGlossator.h"
 #include "TSignalWatcher.h"
+#include "TStage.h"
 #include "VexaError.h"
 #include "ugravilo.h"
 
@@ -62,12 +64,15 @@ int Run(TCommandLine& commandLine) {
     // the e-book viewer's quit message ends the link, and the program with it
     QObject::connect(form.cliDemon, &QObject::destroyed, &application, &QCoreApplication::quit);
     // a second start asks for the window it wanted
-    form.cliDemon->OnBringToFront = [&form](QObject*) { form.BringToFront(); };
     TClassroom classroom(form, &*remembered);
+    // the window scales the form to its size: zoom, maximised, full screen
+    TStage stage(form);
+    classroom.Projection().SetStage(&stage);
+    form.cliDemon->OnBringToFront = [&stage](QObject*) { stage.BringToFront(); };
     TLanguages languages(form, classroom, &*remembered);
     languages.Mark(!commandLine.LanguageFile().isEmpty() ? commandLine.LanguageFile()
                                                          : TLanguages::StartFile(&*remembered));
-    QTimer::singleShot(0, &form, [&form] { form.show(); });
+    QTimer::singleShot(0, &stage, [&stage] { stage.show(); });
     return application.exec();
 }
 

@@ -98,5 +98,5 @@ void TZoomWindowTool::XorRectangle() {
     c.Pen.Mode = pmCopy;
     c.Brush.Style = bsSolid;
     c.Release();
-    FChart.update(QRect(FStart, FCorner).normalized());
+    FChart.Blit(QRect(FStart, FCorner).normalized());
 }

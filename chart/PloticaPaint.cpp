@@ -47,7 +47,7 @@ void TCustomPlotica::Paint() {
     d->Hairs->Render(cc, d->View());
     // the finished frame becomes the picture; the next repaint covers every pixel of the old one
     TakePicture(d->ControlBmp);
-    update();
+    Blit();
 }
 
 void TPloticaPrivate::FireRender(const TRenderEvent& event, TCanvas& canvas, int top, int left) {
@@ -135,7 +135,7 @@ void TPloticaPrivate::RefreshDataArea() {
     const QRect area(MarginLeft, MarginTop, DataBmp.Width(), DataBmp.Height());
     q.Canvas().CopyRect(area, DataBmp.Image(), QRect(0, 0, DataBmp.Width(), DataBmp.Height()));
     q.Canvas().Release();
-    q.update(area);
+    q.Blit(area);
 }
 
 TBitmap& TCustomPlotica::ControlBitmap() {

@@ -49,7 +49,7 @@ void TScale::RenderNow() {
 void TScale::RequestRepaint() {
     if (d->Transparent && !d->Embedded) {
         d->RenderPending = true;
-        update();
+        Blit();
         return;
     }
     if (!d->MayPaint()) return;
@@ -95,7 +95,7 @@ void TScale::BoundsChanged() {
     // drawn again at the new size when it next shows: once, however often a layout resizes it
     if (d->Embedded) return;
     d->RenderPending = true;
-    update();
+    Blit();
 }
 
 QSize TScale::sizeHint() const {

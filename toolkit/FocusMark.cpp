@@ -6,6 +6,8 @@
 #include <QPen>
 #include <QWidget>
 
+#include "TStage.h"
+
 namespace {
 
 // the dynamic property that keeps how the control's focus arrived
@@ -23,7 +25,7 @@ void Note(QWidget* control, const QFocusEvent* event) {
         event->gotFocus() && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                               reason == Qt::ShortcutFocusReason);
     control->setProperty(KeyboardFocusProperty, keyboard);
-    control->update();
+    TStage::Update(control);
 }
 
 void Show(QWidget* control) {
@@ -31,7 +33,7 @@ void Show(QWidget* control) {
     control->setProperty(KeyboardFocusProperty, true);
     // the style's own focus frame (radio buttons, push buttons) shows once the keyboard has moved
     control->window()->setAttribute(Qt::WA_KeyboardFocusChange);
-    control->update();
+    TStage::Update(control);
 }
 
 bool FromKeyboard(const QWidget* control) {

@@ -17,6 +17,7 @@
 #include "TFont.h"
 #include "TParentFont.h"
 #include "TProperties.h"
+#include "TStage.h"
 #include "VexaError.h"
 
 class TPaintedControlPrivate {
@@ -86,8 +87,12 @@ void TPaintedControl::TakePicture(TBitmap& frame) {
 void TPaintedControl::RepaintNow() {
     EnsurePictureSize();
     if (!FPicture.isNull()) Paint();
-    update();
+    Blit();
     AnnounceChange();
+}
+
+void TPaintedControl::Blit(const QRect& part) {
+    TStage::Update(this, part);
 }
 
 void TPaintedControl::AnnounceChange() {

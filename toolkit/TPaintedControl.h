@@ -48,6 +48,8 @@ public:
     // Renders the picture now (when the control may paint) and schedules its blit; a screen reader
     // hears of a new value the control now shows.
     void RepaintNow();
+    // Schedules the blit of the picture, or of part of it, on a stage too.
+    void Blit(const QRect& part = QRect());
     // A screen reader hears of the control's spoken value when it differs from what it last heard:
     // for a state the control shows without a repaint (a fall that has begun, say).
     void AnnounceChange();

@@ -50,17 +50,33 @@ void TStage::SetZoom(double zoom) {
     QSize wanted(int(std::lround(FForm.width() * FWindowedZoom)),
                  int(std::lround(FForm.height() * FWindowedZoom)));
     if (const QScreen* s = screen()) wanted = wanted.boundedTo(s->availableGeometry().size());
+    // the scale asked for stays what the window keeps, also where the screen has less room
+    FZooming = true;
     resize(wanted);
+    FZooming = false;
     Fit();
 }
 
 void TStage::SetFullScreen(bool on) {
-    if (on == isFullScreen()) return;
-    if (on)
-        showFullScreen();
-    else
-        showNormal();
     FLeaveFullScreen->setEnabled(on);
+    if (on == isFullScreen()) return;
+    // the geometry too, for a display without a window manager to carry out the state
+    if (on) {
+        FWindowed = geometry();
+        showFullScreen();
+        if (const QScreen* s = screen()) setGeometry(s->geometry());
+    } else {
+        showNormal();
+        if (FWindowed.isValid()) setGeometry(FWindowed);
+    }
+    if (OnZoomChanged) OnZoomChanged(Zoom());
+}
+
+void TStage::Update(QWidget* widget, const QRect& r) {
+    const QRect part = r.isEmpty() ? widget->rect() : r;
+    widget->update(part);
+    if (QGraphicsProxyWidget* proxy = widget->window()->graphicsProxyWidget())
+        proxy->update(QRectF(part.translated(widget->mapTo(widget->window(), QPoint(0, 0)))));
 }
 
 void TStage::BringToFront() {
@@ -93,6 +109,8 @@ void TStage::FollowForm() {
 void TStage::resizeEvent(QResizeEvent* event) {
     QGraphicsView::resizeEvent(event);
     Fit();
+    // a window resized by hand keeps its new scale when the form changes its size
+    if (!FZooming && !isFullScreen() && !isMaximized() && FProxy->widget()) FWindowedZoom = Zoom();
 }
 
 void TStage::showEvent(QShowEvent* event) {
@@ -130,8 +148,12 @@ bool TStage::eventFilter(QObject* watched, QEvent* event) {
                 FollowForm();
                 break;
             case QEvent::Resize:
-                // a panel beside the form came or went: a window keeps its scale, a full screen
-                // its size
+                // a panel beside the form came or went: the proxy takes the form's new size (its
+                // bounds are those of the form's fixed size), a window keeps its scale, a full
+                // screen its size
+                FProxy->setMinimumSize(FForm.minimumSize());
+                FProxy->setMaximumSize(FForm.maximumSize());
+                FProxy->resize(FForm.size());
                 if (isVisible() && !isFullScreen() && !isMaximized())
                     SetZoom(FWindowedZoom);
                 else

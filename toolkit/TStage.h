@@ -34,7 +34,12 @@ public:
     void SetFullScreen(bool on);
     void BringToFront();
 
-    // the scale changed (a resize, a zoom, full screen)
+    // An update of part of a widget (all of it when r is empty) that reaches the screen on a
+    // stage too: Qt's repaint manager drops the updates of an embedded form's controls that it
+    // thinks painted already, so the proxy is told of them as well.
+    static void Update(QWidget* widget, const QRect& r = QRect());
+
+    // the scale changed (a resize, a zoom), or full screen came or went
     std::function<void(double zoom)> OnZoomChanged;
 
 protected:
@@ -51,5 +56,7 @@ private:
     QGraphicsProxyWidget* FProxy;
     QShortcut* FLeaveFullScreen;
     double FWindowedZoom = 1.0;  // what a windowed stage keeps when the form changes its size
+    QRect FWindowed;             // where the window was before full screen
     bool FClosing = false;
+    bool FZooming = false;
 };

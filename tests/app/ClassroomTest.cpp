@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QGraphicsProxyWidget>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -31,7 +32,9 @@
 #include "GraviloTesting.h"
 #include "Languages.h"
 #include "MainMenu.h"
+#include "Projection.h"
 #include "TMessageBox.h"
+#include "TStage.h"
 #include "TTextLabel.h"
 #include "ZeroLevel.h"
 
@@ -455,4 +458,56 @@ TEST(Classroom, EveryKeyThatActsIsListed) {
     QList<int> marks;
     for (int body = 0; body <= TSimulation::PlanetX; ++body) marks << BodyLook(body).Mark;
     EXPECT_EQ(QSet<int>(marks.begin(), marks.end()).size(), marks.size());
+}
+
+// In front of a class: pictures come at the zoom asked for, drawn anew (the chart's text is not the
+// small picture doubled); on a stage the window scales as a whole, remembers its zoom, keeps its
+// proportions when resized, and the rope still hangs on the hook it is dragged to; without a stage
+// (scripts) the remembered zoom changes nothing.
+TEST(Classroom, OnAStageTheWholeWindowScalesAndItsPicturesWithIt) {
+    TPrivateWorld world;
+    QSettings remembered(world.Path(QStringLiteral("gravilo.conf")), QSettings::IniFormat);
+    remembered.setValue(QStringLiteral("View/Zoom"), 75);
+    TClassroomWindow w({}, &remembered);
+    EXPECT_EQ(w.Tools.Projection().PictureZoom(), 1.0);
+    const QImage plain = w.Tools.Picture(TClassroom::cpChart);
+    w.Tools.Projection().SetPictureZoom(2.0);
+    const QImage sharp = w.Tools.Picture(TClassroom::cpChart);
+    ASSERT_EQ(sharp.size(), plain.size() * 2);
+    EXPECT_EQ(w.Tools.Picture(TClassroom::cpWindow).size(), QSize(1436, 1284));
+    // a doubled picture changes colour only between its 2 × 2 blocks
+    int inside = 0;
+    for (int y = 0; y < sharp.height(); ++y)
+        for (int x = 1; x < sharp.width(); x += 2) inside += sharp.pixel(x, y) != sharp.pixel(x - 1, y);
+    EXPECT_GT(inside, 100);
+    EXPECT_EQ(w.Form().PLEnerg->DeviceScale(), 1.0);  // the control paints at its own size again
+
+    TForm1& f = w.Form();
+    TStage stage(f);
+    w.Tools.Projection().SetStage(&stage);
+    stage.show();
+    ASSERT_NE(f.graphicsProxyWidget(), nullptr);
+    EXPECT_NEAR(stage.Zoom(), 0.75, 0.002);
+    EXPECT_EQ(stage.size(), QSize(539, 497));
+    // the end dragged from its place at rest to just below the hook at 200 m
+    const auto onStage = [&](double x, double y) {
+        const QPoint inForm = f.PLPict->mapTo(&f, f.PLPict->WorldToPixel(1, x, y));
+        return stage.mapFromScene(f.graphicsProxyWidget()->mapToScene(QPointF(inForm)));
+    };
+    QTest::mousePress(stage.viewport(), Qt::LeftButton, {}, onStage(20, 520));
+    QTest::mouseMove(stage.viewport(), onStage(60, 300));
+    QTest::mouseMove(stage.viewport(), onStage(95, 190));
+    QTest::mouseRelease(stage.viewport(), Qt::LeftButton, {}, onStage(95, 190));
+    EXPECT_EQ(f.Simulation().MassHeight(), 305);
+
+    // a wide window: the form keeps its proportions, centred
+    stage.resize(800, 497);
+    const QRectF shown = f.graphicsProxyWidget()->sceneBoundingRect();
+    EXPECT_NEAR(shown.width() / shown.height(), double(f.width()) / f.height(), 1e-9);
+    EXPECT_NEAR(shown.left(), 800 - shown.right(), 2.0);
+    // Ctrl+0 and the window's own size are remembered
+    w.Tools.Menu().Action(TMainMenu::mcZoom100)->trigger();
+    EXPECT_DOUBLE_EQ(stage.Zoom(), 1.0);
+    EXPECT_EQ(remembered.value(QStringLiteral("View/Zoom")).toInt(), 100);
+    EXPECT_TRUE(w.Tools.Menu().Action(TMainMenu::mcZoom100)->isChecked());
 }
