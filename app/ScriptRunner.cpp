@@ -319,8 +319,9 @@ bool TScriptRunner::Option(const QStringList& words, QString& error) {
 bool TScriptRunner::Zoom(const QStringList& words, QString& error) {
     int percent = 0;
     if (!Number(words[1], percent, error)) return false;
-    if (percent < 25 || percent > 800) {
-        error = QStringLiteral("the zoom %1 % lies outside 25 to 800 %").arg(words[1]);
+    // 400 % covers a 4K projector; more would only make pictures that take long to draw
+    if (percent < 25 || percent > 400) {
+        error = QStringLiteral("the zoom %1 % lies outside 25 to 400 %").arg(words[1]);
         return false;
     }
     FClassroom->Projection().SetPictureZoom(percent / 100.0);

@@ -510,4 +510,31 @@ TEST(Classroom, OnAStageTheWholeWindowScalesAndItsPicturesWithIt) {
     EXPECT_DOUBLE_EQ(stage.Zoom(), 1.0);
     EXPECT_EQ(remembered.value(QStringLiteral("View/Zoom")).toInt(), 100);
     EXPECT_TRUE(w.Tools.Menu().Action(TMainMenu::mcZoom100)->isChecked());
+
+    // the projector colours: every display's text at 4.5:1 or more on its ground; off, as built
+    const auto contrast = [](TColor text, TColor ground) {
+        const auto luminance = [](TColor c) {
+            const QColor q = ColorToQColor(c);
+            const auto linear = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(q.redF()) + 0.7152 * linear(q.greenF()) + 0.0722 * linear(q.blueF());
+        };
+        const double a = luminance(text), b = luminance(ground);
+        return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    };
+    w.Tools.SetOption(TClassroom::coProjector, true);
+    EXPECT_EQ(f.Color(), clWhite);
+    for (TNumora* label : {f.NLblMasse, f.NLblHeight, f.NLblEnergie}) {
+        EXPECT_GE(contrast(label->ColorLabText(), label->ColorLabBakG()), 4.5)
+            << label->objectName().toStdString();
+        EXPECT_GE(contrast(label->ColorOutText(), label->ColorOutBakG()), 4.5)
+            << label->objectName().toStdString();
+        EXPECT_TRUE(label->Font()->Bold());
+    }
+    w.Tools.SetOption(TClassroom::coProjector, false);
+    EXPECT_EQ(f.Color(), clBtnFace);
+    EXPECT_EQ(f.NLblMasse->ColorLabBakG(), clInfoBk);
+    EXPECT_FALSE(f.NLblMasse->Font()->Bold());
+    EXPECT_TRUE(f.NLblEnergie->Font()->Bold());  // bold as built
 }

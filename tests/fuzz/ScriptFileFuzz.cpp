@@ -8,7 +8,7 @@
 // Input: the script, read from a file as the program reads every script (TScriptInput), in reads
 // of 1 to 61 bytes so that lines and the line-length bound meet every read boundary. Each input
 // starts from the same state: button up, Reset, the fall ended and running at its pace, Earth and
-// 10 kg, the classroom's options off.
+// 10 kg, the classroom's options off, pictures at 100 %.
 
 #include <QApplication>
 #include <QBuffer>
@@ -60,8 +60,9 @@ void StartAfresh() {
     TScriptRunner runner(*Form, sink, sink);
     runner.SetClassroom(Classroom);
     QString error;
-    for (const char* line : {"up 0 0", "resume", "slow off", "option bars off", "option fit off",
-                             "option grid off", "option legend off", "reset", "tick", "body 0", "mass 10"})
+    for (const char* line :
+         {"up 0 0", "resume", "slow off", "option bars off", "option fit off", "option grid off",
+          "option legend off", "option projector off", "zoom 100", "reset", "tick", "body 0", "mass 10"})
         FUZZ_CHECK(runner.RunLine(QString::fromLatin1(line), error), error);
     FUZZ_CHECK(!Form->Timer1->Enabled());
 }
