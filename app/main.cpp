@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
-#include <optional>
+#include <memory>
 
 #include "AboutBox.h"
 #include "Classroom.h"
@@ -21,6 +21,7 @@
 #include "Languages.h"
 #include "Pictures.h"
 #include "Projection.h"
+#include "RememberedSettings.h"
 #include "TGlossator.h"
 #include "TSignalWatcher.h"
 #include "TStage.h"
@@ -39,14 +40,19 @@ int Run(TCommandLine& commandLine) {
     const TSignalWatcher endSignals({SIGTERM, SIGINT, SIGHUP}, [](int) { QCoreApplication::quit(); });
     // the teaching tools and the language remember their choice per user, from one start to the
     // next; pictures and scripts neither read nor change it
-    std::optional<QSettings> remembered;
-    if (!commandLine.Headless())
-        remembered.emplace(QSettings::UserScope, QStringLiteral("gravilo"), QStringLiteral("gravilo"));
+    std::unique_ptr<QSettings> remembered;
+    if (!commandLine.Headless()) {
+        QString reason;
+        remembered = RememberedSettings::Open(RememberedSettings::FileName(), reason);
+        if (!remembered)
+            std::fprintf(stderr, "gravilo: the settings are not remembered: %s\n",
+                         reason.toLocal8Bit().constData());
+    }
     TForm1 form([&](TqmrDemonClient& link) {
         std::unique_ptr<QIODevice> named = commandLine.TakeLanguageStream();
         // a file named with --language wins over the one chosen in the Language menu, which wins
         // over the desktop's language
-        if (!named) link.SetLanguageFile(TLanguages::StartFile(remembered ? &*remembered : nullptr));
+        if (!named) link.SetLanguageFile(TLanguages::StartFile(remembered.get()));
         link.SetLanguageStream(std::move(named));
         link.Translator()->SetFallback(TLanguages::English());
         // pictures and scripts may run beside a Gravilo someone works with
@@ -64,16 +70,22 @@ int Run(TCommandLine& commandLine) {
     // the e-book viewer's quit message ends the link, and the program with it
     QObject::connect(form.cliDemon, &QObject::destroyed, &application, &QCoreApplication::quit);
     // a second start asks for the window it wanted
-    TClassroom classroom(form, &*remembered);
+    TClassroom classroom(form, remembered.get());
     // the window scales the form to its size: zoom, maximised, full screen
     TStage stage(form);
     classroom.Projection().SetStage(&stage);
     form.cliDemon->OnBringToFront = [&stage](QObject*) { stage.BringToFront(); };
-    TLanguages languages(form, classroom, &*remembered);
+    TLanguages languages(form, classroom, remembered.get());
     languages.Mark(!commandLine.LanguageFile().isEmpty() ? commandLine.LanguageFile()
-                                                         : TLanguages::StartFile(&*remembered));
+                                                         : TLanguages::StartFile(remembered.get()));
     QTimer::singleShot(0, &stage, [&stage] { stage.show(); });
-    return application.exec();
+    const int status = application.exec();
+    // settings that could not be saved are said once, as the program ends
+    QString reason;
+    if (remembered && !RememberedSettings::Save(*remembered, reason))
+        std::fprintf(stderr, "gravilo: the settings are not remembered: %s\n",
+                     reason.toLocal8Bit().constData());
+    return status;
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cmath>
 
 #include <QAccessible>
@@ -17,6 +19,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -33,6 +36,7 @@
 #include "Languages.h"
 #include "MainMenu.h"
 #include "Projection.h"
+#include "RememberedSettings.h"
 #include "TMessageBox.h"
 #include "TStage.h"
 #include "TTextLabel.h"
@@ -257,6 +261,42 @@ TEST(Classroom, OptionsAreRememberedWhereGivenAndNowhereElse) {
     TClassroomWindow fresh;
     for (int option = 0; option < TClassroom::OptionCount; ++option)
         EXPECT_FALSE(fresh.Tools.Option(TClassroom::TOption(option))) << option;
+
+    // the user's file: texts of any kind come back as written; a typed value of Qt's is no
+    // setting of ours; a pipe, a link or a lock that a live program holds leave it unused, at once
+    const QString file = world.Path(QStringLiteral("user/gravilo.conf"));
+    QString reason;
+    {
+        std::unique_ptr<QSettings> user = RememberedSettings::Open(file, reason);
+        ASSERT_NE(user, nullptr) << reason.toStdString();
+        user->setValue(QStringLiteral("Files/LastFolder"), QStringLiteral(" \"a\" b\\c\n;=@ "));
+        user->setValue(QStringLiteral("Options/Grid"), true);
+        ASSERT_TRUE(RememberedSettings::Save(*user, reason));
+    }
+    QFile typed(file);
+    ASSERT_TRUE(typed.open(QIODevice::Append));
+    typed.write("[Nested]\nDeep=@Variant(" + QByteArray(30000, '\x09') + ")\n");
+    typed.close();
+    std::unique_ptr<QSettings> user = RememberedSettings::Open(file, reason);
+    ASSERT_NE(user, nullptr) << reason.toStdString();
+    EXPECT_EQ(user->value(QStringLiteral("Files/LastFolder")).toString(),
+              QStringLiteral(" \"a\" b\\c\n;=@ "));
+    EXPECT_TRUE(user->value(QStringLiteral("Options/Grid")).toBool());
+    EXPECT_FALSE(user->contains(QStringLiteral("Nested/Deep")));
+    user.reset();
+    {
+        QLockFile held(file + QStringLiteral(".lock"));
+        ASSERT_TRUE(held.lock());
+        EXPECT_EQ(RememberedSettings::Open(file, reason), nullptr);
+    }
+    const QString pipe = world.Path(QStringLiteral("pipe.conf")),
+                  link = world.Path(QStringLiteral("link.conf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(file, link));
+    for (const QString& unsafe : {pipe, link}) {
+        EXPECT_EQ(RememberedSettings::Open(unsafe, reason), nullptr) << unsafe.toStdString();
+        EXPECT_TRUE(reason.contains(unsafe));
+    }
 }
 
 // The file dialog adds the extension before it checks the name: "report" typed over an existing
