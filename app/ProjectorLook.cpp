@@ -6,36 +6,54 @@
 
 #include "ugravilo.h"
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 namespace {
 
-// the window's grounds, as the window is built and as the projector has them
-struct TGrounds {
-    TColor Form, Panel, Memo, Chart, Shadow, Display, Outside;
-};
-constexpr TGrounds Classic{clBtnFace, clBtnFace, clInfoBk, clBtnFace, clBtnFace, clInfoBk, clBtnFace};
-constexpr TGrounds Projector{clWhite, clWhite, clWhite, clWhite, clWhite, clWhite, clWhite};
+// every ground the projector whitens: how it is read and how it is set
+using TGround = std::pair<std::function<TColor()>, std::function<void(TColor)>>;
+
+std::vector<TGround> Grounds(TForm1& f) {
+    std::vector<TGround> grounds = {
+        {[&f] { return f.Color(); }, [&f](TColor c) { f.SetColor(c); }},
+        {[&f] { return f.Panel1->Color(); }, [&f](TColor c) { f.Panel1->SetColor(c); }},
+        {[&f] { return f.MMExplain->Color(); }, [&f](TColor c) { f.MMExplain->SetColor(c); }},
+    };
+    for (TPlotica* chart : {f.PLPict, f.PLEnerg}) {
+        grounds.push_back(
+            {[chart] { return chart->WindColor(); }, [chart](TColor c) { chart->SetWindColor(c); }});
+        grounds.push_back({[chart] { return chart->ShadowBakColor(); },
+                           [chart](TColor c) { chart->SetShadowBakColor(c); }});
+    }
+    for (TNumora* label : {f.NLblMasse, f.NLblHeight, f.NLblEnergie}) {
+        grounds.push_back(
+            {[label] { return label->ColorLabBakG(); }, [label](TColor c) { label->SetColorLabBakG(c); }});
+        grounds.push_back(
+            {[label] { return label->ColorOutBakG(); }, [label](TColor c) { label->SetColorOutBakG(c); }});
+    }
+    return grounds;
+}
 
 }  // namespace
 
 void TForm1::SetProjectorLook(bool on) {
     if (on == FProjectorLook) return;
     FProjectorLook = on;
-    const TGrounds& g = on ? Projector : Classic;
-    SetColor(g.Form);
-    Panel1->SetColor(g.Panel);
-    MMExplain->SetColor(g.Memo);
+    // white over the grounds the window was built with, and those again when it ends
+    const std::vector<TGround> grounds = Grounds(*this);
+    if (on) FBuiltGrounds.clear();
+    for (std::size_t i = 0; i < grounds.size(); ++i) {
+        if (on) FBuiltGrounds.push_back(grounds[i].first());
+        grounds[i].second(on ? clWhite : FBuiltGrounds[i]);
+    }
     for (TPlotica* chart : {PLPict, PLEnerg}) {
-        chart->SetWindColor(g.Chart);
-        chart->SetShadowBakColor(g.Shadow);
         // the captions, and the axes' numbers
         chart->Font()->SetBold(on);
         for (TScaleProps* axis :
              {static_cast<TScaleProps*>(chart->Scale1X()), static_cast<TScaleProps*>(chart->Scale1Y())})
             axis->Font()->SetBold(on);
-    }
-    for (TNumora* label : {NLblMasse, NLblHeight, NLblEnergie}) {
-        label->SetColorLabBakG(g.Display);
-        label->SetColorOutBakG(g.Outside);
     }
     // the small displays have fonts of their own (the energy's is bold already)
     for (TNumora* label : {NLblMasse, NLblHeight}) label->Font()->SetBold(on);

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "TButtons.h"
 #include "TForm.h"
@@ -161,5 +162,6 @@ private:
     bool FHookNumbers = false;
     bool FZeroLevelShown = false;
     bool FProjectorLook = false;
+    std::vector<TColor> FBuiltGrounds;  // the grounds the projector look covers, as built
     TSimulation FSimulation;
 };

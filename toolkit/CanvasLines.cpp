@@ -124,7 +124,7 @@ void TCanvas::PlotStyledLine(const TRows& rows, int x0, int y0, int x1, int y1) 
         PlotSpan(rows, std::min(x0, x1 - sx), std::max(x0, x1 - sx), y0, rgb, pmCopy);
         return;
     }
-    const bool exclusive = Pen.Mode == pmXor;
+    const bool exclusive = Pen.Mode == pmXor, scaled = Scaled();
     const QRgb xorBits = rgb & 0x00FFFFFFu, copyBits = rgb | 0xFF000000u;
     const int left = clip.left(), right = clip.right(), top = clip.top(), bottom = clip.bottom();
     int err = (dx > dy ? dx : -dy) / 2;
@@ -133,7 +133,7 @@ void TCanvas::PlotStyledLine(const TRows& rows, int x0, int y0, int x1, int y1) 
         const bool on = pattern.empty() || PatternOn(pattern, FStylePhase);
         ++FStylePhase;
         if (on && x >= left && x <= right && y >= top && y <= bottom) {
-            if (Scaled()) {
+            if (scaled) {
                 FillDevice(rows, QRect(x, y, 1, 1), rgb, Pen.Mode);
             } else {
                 QRgb& pixel = rows.Line(y)[x];

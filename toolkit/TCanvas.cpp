@@ -94,6 +94,11 @@ QImage TCanvas::ScaledImage(int width, int height, double scale, QImage::Format 
     return image;
 }
 
+QRectF TCanvas::InImagePixels(const QRect& r, const QImage& image) {
+    const double ratio = image.devicePixelRatio();
+    return QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
+}
+
 int TCanvas::LogicalExtent(int device, double scale) {
     return scale == 1.0 ? device : int(std::ceil(device / scale - 1e-9));
 }
@@ -359,13 +364,9 @@ void TCanvas::CopyRect(const QRect& dest, const QImage& source, const QRect& sou
     if (!Painter() || source.isNull()) return;
     const QPainter::CompositionMode mode = FPainter->compositionMode();
     FPainter->setCompositionMode(QPainter::CompositionMode_Source);
-    // the source rectangle counts the source's own pixels
-    const double ratio = source.devicePixelRatio();
-    if (ratio == 1.0)
+    if (source.devicePixelRatio() == 1.0)
         FPainter->drawImage(dest, source, sourceRect);
     else
-        FPainter->drawImage(QRectF(dest), source,
-                            QRectF(sourceRect.x() * ratio, sourceRect.y() * ratio, sourceRect.width() * ratio,
-                                   sourceRect.height() * ratio));
+        FPainter->drawImage(QRectF(dest), source, InImagePixels(sourceRect, source));
     FPainter->setCompositionMode(mode);
 }

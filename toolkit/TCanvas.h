@@ -65,6 +65,8 @@ public:
     // An image for a drawing of width × height at a scale: its device size, and back.
     static QImage ScaledImage(int width, int height, double scale, QImage::Format format);
     static int LogicalExtent(int device, double scale);
+    // A rectangle of the drawing in the image's own pixels, as QPainter::drawImage takes a source.
+    static QRectF InImagePixels(const QRect& r, const QImage& image);
 
     // Ends the painter, so that the image may be copied or handed out safely.
     void Release();

@@ -58,14 +58,20 @@ void TPaintedControl::EnsurePictureSize() {
     FCanvas.SetTarget(&FPicture);
 }
 
-void TPaintedControl::SetDeviceScale(double scale) {
-    // a scale a hair's breadth from the last one keeps its picture: a window being resized
-    // passes through many of them
+// A scale a hair's breadth from the last one keeps its picture: a window being resized passes
+// through many of them. The control's size and layout stay as they are: only the picture changes.
+bool TPaintedControl::TakeDeviceScale(double scale) {
     scale = std::clamp(std::round(scale * 64) / 64, 1.0, 8.0);
-    if (scale == FDeviceScale) return;
-    FDeviceScale = scale;
-    BoundsChanged();
-    RepaintNow();
+    return Store(FDeviceScale, scale);
+}
+
+void TPaintedControl::SetDeviceScale(double scale) {
+    if (TakeDeviceScale(scale)) RepaintNow();
+}
+
+void TPaintedControl::Render() {
+    EnsurePictureSize();
+    if (!FPicture.isNull()) Paint();
 }
 
 void TPaintedControl::TakePicture(TBitmap& frame) {
@@ -85,8 +91,7 @@ void TPaintedControl::TakePicture(TBitmap& frame) {
 }
 
 void TPaintedControl::RepaintNow() {
-    EnsurePictureSize();
-    if (!FPicture.isNull()) Paint();
+    Render();
     Blit();
     AnnounceChange();
 }
@@ -123,18 +128,17 @@ void TPaintedControl::paintEvent(QPaintEvent* event) {
     // the screen's density, or the zoom of a window scaled as a whole, asks for a picture of as
     // many device pixels as the control covers
     const QTransform& device = p.deviceTransform();
-    SetDeviceScale(std::max(std::hypot(device.m11(), device.m12()), 1.0));
-    if (FCanvas.Width() != width() || FCanvas.Height() != height()) RepaintNow();
+    const bool rescaled = TakeDeviceScale(std::hypot(device.m11(), device.m12()));
+    if (FCanvas.Width() != width() || FCanvas.Height() != height())
+        RepaintNow();
+    else if (rescaled)
+        Render();  // for this very paint: no blit to schedule
     FCanvas.Release();
     if (PictureFormat() == QImage::Format_RGB32) p.setCompositionMode(QPainter::CompositionMode_Source);
-    if (FDeviceScale == 1.0) {
+    if (FDeviceScale == 1.0)
         p.drawImage(event->rect(), FPicture, event->rect());
-    } else {
-        const QRectF r = event->rect();
-        p.drawImage(r, FPicture,
-                    QRectF(r.x() * FDeviceScale, r.y() * FDeviceScale, r.width() * FDeviceScale,
-                           r.height() * FDeviceScale));
-    }
+    else
+        p.drawImage(QRectF(event->rect()), FPicture, TCanvas::InImagePixels(event->rect(), FPicture));
     FocusMark::Paint(this, p);
 }
 

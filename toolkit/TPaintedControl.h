@@ -158,6 +158,10 @@ protected:
 
 private:
     void TakePartSetting(QDynamicPropertyChangeEvent* event);
+    // the picture at its size and scale, painted (no blit scheduled)
+    void Render();
+    // stores a new device scale; true when it changed
+    bool TakeDeviceScale(double scale);
     void EnsurePictureSize();
     void NoteBounds();
     QImage FPicture;
