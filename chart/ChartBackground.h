@@ -6,11 +6,10 @@
 
 #include "ChartPart.h"
 #include "TBitmap.h"
-#include "gravilo_chart_export.h"
 
 class TBakGndImg;
 
-class GRAVILO_CHART_EXPORT TBackgroundPart : public TChartPart {
+class TBackgroundPart : public TChartPart {
 public:
     explicit TBackgroundPart(TBakGndImg& settings);
 

@@ -7,11 +7,10 @@
 #include <array>
 
 #include "ChartPart.h"
-#include "gravilo_chart_export.h"
 
 class TCrossHair;
 
-class GRAVILO_CHART_EXPORT TCrossHairsPart : public TChartPart {
+class TCrossHairsPart : public TChartPart {
 public:
     // the chart's cross-hairs, 1..4 (index 0 unused)
     explicit TCrossHairsPart(const std::array<TCrossHair*, PloticaCrossHairCount + 1>& crossHairs);

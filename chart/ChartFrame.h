@@ -8,9 +8,8 @@
 
 #include "ChartPart.h"
 #include "Enums.h"
-#include "gravilo_chart_export.h"
 
-class GRAVILO_CHART_EXPORT TFramePart : public TChartPart {
+class TFramePart : public TChartPart {
 public:
     void Render(TCanvas& canvas, const TChartView& view) override;
     // outside the data area, or on the caption

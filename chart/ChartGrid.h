@@ -6,9 +6,8 @@
 #include <vector>
 
 #include "ChartPart.h"
-#include "gravilo_chart_export.h"
 
-class GRAVILO_CHART_EXPORT TGridPart : public TChartPart {
+class TGridPart : public TChartPart {
 public:
     void Render(TCanvas& canvas, const TChartView& view) override;
     bool Contains(const TChartView& view, QPoint pixel) const override;

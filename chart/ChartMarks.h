@@ -15,7 +15,6 @@
 
 #include "Enums.h"
 #include "TColor.h"
-#include "gravilo_chart_export.h"
 
 class TCanvas;
 
@@ -23,30 +22,30 @@ constexpr int MarkShapeCount = 48;
 
 // Draws mark shape m (0..47) centred on (x, y) with the canvas's pen (colour, width, style).
 // Filled shapes use the pen colour as brush; the brush is left as it was.
-GRAVILO_CHART_EXPORT void DrawMarkShape(TCanvas& canvas, int m, int x, int y);
+void DrawMarkShape(TCanvas& canvas, int m, int x, int y);
 
-struct GRAVILO_CHART_EXPORT TMarkRun {
+struct TMarkRun {
     std::int16_t Dy;
     std::int16_t X0;  // first and last pixel of the run, relative to the centre
     std::int16_t X1;
 };
 
-struct GRAVILO_CHART_EXPORT TMarkSprite {
+struct TMarkSprite {
     std::vector<TMarkRun> Runs;
     QRect Box;  // relative to the centre; empty when the shape sets no pixel
 };
 
 // The sprite of a shape, made on first use and kept for the life of the program (GUI thread only).
-GRAVILO_CHART_EXPORT const TMarkSprite& MarkSprite(int mark, int penWidth, TPenStyle penStyle);
+const TMarkSprite& MarkSprite(int mark, int penWidth, TPenStyle penStyle);
 
 // The last sprite a pass used, so that runs of equal marks skip the lookup.
-struct GRAVILO_CHART_EXPORT TMarkCache {
+struct TMarkCache {
     const TMarkSprite* Sprite = nullptr;
     std::uint32_t Key = 0xFFFFFFFFu;
 };
 
 // A sprite's pixels as offsets into one image (rows of a given stride), for the unclipped case.
-struct GRAVILO_CHART_EXPORT TMarkOffsets {
+struct TMarkOffsets {
     static constexpr int Capacity = 64;
     const TMarkSprite* Sprite = nullptr;
     std::ptrdiff_t Stride = 0;
@@ -55,7 +54,7 @@ struct GRAVILO_CHART_EXPORT TMarkOffsets {
 };
 
 // Writes marks into the scan lines of a canvas's image, clipped to the canvas's clip rectangle.
-class GRAVILO_CHART_EXPORT TMarkPainter {
+class TMarkPainter {
 public:
     explicit TMarkPainter(TCanvas& canvas);
     // Re-reads the canvas's image (after it was resized) and clip rectangle.

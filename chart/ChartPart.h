@@ -10,7 +10,6 @@
 #include "PloticaMapping.h"
 #include "PloticaTypes.h"
 #include "TColor.h"
-#include "gravilo_chart_export.h"
 
 class TCanvas;
 class TFont;
@@ -19,7 +18,7 @@ class TPloticaAxes;
 
 // The chart as its parts see it during one paint: size, margins, the layers' mappings, and where
 // the canvas being painted lies on the control.
-struct GRAVILO_CHART_EXPORT TChartView {
+struct TChartView {
     int Width = 0;  // the control
     int Height = 0;
     int MarginLeft = 0;
@@ -55,7 +54,7 @@ struct GRAVILO_CHART_EXPORT TChartView {
     QPoint OnCanvas(QPoint p) const { return p - Origin; }
 };
 
-class GRAVILO_CHART_EXPORT TChartPart {
+class TChartPart {
 public:
     virtual ~TChartPart() = default;
     // Draws the part onto a canvas that shows the control from view.Origin on.
@@ -65,7 +64,7 @@ public:
 };
 
 // Where the mouse tools find the chart's current view (control pixels on the control's picture).
-class GRAVILO_CHART_EXPORT TChartViewSource {
+class TChartViewSource {
 public:
     virtual TChartView View() const = 0;
 

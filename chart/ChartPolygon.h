@@ -8,8 +8,6 @@
 #include <QPoint>
 #include <span>
 
-#include "gravilo_chart_export.h"
-
 class TCanvas;
 
-GRAVILO_CHART_EXPORT void DrawPolygon(TCanvas& canvas, std::span<const QPoint> points);
+void DrawPolygon(TCanvas& canvas, std::span<const QPoint> points);

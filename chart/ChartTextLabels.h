@@ -8,11 +8,10 @@
 #include <array>
 
 #include "ChartPart.h"
-#include "gravilo_chart_export.h"
 
 class TTextLabel;
 
-class GRAVILO_CHART_EXPORT TTextLabelsPart : public TChartPart {
+class TTextLabelsPart : public TChartPart {
 public:
     // the chart's labels, 1..30 (index 0 unused)
     explicit TTextLabelsPart(const std::array<TTextLabel*, PloticaTextLabelCount + 1>& labels);

@@ -10,14 +10,13 @@
 
 #include "Enums.h"
 #include "PloticaTypes.h"
-#include "gravilo_chart_export.h"
 
 class TCustomPlotica;
 class TCrossHairsPart;
 class TTextLabelsPart;
 class TChartViewSource;
 
-class GRAVILO_CHART_EXPORT TChartTool {
+class TChartTool {
 public:
     explicit TChartTool(TCustomPlotica& chart) : FChart(chart) {}
     virtual ~TChartTool() = default;
@@ -41,7 +40,7 @@ protected:
 // A drag: it begins with the first movement with the left button held, wherever the button went
 // down, and ends with the first movement without it; releasing the button alone does not end it.
 // At its beginning every layer's ranges are kept, so that each step starts from them again.
-class GRAVILO_CHART_EXPORT TDragTool : public TChartTool {
+class TDragTool : public TChartTool {
 public:
     using TChartTool::TChartTool;
     void MouseMove(TShiftState shift, int x, int y) final;
@@ -63,7 +62,7 @@ private:
 };
 
 // Panning: the content follows the pointer, in both directions or one (by the chart's mode).
-class GRAVILO_CHART_EXPORT TPanTool : public TDragTool {
+class TPanTool : public TDragTool {
 public:
     using TDragTool::TDragTool;
     int Cursor() const override;
@@ -74,7 +73,7 @@ protected:
 
 // Zooming by dragging: right narrows the x range, left widens it; down widens the y range, up
 // narrows it; the centre of the ranges stays.
-class GRAVILO_CHART_EXPORT TZoomDragTool : public TDragTool {
+class TZoomDragTool : public TDragTool {
 public:
     using TDragTool::TDragTool;
     int Cursor() const override;
@@ -84,7 +83,7 @@ protected:
 };
 
 // Dragging the nearest cross-hair to the pointer, wherever over the control.
-class GRAVILO_CHART_EXPORT TCrossHairDragTool : public TDragTool {
+class TCrossHairDragTool : public TDragTool {
 public:
     TCrossHairDragTool(TCustomPlotica& chart, const TChartViewSource& views,
                        const TCrossHairsPart& crossHairs)
@@ -103,7 +102,7 @@ private:
 };
 
 // Dragging the nearest shown text label to the pointer, wherever over the control.
-class GRAVILO_CHART_EXPORT TTextLabelDragTool : public TDragTool {
+class TTextLabelDragTool : public TDragTool {
 public:
     TTextLabelDragTool(TCustomPlotica& chart, const TChartViewSource& views, const TTextLabelsPart& labels)
         : TDragTool(chart), FViews(views), FLabels(labels) {}
@@ -124,7 +123,7 @@ private:
 // exclusive-or rectangle on the control's picture, and the release applies it (left) or drops it
 // (right). The chart itself is not repainted while the rectangle moves. In the chart's mode
 // maZoomWindPos the new ranges keep each axis's direction.
-class GRAVILO_CHART_EXPORT TZoomWindowTool : public TChartTool {
+class TZoomWindowTool : public TChartTool {
 public:
     using TChartTool::TChartTool;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;

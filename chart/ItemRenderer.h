@@ -18,12 +18,11 @@
 #include "PloticaTypes.h"
 #include "TColor.h"
 #include "TDrawItem.h"
-#include "gravilo_chart_export.h"
 
 class TCanvas;
 
 // What an item pass reads from its chart; fixed for the duration of the pass.
-struct GRAVILO_CHART_EXPORT TItemRenderSetup {
+struct TItemRenderSetup {
     const TLayerMapping* Layers = nullptr;  // indices 1..16
     const bool* LayerVisible = nullptr;     // indices 1..16
     const bool* ClassVisible = nullptr;     // 256 entries
@@ -42,7 +41,7 @@ struct GRAVILO_CHART_EXPORT TItemRenderSetup {
 };
 
 // The state of a pass between two items.
-struct GRAVILO_CHART_EXPORT TItemRenderState {
+struct TItemRenderState {
     static constexpr int PolylineCapacity = 200;
 
     QPoint PenPos;             // the pen position of the drawing (bitmap pixels)
@@ -64,7 +63,7 @@ struct GRAVILO_CHART_EXPORT TItemRenderState {
     TMarkCache Marks;
 };
 
-class GRAVILO_CHART_EXPORT TItemRenderer {
+class TItemRenderer {
 public:
     TItemRenderer(TCanvas& canvas, const TItemRenderSetup& setup);
 

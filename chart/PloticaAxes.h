@@ -9,13 +9,12 @@
 #include <vector>
 
 #include "PloticaTypes.h"
-#include "gravilo_chart_export.h"
 
 class TCustomPlotica;
 class TCanvas;
 class TScale;
 
-class GRAVILO_CHART_EXPORT TPloticaAxes {
+class TPloticaAxes {
 public:
     explicit TPloticaAxes(TCustomPlotica& chart);
     ~TPloticaAxes();

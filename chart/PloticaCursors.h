@@ -5,8 +5,6 @@
 
 #include <QCursor>
 
-#include "gravilo_chart_export.h"
-
 enum TPloticaCursor {
     pcDefault = 0,
     pcHand = 1,         // panning
@@ -17,4 +15,4 @@ enum TPloticaCursor {
 };
 
 // The cursor of an index; an index without an image of its own gives the default arrow.
-GRAVILO_CHART_EXPORT const QCursor& PloticaCursor(int index);
+const QCursor& PloticaCursor(int index);

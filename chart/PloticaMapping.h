@@ -10,9 +10,8 @@
 #include <cstdint>
 
 #include "Rounding.h"
-#include "gravilo_chart_export.h"
 
-struct GRAVILO_CHART_EXPORT TAxisMapping {
+struct TAxisMapping {
     long double K = 0;
     long double D = 0;
     double Kd = 0;
@@ -50,7 +49,7 @@ private:
     [[gnu::noinline]] std::int32_t ToPixelLog(double v) const;
 };
 
-struct GRAVILO_CHART_EXPORT TLayerMapping {
+struct TLayerMapping {
     TAxisMapping X;
     TAxisMapping Y;
 

@@ -21,12 +21,11 @@
 #include "PloticaMapping.h"
 #include "PloticaTypes.h"
 #include "TBitmap.h"
-#include "gravilo_chart_export.h"
 
 class TItemList;
 
 // What the picture of the items drawn so far depends on, besides the items themselves.
-struct GRAVILO_CHART_EXPORT TDataPictureKey {
+struct TDataPictureKey {
     int Width = 0;  // data bitmap
     int Height = 0;
     double Scale = 1.0;  // device pixels per pixel
@@ -62,7 +61,7 @@ struct GRAVILO_CHART_EXPORT TDataPictureKey {
     bool operator==(const TDataPictureKey&) const = default;
 };
 
-struct GRAVILO_CHART_EXPORT TRenderCheckpoint {
+struct TRenderCheckpoint {
     TBitmap Picture;         // the data area after items [0, Count)
     TItemRenderState State;  // the pass as it stood there
     int Count = 0;

@@ -12,9 +12,8 @@
 #include <cstdint>
 
 #include "TDrawItem.h"
-#include "gravilo_chart_export.h"
 
-class GRAVILO_CHART_EXPORT TItemList {
+class TItemList {
 public:
     TItemList() = default;
     ~TItemList();

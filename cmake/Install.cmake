@@ -7,12 +7,13 @@
 #     P/share/applications/io.github.gravilo.Gravilo.desktop  the desktop entry
 #     P/share/man/man1/gravilo.1.gz                   the manual page
 #     P/share/icons/hicolor/NxN/apps/gravilo.png      the icon, 16 to 256 pixels
-#     P/LIB/libgravilo-*.so.1                         the component libraries the program runs on
+#     P/LIB/libgravilo-*.so.1                         the component libraries (the program has them in itself)
 #   and for developers
 #     P/include/gravilo/*.h                           the components' public headers
 #     P/LIB/libgravilo-*.so                           the names to link against
 #     P/LIB/cmake/GraviloComponents/                  the CMake package GraviloComponents
 #     P/LIB/qt6/plugins/designer/                     the Qt Designer plugin
+#     P/share/doc/libgravilo-dev/examples/            the example programs, to build on their own
 # (LIB is lib/<multiarch>, lib/x86_64-linux-gnu on Debian: Gravilo.cmake). Each file belongs to one of the components
 # gravilo, libraries, development and designer, one Debian package each (Packaging.cmake).
 # The build tree runs as it is: build/app/gravilo finds the language files in build/lang, as an
@@ -62,7 +63,7 @@ install(FILES ${CMAKE_BINARY_DIR}/dist/gravilo.1.gz DESTINATION ${CMAKE_INSTALL_
 # The icon is painted by the program's own code; a small tool writes it in every size.
 add_executable(make-gravilo-icons ${PROJECT_SOURCE_DIR}/dist/MakeIcons.cpp ${PROJECT_SOURCE_DIR}/app/Pictures.cpp)
 target_include_directories(make-gravilo-icons PRIVATE ${PROJECT_SOURCE_DIR}/app)
-target_link_libraries(make-gravilo-icons PRIVATE gravilo_toolkit)
+target_link_libraries(make-gravilo-icons PRIVATE gravilo_toolkit_inner)
 set(icon_root ${CMAKE_BINARY_DIR}/dist/icons)
 set(icon_files "")
 foreach(size ${GRAVILO_ICON_SIZES})

@@ -4,8 +4,9 @@
 #   libgravilo1               the component libraries
 #   libgravilo-dev            the public headers, the names to link against, the CMake package
 #   gravilo-designer-plugin   the Qt Designer plugin
-# Each depends on libgravilo1 of the same version; what they need of the system is computed from
-# the binaries (dpkg-shlibdeps).
+# The developers' package and the plugin depend on libgravilo1 of the same version; the program
+# carries the components in itself and needs no library of them. What each needs of the system is
+# computed from the binaries (dpkg-shlibdeps).
 # Each package carries its copyright file and the changelog in share/doc/<package>; a plain
 # `cmake --install` leaves them out. Every package has its own synopsis: CPack would put the
 # project's summary in front of each one, so that is left unset.
@@ -44,7 +45,6 @@ set(CPACK_DEBIAN_GRAVILO_PACKAGE_NAME gravilo)
 set(CPACK_DEBIAN_GRAVILO_PACKAGE_SECTION science)
 # Arial and Courier New of the windows' design; Arabic from DejaVu Sans, Chinese and Japanese from Noto
 set(CPACK_DEBIAN_GRAVILO_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core, fonts-noto-cjk, qt6-translations-l10n")
-set(CPACK_COMPONENT_GRAVILO_DEPENDS libraries)
 set(CPACK_COMPONENT_GRAVILO_DESCRIPTION "Potential energy in a gravitational field, a teaching simulation
 A mass hangs on a rope over a pulley: pull the rope to lift it, choose the
 mass and the celestial body, and read the potential energy E = m g h while a

@@ -14,6 +14,7 @@ namespace RegularFile {
 
 // The file's bytes; false, with the reason, when it is not a regular file, holds more than
 // maxBytes or cannot be read.
-GRAVILO_COMMON_EXPORT bool Read(const QString& fileName, qint64 maxBytes, QByteArray& bytes, QString& error);
+GRAVILO_COMMON_INNER_EXPORT bool Read(const QString& fileName, qint64 maxBytes, QByteArray& bytes,
+                                      QString& error);
 
 }  // namespace RegularFile

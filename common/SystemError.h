@@ -12,15 +12,15 @@ namespace SystemError {
 
 // The text for the calling thread's last error (errno); "(GetLastErrorString failed)" when the
 // system has no text for it.
-GRAVILO_COMMON_EXPORT QString LastErrorString();
+GRAVILO_COMMON_INNER_EXPORT QString LastErrorString();
 
 // The text for one error number, with the same fallback.
-GRAVILO_COMMON_EXPORT QString ErrorString(int ErrorNumber);
+GRAVILO_COMMON_INNER_EXPORT QString ErrorString(int ErrorNumber);
 
 }  // namespace SystemError
 
 // Keeps errno as it is now through the clean-up calls of a failed step, which may change it.
-class GRAVILO_COMMON_EXPORT TErrnoKeeper {
+class GRAVILO_COMMON_INNER_EXPORT TErrnoKeeper {
 public:
     TErrnoKeeper() : FSaved(errno) {}
     ~TErrnoKeeper() { errno = FSaved; }

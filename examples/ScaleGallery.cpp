@@ -4,15 +4,16 @@
 // styles in both colour schemes. Usage: scale_gallery [output.png]
 
 #include <QApplication>
+#include <QDate>
 #include <QImage>
+#include <QImageWriter>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <vector>
 
-#include "DateTime.h"
-#include "PictureFile.h"
-#include "TBitmap.h"
+#include "TCanvas.h"
+#include "TFont.h"
 #include "TScale.h"
 
 namespace {
@@ -22,11 +23,8 @@ constexpr int PageHeight = 1480;
 
 class TGallery {
 public:
-    TGallery() : FPage(PageWidth, PageHeight) {
-        TCanvas& c = FPage.Canvas();
-        c.Brush.Color = 0xF0F0F0;
-        c.Pen.Color = 0xF0F0F0;
-        c.Rectangle(0, 0, PageWidth, PageHeight);
+    TGallery() : FPage(PageWidth, PageHeight, QImage::Format_RGB32), FCanvas(&FPage) {
+        FPage.fill(QColor(0xF0, 0xF0, 0xF0));
         FTitleFont.SetName(QStringLiteral("Arial"));
         FTitleFont.SetHeight(12);
         FTitleFont.SetBold(true);
@@ -35,7 +33,7 @@ public:
 
     // One scale with its title above it; the setup configures everything but its place.
     void Add(int x, int y, int w, int h, const QString& title, const std::function<void(TScale&)>& setup) {
-        TCanvas& c = FPage.Canvas();
+        TCanvas& c = FCanvas;
         c.AssignFont(FTitleFont);
         c.Brush.Style = bsClear;
         c.TextOut(x, y, title);
@@ -56,16 +54,25 @@ public:
         FScales.push_back(std::move(scale));
     }
 
-    bool Save(const QString& file, QString& error) { return PictureFile::Save(FPage.Image(), file, error); }
+    // false, with the reason in error, when the file cannot be written
+    bool Save(const QString& file, QString& error) {
+        FCanvas.Release();  // the canvas's painter holds the page until then
+        QImageWriter writer(file);
+        if (writer.write(FPage)) return true;
+        error = writer.errorString();
+        return false;
+    }
 
 private:
-    TBitmap FPage;
+    QImage FPage;
+    TCanvas FCanvas;
     TFont FTitleFont;
     std::vector<std::unique_ptr<TScale>> FScales;
 };
 
+// the day number of a calendar axis: days since 30 December 1899
 double Date(int y, int m, int d) {
-    return Vexa::EncodeDate(y, m, d);
+    return double(QDate(1899, 12, 30).daysTo(QDate(y, m, d)));
 }
 
 void HorizontalColumn(TGallery& g, int x) {

@@ -8,13 +8,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <vector>
 
-#include "PictureFile.h"
 #include "TPlotica.h"
 #include "TTextLabel.h"
 
@@ -45,15 +45,19 @@ QImage Sheet(const std::vector<QImage>& pictures, int columns) {
     return sheet;
 }
 
+// The picture in the file the name's suffix gives the format of; false, said why, when it cannot.
+bool Write(const QImage& image, const QString& path) {
+    QImageWriter writer(path);
+    if (writer.write(image)) return true;
+    std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
+    return false;
+}
+
 void Save(const QImage& image, const char* name, int zoom = 1) {
     const QImage out =
         zoom == 1 ? image : image.scaled(image.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QString path = QDir(OutDir).filePath(QString::fromLatin1(name));
-    QString error;
-    if (PictureFile::Save(out, path, error))
-        std::printf("%s\n", qPrintable(path));
-    else
-        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(error));
+    if (Write(out, path)) std::printf("%s\n", qPrintable(path));
 }
 
 QImage Render(TPlotica& chart) {
@@ -188,9 +192,7 @@ QString MakeTileImage() {
     p.drawLine(0, 0, 39, 29);
     p.end();
     const QString path = QDir(OutDir).filePath(QStringLiteral("gallery_tile.png"));
-    QString error;
-    if (!PictureFile::Save(tile, path, error))
-        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(error));
+    Write(tile, path);
     return path;
 }
 

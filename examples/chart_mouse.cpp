@@ -12,25 +12,28 @@
 //           zoom and pan, so that a script driving the mouse can follow
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCommandLineParser>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImageWriter>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMetaEnum>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
 
-#include "PictureFile.h"
 #include "TPlotica.h"
-#include "TRadioGroup.h"
 #include "TTextLabel.h"
 
 namespace {
@@ -63,6 +66,36 @@ QString ModeName(TMouseActMode m) {
     return QString::fromLatin1(QMetaEnum::fromType<TMouseActMode>().valueToKey(m));
 }
 
+// The mouse actions as a framed column of radio buttons, one checked at a time, the button of
+// Modes[i] under id i; the buttons share the height under the caption in equal rows.
+class TModeBox : public QGroupBox {
+public:
+    explicit TModeBox(QWidget* parent) : QGroupBox(QStringLiteral("Mouse action"), parent) {
+        FButtons = new QButtonGroup(this);
+        for (int i = 0; i < int(Modes.size()); ++i)
+            FButtons->addButton(new QRadioButton(QString::fromLatin1(Modes[i].Text), this), i);
+        setMinimumSize(190, 30 + 22 * int(Modes.size()));
+    }
+
+    QButtonGroup* Buttons() const { return FButtons; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QGroupBox::resizeEvent(event);
+        const int top = fontMetrics().height() + 2;
+        const int rowHeight = std::max(1, (height() - top - 4) / int(Modes.size()));
+        for (int i = 0; i < int(Modes.size()); ++i) {
+            QAbstractButton* b = FButtons->button(i);
+            const int buttonHeight = std::min(rowHeight, b->sizeHint().height());
+            b->setGeometry(8, top + i * rowHeight + (rowHeight - buttonHeight) / 2, std::max(1, width() - 16),
+                           buttonHeight);
+        }
+    }
+
+private:
+    QButtonGroup* FButtons;
+};
+
 class TMouseWindow : public QWidget {
 public:
     TMouseWindow(TMouseActMode mode, const QString& shotPrefix, bool trace)
@@ -73,13 +106,9 @@ public:
         row->addWidget(FChart, 1);
         auto* side = new QVBoxLayout;
         row->addLayout(side);
-        FModes = new TRadioGroup(this);
-        FModes->SetCaption(QStringLiteral("Mouse action"));
-        QStringList items;
-        for (const TModeItem& m : Modes) items << QString::fromLatin1(m.Text);
-        FModes->SetItems(items);
-        FModes->setMinimumSize(190, 30 + 22 * int(Modes.size()));
-        side->addWidget(FModes);
+        auto* modeBox = new TModeBox(this);
+        FModes = modeBox->Buttons();
+        side->addWidget(modeBox);
         FFixed = new QCheckBox(QStringLiteral("fixed cursor"), this);
         side->addWidget(FFixed);
         auto* reset = new QPushButton(QStringLiteral("Reset ranges"), this);
@@ -93,14 +122,13 @@ public:
 
         BuildChart();
         for (int i = 0; i < int(Modes.size()); ++i)
-            if (Modes[i].Mode == mode) FModes->SetItemIndex(i);
+            if (Modes[i].Mode == mode) FModes->button(i)->setChecked(true);
         FChart->SetMouseAction(mode);
-        FModes->OnClick = [this](QObject*) {
-            const int i = FModes->ItemIndex();
-            if (i < 0) return;
+        connect(FModes, &QButtonGroup::idToggled, this, [this](int i, bool checked) {
+            if (!checked) return;
             FChart->SetMouseAction(Modes[i].Mode);
             if (FTrace) Say("action " + ModeName(Modes[i].Mode));
-        };
+        });
         connect(FFixed, &QCheckBox::toggled, this, [this](bool on) { FChart->SetMouseCursorFixed(on); });
         connect(reset, &QPushButton::clicked, this, [this] { ResetRanges(); });
         ConnectEvents();
@@ -277,7 +305,7 @@ private:
                 .arg(FChart->DataAreaWidth())
                 .arg(FChart->DataAreaHeight()));
         for (int i = 0; i < int(Modes.size()); ++i) {
-            const QRadioButton* b = FModes->Button(i);
+            const QAbstractButton* b = FModes->button(i);
             const QPoint p = b->mapTo(this, QPoint(0, 0));
             Say(QString("rect %1 %2 %3 %4 %5")
                     .arg(ModeName(Modes[i].Mode))
@@ -292,15 +320,15 @@ private:
 
     void Shoot() {
         const QString path = QString("%1-%2.png").arg(FShotPrefix).arg(++FShots);
-        QString error;
-        if (PictureFile::Save(grab().toImage(), path, error))
+        QImageWriter writer(path);
+        if (writer.write(grab().toImage()))
             Say("shot " + path);
         else
-            Say("cannot write " + path + ": " + error);
+            Say("cannot write " + path + ": " + writer.errorString());
     }
 
     TPlotica* FChart;
-    TRadioGroup* FModes;
+    QButtonGroup* FModes;
     QCheckBox* FFixed;
     QLabel* FPointer;
     QLabel* FEvents;

@@ -7,13 +7,13 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <vector>
 
-#include "PictureFile.h"
 #include "TNumora.h"
 
 namespace {
@@ -212,9 +212,9 @@ int main(int argc, char** argv) {
         y += RowHeight * int((s.Entries.size() + columns - 1) / columns);
     }
     p.end();
-    QString error;
-    if (!PictureFile::Save(gallery, output, error)) {
-        qWarning("cannot write %s: %s", qPrintable(output), qPrintable(error));
+    QImageWriter writer(output);
+    if (!writer.write(gallery)) {
+        qWarning("cannot write %s: %s", qPrintable(output), qPrintable(writer.errorString()));
         return 1;
     }
     return 0;

@@ -11,7 +11,6 @@
 #include <memory>
 
 #include "EndpointFrame.h"
-#include "gravilo_hostlink_export.h"
 
 namespace LanguageStream {
 
@@ -19,16 +18,15 @@ constexpr qint64 MaxBytes = EndpointFrame::MaxDataSize;
 
 // The file, open for reading (a regular file read whole, as OpenRegular does, a pipe or a device
 // as below); none, with the reason in Error, when it cannot be read.
-GRAVILO_HOSTLINK_EXPORT std::unique_ptr<QIODevice> Open(const QString& FileName, QString& Error);
+std::unique_ptr<QIODevice> Open(const QString& FileName, QString& Error);
 
 // A file the program finds on its own (a remembered choice, one of the Language menu): a regular
 // file only, opened without waiting on a pipe, and read whole at once, so that a read error is a
 // reason here, not an exception in the middle of loading; none, with the reason, otherwise.
-GRAVILO_HOSTLINK_EXPORT std::unique_ptr<QIODevice> OpenRegular(const QString& FileName, QString& Error);
+std::unique_ptr<QIODevice> OpenRegular(const QString& FileName, QString& Error);
 
 // The stream itself when it can be read again from its start, else its bytes in memory; none, with
 // the reason in Error, when reading fails or the stream holds more than MaxBytes.
-GRAVILO_HOSTLINK_EXPORT std::unique_ptr<QIODevice> Rewindable(std::unique_ptr<QIODevice> Stream,
-                                                              QString& Error);
+std::unique_ptr<QIODevice> Rewindable(std::unique_ptr<QIODevice> Stream, QString& Error);
 
 }  // namespace LanguageStream

@@ -14,24 +14,22 @@
 
 #include <vector>
 
-#include "gravilo_messaging_export.h"
-
 namespace EndpointOutgoing {
 
 // A steady clock in milliseconds, for idle times.
-GRAVILO_MESSAGING_EXPORT qint64 NowMs();
+qint64 NowMs();
 
 // True when the process at the other end of the connected socket runs as this process's user.
-GRAVILO_MESSAGING_EXPORT bool SameUser(int Fd);
+bool SameUser(int Fd);
 
 // A non-blocking connection to the listening socket at Path, its peer checked to be of this user;
 // -1 when there is none (no such socket, nobody listening, a full backlog, another user).
-GRAVILO_MESSAGING_EXPORT int Connect(const QString& Path);
+int Connect(const QString& Path);
 
 }  // namespace EndpointOutgoing
 
 // One frame on its way out on a connection, and the acknowledgement it waits for.
-class GRAVILO_MESSAGING_EXPORT TOutgoingFrame {
+class TOutgoingFrame {
 public:
     enum class TStep {
         Going,
@@ -62,7 +60,7 @@ private:
 };
 
 // Connections whose last frame was acknowledged, ready for the next send to the same endpoint.
-class GRAVILO_MESSAGING_EXPORT TOutgoingPool {
+class TOutgoingPool {
 public:
     // A connection is reused only while it has been idle for less than this: half the receiver's
     // idle limit, so that the receiver never lets go of one that is about to be written to.

@@ -21,14 +21,13 @@
 
 #include "EndpointFrame.h"
 #include "EndpointOutgoing.h"
-#include "gravilo_messaging_export.h"
 
 class QSocketNotifier;
 class QTimer;
 class TMessageEndpoint;
 struct pollfd;
 
-class GRAVILO_MESSAGING_EXPORT TEndpointHub {
+class TEndpointHub {
 public:
     static TEndpointHub& Instance();
 

@@ -11,7 +11,7 @@
 
 #include "gravilo_messaging_export.h"
 
-class GRAVILO_MESSAGING_EXPORT TProcessWaiter {
+class GRAVILO_MESSAGING_INNER_EXPORT TProcessWaiter {
 public:
     explicit TProcessWaiter(qint64 Pid);
     ~TProcessWaiter();

@@ -15,11 +15,9 @@
 #include <memory>
 #include <vector>
 
-#include "gravilo_messaging_export.h"
-
 class QSocketNotifier;
 
-class GRAVILO_MESSAGING_EXPORT TSignalWatcher {
+class TSignalWatcher {
 public:
     TSignalWatcher(std::initializer_list<int> Signals, std::function<void(int Signal)> OnSignal);
     // The signals take the system's default actions again.

@@ -12,7 +12,7 @@
 
 class QLockFile;
 
-class GRAVILO_MESSAGING_EXPORT TSingleInstanceLock {
+class GRAVILO_MESSAGING_INNER_EXPORT TSingleInstanceLock {
 public:
     enum class TResult {
         Acquired,       // this process holds it now

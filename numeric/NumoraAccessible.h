@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "gravilo_numeric_export.h"
 // What screen readers learn of a numeric label: its name is the text on its left ("Mass"), its
 // value the number as shown with the unit on its right, without brackets ("15.0 kg").
 
@@ -11,8 +10,8 @@ class TNumora;
 namespace NumoraAccessible {
 
 // Installed once, by the first numeric label built.
-GRAVILO_NUMERIC_EXPORT void Install();
+void Install();
 // "15.0 kg" for a label that shows 15.0 beside "[kg]"
-GRAVILO_NUMERIC_EXPORT QString SpokenValue(const TNumora& label);
+QString SpokenValue(const TNumora& label);
 
 }  // namespace NumoraAccessible

@@ -5,11 +5,10 @@
 
 #include "NumoraText.h"
 #include "TNumora.h"
-#include "gravilo_numeric_export.h"
 
 class TCanvas;
 
-class GRAVILO_NUMERIC_EXPORT TNumoraPrivate {
+class TNumoraPrivate {
 public:
     explicit TNumoraPrivate(TNumora& label) : q(label) {}
 

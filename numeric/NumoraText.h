@@ -7,9 +7,8 @@
 #include <optional>
 
 #include "NumoraEnums.h"
-#include "gravilo_numeric_export.h"
 
-class GRAVILO_NUMERIC_EXPORT TNumoraText {
+class TNumoraText {
 public:
     static QString DefaultStateText() { return QStringLiteral("undefined"); }
     static QString DefaultDTFormat() { return QStringLiteral("mmm-dd, yyyy"); }

@@ -13,11 +13,10 @@
 #include "ScaleTick.h"
 #include "TickLabeler.h"
 #include "TickValues.h"
-#include "gravilo_scale_export.h"
 
 class TCanvas;
 
-struct GRAVILO_SCALE_EXPORT TAxisSettings {
+struct TAxisSettings {
     TScaleGeometry Geometry;
     TScaleType ScaleType = sctXB;
     // where the control's top-left corner lies on the canvas
@@ -38,7 +37,7 @@ struct GRAVILO_SCALE_EXPORT TAxisSettings {
 // the tick's value and its pixel on the axis line.
 using TTickDrawnHandler = std::function<void(TCanvas*& canvas, double value, int chartX, int chartY)>;
 
-class GRAVILO_SCALE_EXPORT TAxisPainter final : public TTickSink {
+class TAxisPainter final : public TTickSink {
 public:
     static constexpr int MinorTickLength = 4;
     static constexpr int MajorTickLengthVertical = 6;

@@ -5,9 +5,8 @@
 // days of months, and 1 January of years. No tick lies after 31 December 9999.
 
 #include "ScaleTick.h"
-#include "gravilo_scale_export.h"
 
-class GRAVILO_SCALE_EXPORT TCalendarTicks {
+class TCalendarTicks {
 public:
     // the valid range of calendar axes
     static constexpr double LowestDay = -693593;  // 1 January of year 1

@@ -6,11 +6,10 @@
 #include <QString>
 
 #include "ScaleTick.h"
-#include "gravilo_scale_export.h"
 
 class TDTLabel;
 
-class GRAVILO_SCALE_EXPORT TDateTexts {
+class TDateTexts {
 public:
     // the date line under time-of-day ticks
     static QString BuildDateFormat(const TDTLabel& f);

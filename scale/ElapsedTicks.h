@@ -4,9 +4,8 @@
 // suit clocks, with minor intervals of the same kind.
 
 #include "ScaleTick.h"
-#include "gravilo_scale_export.h"
 
-class GRAVILO_SCALE_EXPORT TElapsedTicks {
+class TElapsedTicks {
 public:
     static constexpr int StepCount = 28;
     // the step (seconds) and minor intervals of table index 1..StepCount

@@ -3,9 +3,8 @@
 // Ticks of numeric axes: decimal steps on linear scales, decades on logarithmic ones.
 
 #include "ScaleTick.h"
-#include "gravilo_scale_export.h"
 
-class GRAVILO_SCALE_EXPORT TNumericTicks {
+class TNumericTicks {
 public:
     // Minor ticks first (when ShortTicks), then the major ones with label numbers 1, 2, ...
     static TTickRun Linear(const TTickSettings& s, TTickSink& sink);

@@ -5,11 +5,10 @@
 
 #include "Enums.h"
 #include "TColor.h"
-#include "gravilo_scale_export.h"
 
 class TCanvas;
 
-struct GRAVILO_SCALE_EXPORT TFrameColors {
+struct TFrameColors {
     TColor Dark = clBlack;
     TColor Shadow = 0x808080;
     TColor Highlight = 0xFFFFFF;
@@ -19,7 +18,7 @@ struct GRAVILO_SCALE_EXPORT TFrameColors {
     static TFrameColors OfScheme(TColorScheme scheme);
 };
 
-class GRAVILO_SCALE_EXPORT TScaleFrame {
+class TScaleFrame {
 public:
     // Draws the frame with its outer ring on left, top, right and bottom (all included).
     static void Draw(TCanvas& canvas, TFrameStyle style, const TFrameColors& colors, int left, int top,

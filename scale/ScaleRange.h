@@ -7,7 +7,7 @@
 // precision, so that a narrow range far from zero (1e15..1e15 + 100) still maps to the right
 // pixel and a range as tiny as 1e-310 does not overflow its factor.
 
-struct GRAVILO_SCALE_EXPORT TScaleGeometry {
+struct GRAVILO_SCALE_INNER_EXPORT TScaleGeometry {
     int Width = 0;
     int Height = 0;
     int MarginLeft = 0;
@@ -17,7 +17,7 @@ struct GRAVILO_SCALE_EXPORT TScaleGeometry {
     bool Vertical = false;
 };
 
-class GRAVILO_SCALE_EXPORT TScaleRange {
+class GRAVILO_SCALE_INNER_EXPORT TScaleRange {
 public:
     double RangeLow() const { return FRangeLow; }
     double RangeHigh() const { return FRangeHigh; }
@@ -62,10 +62,10 @@ private:
 
 // The other end for a range end v that collides with it: v + 1, or the nearest value beside v
 // where adding one no longer changes it.
-GRAVILO_SCALE_EXPORT double OtherRangeEnd(double v);
+GRAVILO_SCALE_INNER_EXPORT double OtherRangeEnd(double v);
 
 // The rule of every range setter of the axes: an end is finite, and on a logarithmic axis at
 // least RangeLogMinimum; a range has two such ends, and different ones.
 constexpr double RangeLogMinimum = 1e-100;
-GRAVILO_SCALE_EXPORT bool RangeEndAllowed(double v, bool logarithmic);
-GRAVILO_SCALE_EXPORT bool RangeAllowed(double low, double high, bool logarithmic);
+GRAVILO_SCALE_INNER_EXPORT bool RangeEndAllowed(double v, bool logarithmic);
+GRAVILO_SCALE_INNER_EXPORT bool RangeAllowed(double low, double high, bool logarithmic);

@@ -5,7 +5,6 @@
 // allocating anything.
 
 #include "Enums.h"
-#include "gravilo_scale_export.h"
 
 // Which algorithm placed the ticks of one paint; the calendar families also pick the tick texts.
 enum class TTickFamily {
@@ -33,7 +32,7 @@ inline bool IsCalendarFamily(TTickFamily f) {
     return f >= TTickFamily::Hundredths;
 }
 
-struct GRAVILO_SCALE_EXPORT TScaleTick {
+struct TScaleTick {
     double Value = 0;
     bool Major = false;
     // enters TickValues (each algorithm has its own rule for that)
@@ -50,7 +49,7 @@ struct TTickRun;
 
 // Receives the ticks of one run: Begin() once, when the algorithm has been chosen, then Tick()
 // for every tick in drawing order.
-class GRAVILO_SCALE_EXPORT TTickSink {
+class TTickSink {
 public:
     virtual ~TTickSink() = default;
     virtual void Begin(const TTickRun& run) = 0;
@@ -58,7 +57,7 @@ public:
 };
 
 // The scale settings the tick generators read.
-struct GRAVILO_SCALE_EXPORT TTickSettings {
+struct TTickSettings {
     double RangeLow = 0;
     double RangeHigh = 100;
     bool Logarithmic = false;
@@ -69,7 +68,7 @@ struct GRAVILO_SCALE_EXPORT TTickSettings {
 };
 
 // The generators also report what they chose, for the tick texts.
-struct GRAVILO_SCALE_EXPORT TTickRun {
+struct TTickRun {
     TTickFamily Family = TTickFamily::None;
     // decimal and elapsed-time steps (positive, in range units)
     double Step = 0;

@@ -3,9 +3,8 @@
 // Chooses the tick algorithm of an axis from its label type and mapping, and runs it.
 
 #include "ScaleTick.h"
-#include "gravilo_scale_export.h"
 
-class GRAVILO_SCALE_EXPORT TTickGenerator {
+class TTickGenerator {
 public:
     // calendar ticks for ftDateTime; elapsed time for ftTime unless it declines; then
     // logarithmic or linear ticks

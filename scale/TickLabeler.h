@@ -8,11 +8,10 @@
 
 #include "Enums.h"
 #include "ScaleTick.h"
-#include "gravilo_scale_export.h"
 
 class TDTLabel;
 
-struct GRAVILO_SCALE_EXPORT TLabelSettings {
+struct TLabelSettings {
     TFigType LabelType = ftNum;
     int DecPlaces = -2;
     bool Comma = false;  // a decimal comma in numbers
@@ -23,7 +22,7 @@ struct GRAVILO_SCALE_EXPORT TLabelSettings {
     const TDTLabel* DateFormat = nullptr;  // required for calendar ticks
 };
 
-class GRAVILO_SCALE_EXPORT TTickLabeler {
+class TTickLabeler {
 public:
     void Begin(const TLabelSettings& settings, const TTickRun& run);
 

@@ -6,9 +6,7 @@
 #include <QString>
 #include <QStringView>
 
-#include "gravilo_scale_export.h"
-
-class GRAVILO_SCALE_EXPORT TTickTexts {
+class TTickTexts {
 public:
     // longest numeric tick text; longer ones are cut before user texts or inscriptions apply
     static constexpr int MaxNumberLength = 14;

@@ -5,9 +5,7 @@
 
 #include <array>
 
-#include "gravilo_scale_export.h"
-
-class GRAVILO_SCALE_EXPORT TTickValues {
+class TTickValues {
 public:
     static constexpr int Capacity = 50;
 

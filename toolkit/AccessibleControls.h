@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "gravilo_toolkit_export.h"
 // What screen readers learn of the toolkit's own controls: a label with a link address is a link
 // that names its address and can be pressed. Installed once, by the first such control built.
 
@@ -12,12 +11,12 @@ class QString;
 
 namespace AccessibleControls {
 
-GRAVILO_TOOLKIT_EXPORT void Install();
+void Install();
 // Tells screen readers that the control's spoken value has changed, when it has: controls call it
 // after they have shown a new state. Costs nothing while no screen reader listens.
-GRAVILO_TOOLKIT_EXPORT void AnnounceChange(QObject* control, QString& lastSpoken);
+void AnnounceChange(QObject* control, QString& lastSpoken);
 // One who hears every announcement besides the screen reader (a test; a log): while one is set,
 // changes are announced to it even when no screen reader listens. Null, the default: none.
-GRAVILO_TOOLKIT_EXPORT void SetListener(QAccessible::UpdateHandler listener);
+void SetListener(QAccessible::UpdateHandler listener);
 
 }  // namespace AccessibleControls

@@ -16,39 +16,40 @@ namespace Vexa {
 constexpr int MinDayCount = -693593;  // 1 January 0001
 constexpr int MaxDayCount = 2958465;  // 31 December 9999
 
-GRAVILO_TOOLKIT_EXPORT bool IsLeapYear(int y);
+GRAVILO_TOOLKIT_INNER_EXPORT bool IsLeapYear(int y);
 
 // Days of month m (1..12) in year y; 0 for a month outside 1..12.
-GRAVILO_TOOLKIT_EXPORT int DaysInMonth(int y, int m);
+GRAVILO_TOOLKIT_INNER_EXPORT int DaysInMonth(int y, int m);
 
 // True when y-m-d is a date of years 1..9999; stores its day count in out. Leaves out alone otherwise.
-GRAVILO_TOOLKIT_EXPORT bool TryEncodeDate(int y, int m, int d, double& out);
+GRAVILO_TOOLKIT_INNER_EXPORT bool TryEncodeDate(int y, int m, int d, double& out);
 
 // As TryEncodeDate; an invalid date throws EVexaError.
-GRAVILO_TOOLKIT_EXPORT double EncodeDate(int y, int m, int d);
+GRAVILO_TOOLKIT_INNER_EXPORT double EncodeDate(int y, int m, int d);
 
 // The date of day Floor(dayCount). Any finite day count within +-1e11 days decodes on the
 // proleptic calendar (year 0 is 1 BC, years may exceed 9999); others give 0, 0, 0.
-GRAVILO_TOOLKIT_EXPORT void DecodeDate(double dayCount, int& y, int& m, int& d);
+GRAVILO_TOOLKIT_INNER_EXPORT void DecodeDate(double dayCount, int& y, int& m, int& d);
 
 // Day of the week of day Floor(dayCount): 1 = Sunday ... 7 = Saturday; 0 when DecodeDate gives 0s.
-GRAVILO_TOOLKIT_EXPORT int DayOfWeek(double dayCount);
+GRAVILO_TOOLKIT_INNER_EXPORT int DayOfWeek(double dayCount);
 
 // True for 0 <= h <= 23, 0 <= n <= 59, 0 <= s <= 59, 0 <= ms <= 999; stores the fraction of a day.
-GRAVILO_TOOLKIT_EXPORT bool TryEncodeTime(int h, int n, int s, int ms, double& out);
+GRAVILO_TOOLKIT_INNER_EXPORT bool TryEncodeTime(int h, int n, int s, int ms, double& out);
 
 // As TryEncodeTime; an invalid time throws EVexaError.
-GRAVILO_TOOLKIT_EXPORT double EncodeTime(int h, int n, int s, int ms);
+GRAVILO_TOOLKIT_INNER_EXPORT double EncodeTime(int h, int n, int s, int ms);
 
 // The time of day of v: the fraction v - Floor(v) rounded to the nearest millisecond. A fraction
 // that rounds up to 24:00 reads 00:00:00.000 (it belongs to the next day; DecodeDateTime says
 // which). Non-finite values give 0:00.
-GRAVILO_TOOLKIT_EXPORT void DecodeTime(double v, int& h, int& n, int& s, int& ms);
+GRAVILO_TOOLKIT_INNER_EXPORT void DecodeTime(double v, int& h, int& n, int& s, int& ms);
 
 // Date and time of v decoded together, so that a time rounding up to midnight moves the date to the
 // next day (23:59:59.9996 on 31 December reads 00:00:00.000 on 1 January). False (and all parts 0)
 // for values DecodeDate cannot decode.
-GRAVILO_TOOLKIT_EXPORT bool DecodeDateTime(double v, int& y, int& m, int& d, int& h, int& n, int& s, int& ms);
+GRAVILO_TOOLKIT_INNER_EXPORT bool DecodeDateTime(double v, int& y, int& m, int& d, int& h, int& n, int& s,
+                                                 int& ms);
 
 // v formatted with pattern letters, case ignored outside quotes:
 //   d / dd          day of month without / with a leading zero
@@ -68,6 +69,6 @@ GRAVILO_TOOLKIT_EXPORT bool DecodeDateTime(double v, int& y, int& m, int& d, int
 //   "..." and '...' copied literally (quote characters dropped; an unclosed quote runs to the end)
 // Every other character is copied unchanged ('/' and ':' included). Values whose date lies outside
 // years 1..9999, and non-finite values, give an empty text.
-GRAVILO_TOOLKIT_EXPORT QString FormatDateTime(const QString& pattern, double v);
+GRAVILO_TOOLKIT_INNER_EXPORT QString FormatDateTime(const QString& pattern, double v);
 
 }  // namespace Vexa

@@ -9,8 +9,6 @@
 
 #include <QRect>
 
-#include "gravilo_toolkit_export.h"
-
 class QFocusEvent;
 class QPainter;
 class QWidget;
@@ -18,13 +16,13 @@ class QWidget;
 namespace FocusMark {
 
 // Remembers whether the focus that arrives came from the keyboard, and repaints the control.
-GRAVILO_TOOLKIT_EXPORT void Note(QWidget* control, const QFocusEvent* event);
+void Note(QWidget* control, const QFocusEvent* event);
 // The control's focus marked as the keyboard's, as after Tab: where a window comes up with the
 // keyboard ready for its first control, the frame shows where the keys will go.
-GRAVILO_TOOLKIT_EXPORT void Show(QWidget* control);
+void Show(QWidget* control);
 // true while the control holds a focus the keyboard gave it
-GRAVILO_TOOLKIT_EXPORT bool FromKeyboard(const QWidget* control);
+bool FromKeyboard(const QWidget* control);
 // Draws the mark inside area (the control's rectangle when empty) when FromKeyboard holds.
-GRAVILO_TOOLKIT_EXPORT void Paint(const QWidget* control, QPainter& painter, const QRect& area = {});
+void Paint(const QWidget* control, QPainter& painter, const QRect& area = {});
 
 }  // namespace FocusMark

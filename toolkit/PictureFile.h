@@ -8,22 +8,20 @@
 #include <QImage>
 #include <QString>
 
-#include "gravilo_toolkit_export.h"
-
 class QWidget;
 
 namespace PictureFile {
 
 // Writes the image in the given format ("png"; by default the one the file name's suffix names),
 // with the format's quality (-1: its default). False, with the reason in error, when it cannot.
-GRAVILO_TOOLKIT_EXPORT bool Save(const QImage& image, const QString& fileName, QString& error,
-                                 const char* format = nullptr, int quality = -1);
+bool Save(const QImage& image, const QString& fileName, QString& error, const char* format = nullptr,
+          int quality = -1);
 
 // Any bytes (a picture encoded elsewhere, a table) written the same way: whole or not at all.
-GRAVILO_TOOLKIT_EXPORT bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& error);
+bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& error);
 
 // The whole window as a PNG file, with the fastest deflate level: a window of flat colours still
 // packs tightly (about 30 KB), and the default level would take a good part of a headless start.
-GRAVILO_TOOLKIT_EXPORT bool SaveWindow(QWidget& window, const QString& fileName, QString& error);
+bool SaveWindow(QWidget& window, const QString& fileName, QString& error);
 
 }  // namespace PictureFile

@@ -8,18 +8,16 @@
 
 #include <QString>
 
-#include "gravilo_toolkit_export.h"
-
 namespace ShownText {
 
 // The most characters (UTF-16 units) a caption, an item, a hint or a message shows.
 constexpr qsizetype MaxLength = 65536;
 
 // The text, cut to MaxLength characters without splitting a surrogate pair.
-GRAVILO_TOOLKIT_EXPORT QString Bounded(const QString& text);
+QString Bounded(const QString& text);
 
 // The bounded text for a tool tip. Qt reads a tip that looks like markup as markup: such a text
 // is escaped, so that the tip still shows its characters.
-GRAVILO_TOOLKIT_EXPORT QString ToolTip(const QString& text);
+QString ToolTip(const QString& text);
 
 }  // namespace ShownText

@@ -8,7 +8,7 @@
 #include "TCanvas.h"
 #include "gravilo_toolkit_export.h"
 
-class GRAVILO_TOOLKIT_EXPORT TBitmap {
+class GRAVILO_TOOLKIT_INNER_EXPORT TBitmap {
 public:
     TBitmap() = default;
     TBitmap(int width, int height) { SetSize(width, height); }

@@ -9,9 +9,8 @@
 #include "ShownText.h"
 #include "TComponent.h"
 #include "TEvents.h"
-#include "gravilo_toolkit_export.h"
 
-class GRAVILO_TOOLKIT_EXPORT TButton : public QPushButton, public TComponent {
+class TButton : public QPushButton, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
@@ -46,13 +45,13 @@ private:
     bool FCancel = false;
 };
 
-class GRAVILO_TOOLKIT_EXPORT TBitBtn : public TButton {
+class TBitBtn : public TButton {
     Q_OBJECT
 public:
     explicit TBitBtn(QWidget* parent = nullptr) : TButton(parent) {}
 };
 
-class GRAVILO_TOOLKIT_EXPORT TSpeedButton : public TButton {
+class TSpeedButton : public TButton {
     Q_OBJECT
 public:
     explicit TSpeedButton(QWidget* parent = nullptr);

@@ -7,9 +7,8 @@
 #include <QWidget>
 
 #include "Enums.h"
-#include "gravilo_toolkit_export.h"
 
-GRAVILO_TOOLKIT_EXPORT void SetControlAlign(QWidget* control, TAlign align);
-GRAVILO_TOOLKIT_EXPORT TAlign ControlAlign(const QWidget* control);
+void SetControlAlign(QWidget* control, TAlign align);
+TAlign ControlAlign(const QWidget* control);
 // Places every docked child of the container; undocked children keep their geometry.
-GRAVILO_TOOLKIT_EXPORT void AlignChildControls(QWidget* container);
+void AlignChildControls(QWidget* container);

@@ -11,11 +11,10 @@
 #include "TComponent.h"
 #include "TEvents.h"
 #include "TFont.h"
-#include "gravilo_toolkit_export.h"
 
 class QEventLoop;
 
-class GRAVILO_TOOLKIT_EXPORT TForm : public QWidget, public TComponent {
+class TForm : public QWidget, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)

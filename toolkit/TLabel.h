@@ -14,9 +14,8 @@
 #include "TComponent.h"
 #include "TEvents.h"
 #include "TFont.h"
-#include "gravilo_toolkit_export.h"
 
-class GRAVILO_TOOLKIT_EXPORT TLabel : public QLabel, public TComponent {
+class TLabel : public QLabel, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)

@@ -9,9 +9,8 @@
 
 #include "TColor.h"
 #include "TComponent.h"
-#include "gravilo_toolkit_export.h"
 
-class GRAVILO_TOOLKIT_EXPORT TMemo : public QPlainTextEdit, public TComponent {
+class TMemo : public QPlainTextEdit, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QStringList Lines READ Lines WRITE SetLines)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)

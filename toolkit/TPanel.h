@@ -8,9 +8,8 @@
 #include "TColor.h"
 #include "TComponent.h"
 #include "TEvents.h"
-#include "gravilo_toolkit_export.h"
 
-class GRAVILO_TOOLKIT_EXPORT TPanel : public QWidget, public TComponent {
+class TPanel : public QWidget, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)

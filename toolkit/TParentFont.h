@@ -7,12 +7,10 @@
 #include <QObject>
 #include <QPointer>
 
-#include "gravilo_toolkit_export.h"
-
 class QWidget;
 class TFont;
 
-class GRAVILO_TOOLKIT_EXPORT TParentFont : public QObject {
+class TParentFont : public QObject {
 public:
     // font: the control's own font, which receives the inherited settings
     TParentFont(QWidget* control, TFont* font);
@@ -38,11 +36,11 @@ private:
 };
 
 // The published Font of the nearest ancestor within the window that has one, or nullptr.
-GRAVILO_TOOLKIT_EXPORT TFont* InheritedFont(const QWidget* control);
+TFont* InheritedFont(const QWidget* control);
 
 // ShowHint with ParentShowHint: while the parent flag holds, the nearest ancestor that publishes
 // ShowHint decides; setting ShowHint clears the parent flag.
-class GRAVILO_TOOLKIT_EXPORT TShowHint {
+class TShowHint {
 public:
     bool Effective(const QWidget* control) const;
     void Set(bool show) {

@@ -14,7 +14,7 @@
 
 enum class TPropKind { String, StringList, Object, Integer, Float, Boolean, Enumeration, Other };
 
-struct GRAVILO_TOOLKIT_EXPORT TPropInfo {
+struct GRAVILO_TOOLKIT_INNER_EXPORT TPropInfo {
     QByteArray Name;
     TPropKind Kind;
     bool Writable;
@@ -25,27 +25,28 @@ struct GRAVILO_TOOLKIT_EXPORT TPropInfo {
     bool FromQt;
 };
 
-GRAVILO_TOOLKIT_EXPORT TPropKind PropertyKind(const QMetaProperty& property);
+GRAVILO_TOOLKIT_INNER_EXPORT TPropKind PropertyKind(const QMetaProperty& property);
 
 // All published properties, those of the base classes first, in declaration order.
-GRAVILO_TOOLKIT_EXPORT QList<TPropInfo> PublishedProperties(const QObject* object);
+GRAVILO_TOOLKIT_INNER_EXPORT QList<TPropInfo> PublishedProperties(const QObject* object);
 
-GRAVILO_TOOLKIT_EXPORT bool HasProperty(const QObject* object, const char* name);
+GRAVILO_TOOLKIT_INNER_EXPORT bool HasProperty(const QObject* object, const char* name);
 // The value, or an invalid QVariant when there is no such property.
-GRAVILO_TOOLKIT_EXPORT QVariant GetPropValue(const QObject* object, const char* name);
+GRAVILO_TOOLKIT_INNER_EXPORT QVariant GetPropValue(const QObject* object, const char* name);
 // false when there is no such property, it is read-only or the value does not convert.
-GRAVILO_TOOLKIT_EXPORT bool SetPropValue(QObject* object, const char* name, const QVariant& value);
+GRAVILO_TOOLKIT_INNER_EXPORT bool SetPropValue(QObject* object, const char* name, const QVariant& value);
 
 // A setting of one of the object's parts, named by its path through object-valued properties
 // ("Scale1X.RangeLow", "Scale1X.Font.Height"); an enumeration also takes the name of its value.
 // false when a step of the path does not lead to a part or the value does not convert.
-GRAVILO_TOOLKIT_EXPORT bool SetPropPath(QObject* object, const QByteArray& path, const QVariant& value);
+GRAVILO_TOOLKIT_INNER_EXPORT bool SetPropPath(QObject* object, const QByteArray& path, const QVariant& value);
 // The value of such a setting, or an invalid QVariant.
-GRAVILO_TOOLKIT_EXPORT QVariant GetPropPath(const QObject* object, const QByteArray& path);
+GRAVILO_TOOLKIT_INNER_EXPORT QVariant GetPropPath(const QObject* object, const QByteArray& path);
 
-GRAVILO_TOOLKIT_EXPORT QString GetStrProp(const QObject* object, const char* name);
-GRAVILO_TOOLKIT_EXPORT bool SetStrProp(QObject* object, const char* name, const QString& value);
-GRAVILO_TOOLKIT_EXPORT QStringList GetStringListProp(const QObject* object, const char* name);
-GRAVILO_TOOLKIT_EXPORT bool SetStringListProp(QObject* object, const char* name, const QStringList& value);
+GRAVILO_TOOLKIT_INNER_EXPORT QString GetStrProp(const QObject* object, const char* name);
+GRAVILO_TOOLKIT_INNER_EXPORT bool SetStrProp(QObject* object, const char* name, const QString& value);
+GRAVILO_TOOLKIT_INNER_EXPORT QStringList GetStringListProp(const QObject* object, const char* name);
+GRAVILO_TOOLKIT_INNER_EXPORT bool SetStringListProp(QObject* object, const char* name,
+                                                    const QStringList& value);
 // The object an object-valued property refers to, or nullptr.
-GRAVILO_TOOLKIT_EXPORT QObject* GetObjectProp(const QObject* object, const char* name);
+GRAVILO_TOOLKIT_INNER_EXPORT QObject* GetObjectProp(const QObject* object, const char* name);

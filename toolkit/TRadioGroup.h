@@ -10,12 +10,11 @@
 #include "ShownText.h"
 #include "TComponent.h"
 #include "TEvents.h"
-#include "gravilo_toolkit_export.h"
 
 class QButtonGroup;
 class QRadioButton;
 
-class GRAVILO_TOOLKIT_EXPORT TRadioGroup : public QGroupBox, public TComponent {
+class TRadioGroup : public QGroupBox, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)

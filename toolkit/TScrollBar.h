@@ -11,9 +11,8 @@
 
 #include "TComponent.h"
 #include "TEvents.h"
-#include "gravilo_toolkit_export.h"
 
-class GRAVILO_TOOLKIT_EXPORT TScrollBar : public QScrollBar, public TComponent {
+class TScrollBar : public QScrollBar, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(int Min READ Min WRITE SetMin)

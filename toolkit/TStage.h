@@ -11,13 +11,11 @@
 #include <QGraphicsView>
 #include <functional>
 
-#include "gravilo_toolkit_export.h"
-
 class QGraphicsProxyWidget;
 class QShortcut;
 class TForm;
 
-class GRAVILO_TOOLKIT_EXPORT TStage : public QGraphicsView {
+class TStage : public QGraphicsView {
     Q_OBJECT
 public:
     explicit TStage(TForm& form);

@@ -8,7 +8,7 @@
 
 #include "gravilo_toolkit_export.h"
 
-class GRAVILO_TOOLKIT_EXPORT TSystemSettings {
+class GRAVILO_TOOLKIT_INNER_EXPORT TSystemSettings {
 public:
     // The string value Key of section Group, or the empty text when no file has it.
     static QString ReadString(const QString& Organization, const QString& Application, const QString& Group,

@@ -7,9 +7,8 @@
 
 #include "TComponent.h"
 #include "TEvents.h"
-#include "gravilo_toolkit_export.h"
 
-class GRAVILO_TOOLKIT_EXPORT TTimer : public QObject, public TComponent {
+class TTimer : public QObject, public TComponent {
     Q_OBJECT
     Q_PROPERTY(int Interval READ Interval WRITE SetInterval)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)

@@ -7,9 +7,8 @@
 #include <QString>
 
 #include "TItlEntries.h"
-#include "gravilo_translation_export.h"
 
-class GRAVILO_TRANSLATION_EXPORT TItlFile {
+class TItlFile {
 public:
     // The program's file name without its directory, its extension replaced by "itl", or ".itl"
     // appended where it has none: gravilo gives gravilo.itl, gravilo.exe gives gravilo.itl.

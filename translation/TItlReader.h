@@ -16,9 +16,8 @@
 #include <QIODevice>
 
 #include "TTextCodec.h"
-#include "gravilo_translation_export.h"
 
-class GRAVILO_TRANSLATION_EXPORT TItlReader {
+class TItlReader {
 public:
     static constexpr qsizetype KBlockSize = 256;
     static constexpr const char* KTerminator = "|$$";
@@ -44,7 +43,7 @@ private:
 };
 
 // The parts of one record: the key and the value between "[", "]=" and the terminator, raw.
-struct GRAVILO_TRANSLATION_EXPORT TItlRecord {
+struct TItlRecord {
     QByteArrayView RawKey;
     QByteArrayView RawValue;
 

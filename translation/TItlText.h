@@ -7,9 +7,7 @@
 #include <QByteArrayList>
 #include <QByteArrayView>
 
-#include "gravilo_translation_export.h"
-
-class GRAVILO_TRANSLATION_EXPORT TItlText {
+class TItlText {
 public:
     // What a value may grow into. A loaded value keeps at most KMaxValueBytes bytes (a longer one
     // is cut, never in the middle of a UTF-8 character) and at most KMaxValueLines line feeds

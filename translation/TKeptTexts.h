@@ -10,11 +10,9 @@
 #include <memory>
 #include <vector>
 
-#include "gravilo_translation_export.h"
-
 class TGlossator;
 
-class GRAVILO_TRANSLATION_EXPORT TKeptTexts {
+class TKeptTexts {
 public:
     // Keeps the texts the dictionary's walks replace from now on, each property once: the text it
     // had before the first walk. The keeper may go before the dictionary.

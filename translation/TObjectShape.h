@@ -8,9 +8,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "gravilo_translation_export.h"
-
-class GRAVILO_TRANSLATION_EXPORT TObjectShape {
+class TObjectShape {
 public:
     // The object's class is the named class or derives from it.
     static bool InheritsClass(const QObject* object, const char* className);

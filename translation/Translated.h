@@ -7,11 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "gravilo_translation_export.h"
-
 class TGlossator;
 
-GRAVILO_TRANSLATION_EXPORT QString Translated(TGlossator* dictionary, const QString& key,
-                                              const QStringList& arguments = {});
-GRAVILO_TRANSLATION_EXPORT QString Translated(TGlossator* dictionary, const char* key,
-                                              const QStringList& arguments = {});
+QString Translated(TGlossator* dictionary, const QString& key, const QStringList& arguments = {});
+QString Translated(TGlossator* dictionary, const char* key, const QStringList& arguments = {});

@@ -3,7 +3,10 @@
 # but find_package, runs it offscreen and checks the picture: a PNG of the window's size that is
 # more than one flat colour (a flat picture of that size compresses to about
 # 1.3 KB, this window to about 3 KB).
-# Run as: cmake -DBUILD_DIR=... -DCONSUMER_DIR=... -DWORK_DIR=... -DGENERATOR=... -P ConsumerCheck.cmake
+# The installed libraries export only what the installed headers declare, and the few inner names
+# the sources mark GRAVILO_*_INNER_EXPORT for the libraries above.
+# Run as: cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DCONSUMER_DIR=... -DWORK_DIR=... -DGENERATOR=...
+#         -P ConsumerCheck.cmake
 cmake_minimum_required(VERSION 3.25)
 
 function(run what)
@@ -27,9 +30,73 @@ foreach(internal PloticaPrivate.h ItemRenderer.h TickGenerator.h)
   endif()
 endforeach()
 
+# every name a library exports, against the words of the installed headers and of the inner
+# declarations marked for export
+file(GLOB headers ${prefix}/include/gravilo/*.h)
+set(allowed "")
+foreach(header ${headers})
+  file(READ ${header} text)
+  string(APPEND allowed " ${text}")
+endforeach()
+set(sources "")
+foreach(folder common messaging toolkit numeric scale chart translation hostlink)
+  file(GLOB in_folder ${SOURCE_DIR}/${folder}/*.h)
+  list(APPEND sources ${in_folder})
+endforeach()
+foreach(source ${sources})
+  file(STRINGS ${source} marked REGEX "_INNER_EXPORT|^namespace ")
+  if(marked MATCHES "_INNER_EXPORT")
+    string(APPEND allowed " ${marked}")
+  endif()
+endforeach()
+string(REGEX MATCHALL "[A-Za-z_][A-Za-z0-9_]*" words "${allowed}")
+list(REMOVE_DUPLICATES words)
+if(allowed MATCHES "Q_NAMESPACE")
+  list(APPEND words staticMetaObject)  # what Q_NAMESPACE_EXPORT declares
+endif()
+# a name in a namespace is known by its own name
+string(REGEX MATCHALL "namespace [A-Za-z_][A-Za-z0-9_]*" namespaces "${allowed}")
+list(TRANSFORM namespaces REPLACE "namespace " "")
+file(GLOB libraries ${prefix}/lib*/libgravilo-*.so.1 ${prefix}/lib/*/libgravilo-*.so.1)
+if(NOT libraries)
+  message(FATAL_ERROR "consumer check: no libgravilo-*.so.1 was installed")
+endif()
+set(strays "")
+foreach(library ${libraries})
+  execute_process(COMMAND nm -DC --defined-only ${library} OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)
+  string(REPLACE "\n" ";" symbols "${symbols}")
+  foreach(symbol ${symbols})
+    # "0000000000012340 T TPlotica::AddMark(double, double, int)": the outermost name
+    string(REGEX REPLACE "^[0-9a-f]+ [A-Za-z] " "" symbol "${symbol}")
+    string(REGEX REPLACE "^(vtable|typeinfo name|typeinfo|VTT|non-virtual thunk to|guard variable) (for )?" "" symbol "${symbol}")
+    string(REGEX MATCH "^[A-Za-z_][A-Za-z0-9_]*" name "${symbol}")
+    list(FIND namespaces "${name}" in_namespace)
+    if(NOT in_namespace EQUAL -1)
+      string(REGEX MATCH "^[A-Za-z_][A-Za-z0-9_]*::([A-Za-z_][A-Za-z0-9_]*)" name "${symbol}")
+      set(name ${CMAKE_MATCH_1})
+    endif()
+    if(name AND NOT name MATCHES "^(_end|_edata|__bss_start)$")
+      list(FIND words ${name} known)
+      if(known EQUAL -1)
+        list(APPEND strays "${symbol}")
+      endif()
+    endif()
+  endforeach()
+endforeach()
+if(strays)
+  list(REMOVE_DUPLICATES strays)
+  list(JOIN strays "\n  " strays)
+  message(FATAL_ERROR "consumer check: exported, yet declared in no installed header:\n  ${strays}")
+endif()
+
 run("configuring the consumer" ${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/build -G ${GENERATOR}
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release)
 run("building the consumer" ${CMAKE_COMMAND} --build ${WORK_DIR}/build)
+# the examples as installed with the documentation, built on their own
+run("configuring the examples" ${CMAKE_COMMAND} -S ${prefix}/share/doc/libgravilo-dev/examples
+    -B ${WORK_DIR}/examples -G ${GENERATOR} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release)
+run("building the examples" ${CMAKE_COMMAND} --build ${WORK_DIR}/examples)
+run("running an example" ${WORK_DIR}/examples/numora_gallery ${WORK_DIR}/numora.png)
 set(picture ${WORK_DIR}/consumer.png)
 run("running the consumer" ${WORK_DIR}/build/gravilo-consumer ${picture})
 
