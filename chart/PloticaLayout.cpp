@@ -146,6 +146,12 @@ void TPloticaPrivate::ForwardAllAxes() {
     }
 }
 
+void TPloticaPrivate::FinishLoadingAxes() {
+    for (int n = 1; n <= PloticaLayerCount; ++n)
+        for (TScaleProps* axis : std::initializer_list<TScaleProps*>{ScaleX[n], ScaleY[n]})
+            if (axis->IsLoadingProps()) axis->FinishLoading();
+}
+
 TplLayout TCustomPlotica::StandardLayout() const {
     return d->StandardLayout;
 }

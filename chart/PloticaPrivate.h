@@ -17,12 +17,11 @@
 #include "RenderCheckpoint.h"
 #include "TBitmap.h"
 #include "TCustomPlotica.h"
-#include "gravilo_chart_export.h"
 
 class TItemList;
 struct TItemRenderSetup;
 
-class GRAVILO_CHART_EXPORT TPloticaPrivate : public TChartViewSource {
+class TPloticaPrivate : public TChartViewSource {
 public:
     explicit TPloticaPrivate(TCustomPlotica& chart);
     ~TPloticaPrivate();
@@ -130,6 +129,8 @@ public:
     void ApplyIsometric(int layer);
     void ApplyIsometricToAll();
     void ForwardAllAxes();
+    // the axes' loading ends (once: later calls find it ended)
+    void FinishLoadingAxes();
     void SetLayerDefaults();
     void ApplyScaleChanges();
     void MarginChanged(int which);

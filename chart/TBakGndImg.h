@@ -37,6 +37,7 @@ public:
     void SetAreaMode(TBGAreaMode v);
     TColor AreaColor() const { return FAreaColor; }
     void SetAreaColor(TColor v);
+    void SetAreaColor(const QtColor auto& v) { SetAreaColor(ToColor(v)); }
     double AreaLeft() const { return FAreaLeft; }
     void SetAreaLeft(double v);
     double AreaRight() const { return FAreaRight; }

@@ -27,6 +27,7 @@ public:
     void SetPosY(double v);
     TColor Color() const { return FColor; }
     void SetColor(TColor v);
+    void SetColor(const QtColor auto& v) { SetColor(ToColor(v)); }
     TCrossHMode Mode() const { return FMode; }
     void SetMode(TCrossHMode v);
     TPenStyle LineType() const { return FLineType; }

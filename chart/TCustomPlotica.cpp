@@ -153,16 +153,16 @@ void TCustomPlotica::Loaded() {
     TPaintedControl::Loaded();
     if (d->ScaleChangePending) d->ApplyScaleChanges();
     d->ForwardAllAxes();
-    for (int n = 1; n <= PloticaLayerCount; ++n) {
-        d->ScaleX[n]->SetLoadingProps(false);
-        d->ScaleY[n]->SetLoadingProps(false);
-    }
+    d->FinishLoadingAxes();
     UpdateScaling();
     Paint();
 }
 
 void TCustomPlotica::showEvent(QShowEvent* event) {
     TPaintedControl::showEvent(event);
+    // a chart nobody loaded (made in code, or by a form loader) keeps the axes' rules from its
+    // first showing on
+    if (!IsLoading()) d->FinishLoadingAxes();
     if (!d->WindowCreated) CreateWnd();
 }
 

@@ -67,6 +67,10 @@ public:
     // a box in FillColor with a two-colour frame (2 lowered, 3 raised, 4 embossed, 5 engraved)
     void AddFramedBox(double x1, double y1, double x2, double y2, int frameStyle, TColor frameColor1,
                       TColor frameColor2);
+    void AddFramedBox(double x1, double y1, double x2, double y2, int frameStyle,
+                      const QtColor auto& frameColor1, const QtColor auto& frameColor2) {
+        AddFramedBox(x1, y1, x2, y2, frameStyle, ToColor(frameColor1), ToColor(frameColor2));
+    }
     // a bar with a top and a side face drawn at `angle` degrees, `depth` pixels deep
     void AddBar3D(double x1, double y1, double x2, double y2, int angle, int depth);
     // text of at most 17 bytes of UTF-8 (a longer text is cut, never inside a character) at a
@@ -90,8 +94,10 @@ public:
 
     TColor DataColor() const;
     void SetDataColor(TColor v);
+    void SetDataColor(const QtColor auto& v) { SetDataColor(ToColor(v)); }
     TColor FillColor() const;
     void SetFillColor(TColor v);
+    void SetFillColor(const QtColor auto& v) { SetFillColor(ToColor(v)); }
     int LineWidth() const;
     void SetLineWidth(int v);
     TPenStyle PenStyle() const;
@@ -156,16 +162,22 @@ public:
     void SetShadowStyle(TShadowStyle v);
     TColor ShadowColor() const;
     void SetShadowColor(TColor v);
+    void SetShadowColor(const QtColor auto& v) { SetShadowColor(ToColor(v)); }
     TColor ShadowBakColor() const;
     void SetShadowBakColor(TColor v);
+    void SetShadowBakColor(const QtColor auto& v) { SetShadowBakColor(ToColor(v)); }
     TColor ChartColor() const;
     void SetChartColor(TColor v);
+    void SetChartColor(const QtColor auto& v) { SetChartColor(ToColor(v)); }
     TColor WindColor() const;
     void SetWindColor(TColor v);
+    void SetWindColor(const QtColor auto& v) { SetWindColor(ToColor(v)); }
     TColor ChartFrameColor() const;
     void SetChartFrameColor(TColor v);
+    void SetChartFrameColor(const QtColor auto& v) { SetChartFrameColor(ToColor(v)); }
     TColor GridColor() const;
     void SetGridColor(TColor v);
+    void SetGridColor(const QtColor auto& v) { SetGridColor(ToColor(v)); }
     GridStyleType GridStyle() const;
     void SetGridStyle(GridStyleType v);
     double GridDx() const;
@@ -190,6 +202,7 @@ public:
     void SetTextBkStyle(TTextBkg v);
     TColor TextBkColor() const;
     void SetTextBkColor(TColor v);
+    void SetTextBkColor(const QtColor auto& v) { SetTextBkColor(ToColor(v)); }
     TAlignment TextAlignment() const;
     void SetTextAlignment(TAlignment v);
     bool Isometric() const;

@@ -68,6 +68,14 @@ void TScaleProps::SetLogarithmic(bool v) {
     Changed();
 }
 
+void TScaleProps::FinishLoading() {
+    FLoading = false;
+    if (FLogarithmic && !(FRangeLow >= LogMinimum && FRangeHigh >= LogMinimum)) {
+        FLogarithmic = false;
+        Changed();
+    }
+}
+
 void TScaleProps::SetLabelType(TFigType v) {
     FLabelType = v;
     if (v == ftDateTime) FLogarithmic = false;

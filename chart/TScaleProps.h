@@ -56,6 +56,7 @@ public:
     void SetCaptionAnchor(TScaleUnitAnchor v);
     TColor ColorScale() const { return FColorScale; }
     void SetColorScale(TColor v);
+    void SetColorScale(const QtColor auto& v) { SetColorScale(ToColor(v)); }
     // the date/time label settings of calendar axes; writing copies them
     TDTLabel* DateFormat() const { return FDateFormat; }
     void SetDateFormat(TDTLabel* v) {
@@ -95,9 +96,12 @@ public:
     TScaleType ScaleType() const { return FScaleType; }
     void SetScaleType(TScaleType t) { FScaleType = t; }
 
-    // true from construction until the chart has been loaded; only the logarithmic check waits
+    // true from construction until the chart has been loaded or first shown; only the logarithmic
+    // check waits
     bool IsLoadingProps() const { return FLoading; }
-    void SetLoadingProps(bool loading) { FLoading = loading; }
+    // the end of loading: a logarithmic switch the form made against a range it does not fit
+    // gives way, and from now on every setter keeps the rule
+    void FinishLoading();
 
     // The range ends stored as they are, without checks or notification (joined layers, panning).
     void StoreRange(double low, double high) {

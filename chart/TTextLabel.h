@@ -36,6 +36,7 @@ public:
     void SetShadowDy(int v);
     TColor ColorShadow() const { return FColorShadow; }
     void SetColorShadow(TColor v);
+    void SetColorShadow(const QtColor auto& v) { SetColorShadow(ToColor(v)); }
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment v);
     TVerticalAlignment VerticalAlignment() const { return FVerticalAlignment; }
@@ -44,8 +45,10 @@ public:
     void SetAttachToData(TTxtLblAttachMode v);
     TColor ColorBkg() const { return FColorBkg; }
     void SetColorBkg(TColor v);
+    void SetColorBkg(const QtColor auto& v) { SetColorBkg(ToColor(v)); }
     TColor ColorBorder() const { return FColorBorder; }
     void SetColorBorder(TColor v);
+    void SetColorBorder(const QtColor auto& v) { SetColorBorder(ToColor(v)); }
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool v);
     TFont* Font() const { return FFont.get(); }

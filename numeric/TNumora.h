@@ -102,12 +102,16 @@ public:
     void SetColorScheme(TColorScheme scheme);
     TColor ColorLabBakG() const;
     void SetColorLabBakG(TColor color);
+    void SetColorLabBakG(const QtColor auto& color) { SetColorLabBakG(ToColor(color)); }
     TColor ColorLabText() const;
     void SetColorLabText(TColor color);
+    void SetColorLabText(const QtColor auto& color) { SetColorLabText(ToColor(color)); }
     TColor ColorOutBakG() const;
     void SetColorOutBakG(TColor color);
+    void SetColorOutBakG(const QtColor auto& color) { SetColorOutBakG(ToColor(color)); }
     TColor ColorOutText() const;
     void SetColorOutText(TColor color);
+    void SetColorOutText(const QtColor auto& color) { SetColorOutText(ToColor(color)); }
 
     // Font, ParentFont, ShowHint, ParentShowHint, PopupMenu and Align: the controls' shared ones
     using TPaintedControl::Align;

@@ -107,9 +107,20 @@ QSize TScale::sizeHint() const {
 
 void TScale::Loaded() {
     TPaintedControl::Loaded();
-    UpdateScaleFactors();
-    d->NotYetLoaded = false;
-    RequestRepaint();
+    d->FinishLoading();
+}
+
+void TScalePrivate::FinishLoading() {
+    // a logarithmic switch the form made against a range it does not fit gives way
+    if (Range.Logarithmic() && !Range.EndsAllowLogarithmic()) Range.SetLogarithmic(false);
+    q.UpdateScaleFactors();
+    NotYetLoaded = false;
+    q.RequestRepaint();
+}
+
+void TScale::showEvent(QShowEvent* event) {
+    TPaintedControl::showEvent(event);
+    if (d->NotYetLoaded && !IsLoading()) d->FinishLoading();
 }
 
 void TScale::Paint() {

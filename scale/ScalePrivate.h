@@ -9,9 +9,8 @@
 #include "TBitmap.h"
 #include "TScale.h"
 #include "TickValues.h"
-#include "gravilo_scale_export.h"
 
-class GRAVILO_SCALE_EXPORT TScalePrivate {
+class TScalePrivate {
 public:
     explicit TScalePrivate(TScale& scale);
 
@@ -28,6 +27,8 @@ public:
     int MarginTop = 20;
     int MarginBottom = 20;
     bool NotYetLoaded = true;
+    // the end of loading, from Loaded or from the first showing of a scale nobody loaded
+    void FinishLoading();
     TTickValues TickValues;
 
     // ---- tick texts ----

@@ -151,8 +151,10 @@ public:
     void SetCaptionAnchor(TScaleUnitAnchor a);
     TColor ColorScale() const;
     void SetColorScale(TColor c);
+    void SetColorScale(const QtColor auto& c) { SetColorScale(ToColor(c)); }
     TColor ColorBackGnd() const;
     void SetColorBackGnd(TColor c);
+    void SetColorBackGnd(const QtColor auto& c) { SetColorBackGnd(ToColor(c)); }
     TColorScheme ColorScheme() const;
     void SetColorScheme(TColorScheme s);
     TFrameStyle FrameStyle() const;
@@ -220,6 +222,8 @@ protected:
     void PropertyChanged() override;
     bool ContextPopup(QPoint pos) override;
     void paintEvent(QPaintEvent* event) override;
+    // a scale nobody loaded (made in code, or by a form loader) counts as loaded when it first shows
+    void showEvent(QShowEvent* event) override;
 
 private:
     friend class TScalePrivate;

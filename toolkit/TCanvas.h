@@ -107,6 +107,7 @@ public:
     // pixels
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);  // in the pen mode
+    void SetPixel(int x, int y, const QtColor auto& color) { SetPixel(x, y, ToColor(color)); }
     // Raw 0xAARRGGBB pixel writing for hot loops; the caller clips against ClipRect(). ScanLine
     // reaches the image's own rows, only for a canvas that is not Scaled().
     QRgb* ScanLine(int y);

@@ -4,6 +4,7 @@
 // colour (0x80000000 + index) that resolves through the application's palette when drawn.
 
 #include <QColor>
+#include <concepts>
 #include <cstdint>
 
 #include "gravilo_toolkit_export.h"
@@ -70,3 +71,12 @@ inline QColor ColorToQColor(TColor c) {
 }
 // The opaque RGB of a QColor as 0x00BBGGRR.
 GRAVILO_TOOLKIT_EXPORT TColor QColorToColor(const QColor& c);
+
+// What a Qt program calls a colour: a QColor, or one of Qt's named colours (Qt::red). Every
+// setter that takes a TColor also takes one of these and means the colour it names, where the
+// plain number 0xFF0000 stays the components' blue.
+template <class C>
+concept QtColor = std::same_as<C, QColor> || std::same_as<C, Qt::GlobalColor>;
+inline TColor ToColor(const QtColor auto& c) {
+    return QColorToColor(QColor(c));
+}

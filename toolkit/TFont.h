@@ -32,6 +32,7 @@ public:
     void SetHeight(int height);
     TColor Color() const { return FColor; }
     void SetColor(TColor color);
+    void SetColor(const QtColor auto& color) { SetColor(ToColor(color)); }
     bool Bold() const { return FBold; }
     void SetBold(bool b);
     bool Italic() const { return FItalic; }

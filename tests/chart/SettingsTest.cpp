@@ -47,8 +47,8 @@ TEST(ScaleProps, LogarithmicNeedsPositiveEndsOnceLoaded) {
     TScalePropsHoriz p;
     p.SetLogarithmic(true);  // while loading: stored as it comes
     EXPECT_TRUE(p.Logarithmic());
-    p.SetLogarithmic(false);
-    p.SetLoadingProps(false);
+    p.FinishLoading();  // the range it came with does not fit: it gives way
+    EXPECT_FALSE(p.Logarithmic());
     p.SetLogarithmic(true);  // range 0..1
     EXPECT_FALSE(p.Logarithmic());
     p.SetRangeHigh(100);

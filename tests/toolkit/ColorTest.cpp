@@ -5,12 +5,21 @@
 #include <QPalette>
 
 #include "TColor.h"
+#include "TFont.h"
 
 TEST(Color, ByteOrderIsBlueGreenRed) {
     EXPECT_EQ(ColorToRgb(255), qRgb(255, 0, 0));
     EXPECT_EQ(ColorToRgb(0xFF0000), qRgb(0, 0, 255));
     EXPECT_EQ(ColorToRgb(0x84AE15), qRgb(0x15, 0xAE, 0x84));
     EXPECT_EQ(QColorToColor(QColor(0x15, 0xAE, 0x84)), 0x84AE15u);
+    // a setter takes a Qt program's colours for what they name, a number as the components' own
+    TFont font;
+    font.SetColor(Qt::red);
+    EXPECT_EQ(font.Color(), clRed);
+    font.SetColor(QColor(0, 0, 255));
+    EXPECT_EQ(font.Color(), clBlue);
+    font.SetColor(0x0000FF);
+    EXPECT_EQ(font.Color(), clRed);
 }
 
 TEST(Color, SystemColoursFollowThePalette) {
