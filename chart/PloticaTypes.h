@@ -57,7 +57,25 @@ Q_ENUM_NS(TFontStyle)
 
 }  // namespace Plotica
 
-using namespace Plotica;
+// Each type and its values by name: nothing else of the namespace comes along.
+using Plotica::GridStyleType;
+using enum Plotica::GridStyleType;
+using Plotica::TplLayout;
+using enum Plotica::TplLayout;
+using Plotica::TCaptionAnchorHoriz;
+using enum Plotica::TCaptionAnchorHoriz;
+using Plotica::TCaptionAnchorVert;
+using enum Plotica::TCaptionAnchorVert;
+using Plotica::TTextBkg;
+using enum Plotica::TTextBkg;
+using Plotica::TBGAreaMode;
+using enum Plotica::TBGAreaMode;
+using Plotica::TScaleLocationHoriz;
+using enum Plotica::TScaleLocationHoriz;
+using Plotica::TScaleLocationVert;
+using enum Plotica::TScaleLocationVert;
+using Plotica::TFontStyle;
+using enum Plotica::TFontStyle;
 
 using TFontStyles = unsigned;
 constexpr TFontStyles FontStyleBit(TFontStyle s) {

@@ -91,6 +91,7 @@ function(gravilo_add_library name)
   target_include_directories(${name} PUBLIC ${build_includes} $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>
                              $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/gravilo>)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  set_target_properties(${name} PROPERTIES GRAVILO_DEPS "${ARG_DEPS}")
   set_property(GLOBAL APPEND PROPERTY GRAVILO_LIBRARIES ${name})
 endfunction()
 

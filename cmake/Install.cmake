@@ -12,6 +12,7 @@
 #     P/include/gravilo/*.h                           the components' public headers
 #     P/LIB/libgravilo-*.so                           the names to link against
 #     P/LIB/cmake/GraviloComponents/                  the CMake package GraviloComponents
+#     P/LIB/pkgconfig/gravilo-*.pc                    the same for pkg-config
 #     P/LIB/qt6/plugins/designer/                     the Qt Designer plugin
 #     P/share/doc/libgravilo-dev/examples/            the example programs, to build on their own
 # (LIB is lib/<multiarch>, lib/x86_64-linux-gnu on Debian: Gravilo.cmake). Each file belongs to one of the components
@@ -94,3 +95,29 @@ write_basic_package_version_file(${CMAKE_BINARY_DIR}/GraviloComponentsConfigVers
 install(FILES ${CMAKE_BINARY_DIR}/GraviloComponentsConfig.cmake
               ${CMAKE_BINARY_DIR}/GraviloComponentsConfigVersion.cmake
         DESTINATION ${GRAVILO_CMAKE_DIR} COMPONENT development)
+
+# pkg-config files, one a library: `pkg-config --cflags --libs gravilo-chart` is all a build needs
+# (the C++20 the headers need included); each requires the libraries below it and Qt's
+set(GRAVILO_PKGCONFIG_DIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+file(RELATIVE_PATH pc_to_prefix /prefix/${GRAVILO_PKGCONFIG_DIR} /prefix)
+string(REGEX REPLACE "/$" "" pc_to_prefix "${pc_to_prefix}")
+set(GRAVILO_PC_DESCRIPTION_common "the enumerations and errors the components share")
+set(GRAVILO_PC_DESCRIPTION_messaging "messages between programs")
+set(GRAVILO_PC_DESCRIPTION_toolkit "the canvas, colours, fonts and painted controls")
+set(GRAVILO_PC_DESCRIPTION_scale "the axis scale TScale")
+set(GRAVILO_PC_DESCRIPTION_numeric "the framed numeric label TNumora")
+set(GRAVILO_PC_DESCRIPTION_chart "the chart TPlotica")
+set(GRAVILO_PC_DESCRIPTION_translation "the translation dictionary TGlossator")
+set(GRAVILO_PC_DESCRIPTION_hostlink "the host link TqmrDemonClient")
+foreach(library ${gravilo_libraries})
+  string(REGEX REPLACE "^gravilo_" "" part ${library})
+  set(pc_name gravilo-${part})
+  set(pc_description ${GRAVILO_PC_DESCRIPTION_${part}})
+  get_target_property(deps ${library} GRAVILO_DEPS)
+  list(TRANSFORM deps REPLACE "^gravilo_" "gravilo-")
+  list(TRANSFORM deps REPLACE "^Qt6::" "Qt6")
+  list(JOIN deps " " pc_requires)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/gravilo.pc.in ${CMAKE_BINARY_DIR}/pkgconfig/${pc_name}.pc @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/pkgconfig/${pc_name}.pc DESTINATION ${GRAVILO_PKGCONFIG_DIR}
+          COMPONENT development)
+endforeach()

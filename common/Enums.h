@@ -105,7 +105,61 @@ Q_ENUM_NS(TShadowStyle)
 }  // namespace Vexa
 
 // The suite names these values without qualification everywhere, as its forms do.
-using namespace Vexa;
+// Each type and its values by name: nothing else of the namespace comes along.
+using Vexa::TAlignment;
+using enum Vexa::TAlignment;
+using Vexa::TPenStyle;
+using enum Vexa::TPenStyle;
+using Vexa::TPenMode;
+using enum Vexa::TPenMode;
+using Vexa::TBrushStyle;
+using enum Vexa::TBrushStyle;
+using Vexa::TMouseButton;
+using enum Vexa::TMouseButton;
+using Vexa::TShiftStateItem;
+using enum Vexa::TShiftStateItem;
+using Vexa::TAlign;
+using enum Vexa::TAlign;
+using Vexa::TBevelCut;
+using enum Vexa::TBevelCut;
+using Vexa::TFormBorderStyle;
+using enum Vexa::TFormBorderStyle;
+using Vexa::TPosition;
+using enum Vexa::TPosition;
+using Vexa::TModalResult;
+using enum Vexa::TModalResult;
+using Vexa::TFrameStyle;
+using enum Vexa::TFrameStyle;
+using Vexa::TColorScheme;
+using enum Vexa::TColorScheme;
+using Vexa::TScaleType;
+using enum Vexa::TScaleType;
+using Vexa::TScaleUnitAnchor;
+using enum Vexa::TScaleUnitAnchor;
+using Vexa::TFigType;
+using enum Vexa::TFigType;
+using Vexa::TTimeFormat;
+using enum Vexa::TTimeFormat;
+using Vexa::TYearLength;
+using enum Vexa::TYearLength;
+using Vexa::TDateOrder;
+using enum Vexa::TDateOrder;
+using Vexa::TDateForTime;
+using enum Vexa::TDateForTime;
+using Vexa::TMouseActMode;
+using enum Vexa::TMouseActMode;
+using Vexa::TCrossHMode;
+using enum Vexa::TCrossHMode;
+using Vexa::TTxtLblMode;
+using enum Vexa::TTxtLblMode;
+using Vexa::TTxtLblAttachMode;
+using enum Vexa::TTxtLblAttachMode;
+using Vexa::TVerticalAlignment;
+using enum Vexa::TVerticalAlignment;
+using Vexa::TBkgFill;
+using enum Vexa::TBkgFill;
+using Vexa::TShadowStyle;
+using enum Vexa::TShadowStyle;
 
 // A set of TShiftStateItem members.
 using TShiftState = unsigned;

@@ -31,4 +31,6 @@ Q_ENUM_NS(TDisplay)
 }  // namespace Numora
 
 // The formats read unqualified, as the forms name them.
-using namespace Numora;
+// Each type and its values by name: nothing else of the namespace comes along.
+using Numora::TDisplay;
+using enum Numora::TDisplay;

@@ -6,6 +6,8 @@
 
 #include "Enums.h"
 #include "Rounding.h"
+
+using namespace Vexa;
 #include "VexaError.h"
 
 TEST(Rounding, HalvesGoToEvenNeighbour) {

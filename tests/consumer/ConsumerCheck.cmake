@@ -36,6 +36,10 @@ file(GLOB headers ${prefix}/include/gravilo/*.h)
 set(allowed "")
 foreach(header ${headers})
   file(READ ${header} text)
+  # a using-directive would bring a whole namespace into every program that includes the header
+  if(text MATCHES "using namespace")
+    message(FATAL_ERROR "consumer check: ${header} has a using-directive")
+  endif()
   string(APPEND allowed " ${text}")
 endforeach()
 set(sources "")
@@ -97,6 +101,19 @@ run("configuring the examples" ${CMAKE_COMMAND} -S ${prefix}/share/doc/libgravil
     -B ${WORK_DIR}/examples -G ${GENERATOR} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release)
 run("building the examples" ${CMAKE_COMMAND} --build ${WORK_DIR}/examples)
 run("running an example" ${WORK_DIR}/examples/numora_gallery ${WORK_DIR}/numora.png)
+# and one of them with nothing but what pkg-config says of the chart
+file(GLOB pc_dirs ${prefix}/lib*/pkgconfig ${prefix}/lib/*/pkgconfig)
+set(ENV{PKG_CONFIG_PATH} "${pc_dirs}")
+execute_process(COMMAND pkg-config --cflags --libs gravilo-chart OUTPUT_VARIABLE pc_flags
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
+run("building an example with pkg-config" c++ -o ${WORK_DIR}/pc_chart_gallery
+    ${prefix}/share/doc/libgravilo-dev/examples/chart_gallery.cpp ${pc_flags})
+get_filename_component(pc_libdir "${pc_dirs}" DIRECTORY)
+set(ENV{LD_LIBRARY_PATH} ${pc_libdir})
+file(MAKE_DIRECTORY ${WORK_DIR}/pc_gallery)
+run("running the example built with pkg-config" ${WORK_DIR}/pc_chart_gallery ${WORK_DIR}/pc_gallery)
+unset(ENV{LD_LIBRARY_PATH})
 set(picture ${WORK_DIR}/consumer.png)
 run("running the consumer" ${WORK_DIR}/build/gravilo-consumer ${picture})
 
