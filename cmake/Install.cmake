@@ -16,7 +16,8 @@
 #     P/LIB/qt6/plugins/designer/                     the Qt Designer plugin
 #     P/share/doc/libgravilo-dev/examples/            the example programs, to build on their own
 # (LIB is lib/<multiarch>, lib/x86_64-linux-gnu on Debian: Gravilo.cmake). Each file belongs to one of the components
-# gravilo, libraries, development and designer, one Debian package each (Packaging.cmake).
+# gravilo, libraries_<part> (one a library), development and designer, one Debian package each
+# (Packaging.cmake).
 # The build tree runs as it is: build/app/gravilo finds the language files in build/lang, as an
 # installed program finds them in share/gravilo/lang.
 include(GNUInstallDirs)
@@ -81,10 +82,16 @@ install(DIRECTORY ${icon_root}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicol
 include(CMakePackageConfigHelpers)
 set(GRAVILO_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/GraviloComponents)
 get_property(gravilo_libraries GLOBAL PROPERTY GRAVILO_LIBRARIES)
-install(TARGETS ${gravilo_libraries} EXPORT GraviloComponentsTargets
-  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT libraries NAMELINK_COMPONENT development
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
-  PUBLIC_HEADER DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/gravilo COMPONENT development)
+# each library in a component of its own, libraries_<part>, one Debian package a soname
+set(GRAVILO_LIBRARY_COMPONENTS "")
+foreach(library ${gravilo_libraries})
+  string(REGEX REPLACE "^gravilo_" "libraries_" component ${library})
+  list(APPEND GRAVILO_LIBRARY_COMPONENTS ${component})
+  install(TARGETS ${library} EXPORT GraviloComponentsTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${component} NAMELINK_COMPONENT development
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
+    PUBLIC_HEADER DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/gravilo COMPONENT development)
+endforeach()
 install(EXPORT GraviloComponentsTargets NAMESPACE Gravilo:: DESTINATION ${GRAVILO_CMAKE_DIR}
         COMPONENT development)
 set(GRAVILO_QT_MIN 6.2)

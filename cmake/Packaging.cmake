@@ -1,11 +1,14 @@
 # SPDX-License-Identifier: MIT
 # Debian packages of the installed components: `cpack -G DEB` in the build folder makes
 #   gravilo                   the program, its language files, desktop entry, metainfo and icons
-#   libgravilo1               the component libraries
-#   libgravilo-dev            the public headers, the names to link against, the CMake package
+#   libgravilo-<part>1        a component library each (chart, scale, numeric, toolkit, common,
+#                             messaging, translation, hostlink), named after its soname
+#   libgravilo-dev            the public headers, the names to link against, the CMake package,
+#                             the pkg-config files and the examples
 #   gravilo-designer-plugin   the Qt Designer plugin
-# The developers' package and the plugin depend on libgravilo1 of the same version; the program
-# carries the components in itself and needs no library of them. What each needs of the system is
+# The packages of the libraries depend on those of the libraries below them, the developers'
+# package on all of them and the plugin on the chart's, the scale's and the numeric label's, each
+# of the same version; the program carries the components in itself and needs no library of them. What each needs of the system is
 # computed from the binaries (dpkg-shlibdeps).
 # Each package carries its copyright file and the changelog in share/doc/<package>; a plain
 # `cmake --install` leaves them out. Every package has its own synopsis: CPack would put the
@@ -21,15 +24,15 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEB_COMPONENT_INSTALL ON)
-set(CPACK_COMPONENTS_ALL gravilo libraries development)
+set(CPACK_COMPONENTS_ALL gravilo ${GRAVILO_LIBRARY_COMPONENTS} development)
 if(TARGET gravilo-designer)
   list(APPEND CPACK_COMPONENTS_ALL designer)
 endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# a shlibs file for the package of the libraries (only it holds libraries with a soname); CPack
-# also has it call ldconfig from postinst and postrm, and dpkg's ldconfig trigger is ours
+# a shlibs file for each package of a library (only they hold libraries with a soname); CPack
+# also has them call ldconfig from postinst and postrm, and dpkg's ldconfig trigger is ours
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
@@ -52,23 +55,43 @@ chart collects energy against height. Texts in Arabic, Chinese (simplified),
 Dutch, English, French, German, Italian, Japanese, Polish, Portuguese (Brazil),
 Spanish, Turkish and Ukrainian.")
 
-set(CPACK_DEBIAN_LIBRARIES_PACKAGE_NAME libgravilo1)
-set(CPACK_DEBIAN_LIBRARIES_PACKAGE_SECTION libs)
-# (CPack names a control file after its file)
-configure_file(${PROJECT_SOURCE_DIR}/dist/libgravilo1.triggers ${CMAKE_BINARY_DIR}/dist/libgravilo1/triggers COPYONLY)
-set(CPACK_DEBIAN_LIBRARIES_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/dist/libgravilo1/triggers)
+# a package for each library, named after its soname as Debian's policy asks (libgravilo-chart.so.1
+# in libgravilo-chart1), depending on the packages of the libraries it builds on; each takes the
+# place of the one package all libraries were in before
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-install(FILES ${PROJECT_SOURCE_DIR}/dist/libgravilo1.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
-        RENAME libgravilo1 COMPONENT libraries EXCLUDE_FROM_ALL)
-set(CPACK_COMPONENT_LIBRARIES_DESCRIPTION "Gravilo components: chart, axis scale, numeric label
-Qt widgets for teaching programs: the chart TPlotica with sixteen layers and
-embedded axes, the axis scale TScale, the framed numeric label TNumora, the
-translation dictionary TGlossator and the host link TqmrDemonClient.")
+foreach(library ${gravilo_libraries})
+  string(REGEX REPLACE "^gravilo_" "" part ${library})
+  string(TOUPPER libraries_${part} upper)
+  set(package libgravilo-${part}${PROJECT_VERSION_MAJOR})
+  set(CPACK_DEBIAN_${upper}_PACKAGE_NAME ${package})
+  set(CPACK_DEBIAN_${upper}_PACKAGE_SECTION libs)
+  set(CPACK_DEBIAN_${upper}_PACKAGE_BREAKS "libgravilo1")
+  set(CPACK_DEBIAN_${upper}_PACKAGE_REPLACES "libgravilo1")
+  get_target_property(deps ${library} GRAVILO_DEPS)
+  list(FILTER deps INCLUDE REGEX "^gravilo_")
+  list(TRANSFORM deps REPLACE "^gravilo_" "libraries_")
+  set(CPACK_COMPONENT_${upper}_DEPENDS ${deps})
+  set(CPACK_COMPONENT_${upper}_DESCRIPTION "Gravilo components: ${GRAVILO_PC_DESCRIPTION_${part}}
+One of the Gravilo components, Qt widgets and objects for teaching programs:
+the chart TPlotica with sixteen layers and embedded axes, the axis scale
+TScale, the framed numeric label TNumora, the translation dictionary
+TGlossator and the host link TqmrDemonClient. This package holds
+libgravilo-${part}.so.${PROJECT_VERSION_MAJOR}.")
+  # (CPack names a control file after its file)
+  configure_file(${PROJECT_SOURCE_DIR}/dist/libgravilo.triggers ${CMAKE_BINARY_DIR}/dist/${package}/triggers COPYONLY)
+  set(CPACK_DEBIAN_${upper}_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/dist/${package}/triggers)
+endforeach()
+set(common_package libgravilo-common${PROJECT_VERSION_MAJOR})
+configure_file(${PROJECT_SOURCE_DIR}/dist/libgravilo-common.lintian-overrides
+               ${CMAKE_BINARY_DIR}/dist/${common_package}.lintian-overrides @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/dist/${common_package}.lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${common_package}
+        COMPONENT libraries_common EXCLUDE_FROM_ALL)
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libgravilo-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev (>= 6.2)")
-set(CPACK_COMPONENT_DEVELOPMENT_DEPENDS libraries)
+set(CPACK_COMPONENT_DEVELOPMENT_DEPENDS ${GRAVILO_LIBRARY_COMPONENTS})
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION "Gravilo components: development files
 Public headers under include/gravilo and the CMake package
 GraviloComponents: find_package(GraviloComponents 1.0 REQUIRED) gives
@@ -77,7 +100,7 @@ Gravilo::Chart and its companions.")
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_NAME gravilo-designer-plugin)
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_SUGGESTS "designer-qt6")
-set(CPACK_COMPONENT_DESIGNER_DEPENDS libraries)
+set(CPACK_COMPONENT_DESIGNER_DEPENDS libraries_chart libraries_scale libraries_numeric)
 set(CPACK_COMPONENT_DESIGNER_DESCRIPTION "Gravilo components in Qt Designer
 TPlotica, TScale and TNumora in the widget box's group Gravilo, with their
 published properties in the property editor.")

@@ -66,10 +66,27 @@ QVariant GetPropValue(const QObject* object, const char* name) {
     return p.isValid() ? p.read(object) : QVariant();
 }
 
+namespace {
+// Writes the value; an enumeration takes only a number that is one of its values (Qt's own
+// conversion would store any number, which no code of the component expects).
+bool Write(const QMetaProperty& p, QObject* object, const QVariant& value) {
+    if (p.isEnumType() && value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QByteArray &&
+        value.metaType() != p.metaType()) {
+        bool ok = false;
+        const int v = value.toInt(&ok);
+        const QMetaEnum e = p.enumerator();
+        if (!ok || (e.isFlag() ? e.keysToValue(e.valueToKeys(v).constData()) != v : !e.valueToKey(v)))
+            return false;
+        return p.write(object, v);
+    }
+    return p.write(object, value);
+}
+}  // namespace
+
 bool SetPropValue(QObject* object, const char* name, const QVariant& value) {
     const QMetaProperty p = FindProperty(object, name);
     if (!p.isValid() || !p.isWritable()) return false;
-    return p.write(object, value);
+    return Write(p, object, value);
 }
 
 namespace {
@@ -122,7 +139,7 @@ bool SetPropPath(QObject* object, const QByteArray& path, const QVariant& value)
                 break;
         }
     }
-    return p.write(object, value);
+    return Write(p, object, value);
 }
 
 QString GetStrProp(const QObject* object, const char* name) {

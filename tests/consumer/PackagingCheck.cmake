@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Makes the Debian packages from the build with CPack into a folder of its own and checks what a
-# system's package manager relies on: the four packages by name, the libraries under the
-# multiarch folder with their shlibs file and ldconfig trigger, the documents of each package.
+# system's package manager relies on: the packages by name (a library's after its soname), the
+# libraries under the multiarch folder with their shlibs files and ldconfig triggers, the
+# documents of each package, and what lintian says of the libraries' names.
 # Run as: cmake -DBUILD_DIR=... -DWORK_DIR=... -DLIBDIR=... -P PackagingCheck.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -16,7 +17,10 @@ endfunction()
 file(REMOVE_RECURSE ${WORK_DIR})
 run(ignored "cpack" ${CMAKE_COMMAND} -E chdir ${BUILD_DIR} cpack -G DEB -B ${WORK_DIR})
 include(${BUILD_DIR}/CPackConfig.cmake)
-foreach(package gravilo libgravilo1 libgravilo-dev gravilo-designer-plugin)
+set(libraries chart scale numeric toolkit common messaging translation hostlink)
+set(library_packages ${libraries})
+list(TRANSFORM library_packages REPLACE "(.+)" "libgravilo-\\11")
+foreach(package gravilo ${library_packages} libgravilo-dev gravilo-designer-plugin)
   file(GLOB deb ${WORK_DIR}/${package}_${CPACK_PACKAGE_VERSION}-*.deb)
   if(NOT deb)
     message(FATAL_ERROR "packaging check: no package ${package} ${CPACK_PACKAGE_VERSION}")
@@ -42,13 +46,30 @@ if(NOT control MATCHES "fonts-noto-cjk")
   message(FATAL_ERROR "packaging check: gravilo does not recommend the CJK fonts: ${control}")
 endif()
 
-if(NOT files_libgravilo1 MATCHES "\\./usr/${LIBDIR}/libgravilo-chart\\.so\\.1 ")
-  message(FATAL_ERROR "packaging check: libgravilo1 has no usr/${LIBDIR}/libgravilo-chart.so.1:\n${files_libgravilo1}")
+foreach(part ${libraries})
+  set(package libgravilo-${part}1)
+  if(NOT files_${package} MATCHES "\\./usr/${LIBDIR}/libgravilo-${part}\\.so\\.1 ")
+    message(FATAL_ERROR "packaging check: ${package} has no usr/${LIBDIR}/libgravilo-${part}.so.1:\n${files_${package}}")
+  endif()
+  file(GLOB deb ${WORK_DIR}/${package}_*.deb)
+  run(shlibs "reading ${package}'s shlibs" dpkg-deb --info ${deb} shlibs)
+  run(triggers "reading ${package}'s triggers" dpkg-deb --info ${deb} triggers)
+  if(NOT shlibs MATCHES "^libgravilo-${part} 1 ${package} \\(>= [^\n]*\n$" OR NOT triggers MATCHES "activate-noawait ldconfig")
+    message(FATAL_ERROR "packaging check: ${package}'s shlibs or trigger is wrong:\n${shlibs}${triggers}")
+  endif()
+endforeach()
+# the chart's package brings the libraries it builds on
+file(GLOB deb ${WORK_DIR}/libgravilo-chart1_*.deb)
+run(depends "reading libgravilo-chart1's dependencies" dpkg-deb --field ${deb} Depends)
+if(NOT depends MATCHES "libgravilo-scale1" OR NOT depends MATCHES "libgravilo-toolkit1")
+  message(FATAL_ERROR "packaging check: libgravilo-chart1 does not depend on its libraries: ${depends}")
 endif()
-file(GLOB deb ${WORK_DIR}/libgravilo1_*.deb)
-run(shlibs "reading shlibs" dpkg-deb --info ${deb} shlibs)
-run(triggers "reading triggers" dpkg-deb --info ${deb} triggers)
-if(NOT shlibs MATCHES "libgravilo-chart 1 libgravilo1 \\(>= " OR NOT triggers MATCHES "activate-noawait ldconfig")
-  message(FATAL_ERROR "packaging check: libgravilo1's shlibs or trigger is wrong:\n${shlibs}${triggers}")
+find_program(LINTIAN lintian)
+if(LINTIAN)
+  file(GLOB debs ${WORK_DIR}/*.deb)
+  execute_process(COMMAND ${LINTIAN} --no-tag-display-limit ${debs} OUTPUT_VARIABLE tags ERROR_VARIABLE tags)
+  if(tags MATCHES "package-name-doesnt-match-sonames|(^|\n)E: ")
+    message(FATAL_ERROR "packaging check: lintian finds fault with the packages:\n${tags}")
+  endif()
 endif()
 file(REMOVE_RECURSE ${WORK_DIR})

@@ -84,12 +84,19 @@ TEST(Scale, NonFiniteRangeValuesAreIgnored) {
     EXPECT_EQ(s.RangeHigh(), 100);
     EXPECT_TRUE(SetPropValue(&s, "RangeLow", 10.0));
     EXPECT_EQ(s.RangeLow(), 10);
+    // a form's number for an enumeration is one of its values, or refused
+    EXPECT_FALSE(SetPropPath(&s, "DateFormat.DateOrder", 166));
+    EXPECT_EQ(s.DateFormat()->DateOrder(), doDDMMYY);
+    EXPECT_TRUE(SetPropPath(&s, "DateFormat.DateOrder", 2));
+    EXPECT_EQ(s.DateFormat()->DateOrder(), doYYMMDD);
 }
 
 TEST(Scale, LogarithmicIsAcceptedFreelyBeforeLoadingAndCheckedAfterIt) {
     TScale fresh;  // never loaded: any range
     fresh.SetLogarithmic(true);
     EXPECT_TRUE(fresh.Logarithmic());
+    fresh.show();  // its first showing counts as loaded, and 0..100 does not fit
+    EXPECT_FALSE(fresh.Logarithmic());
 
     QWidget form;
     TLoadingScope loading;
