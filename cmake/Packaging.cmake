@@ -6,6 +6,7 @@
 #   libgravilo-dev            the public headers, the names to link against, the CMake package,
 #                             the pkg-config files and the examples
 #   gravilo-designer-plugin   the Qt Designer plugin
+#   libgravilo-doc            the reference manual (when Doxygen is there)
 # The packages of the libraries depend on those of the libraries below them, the developers'
 # package on all of them and the plugin on the chart's, the scale's and the numeric label's, each
 # of the same version; the program carries the components in itself and needs no library of them. What each needs of the system is
@@ -27,6 +28,9 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL gravilo ${GRAVILO_LIBRARY_COMPONENTS} development)
 if(TARGET gravilo-designer)
   list(APPEND CPACK_COMPONENTS_ALL designer)
+endif()
+if(TARGET manual)
+  list(APPEND CPACK_COMPONENTS_ALL manual)
 endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
@@ -96,6 +100,15 @@ set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION "Gravilo components: development fil
 Public headers under include/gravilo and the CMake package
 GraviloComponents: find_package(GraviloComponents 1.0 REQUIRED) gives
 Gravilo::Chart and its companions.")
+
+set(CPACK_DEBIAN_MANUAL_PACKAGE_NAME libgravilo-doc)
+set(CPACK_DEBIAN_MANUAL_PACKAGE_SECTION doc)
+set(CPACK_DEBIAN_MANUAL_PACKAGE_ARCHITECTURE all)
+set(CPACK_DEBIAN_MANUAL_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_COMPONENT_MANUAL_DESCRIPTION "Gravilo components: reference manual
+The reference manual of the Gravilo components in HTML, under
+/usr/share/doc/libgravilo-doc/html: every public class and function, a page
+for each component with its pictures, and three tutorials.")
 
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_NAME gravilo-designer-plugin)
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_SECTION devel)

@@ -3,7 +3,7 @@
 # system's package manager relies on: the packages by name (a library's after its soname), the
 # libraries under the multiarch folder with their shlibs files and ldconfig triggers, the
 # documents of each package, and what lintian says of the libraries' names.
-# Run as: cmake -DBUILD_DIR=... -DWORK_DIR=... -DLIBDIR=... -P PackagingCheck.cmake
+# Run as: cmake -DBUILD_DIR=... -DWORK_DIR=... -DLIBDIR=... [-DMANUAL=ON] -P PackagingCheck.cmake
 cmake_minimum_required(VERSION 3.25)
 
 function(run output what)
@@ -20,7 +20,11 @@ include(${BUILD_DIR}/CPackConfig.cmake)
 set(libraries chart scale numeric toolkit common messaging translation hostlink)
 set(library_packages ${libraries})
 list(TRANSFORM library_packages REPLACE "(.+)" "libgravilo-\\11")
-foreach(package gravilo ${library_packages} libgravilo-dev gravilo-designer-plugin)
+set(packages gravilo ${library_packages} libgravilo-dev gravilo-designer-plugin)
+if(MANUAL)
+  list(APPEND packages libgravilo-doc)
+endif()
+foreach(package ${packages})
   file(GLOB deb ${WORK_DIR}/${package}_${CPACK_PACKAGE_VERSION}-*.deb)
   if(NOT deb)
     message(FATAL_ERROR "packaging check: no package ${package} ${CPACK_PACKAGE_VERSION}")
@@ -58,6 +62,9 @@ foreach(part ${libraries})
     message(FATAL_ERROR "packaging check: ${package}'s shlibs or trigger is wrong:\n${shlibs}${triggers}")
   endif()
 endforeach()
+if(MANUAL AND NOT files_libgravilo-doc MATCHES "\\./usr/share/doc/libgravilo-doc/html/classTPlotica\\.html\n")
+  message(FATAL_ERROR "packaging check: libgravilo-doc has no manual page of TPlotica:\n${files_libgravilo-doc}")
+endif()
 # the chart's package brings the libraries it builds on
 file(GLOB deb ${WORK_DIR}/libgravilo-chart1_*.deb)
 run(depends "reading libgravilo-chart1's dependencies" dpkg-deb --field ${deb} Depends)
