@@ -20,8 +20,8 @@ if(CMAKE_LIBRARY_ARCHITECTURE)
 endif()
 include(GNUInstallDirs)
 
-# gravilo_add_library(<name> EXPORT_NAME <Name> DEPS <targets...> SOURCES <files...>
-#                     [PUBLIC_HEADERS <files...>])
+# gravilo_add_library(<name> EXPORT_NAME <Name> DEPS <targets...> [PRIVATE_DEPS <targets...>]
+#                     SOURCES <files...> [PUBLIC_HEADERS <files...>])
 # One library per folder, its files listed by name. gravilo_<part> builds libgravilo-<part>, a
 # shared library of the version's SOVERSION (static with BUILD_SHARED_LIBS=OFF) whose symbols are
 # hidden unless marked GRAVILO_<PART>_EXPORT, the macro of its generated gravilo_<part>_export.h:
@@ -33,7 +33,7 @@ include(GNUInstallDirs)
 # what the program, its tests and its benchmarks link (they drive the inner classes), each
 # gravilo_*_inner of DEPS in the place of its library. Both are made of one compilation.
 function(gravilo_add_library name)
-  cmake_parse_arguments(ARG "" "EXPORT_NAME" "DEPS;SOURCES;PUBLIC_HEADERS" ${ARGN})
+  cmake_parse_arguments(ARG "" "EXPORT_NAME" "DEPS;PRIVATE_DEPS;SOURCES;PUBLIC_HEADERS" ${ARGN})
   list(TRANSFORM ARG_PUBLIC_HEADERS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
   string(REGEX REPLACE "^gravilo_" "" part ${name})
   set(export_header ${CMAKE_CURRENT_BINARY_DIR}/gravilo_${part}_export.h)
@@ -79,6 +79,8 @@ function(gravilo_add_library name)
   generate_export_header(${name} BASE_NAME gravilo_${part} EXPORT_FILE_NAME ${export_header}
                          CUSTOM_CONTENT_FROM_VARIABLE inner_export)
   set_target_properties(${compiled} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  # what only its own code calls (no public header names it)
+  target_link_libraries(${compiled} PRIVATE ${ARG_PRIVATE_DEPS})
   set_target_properties(${name} PROPERTIES
     OUTPUT_NAME gravilo-${part}
     EXPORT_NAME ${ARG_EXPORT_NAME}

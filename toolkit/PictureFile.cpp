@@ -13,6 +13,7 @@
 #include <unistd.h>
 #include <cerrno>
 
+#include "PngEncoder.h"
 #include "SystemError.h"
 
 namespace PictureFile {
@@ -116,9 +117,9 @@ bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& error
 }
 
 bool SaveWindow(QWidget& window, const QString& fileName, QString& error) {
-    // Qt's PNG writer turns a quality of 80 into deflate level 1
-    constexpr int fastestDeflate = 80;
-    return Save(window.grab().toImage(), fileName, error, "png", fastestDeflate);
+    QByteArray bytes;
+    return PngEncoder::EncodeFast(window.grab().toImage(), bytes, error) &&
+           WriteWhole(fileName, bytes, error);
 }
 
 }  // namespace PictureFile

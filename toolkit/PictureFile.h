@@ -20,8 +20,8 @@ bool Save(const QImage& image, const QString& fileName, QString& error, const ch
 // Any bytes (a picture encoded elsewhere, a table) written the same way: whole or not at all.
 bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& error);
 
-// The whole window as a PNG file, with the fastest deflate level: a window of flat colours still
-// packs tightly (about 30 KB), and the default level would take a good part of a headless start.
+// The whole window as a PNG file, encoded for speed (PngEncoder): a window of flat colours still
+// packs tightly, and Qt's writer would take a good part of a headless start.
 bool SaveWindow(QWidget& window, const QString& fileName, QString& error);
 
 }  // namespace PictureFile
