@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "PloticaAxes.h"
 
+#include <algorithm>
+
 #include "TBitmap.h"
 #include "TCustomPlotica.h"
 #include "TScale.h"
@@ -37,21 +39,24 @@ void TPloticaAxes::Forward(int layer, bool horizontal) {
     if (!s) return;
     const TScaleProps& p = horizontal ? static_cast<const TScaleProps&>(*FChart.ScalePropsX(layer))
                                       : static_cast<const TScaleProps&>(*FChart.ScalePropsY(layer));
-    const int w = FChart.width(), h = FChart.height();
+    const qint64 w = FChart.width(), h = FChart.height(), pos = p.ScalePos();
     s->SetScaleType(p.ScaleType());
-    // the control is as large as the chart: one of its margins puts the axis line in place
+    // the control is as large as the chart: one of its margins puts the axis line in place. An
+    // offset of any size is taken; an axis pushed millions of pixels away is off every screen,
+    // and its margin stays where the scale's sums cannot overflow.
+    const auto margin = [](qint64 v) { return int(std::clamp<qint64>(v, -(1 << 24), 1 << 24)); };
     switch (p.ScaleType()) {
         case sctXB:
-            s->SetMarginBottom(p.ScalePos() + h - FChart.MarginTop() - 1);
+            s->SetMarginBottom(margin(pos + h - FChart.MarginTop() - 1));
             break;
         case sctXT:
-            s->SetMarginTop(p.ScalePos() + h - FChart.MarginBottom() - FChart.ShadowWidth());
+            s->SetMarginTop(margin(pos + h - FChart.MarginBottom() - FChart.ShadowWidth()));
             break;
         case sctYL:
-            s->SetMarginLeft(p.ScalePos() + w - FChart.MarginRight() - FChart.ShadowWidth());
+            s->SetMarginLeft(margin(pos + w - FChart.MarginRight() - FChart.ShadowWidth()));
             break;
         case sctYR:
-            s->SetMarginRight(p.ScalePos() + w - FChart.MarginLeft() - 1);
+            s->SetMarginRight(margin(pos + w - FChart.MarginLeft() - 1));
             break;
     }
     s->SetRangeLow(p.RangeLow());

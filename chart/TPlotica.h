@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The chart as forms use it: TCustomPlotica with its published properties.
 
 #include "TBakGndImg.h"
 #include "TCrossHair.h"
@@ -9,6 +8,11 @@
 #include "TScaleProps.h"
 #include "gravilo_chart_export.h"
 
+/// The chart as forms use it: TCustomPlotica with its published properties.
+///
+/// The properties carry the names a form file gives them (LRim, RRim, TRim and BRim are second
+/// names of the four margins); Scale1X..Scale4Y and CrossHair1..CrossHair4 publish the axis
+/// settings of layers 1 to 4 and the four cross-hairs. Everything else is TCustomPlotica's.
 class GRAVILO_CHART_EXPORT TPlotica : public TCustomPlotica {
     Q_OBJECT
     // display list and drawing state
@@ -75,36 +79,62 @@ class GRAVILO_CHART_EXPORT TPlotica : public TCustomPlotica {
     Q_PROPERTY(Vexa::TMouseActMode MouseAction READ MouseAction WRITE SetMouseAction)
     Q_PROPERTY(bool MouseCursorFixed READ MouseCursorFixed WRITE SetMouseCursorFixed)
 public:
+    /// A chart inside parent, with the settings TCustomPlotica is built with.
     explicit TPlotica(QWidget* parent = nullptr) : TCustomPlotica(parent) {}
 
-    // docking to an edge of the parent, as forms lay out their controls
+    /// Docking to an edge of the parent, as forms lay out their controls.
     using TPaintedControl::Align;
+    /// Docks the chart to an edge of its parent (or undocks it).
     using TPaintedControl::SetAlign;
 
+    /// The x-axis settings of layer 1 (ScalePropsX(1)).
     TScalePropsHoriz* Scale1X() const { return ScalePropsX(1); }
+    /// The x-axis settings of layer 2 (ScalePropsX(2)).
     TScalePropsHoriz* Scale2X() const { return ScalePropsX(2); }
+    /// The x-axis settings of layer 3 (ScalePropsX(3)).
     TScalePropsHoriz* Scale3X() const { return ScalePropsX(3); }
+    /// The x-axis settings of layer 4 (ScalePropsX(4)).
     TScalePropsHoriz* Scale4X() const { return ScalePropsX(4); }
+    /// The y-axis settings of layer 1 (ScalePropsY(1)).
     TScalePropsVert* Scale1Y() const { return ScalePropsY(1); }
+    /// The y-axis settings of layer 2 (ScalePropsY(2)).
     TScalePropsVert* Scale2Y() const { return ScalePropsY(2); }
+    /// The y-axis settings of layer 3 (ScalePropsY(3)).
     TScalePropsVert* Scale3Y() const { return ScalePropsY(3); }
+    /// The y-axis settings of layer 4 (ScalePropsY(4)).
     TScalePropsVert* Scale4Y() const { return ScalePropsY(4); }
-    // writing copies the settings into the chart's own object
+    /// Writing copies the settings into the chart's own object, here layer 1's x axis; nullptr is
+    /// ignored.
     void SetScale1X(TScalePropsHoriz* v) { AssignScale(ScalePropsX(1), v); }
+    /// Copies the settings of v into layer 2's x axis; nullptr is ignored.
     void SetScale2X(TScalePropsHoriz* v) { AssignScale(ScalePropsX(2), v); }
+    /// Copies the settings of v into layer 3's x axis; nullptr is ignored.
     void SetScale3X(TScalePropsHoriz* v) { AssignScale(ScalePropsX(3), v); }
+    /// Copies the settings of v into layer 4's x axis; nullptr is ignored.
     void SetScale4X(TScalePropsHoriz* v) { AssignScale(ScalePropsX(4), v); }
+    /// Copies the settings of v into layer 1's y axis; nullptr is ignored.
     void SetScale1Y(TScalePropsVert* v) { AssignScale(ScalePropsY(1), v); }
+    /// Copies the settings of v into layer 2's y axis; nullptr is ignored.
     void SetScale2Y(TScalePropsVert* v) { AssignScale(ScalePropsY(2), v); }
+    /// Copies the settings of v into layer 3's y axis; nullptr is ignored.
     void SetScale3Y(TScalePropsVert* v) { AssignScale(ScalePropsY(3), v); }
+    /// Copies the settings of v into layer 4's y axis; nullptr is ignored.
     void SetScale4Y(TScalePropsVert* v) { AssignScale(ScalePropsY(4), v); }
+    /// Cross-hair 1 (CrossHair(1)).
     TCrossHair* CrossHair1() const { return CrossHair(1); }
+    /// Cross-hair 2 (CrossHair(2)).
     TCrossHair* CrossHair2() const { return CrossHair(2); }
+    /// Cross-hair 3 (CrossHair(3)).
     TCrossHair* CrossHair3() const { return CrossHair(3); }
+    /// Cross-hair 4 (CrossHair(4)).
     TCrossHair* CrossHair4() const { return CrossHair(4); }
+    /// Copies the settings of v into cross-hair 1; nullptr is ignored.
     void SetCrossHair1(TCrossHair* v) { SetCrossHair(1, v); }
+    /// Copies the settings of v into cross-hair 2; nullptr is ignored.
     void SetCrossHair2(TCrossHair* v) { SetCrossHair(2, v); }
+    /// Copies the settings of v into cross-hair 3; nullptr is ignored.
     void SetCrossHair3(TCrossHair* v) { SetCrossHair(3, v); }
+    /// Copies the settings of v into cross-hair 4; nullptr is ignored.
     void SetCrossHair4(TCrossHair* v) { SetCrossHair(4, v); }
 
 private:

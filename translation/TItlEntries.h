@@ -1,11 +1,5 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The entries of a dictionary: keys and values in file order, side by side in one text, and an
-// index from each key to its first entry (the first entry of a key wins; later ones are kept for
-// the missing-keys file). An entry costs its bytes and two positions of 4 bytes (8 once the text
-// passes 4 GiB), with no allocation of its own: a file of millions of tiny records needs little
-// more memory than its size, and the time that memory takes to provide is most of its loading.
-// Keys are compared byte for byte.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -15,19 +9,27 @@
 
 #include "gravilo_translation_export.h"
 
+/// The entries of a dictionary: keys and values in file order, side by side in one text, and an
+/// index from each key to its first entry (the first entry of a key wins; later ones are kept for
+/// the missing-keys file). An entry costs its bytes and two positions of 4 bytes (8 once the text
+/// passes 4 GiB), with no allocation of its own: a file of millions of tiny records needs little
+/// more memory than its size, and the time that memory takes to provide is most of its loading.
+/// Keys are compared byte for byte.
 class GRAVILO_TRANSLATION_EXPORT TItlEntries {
 public:
+    /// The number of entries, each appended one counted.
     qsizetype Count() const { return (FWide ? FWideEnds.size() : FEnds.size()) / 2; }
-    // Valid until the next Append or Clear.
+    /// The key of entry i (0 to Count() - 1). Valid until the next Append or Clear.
     QByteArrayView Key(qsizetype i) const;
+    /// The value of entry i (0 to Count() - 1). Valid until the next Append or Clear.
     QByteArrayView Value(qsizetype i) const;
 
-    // The first entry whose key is key, or -1.
+    /// The first entry whose key is key, or -1.
     qsizetype IndexOf(QByteArrayView key) const;
 
-    // key and value must not lie in these entries' own text.
+    /// Adds an entry at the end. key and value must not lie in these entries' own text.
     void Append(QByteArrayView key, QByteArrayView value);
-    // Empties the entries and gives their memory back.
+    /// Empties the entries and gives their memory back.
     void Clear();
 
 private:
