@@ -75,7 +75,8 @@ bool Write(const QMetaProperty& p, QObject* object, const QVariant& value) {
         bool ok = false;
         const int v = value.toInt(&ok);
         const QMetaEnum e = p.enumerator();
-        if (!ok || (e.isFlag() ? e.keysToValue(e.valueToKeys(v).constData()) != v : !e.valueToKey(v)))
+        if (!ok ||
+            (e.isFlag() ? v != 0 && e.keysToValue(e.valueToKeys(v).constData()) != v : !e.valueToKey(v)))
             return false;
         return p.write(object, v);
     }
