@@ -61,16 +61,23 @@ void TScaleProps::SetComma(bool v) {
     Changed();
 }
 
+namespace {
+// both ends large enough for a logarithmic axis
+bool FitLogarithmic(double low, double high) {
+    return low >= TScaleProps::LogMinimum && high >= TScaleProps::LogMinimum;
+}
+}  // namespace
+
 void TScaleProps::SetLogarithmic(bool v) {
     // a stored form may switch it on before its range is read; the check waits until loaded
-    if (!v || FLoading || (FRangeLow >= LogMinimum && FRangeHigh >= LogMinimum && FLabelType != ftDateTime))
+    if (!v || FLoading || (FitLogarithmic(FRangeLow, FRangeHigh) && FLabelType != ftDateTime))
         FLogarithmic = v;
     Changed();
 }
 
 void TScaleProps::FinishLoading() {
     FLoading = false;
-    if (FLogarithmic && !(FRangeLow >= LogMinimum && FRangeHigh >= LogMinimum)) {
+    if (FLogarithmic && !FitLogarithmic(FRangeLow, FRangeHigh)) {
         FLogarithmic = false;
         Changed();
     }
