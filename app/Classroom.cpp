@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -76,6 +77,12 @@ TClassroom::TClassroom(TForm1& form, QSettings* remembered, TMenuBar menuBar)
         dialog.setObjectName(QStringLiteral("SaveFileDialog"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QFileInfo(proposal).suffix());
+        // another kind of file chosen: a name typed without an extension gets that kind's
+        connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& chosen) {
+            const QRegularExpressionMatch suffix =
+                QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(chosen);
+            if (suffix.hasMatch()) dialog.setDefaultSuffix(suffix.captured(1));
+        });
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
     FBars->hide();
@@ -111,6 +118,7 @@ void TClassroom::Wire() {
     on(TMainMenu::mcSavePictureChart, [this] { SaveInteractively(cpChart); });
     on(TMainMenu::mcCopyPicture, [this] { CopyPicture(); });
     on(TMainMenu::mcExportData, [this] { ExportInteractively(); });
+    on(TMainMenu::mcPrint, [this] { PrintChart(); });
     on(TMainMenu::mcQuit, [this] { FForm.SButExit->click(); });
     on(TMainMenu::mcPause, [this] { SetPaused(!FForm.Simulation().Paused()); });
     on(TMainMenu::mcStep, [this] { Step(); });
@@ -267,8 +275,21 @@ QImage TClassroom::Picture(TPicture which) const {
     return TProjection::Grab(FForm, QRect(0, below, FForm.width(), FForm.height() - below), zoom);
 }
 
-bool TClassroom::SavePicture(TPicture which, const QString& fileName, QString& reason) const {
+bool TClassroom::SavePicture(TPicture which, const QString& fileName, QString& reason,
+                             TPictureFormat format) const {
+    if (format != pfPng && which == cpWindow) {
+        reason = QStringLiteral("the window is written as a PNG picture only");
+        return false;
+    }
+    // the energy chart as vectors, sharp on paper
+    if (format == pfPdf) return FForm.PLEnerg->SavePdf(fileName, &reason);
+    if (format == pfSvg) return FForm.PLEnerg->SaveSvg(fileName, &reason);
     return PictureFile::Save(Picture(which), fileName, reason, "png");
+}
+
+void TClassroom::PrintChart() {
+    const TKeyboardBack keyboard;
+    FForm.PLEnerg->Print(&FForm);
 }
 
 bool TClassroom::ExportData(const QString& fileName, QString& reason) const {
@@ -286,15 +307,22 @@ void TClassroom::CopyPicture() const {
 void TClassroom::SaveInteractively(TPicture which) {
     const QString file =
         which == cpWindow
-            ? AskSaveFile("Save a picture of the window", "gravilo.png", "PNG pictures (*.png)")
-            : AskSaveFile("Save a picture of the energy chart", "gravilo-energy.png", "PNG pictures (*.png)");
+            ? AskSaveFile("Save a picture of the window", "gravilo.png", {"PNG pictures (*.png)"})
+            : AskSaveFile("Save a picture of the energy chart", "gravilo-energy.png",
+                          {"PNG pictures (*.png)", "PDF documents (*.pdf)", "SVG pictures (*.svg)"});
+    // the kind of file chosen (the name's extension) says how the chart is written
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    const TPictureFormat format = which == cpWindow                ? pfPng
+                                  : suffix == QLatin1String("pdf") ? pfPdf
+                                  : suffix == QLatin1String("svg") ? pfSvg
+                                                                   : pfPng;
     QString reason;
-    if (!file.isEmpty() && !SavePicture(which, file, reason)) ReportFailure(file, reason);
+    if (!file.isEmpty() && !SavePicture(which, file, reason, format)) ReportFailure(file, reason);
 }
 
 void TClassroom::ExportInteractively() {
     const QString file =
-        AskSaveFile("Export the energy chart's data", "gravilo-energy.csv", "CSV files (*.csv)");
+        AskSaveFile("Export the energy chart's data", "gravilo-energy.csv", {"CSV files (*.csv)"});
     QString reason;
     if (file.isEmpty()) return;
     if (!ExportData(file, reason)) return ReportFailure(file, reason);
@@ -306,13 +334,16 @@ void TClassroom::ExportInteractively() {
 }
 
 // The file to write, from the folder used last; a name without an extension gets the filter's.
-QString TClassroom::AskSaveFile(const char* titleKey, const char* fileName, const char* filterKey) {
+QString TClassroom::AskSaveFile(const char* titleKey, const char* fileName,
+                                std::initializer_list<const char*> filterKeys) {
     QString folder = FLastFolder;
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-    QString file =
-        AskFileName(Text(titleKey), QDir(folder).filePath(QLatin1String(fileName)), Text(filterKey));
+    QStringList filters;
+    for (const char* key : filterKeys) filters << Text(key);
+    QString file = AskFileName(Text(titleKey), QDir(folder).filePath(QLatin1String(fileName)),
+                               filters.join(QStringLiteral(";;")));
     if (file.isEmpty()) return file;
     if (QFileInfo(file).suffix().isEmpty())
         file += QLatin1Char('.') + QFileInfo(QLatin1String(fileName)).suffix();

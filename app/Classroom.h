@@ -18,6 +18,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QSettings;
@@ -46,6 +47,8 @@ public:
         OptionCount
     };
     enum TPicture { cpWindow, cpChart };
+    // how a picture is written: pixels, or (the energy chart only) vectors
+    enum TPictureFormat { pfPng, pfPdf, pfSvg };
 
     enum TMenuBar { cmShown, cmLeftOut };
     explicit TClassroom(TForm1& form, QSettings* remembered = nullptr, TMenuBar menuBar = cmShown);
@@ -62,7 +65,9 @@ public:
     // The window below its menu bar (the energy bars too, when shown), or the energy chart.
     QImage Picture(TPicture which) const;
     // Writes the picture or the trail's CSV; false with the reason when the file cannot be written.
-    bool SavePicture(TPicture which, const QString& fileName, QString& reason) const;
+    // The window's picture is always a PNG; the energy chart's also a PDF or an SVG.
+    bool SavePicture(TPicture which, const QString& fileName, QString& reason,
+                     TPictureFormat format = pfPng) const;
     bool ExportData(const QString& fileName, QString& reason) const;
     // The record of the current fall as CSV (energy over time).
     bool ExportFall(const QString& fileName, QString& reason) const;
@@ -102,7 +107,10 @@ private:
     void ApplyOption(TOption option, bool on);
     void SaveInteractively(TPicture which);
     void ExportInteractively();
-    QString AskSaveFile(const char* titleKey, const char* fileName, const char* filterKey);
+    QString AskSaveFile(const char* titleKey, const char* fileName,
+                        std::initializer_list<const char*> filterKeys);
+    // the energy chart on paper, through the print dialog
+    void PrintChart();
     void ReportFailure(const QString& fileName, const QString& reason) const;
     void ShowExplanation() const;
     void ShowPlanetX();

@@ -33,6 +33,7 @@ TMainMenu::TMainMenu(QWidget* window) : FBar(new QMenuBar(window)) {
     AddCommand(picture, mcSavePictureChart, "&Energy chart…");
     AddCommand(file, mcCopyPicture, "&Copy picture");
     AddCommand(file, mcExportData, "&Export data…");
+    AddCommand(file, mcPrint, "P&rint…")->setShortcut(QKeySequence::Print);
     file->addSeparator();
     AddCommand(file, mcQuit, "&Quit")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 

@@ -26,6 +26,7 @@ public:
         mcSavePictureChart,
         mcCopyPicture,
         mcExportData,
+        mcPrint,
         mcQuit,
         mcPause,
         mcStep,

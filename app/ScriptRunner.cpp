@@ -16,7 +16,8 @@
 namespace {
 
 constexpr const char* ExportUsage =
-    "export csv FILE\", \"export fall FILE\" or \"export png window|chart FILE";
+    "export csv FILE\", \"export fall FILE\", \"export png window|chart FILE\" or \"export pdf|svg chart "
+    "FILE";
 
 bool WordCount(const QStringList& words, qsizetype least, qsizetype most, const char* usage, QString& error) {
     if (words.size() >= least && words.size() <= most) return true;
@@ -365,15 +366,19 @@ bool TScriptRunner::Export(const QStringList& words, QString& error) {
         if (FClassroom->ExportData(words[2], reason)) return true;
     } else if (fall) {
         if (FClassroom->ExportFall(words[2], reason)) return true;
-    } else if (words[1] != QLatin1String("png")) {
-        error = QStringLiteral("\"%1\" is none of csv, fall and png").arg(words[1]);
+    } else if (words[1] != QLatin1String("png") && words[1] != QLatin1String("pdf") &&
+               words[1] != QLatin1String("svg")) {
+        error = QStringLiteral("\"%1\" is none of csv, fall, png, pdf and svg").arg(words[1]);
         return false;
     } else if (words[2] != QLatin1String("window") && words[2] != QLatin1String("chart")) {
         error = QStringLiteral("there is no picture \"%1\" (window, chart)").arg(words[2]);
         return false;
     } else {
         const auto which = words[2] == QLatin1String("window") ? TClassroom::cpWindow : TClassroom::cpChart;
-        if (FClassroom->SavePicture(which, words[3], reason)) return true;
+        const auto format = words[1] == QLatin1String("pdf")   ? TClassroom::pfPdf
+                            : words[1] == QLatin1String("svg") ? TClassroom::pfSvg
+                                                               : TClassroom::pfPng;
+        if (FClassroom->SavePicture(which, words[3], reason, format)) return true;
     }
     error = QStringLiteral("cannot write \"%1\": %2").arg(words.last(), reason);
     return false;

@@ -23,7 +23,7 @@ bool Inside(std::span<const QPoint> pts, int px, int py) {
 
 void DrawPolygon(TCanvas& c, std::span<const QPoint> pts) {
     if (pts.size() < 2) return;
-    if (c.Pen.Width > 1 || c.Pen.Mode != pmCopy) {
+    if (c.Pen.Width > 1 || c.Pen.Mode != pmCopy || c.Vector()) {
         c.Polygon(pts);
         return;
     }

@@ -67,6 +67,14 @@ void TItemRenderer::End(TItemRenderState& s) {
 }
 
 void TItemRenderer::Flush(TItemRenderState& s) {
+    if (!s.VectorPolyline.empty()) {
+        const QPoint last = s.VectorPolyline.back();
+        FCanvas.Polyline(s.VectorPolyline);
+        FCanvas.MoveTo(last.x(), last.y());
+        s.PenPos = last;
+        s.VectorPolyline.clear();
+        return;
+    }
     if (s.PolylineCount == 0) return;
     const QPoint last = s.Polyline[s.PolylineCount - 1];
     if (s.PolylineCount > 1) FCanvas.Polyline(std::span<const QPoint>(s.Polyline.data(), s.PolylineCount));

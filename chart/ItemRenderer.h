@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "ChartMarks.h"
 #include "Enums.h"
@@ -59,6 +60,8 @@ struct TItemRenderState {
     // consecutive LineTo points, drawn as one polyline when flushed
     std::array<QPoint, PolylineCapacity> Polyline;
     int PolylineCount = 0;
+    // on a vector canvas the whole polyline, however long: one path
+    std::vector<QPoint> VectorPolyline;
     // the mark cache: the sprite of the last mark shape used
     TMarkCache Marks;
 };
@@ -107,6 +110,9 @@ private:
     // index of the first item it did not take.
     int AddLineToRun(const TDrawItem* items, int i, int to, TItemRenderState& s);
     int PaintMarkRun(const TDrawItem* items, int i, int to, TItemRenderState& s);
+    // the same on a vector canvas: marks as shapes, a line run as one path
+    int AddVectorLineRun(const TDrawItem* items, int i, int to, TItemRenderState& s);
+    int DrawVectorMarks(const TDrawItem* items, int i, int to);
     template <typename TConvert>
     int AddLineTos(const TDrawItem* items, int i, int to, TItemRenderState& s, const TConvert& convert);
     template <typename TConvert>

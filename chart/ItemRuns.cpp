@@ -40,6 +40,7 @@ Q_ALWAYS_INLINE bool Continues(const TDrawItem& item, const TDrawItem& first, co
 }  // namespace
 
 int TItemRenderer::AddLineToRun(const TDrawItem* items, int i, int to, TItemRenderState& s) {
+    if (FCanvas.Vector()) return AddVectorLineRun(items, i, to, s);
     AddLineTo(items[i], s);
     const TLayerMapping& m = FSetup.Layers[items[i].Layer];
     if (TPointMapping::Applies(m)) return AddLineTos(items, i, to, s, TLinearPoints{TPointMapping(m)});
@@ -76,8 +77,9 @@ int TItemRenderer::AddLineTos(const TDrawItem* items, int i, int to, TItemRender
 
 int TItemRenderer::PaintMarkRun(const TDrawItem* items, int i, int to, TItemRenderState& s) {
     const TDrawItem& first = items[i];
-    if (s.PolylineCount) Flush(s);
+    if (s.PolylineCount || !s.VectorPolyline.empty()) Flush(s);
     UsePen(s, first.Color, TPenStyle(first.PenStyle));
+    if (FCanvas.Vector() && first.Mark < MarkShapeCount) return DrawVectorMarks(items, i, to);
     if (first.Mark >= MarkShapeCount) {
         DrawMark(first, s);
         return i + 1;
@@ -109,6 +111,34 @@ int TItemRenderer::PaintMarks(const TDrawItem* items, int i, int to, TItemRender
         if (!Continues(item, first, classVisible) || item.Mark != first.Mark) break;
         c = convert(item);
         FMarks.PaintSprite(sprite, ClampCoord(c.x()) - offsetX, ClampCoord(c.y()) - offsetY, rgb);
+    }
+    return i;
+}
+
+// The run's points join the path that the pen's position or the LineTos before began.
+int TItemRenderer::AddVectorLineRun(const TDrawItem* items, int i, int to, TItemRenderState& s) {
+    const TDrawItem& first = items[i];
+    if (first.Color != s.PenColor || TPenStyle(first.PenStyle) != s.PenStyle) {
+        Flush(s);
+        UsePen(s, first.Color, TPenStyle(first.PenStyle));
+    }
+    std::vector<QPoint>& path = s.VectorPolyline;
+    if (path.empty()) path.push_back(s.PenPos);
+    const bool* classVisible = FSetup.ClassVisible;
+    path.push_back(Convert(first, first.X1, first.Y1));
+    for (++i; i < to && Continues(items[i], first, classVisible); ++i)
+        path.push_back(Convert(items[i], items[i].X1, items[i].Y1));
+    return i;
+}
+
+int TItemRenderer::DrawVectorMarks(const TDrawItem* items, int i, int to) {
+    const TDrawItem& first = items[i];
+    const bool* classVisible = FSetup.ClassVisible;
+    for (; i < to; ++i) {
+        const TDrawItem& item = items[i];
+        if (&item != &first && (!Continues(item, first, classVisible) || item.Mark != first.Mark)) break;
+        const QPoint p = Convert(item, item.X1, item.Y1);
+        DrawMarkShape(FCanvas, item.Mark, p.x(), p.y());
     }
     return i;
 }

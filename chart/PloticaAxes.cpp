@@ -122,9 +122,15 @@ void TPloticaAxes::Embed() {
         }
 }
 
-void TPloticaAxes::RenderAll() {
-    for (int n = 1; n <= PloticaLayerCount; ++n) FX[n]->RenderNow();
-    for (int n = 1; n <= PloticaLayerCount; ++n) FY[n]->RenderNow();
+void TPloticaAxes::RenderAll(TCanvas* onto) {
+    for (auto* axes : {&FX, &FY})
+        for (int n = 1; n <= PloticaLayerCount; ++n) {
+            TScale& scale = *(*axes)[n];
+            TCanvas* target = scale.TargetCanvas();
+            if (onto) scale.SetTargetCanvas(onto, 0, 0);
+            scale.RenderNow();
+            if (onto) scale.SetTargetCanvas(target, 0, 0);
+        }
 }
 
 std::vector<double> TPloticaAxes::TickValues(int layer, bool horizontal) const {

@@ -33,8 +33,9 @@ public:
     void SetSizes(int width, int height);
     // The first-time settings: transparent, in the chart's window colour, without a frame.
     void Embed();
-    // Paints the horizontal controls of layers 1..16, then the vertical ones, onto the canvas.
-    void RenderAll();
+    // Paints the horizontal controls of layers 1..16, then the vertical ones, onto the chart's
+    // picture, or onto another canvas (vector output) the controls are pointed at for the time.
+    void RenderAll(TCanvas* onto = nullptr);
     // The tick values the layer's control computed at its last paint (for the grid).
     std::vector<double> TickValues(int layer, bool horizontal) const;
 

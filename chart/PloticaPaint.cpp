@@ -89,13 +89,17 @@ void TPloticaPrivate::FillItemSetup(TItemRenderSetup& setup) const {
 
 // The data area: background, grid, items, text labels, frame.
 void TPloticaPrivate::RenderData() {
-    TCanvas* c = &DataBmp.Canvas();
     SizeDataBitmap();
+    DrawData(DataBmp.Canvas(), CheckpointAllowed());
+}
+
+void TPloticaPrivate::DrawData(TCanvas& canvas, bool fromCheckpoint) {
+    TCanvas* c = &canvas;
     const TChartView view = View(QPoint(MarginLeft, MarginTop));
-    if (CheckpointAllowed()) {
+    if (fromCheckpoint) {
         RenderDataFromCheckpoint();
     } else {
-        Checkpoint.reset();
+        if (!c->Vector()) Checkpoint.reset();
         Background->Render(*c, view);
         if (q.OnBeforeRenderData) {
             const TColor pen = c->Pen.Color, brush = c->Brush.Color;
@@ -111,7 +115,7 @@ void TPloticaPrivate::RenderData() {
         renderer.Begin(state);
         renderer.Render(Items->Data(), 0, Items->Count(), state);
         renderer.End(state);
-        ItemsDrawn = Items->Count();
+        if (!c->Vector()) ItemsDrawn = Items->Count();
     }
     Labels->Render(*c, view);
     if (q.OnDataRendered) q.OnDataRendered(&q, c, MarginTop, MarginLeft);

@@ -140,7 +140,11 @@ public:
     void PaintFrame();
     void PaintDataBackground();
     void RenderData();
+    // the data area onto a canvas: from the checkpoint, or every item anew
+    void DrawData(TCanvas& canvas, bool fromCheckpoint);
     void RefreshDataArea();
+    // vector output (PloticaVector.cpp): the whole chart onto a painter
+    void DrawVector(QPainter& painter);
     void FireRender(const TRenderEvent& event, TCanvas& canvas, int top, int left);
     void FillItemSetup(TItemRenderSetup& setup) const;
     bool CheckpointAllowed() const;

@@ -4,6 +4,7 @@
 /// The chart control TCustomPlotica and the types of its events.
 
 #include <QPoint>
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -15,6 +16,8 @@
 #include "TScale.h"
 #include "gravilo_chart_export.h"
 
+class QPainter;
+class QPrinter;
 class TBitmap;
 class TFont;
 class TScaleProps;
@@ -518,6 +521,33 @@ public:
     TRenderEvent OnScalesRendered;
     /// The tick event of the embedded axis controls, passed on with the chart as the sender.
     TScaleTickDrawnEvent OnScaleTickDrawn;
+    ///@}
+
+    // ---- vector output and printing -----------------------------------------------------------
+    /// @name Vector output and printing
+    /// The chart painted once more onto a painter as vectors: lines as paths, marks as shapes,
+    /// texts as texts, at the places they have on the screen; the screen's pictures stay as they
+    /// are. Exclusive-or lines (the cross-hairs' and the zoom window's) take the colour they give
+    /// on white.
+    ///@{
+
+    /// Draws the whole chart (frame, caption, axes, data area, cross-hairs) onto an active painter,
+    /// one unit of the painter a pixel of the chart, from (0, 0) to (width, height); the painter's
+    /// state is as it was afterwards. A chart that is loading or has no size draws nothing.
+    void ToPainter(QPainter& painter);
+    /// Writes the chart as a PDF document of one page of the chart's size at 96 pixels an inch,
+    /// whole or not at all (an old file of the name stays as it was); false, with the reason in
+    /// error when one is given, when it cannot.
+    bool SavePdf(const QString& fileName, QString* error = nullptr);
+    /// Writes the chart as an SVG picture of the chart's size in pixels, whole or not at all; false,
+    /// with the reason in error when one is given, when it cannot.
+    bool SaveSvg(const QString& fileName, QString* error = nullptr);
+    /// Prints the chart on one page of printer, as large as its printable area takes it in the
+    /// chart's proportions, centred at the top; false when the printer cannot be painted on.
+    bool Print(QPrinter& printer);
+    /// Asks with Qt's print dialog which printer and how, then prints as Print(QPrinter&) does;
+    /// false when the dialog is cancelled or printing fails.
+    bool Print(QWidget* parent = nullptr);
     ///@}
 
     // ---- mouse and keyboard ------------------------------------------------------------------

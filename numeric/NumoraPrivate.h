@@ -37,6 +37,7 @@ public:
     QString DrawnText;
 
     // painting steps
+    void Draw(TCanvas& canvas);
     void DrawSideTexts(TCanvas& canvas, int textY) const;
     void DrawBox(TCanvas& canvas) const;
     void DrawNumber(TCanvas& canvas, int textY);

@@ -15,6 +15,7 @@
 #include "TPaintedControl.h"
 #include "gravilo_numeric_export.h"
 
+class QPainter;
 class TNumoraPrivate;
 
 /// Called with the text just before it is measured and drawn; it may change the text.
@@ -211,6 +212,12 @@ public:
     /// The number's text as the last painting drew it: after OnBeforeDisplay and the width rule
     /// (the overflow indicator when the number did not fit); empty for an Empty label.
     QString DrawnText() const;
+
+    /// Draws the label onto an active painter as vectors (a PDF, an SVG, a printer): the box and
+    /// its lines as shapes, the texts as texts, at the places of its picture, one unit of the
+    /// painter a pixel, from (0, 0) to (width, height), hidden or not. The painter's state is as it
+    /// was afterwards; a label that is loading or has no size draws nothing.
+    void ToPainter(QPainter& painter);
 
     /// The sample whose height places every text: tall letters, descenders and accents.
     static QString SampleText();

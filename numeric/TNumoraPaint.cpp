@@ -2,10 +2,13 @@
 // Painting of the numeric label: the whole picture is built in an off-screen bitmap of the
 // control's size and copied onto the control's picture in one step, so the label never flickers.
 
+#include <QPainter>
+
 #include "NumoraPrivate.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 #include "TFont.h"
+#include "TVectorCanvas.h"
 
 QString TNumora::SampleText() {
     // the tallest and deepest marks of the usual texts: brackets, descender, umlauts, section sign
@@ -17,20 +20,30 @@ void TNumora::Paint() {
     const int w = width(), h = height();
     TBitmap bitmap;
     bitmap.SetSize(w, h, DeviceScale());
-    TCanvas& c = bitmap.Canvas();
-    c.AssignFont(*Font());
-    const int textY = (h - c.TextHeight(SampleText())) / 2;
-
-    c.Pen = TCanvasPen{d->ColorOutBakG};
-    c.Brush = TCanvasBrush{d->ColorOutBakG, bsSolid};
-    c.Rectangle(0, 0, w, h);
-    d->DrawSideTexts(c, textY);
-    d->DrawBox(c);
-    d->DrawnText.clear();
-    if (!d->Empty) d->DrawNumber(c, textY);
-
+    d->Draw(bitmap.Canvas());
     const QRect all(0, 0, w, h);
     Canvas().CopyRect(all, bitmap.Image(), all);
+}
+
+void TNumora::ToPainter(QPainter& painter) {
+    if (IsLoading() || width() <= 0 || height() <= 0 || !painter.isActive()) return;
+    TVectorCanvas vector(painter, QSize(width(), height()));
+    d->Draw(vector.Canvas());
+}
+
+// Background, side texts, box and number onto a canvas of the label's size.
+void TNumoraPrivate::Draw(TCanvas& c) {
+    const int w = q.width(), h = q.height();
+    c.AssignFont(*q.Font());
+    const int textY = (h - c.TextHeight(TNumora::SampleText())) / 2;
+
+    c.Pen = TCanvasPen{ColorOutBakG};
+    c.Brush = TCanvasBrush{ColorOutBakG, bsSolid};
+    c.Rectangle(0, 0, w, h);
+    DrawSideTexts(c, textY);
+    DrawBox(c);
+    DrawnText.clear();
+    if (!Empty) DrawNumber(c, textY);
 }
 
 // Left and right texts on the outside background (the brush still has its colour).

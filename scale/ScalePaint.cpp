@@ -4,10 +4,12 @@
 
 #include <QFontMetrics>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "ScalePrivate.h"
 #include "TCanvas.h"
 #include "TFont.h"
+#include "TVectorCanvas.h"
 
 // ---- embedding ----
 
@@ -148,6 +150,20 @@ bool TScalePrivate::MayPaint() const {
 
 void TScalePrivate::Paint() {
     if (!MayPaint()) return;
+    Draw();
+}
+
+void TScale::ToPainter(QPainter& painter) {
+    if (IsLoading() || width() <= 0 || height() <= 0 || !painter.isActive()) return;
+    TVectorCanvas vector(painter, QSize(width(), height()));
+    TCanvas* const target = d->TargetCanvas;
+    const int dx = d->TargetDx, dy = d->TargetDy;
+    SetTargetCanvas(&vector.Canvas(), 0, 0);
+    d->Draw();
+    SetTargetCanvas(target, dx, dy);
+}
+
+void TScalePrivate::Draw() {
     TCanvas* target = TargetCanvas ? TargetCanvas : &q.Canvas();
     const int dx = TargetCanvas ? TargetDx : 0, dy = TargetCanvas ? TargetDy : 0;
     target->AssignFont(*q.Font());
@@ -172,10 +188,16 @@ void TScalePrivate::PaintTransparent(TCanvas* canvas, int dx, int dy) {
 }
 
 void TScalePrivate::PaintOpaque(TCanvas* target, int dx, int dy) {
-    // the own picture is off-screen already; a target gets the finished picture in one copy
-    const bool direct = !TargetCanvas;
+    // the own picture is off-screen already; a target gets the finished picture in one copy, a
+    // vector target the drawing itself
+    QPainter* vector = target->VectorPainter();
+    const bool direct = !TargetCanvas || vector;
     const int w = q.width(), h = q.height();
     TCanvas* canvas = target;
+    if (vector) {
+        vector->save();
+        vector->translate(dx, dy);
+    }
     if (!direct) {
         Scratch.SetSize(w, h, target->Scale());
         canvas = &Scratch.Canvas();
@@ -193,6 +215,7 @@ void TScalePrivate::PaintOpaque(TCanvas* target, int dx, int dy) {
     if (ShowBaseLine) Painter.DrawBaseLine(*canvas, Axis);
     Fire(q.OnAfterScaleRendered, &q, canvas);
     TScaleFrame::Draw(*canvas, FrameStyle, FrameColors, 0, 0, w - 1, h - 1);
+    if (vector) vector->restore();
     if (!direct && !Scratch.Empty())
         target->CopyRect(QRect(dx, dy, w, h), Scratch.Image(), QRect(0, 0, w, h));
 }

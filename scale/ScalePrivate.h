@@ -71,6 +71,8 @@ public:
     TScaleGeometry Geometry() const;
     bool MayPaint() const;
     void Paint();
+    // the picture onto the target canvas, or the own picture; Paint when it may
+    void Draw();
 
 private:
     void PrepareAxis(int dx, int dy);

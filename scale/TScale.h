@@ -17,6 +17,7 @@
 #include "TPaintedControl.h"
 #include "gravilo_scale_export.h"
 
+class QPainter;
 class TCanvas;
 class TScalePrivate;
 class TTickValues;
@@ -320,6 +321,11 @@ public:
     void RequestRepaint();
     /// The control's own picture, painted first when an invalidation is pending.
     const QImage& RenderedPicture();
+    /// Draws the scale onto an active painter as vectors (a PDF, an SVG, a printer): lines as
+    /// paths, texts as texts, at the places of its picture, one unit of the painter a pixel, from
+    /// (0, 0) to (width, height); embedded, hidden or held back alike. The painter's state is as
+    /// it was afterwards; a scale that is loading or has no size draws nothing.
+    void ToPainter(QPainter& painter);
     ///@}
 
     /// Copies the settings of another scale (not its font, bounds, visibility, Embedded flag,

@@ -10,29 +10,10 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include "CanvasDashes.h"
 #include "TCanvas.h"
 
 namespace {
-
-// Dash patterns of one-pixel pens (on, off, on, off ...), in pixels.
-std::span<const int> DashPattern(TPenStyle style) {
-    static constexpr std::array<int, 2> dash{18, 6};
-    static constexpr std::array<int, 2> dot{3, 3};
-    static constexpr std::array<int, 4> dashDot{9, 6, 3, 6};
-    static constexpr std::array<int, 6> dashDotDot{9, 3, 3, 3, 3, 3};
-    switch (style) {
-        case psDash:
-            return dash;
-        case psDot:
-            return dot;
-        case psDashDot:
-            return dashDot;
-        case psDashDotDot:
-            return dashDotDot;
-        default:
-            return {};
-    }
-}
 
 bool PatternOn(std::span<const int> pattern, int phase) {
     int period = 0;
@@ -95,6 +76,7 @@ void TCanvas::PlotSpan(const TRows& rows, int x0, int x1, int y, QRgb rgb, TPenM
 }
 
 void TCanvas::FillRows(const QRect& r, QRgb rgb, TPenMode mode) {
+    if (Vector()) return VectorFill(r, rgb, mode);
     const TRows rows = Rows();
     const int top = std::max(r.top(), rows.Clip.top()), bottom = std::min(r.bottom(), rows.Clip.bottom());
     for (int y = top; y <= bottom; ++y) PlotSpan(rows, r.left(), r.right(), y, rgb, mode);
@@ -272,6 +254,10 @@ void TCanvas::LineTo(int x, int y) {
     const QPoint from = FPenPos;
     FPenPos = QPoint(x, y);
     if (ThinPen()) {
+        if (Vector()) {
+            const std::array<QPoint, 2> line{from, FPenPos};
+            return VectorLines(line);
+        }
         PlotLine(from.x(), from.y(), x, y);
         return;
     }
@@ -281,6 +267,11 @@ void TCanvas::LineTo(int x, int y) {
 
 void TCanvas::Polyline(std::span<const QPoint> points) {
     if (points.empty()) return;
+    if (ThinPen() && Vector()) {
+        VectorLines(points);
+        FPenPos = points.back();
+        return;
+    }
     if (ThinPen()) {
         if (points.size() > 1 && SolidCopyPen() && !Scaled() && FTarget && !FTarget->isNull()) {
             SolidPolyline(points);

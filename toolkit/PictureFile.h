@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QString>
 
+#include "gravilo_toolkit_export.h"
+
 class QWidget;
 
 namespace PictureFile {
@@ -18,7 +20,8 @@ bool Save(const QImage& image, const QString& fileName, QString& error, const ch
           int quality = -1);
 
 // Any bytes (a picture encoded elsewhere, a table) written the same way: whole or not at all.
-bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& error);
+GRAVILO_TOOLKIT_INNER_EXPORT bool WriteWhole(const QString& fileName, const QByteArray& bytes,
+                                             QString& error);
 
 // The whole window as a PNG file, encoded for speed (PngEncoder): a window of flat colours still
 // packs tightly, and Qt's writer would take a good part of a headless start.

@@ -73,10 +73,12 @@ TCanvas::TCanvas(QImage* target) {
 }
 
 TCanvas::~TCanvas() {
+    if (Vector()) DetachVector();
     Release();
 }
 
 void TCanvas::SetTarget(QImage* target) {
+    if (Vector()) DetachVector();
     Release();
     FTarget = target;
     if (FTarget && FTarget->format() != QImage::Format_RGB32 &&
@@ -123,6 +125,7 @@ void TCanvas::FillDevice(const TRows& rows, const QRect& logical, QRgb rgb, TPen
 }
 
 void TCanvas::Release() {
+    if (Vector()) return;  // the painter is the caller's, open for the whole drawing
     FPainter.reset();
 }
 
@@ -132,22 +135,26 @@ void TCanvas::AssignFont(const TFont& font) {
 }
 
 void TCanvas::SetClipRect(const QRect& clip) {
+    if (Vector()) return FPainter->setClipRect(clip.intersected(ClipRect()));
     FClip = clip;
     FHasClip = true;
     if (FPainter) FPainter->setClipRect(clip);
 }
 
 void TCanvas::ClearClipRect() {
+    if (Vector()) return FPainter->setClipRect(ClipRect());
     FHasClip = false;
     if (FPainter) FPainter->setClipping(false);
 }
 
 QRect TCanvas::ClipRect() const {
     const QRect all(0, 0, Width(), Height());
+    if (Vector()) return all;
     return FHasClip ? all.intersected(FClip) : all;
 }
 
 QPainter* TCanvas::Painter() {
+    if (Vector()) return FPainter.get();
     if (!FTarget || FTarget->isNull()) return nullptr;
     if (!FPainter) {
         FPainter = std::make_unique<QPainter>(FTarget);
@@ -181,6 +188,7 @@ void TCanvas::ApplyPainterState(QPainter& painter, bool usePen, bool useBrush) c
 }
 
 void TCanvas::BlendPixelRaw(int x, int y, QRgb rgb, TPenMode mode) {
+    if (Vector()) return VectorFill(QRect(x, y, 1, 1), rgb, mode);
     if (Scaled()) {
         FillDevice(Rows(), QRect(x, y, 1, 1), rgb, mode);
         return;
@@ -197,6 +205,7 @@ QRgb* TCanvas::ScanLine(int y) {
 }
 
 void TCanvas::BlendSpanRaw(int x0, int x1, int y, QRgb rgb, TPenMode mode) {
+    if (Vector() && x0 <= x1) return VectorFill(QRect(QPoint(x0, y), QPoint(x1, y)), rgb, mode);
     if (!FTarget || FTarget->isNull()) return;
     PlotSpan(Rows(), x0, x1, y, rgb, mode);
 }
@@ -209,6 +218,7 @@ TCanvas::TRows TCanvas::Rows() {
 
 void TCanvas::WideOrXorShape(const std::function<void(QPainter&)>& draw, bool usePen, bool useBrush) {
     if (!Painter()) return;
+    if (Vector()) return VectorShape(draw, usePen, useBrush);
     if (Pen.Mode == pmCopy) {
         ApplyPainterState(*FPainter, usePen, useBrush);
         draw(*FPainter);
@@ -242,14 +252,14 @@ void TCanvas::Polygon(std::span<const QPoint> points) {
 }
 
 void TCanvas::FillRect(int left, int top, int right, int bottom) {
-    if (Brush.Style == bsClear || !FTarget || FTarget->isNull()) return;
+    if (Brush.Style == bsClear || (!Vector() && (!FTarget || FTarget->isNull()))) return;
     const QRect r = Normalized(left, top, right, bottom);
     if (r.isEmpty()) return;
     FillRows(r, ColorToRgb(Brush.Color), pmCopy);
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
-    if (!FTarget || FTarget->isNull()) return;
+    if (!Vector() && (!FTarget || FTarget->isNull())) return;
     const QRect r = Normalized(left, top, right, bottom);
     if (r.isEmpty()) return;
     const bool outline = Pen.Style != psClear;
@@ -257,6 +267,7 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
         WideOrXorShape([&](QPainter& p) { p.drawRect(r.adjusted(0, 0, -1, -1)); }, true, true);
         return;
     }
+    if (Vector()) return VectorRectangle(r);
     const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
     // inside
     if (Brush.Style == bsSolid) {
@@ -297,12 +308,14 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom) {
 }
 
 TColor TCanvas::Pixel(int x, int y) const {
+    if (Vector()) return clWhite;
     if (!FTarget || !QRect(0, 0, Width(), Height()).contains(x, y)) return 0xFFFFFFFFu;
     const QRgb p = FTarget->pixel(Device(x), Device(y));
     return RGBColor(qRed(p), qGreen(p), qBlue(p));
 }
 
 void TCanvas::SetPixel(int x, int y, TColor color) {
+    if (Vector()) return VectorFill(QRect(x, y, 1, 1), ColorToRgb(color), Pen.Mode);
     if (!FTarget || !ClipRect().contains(x, y)) return;
     BlendPixelRaw(x, y, ColorToRgb(color), Pen.Mode);
 }
@@ -347,7 +360,7 @@ void TCanvas::TextRect(const QRect& rect, int x, int y, const QString& text) {
     FPainter->setPen(ColorToQColor(FontColor));
     FPainter->drawText(QPoint(x, y + QFontMetrics(Font).ascent()), ShownText::Bounded(text));
     FPainter->restore();
-    if (FHasClip) FPainter->setClipRect(FClip);
+    if (FHasClip && !Vector()) FPainter->setClipRect(FClip);
 }
 
 void TCanvas::Draw(int x, int y, const QImage& image) {
@@ -362,6 +375,11 @@ void TCanvas::StretchDraw(const QRect& dest, const QImage& image) {
 
 void TCanvas::CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect) {
     if (!Painter() || source.isNull()) return;
+    if (Vector()) {
+        // a vector device knows no replacing: the picture is drawn over what is there
+        FPainter->drawImage(QRectF(dest), source, InImagePixels(sourceRect, source));
+        return;
+    }
     const QPainter::CompositionMode mode = FPainter->compositionMode();
     FPainter->setCompositionMode(QPainter::CompositionMode_Source);
     if (source.devicePixelRatio() == 1.0)

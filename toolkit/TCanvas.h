@@ -17,6 +17,7 @@
 
 class QPainter;
 class TFont;
+class TVectorCanvas;
 
 /// The pen of a canvas: how lines and outlines are drawn.
 struct GRAVILO_TOOLKIT_EXPORT TCanvasPen {
@@ -51,6 +52,9 @@ struct GRAVILO_TOOLKIT_EXPORT TCanvasBrush {
 /// the image; wider pens, ellipses, polygons, text and bitmaps go through a QPainter that the
 /// canvas keeps open on its image until Release().
 ///
+/// A canvas can also draw onto a painter as vectors (a PDF, an SVG, a printer): Vector() is then
+/// true, lines become paths, shapes shapes, texts texts, at the places they have on an image.
+///
 /// An image with a device pixel ratio above 1 (a zoomed window, a high-density screen) is drawn on
 /// in the same coordinates, the image's size divided by the ratio: each pixel of the drawing covers
 /// the block of device pixels under it, and texts, shapes and bitmaps are drawn at the device's
@@ -75,15 +79,26 @@ public:
     /// The image drawn on, or nullptr.
     QImage* Target() const { return FTarget; }
     /// The width of the drawing: the image's width divided by Scale, rounded up; 0 without an image.
-    int Width() const { return FTarget ? LogicalExtent(FTarget->width(), FScale) : 0; }
+    int Width() const {
+        return FTarget ? LogicalExtent(FTarget->width(), FScale) : Vector() ? FClip.width() : 0;
+    }
     /// The height of the drawing: the image's height divided by Scale, rounded up; 0 without an
     /// image.
-    int Height() const { return FTarget ? LogicalExtent(FTarget->height(), FScale) : 0; }
+    int Height() const {
+        return FTarget ? LogicalExtent(FTarget->height(), FScale) : Vector() ? FClip.height() : 0;
+    }
     /// device pixels per drawing pixel: the image's device pixel ratio (1 where that is below 1, and
     /// without an image)
     double Scale() const { return FScale; }
     /// true when Scale is not 1.
     bool Scaled() const { return FScale != 1.0; }
+    /// true when the canvas draws onto a painter as vectors rather than into an image: a render
+    /// handler may then draw on VectorPainter() as well. Such a canvas has no Target(), its
+    /// pixels read as white, and a clip set on it goes to the painter (ClipRect() is the drawing).
+    bool Vector() const { return !FTarget && FPainter; }
+    /// The painter a vector canvas draws on, in the drawing's pixels; nullptr for a canvas on an
+    /// image.
+    QPainter* VectorPainter() const { return Vector() ? FPainter.get() : nullptr; }
     /// An image for a drawing of width × height at a scale: its device size, floor(width · scale) ×
     /// floor(height · scale) pixels of format, with scale as its device pixel ratio, not filled. A
     /// null image when width or height is not positive.
@@ -197,6 +212,7 @@ public:
     void CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect);
 
 private:
+    friend class TVectorCanvas;
     QPainter* Painter();
     void ApplyPainterState(QPainter& painter, bool usePen, bool useBrush) const;
     // the image's rows and the clip, fetched once per operation
@@ -222,6 +238,13 @@ private:
     int Device(int v) const { return int(std::floor(v * FScale)); }
     QRect DeviceRect(const QRect& r) const;
     void FillDevice(const TRows& rows, const QRect& logical, QRgb rgb, TPenMode mode);
+    // vector drawing: the caller's painter without an image; FClip holds the drawing's size
+    void AttachVector(QPainter* painter, const QSize& size);
+    void DetachVector();
+    void VectorLines(std::span<const QPoint> points);
+    void VectorFill(const QRect& r, QRgb rgb, TPenMode mode);
+    void VectorRectangle(const QRect& r);
+    void VectorShape(const std::function<void(QPainter&)>& draw, bool usePen, bool useBrush);
 
     QImage* FTarget = nullptr;
     std::unique_ptr<QPainter> FPainter;

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <cmath>
+#include <tuple>
 
 #include <QAccessible>
 #include <QAction>
@@ -371,6 +372,15 @@ TEST(Classroom, DataAndPicturesAreWrittenWholeOrNotAtAll) {
     EXPECT_FALSE(w.Tools.SavePicture(TClassroom::cpChart, lost, reason));
     EXPECT_FALSE(w.Tools.SavePicture(TClassroom::cpWindow, file + QStringLiteral("/w.png"), reason));
     EXPECT_EQ(QDir(w.Window.World.Path({})).entryList(QDir::Files).join(' '), QStringLiteral("trail.csv"));
+    // the energy chart as vectors
+    for (const auto& [name, format, start] : {std::tuple{"chart.pdf", TClassroom::pfPdf, "%PDF-"},
+                                              std::tuple{"chart.svg", TClassroom::pfSvg, "<?xml"}}) {
+        ASSERT_TRUE(w.Tools.SavePicture(TClassroom::cpChart, w.Window.World.Path(name), reason, format))
+            << name;
+        QFile vector(w.Window.World.Path(name));
+        ASSERT_TRUE(vector.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(vector.readAll().startsWith(start)) << name;
+    }
 
     // through the menu: the name proposed in the folder used last, the extension added, a box
     // naming the file when it cannot be written
@@ -382,10 +392,14 @@ TEST(Classroom, DataAndPicturesAreWrittenWholeOrNotAtAll) {
     };
     w.Tools.Menu().Action(TMainMenu::mcSavePictureChart)->trigger();
     EXPECT_EQ(Opaque(QImage(answer + QStringLiteral(".png"))), Opaque(f.PLEnerg->grab().toImage()));
+    answer = w.Window.World.Path(QStringLiteral("menu.svg"));  // the kind of file chosen
+    w.Tools.Menu().Action(TMainMenu::mcSavePictureChart)->trigger();
+    QFile svg(answer);
+    EXPECT_TRUE(svg.open(QIODevice::ReadOnly) && svg.readAll().startsWith("<?xml"));
     TBoxes boxes;
     answer = lost;
     w.Tools.Menu().Action(TMainMenu::mcExportData)->trigger();
-    EXPECT_EQ(proposals.value(1), w.Window.World.Path(QStringLiteral("gravilo-energy.csv")));
+    EXPECT_EQ(proposals.value(2), w.Window.World.Path(QStringLiteral("gravilo-energy.csv")));
     ASSERT_EQ(boxes.Texts.size(), 1);
     EXPECT_TRUE(boxes.Texts[0].startsWith(QStringLiteral("Die Datei %1 kann nicht").arg(lost)))
         << qPrintable(boxes.Texts[0]);

@@ -309,9 +309,10 @@ TEST(ScriptMode, ALineThatCannotBeRunEndsTheScript) {
         {"option colours on",
          "there is no option \"colours\" (bars, fit, grid, legend, zero, time, patterns, projector)"},
         {"export png chart",
-         "wrong number of words, expected \"export csv FILE\", \"export fall FILE\" or \"export png "
-         "window|chart FILE\""},
-        {"export gif chart x.gif", "\"gif\" is none of csv, fall and png"},
+         "wrong number of words, expected \"export csv FILE\", \"export fall FILE\", \"export png "
+         "window|chart FILE\" or \"export pdf|svg chart FILE\""},
+        {"export gif chart x.gif", "\"gif\" is none of csv, fall, png, pdf and svg"},
+        {"export pdf window x.pdf", "cannot write \"x.pdf\": the window is written as a PNG picture only"},
         {"export png scene x.png", "there is no picture \"scene\" (window, chart)"},
     };
     TProgramWorld world;
