@@ -14,9 +14,10 @@
 #     P/LIB/cmake/GraviloComponents/                  the CMake package GraviloComponents
 #     P/LIB/pkgconfig/gravilo-*.pc                    the same for pkg-config
 #     P/LIB/qt6/plugins/designer/                     the Qt Designer plugin
+#     P/LIB/qt6/qml/Gravilo/Charts/                   the QML module Gravilo.Charts (quick/)
 #     P/share/doc/libgravilo-dev/examples/            the example programs, to build on their own
 # (LIB is lib/<multiarch>, lib/x86_64-linux-gnu on Debian: Gravilo.cmake). Each file belongs to one of the components
-# gravilo, libraries_<part> (one a library), development and designer, one Debian package each
+# gravilo, libraries_<part> (one a library), development, designer and quick, one Debian package each
 # (Packaging.cmake).
 # The build tree runs as it is: build/app/gravilo finds the language files in build/lang, as an
 # installed program finds them in share/gravilo/lang.

@@ -6,9 +6,11 @@
 #   libgravilo-dev            the public headers, the names to link against, the CMake package,
 #                             the pkg-config files and the examples
 #   gravilo-designer-plugin   the Qt Designer plugin
+#   qml6-module-gravilo-charts  the QML module Gravilo.Charts (when Qt Quick is there), named as
+#                             Debian names its QML modules
 #   libgravilo-doc            the reference manual (when Doxygen is there)
 # The packages of the libraries depend on those of the libraries below them, the developers'
-# package on all of them and the plugin on the chart's, the scale's and the numeric label's, each
+# package on all of them, the plugin and the QML module on the chart's, the scale's and the numeric label's, each
 # of the same version; the program carries the components in itself and needs no library of them. What each needs of the system is
 # computed from the binaries (dpkg-shlibdeps).
 # Each package carries its copyright file and the changelog in share/doc/<package>; a plain
@@ -28,6 +30,9 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL gravilo ${GRAVILO_LIBRARY_COMPONENTS} development)
 if(TARGET gravilo-designer)
   list(APPEND CPACK_COMPONENTS_ALL designer)
+endif()
+if(TARGET gravilo-charts-qml)
+  list(APPEND CPACK_COMPONENTS_ALL quick)
 endif()
 if(TARGET manual)
   list(APPEND CPACK_COMPONENTS_ALL manual)
@@ -117,6 +122,17 @@ set(CPACK_COMPONENT_DESIGNER_DEPENDS libraries_chart libraries_scale libraries_n
 set(CPACK_COMPONENT_DESIGNER_DESCRIPTION "Gravilo components in Qt Designer
 TPlotica, TScale and TNumora in the widget box's group Gravilo, with their
 published properties in the property editor.")
+
+set(CPACK_DEBIAN_QUICK_PACKAGE_NAME qml6-module-gravilo-charts)
+set(CPACK_DEBIAN_QUICK_PACKAGE_SECTION libs)
+# the items are Qt Quick items: `import QtQuick` beside `import Gravilo.Charts`
+set(CPACK_DEBIAN_QUICK_PACKAGE_DEPENDS "qml6-module-qtquick")
+set(CPACK_COMPONENT_QUICK_DEPENDS libraries_chart libraries_scale libraries_numeric)
+set(CPACK_COMPONENT_QUICK_DESCRIPTION "Gravilo components in Qt Quick: the QML module Gravilo.Charts
+Plotica, Scale and Numora, the chart TPlotica, the axis scale TScale and the
+framed numeric label TNumora as QML items (import Gravilo.Charts), with their
+published properties, the chart's display list filled from JavaScript and pan
+and zoom with the mouse. A program that uses them needs a QApplication.")
 
 set(GRAVILO_DEB_VERSION ${CPACK_PACKAGE_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
 string(TIMESTAMP GRAVILO_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)

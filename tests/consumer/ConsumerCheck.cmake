@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Installs the build into a prefix of its own, builds examples/consumer against it with nothing
-# but find_package, runs it offscreen and checks the picture: a PNG of the window's size that is
+# but find_package, runs it offscreen and checks the picture (and the QML example with the
+# installed QML module, where it was built): a PNG of the window's size that is
 # more than one flat colour (a flat picture of that size compresses to about
 # 1.3 KB, this window to about 3 KB).
 # The installed libraries export only what the installed headers declare, and the few inner names
@@ -101,6 +102,20 @@ run("configuring the examples" ${CMAKE_COMMAND} -S ${prefix}/share/doc/libgravil
     -B ${WORK_DIR}/examples -G ${GENERATOR} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release)
 run("building the examples" ${CMAKE_COMMAND} --build ${WORK_DIR}/examples)
 run("running an example" ${WORK_DIR}/examples/numora_gallery ${WORK_DIR}/numora.png)
+# the QML example (where Qt Quick is there) with the installed module Gravilo.Charts alone
+file(GLOB qml_dirs ${prefix}/lib*/qt6/qml ${prefix}/lib/*/qt6/qml)
+if(EXISTS ${WORK_DIR}/examples/quick_plot)
+  if(NOT EXISTS "${qml_dirs}/Gravilo/Charts/qmldir")
+    message(FATAL_ERROR "consumer check: the QML module Gravilo.Charts was not installed (${qml_dirs})")
+  endif()
+  set(ENV{QML_IMPORT_PATH} "${qml_dirs}")
+  run("running the QML example" ${WORK_DIR}/examples/quick_plot --shot ${WORK_DIR}/quick_plot.png)
+  unset(ENV{QML_IMPORT_PATH})
+  file(SIZE ${WORK_DIR}/quick_plot.png bytes)
+  if(bytes LESS 4000)
+    message(FATAL_ERROR "consumer check: the QML example's picture is blank (${bytes} bytes)")
+  endif()
+endif()
 # and one of them with nothing but what pkg-config says of the chart
 file(GLOB pc_dirs ${prefix}/lib*/pkgconfig ${prefix}/lib/*/pkgconfig)
 set(ENV{PKG_CONFIG_PATH} "${pc_dirs}")

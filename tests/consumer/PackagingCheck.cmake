@@ -3,7 +3,7 @@
 # system's package manager relies on: the packages by name (a library's after its soname), the
 # libraries under the multiarch folder with their shlibs files and ldconfig triggers, the
 # documents of each package, and what lintian says of the libraries' names.
-# Run as: cmake -DBUILD_DIR=... -DWORK_DIR=... -DLIBDIR=... [-DMANUAL=ON] -P PackagingCheck.cmake
+# Run as: cmake -DBUILD_DIR=... -DWORK_DIR=... -DLIBDIR=... [-DMANUAL=ON] [-DQUICK=ON] -P PackagingCheck.cmake
 cmake_minimum_required(VERSION 3.25)
 
 function(run output what)
@@ -23,6 +23,9 @@ list(TRANSFORM library_packages REPLACE "(.+)" "libgravilo-\\11")
 set(packages gravilo ${library_packages} libgravilo-dev gravilo-designer-plugin)
 if(MANUAL)
   list(APPEND packages libgravilo-doc)
+endif()
+if(QUICK)
+  list(APPEND packages qml6-module-gravilo-charts)
 endif()
 foreach(package ${packages})
   file(GLOB deb ${WORK_DIR}/${package}_${CPACK_PACKAGE_VERSION}-*.deb)
@@ -70,6 +73,20 @@ file(GLOB deb ${WORK_DIR}/libgravilo-chart1_*.deb)
 run(depends "reading libgravilo-chart1's dependencies" dpkg-deb --field ${deb} Depends)
 if(NOT depends MATCHES "libgravilo-scale1" OR NOT depends MATCHES "libgravilo-toolkit1")
   message(FATAL_ERROR "packaging check: libgravilo-chart1 does not depend on its libraries: ${depends}")
+endif()
+# the QML module where Qt looks for it, with the libraries it needs
+if(QUICK)
+  set(qml_dir "\\./usr/${LIBDIR}/qt6/qml/Gravilo/Charts")
+  if(NOT files_qml6-module-gravilo-charts MATCHES "${qml_dir}/qmldir\n"
+     OR NOT files_qml6-module-gravilo-charts MATCHES "${qml_dir}/libgravilo-charts-qml\\.so\n")
+    message(FATAL_ERROR "packaging check: qml6-module-gravilo-charts lacks its qmldir or plugin:\n${files_qml6-module-gravilo-charts}")
+  endif()
+  file(GLOB deb ${WORK_DIR}/qml6-module-gravilo-charts_*.deb)
+  run(depends "reading qml6-module-gravilo-charts's dependencies" dpkg-deb --field ${deb} Depends)
+  if(NOT depends MATCHES "libgravilo-chart1" OR NOT depends MATCHES "libgravilo-numeric1"
+     OR NOT depends MATCHES "qml6-module-qtquick")
+    message(FATAL_ERROR "packaging check: qml6-module-gravilo-charts does not depend on what it needs: ${depends}")
+  endif()
 endif()
 find_program(LINTIAN lintian)
 if(LINTIAN)
