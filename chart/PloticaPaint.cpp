@@ -109,7 +109,7 @@ void TPloticaPrivate::RenderData() {
         TItemRenderer renderer(*c, setup);
         TItemRenderState state;
         renderer.Begin(state);
-        renderer.Render(Items->Data(), 0, Items->Count(), state);
+        renderer.Render(*Items, 0, Items->Count(), state);
         renderer.End(state);
         ItemsDrawn = Items->Count();
     }
