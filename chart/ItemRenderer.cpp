@@ -115,14 +115,16 @@ void TItemRenderer::Render(const TItemList& list, int from, int to, TItemRenderS
         return;
     }
     // the first series that ends after item `from`
-    auto next = std::upper_bound(series.begin(), series.end(), from,
-                                 [](int n, const std::unique_ptr<TCompactSeries>& c) { return n < c->End(); });
+    auto next =
+        std::upper_bound(series.begin(), series.end(), from,
+                         [](int n, const std::unique_ptr<TCompactSeries>& c) { return n < c->End(); });
     int i = from;
     while (i < to) {
         if (next == series.end() || i < (*next)->Start) {
             // records up to the next series
             const int stop = next == series.end() ? to : std::min(to, (*next)->Start);
-            const int record = next == series.begin() ? i : (*(next - 1))->Records + (i - (*(next - 1))->End());
+            const int record =
+                next == series.begin() ? i : (*(next - 1))->Records + (i - (*(next - 1))->End());
             Render(list.Data(), record, record + (stop - i), s, index);
             i = stop;
             continue;

@@ -130,8 +130,8 @@ void TItemRenderer::RenderSeries(const TCompactSeries& series, int from, int to,
 
 // The points after i that go on with its run, put into the polyline as AddLineTo does.
 template <typename TSource, typename TConvert>
-int TItemRenderer::AddLineTos(const TSource& source, int i, int to, TItemRenderState& s, const TConvert& convert,
-                              const TLineIndex* index, const TLayerMapping& m) {
+int TItemRenderer::AddLineTos(const TSource& source, int i, int to, TItemRenderState& s,
+                              const TConvert& convert, const TLineIndex* index, const TLayerMapping& m) {
     const int offsetX = FSetup.OffsetX, offsetY = FSetup.OffsetY;
     // blocks are taken whole, and only where a point after them is there to look at
     const int indexed = index && IndexApplies(s) ? std::min(index->Indexed(), to) : 0;

@@ -36,7 +36,9 @@ public:
     static constexpr int LevelShift(int level) { return Shift * (level + 1); }
 
     int Indexed() const { return FIndexed; }
-    const TBounds& Block(int level, int block) const { return FLevels[std::size_t(level)][std::size_t(block)]; }
+    const TBounds& Block(int level, int block) const {
+        return FLevels[std::size_t(level)][std::size_t(block)];
+    }
     // bytes of memory held
     std::size_t Bytes() const {
         std::size_t n = 0;

@@ -28,8 +28,9 @@ const TLineIndex& TItemList::RecordIndex() const {
         [items](int k) {
             if (k == 0) return false;
             const TDrawItem &a = items[k], &b = items[k - 1];
-            return a.Kind == ikLineTo && b.Kind == ikLineTo && a.Color == b.Color && a.PenStyle == b.PenStyle &&
-                   a.LineWidth == b.LineWidth && a.Layer == b.Layer && a.Class == b.Class;
+            return a.Kind == ikLineTo && b.Kind == ikLineTo && a.Color == b.Color &&
+                   a.PenStyle == b.PenStyle && a.LineWidth == b.LineWidth && a.Layer == b.Layer &&
+                   a.Class == b.Class;
         });
     FIndexValid = FRecords;
     return FIndex;
@@ -37,8 +38,9 @@ const TLineIndex& TItemList::RecordIndex() const {
 
 const TDrawItem& TItemList::Find(int i) const {
     // the last series that starts at or before i
-    auto after = std::upper_bound(FSeries.begin(), FSeries.end(), i,
-                                  [](int n, const std::unique_ptr<TCompactSeries>& s) { return n < s->Start; });
+    auto after =
+        std::upper_bound(FSeries.begin(), FSeries.end(), i,
+                         [](int n, const std::unique_ptr<TCompactSeries>& s) { return n < s->Start; });
     if (after == FSeries.begin()) return FItems[i];
     const TCompactSeries& s = **(after - 1);
     if (i >= s.End()) return FItems[s.Records + (i - s.End())];

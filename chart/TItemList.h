@@ -26,10 +26,10 @@
 
 // The points of one AddPolyline call.
 struct TCompactSeries {
-    int Start = 0;     // the list's number of its first point
-    int Records = 0;   // records of the list before it
-    int Count = 0;     // points in use
-    TDrawItem Pen{};   // kind ikLineTo; the colour, style, width, layer and class of every point
+    int Start = 0;                 // the list's number of its first point
+    int Records = 0;               // records of the list before it
+    int Count = 0;                 // points in use
+    TDrawItem Pen{};               // kind ikLineTo; the colour, style, width, layer and class of every point
     std::unique_ptr<double[]> XY;  // x, y of each point, one after the other
     TLineIndex Index;              // over its points 1 .. Count - 1 (the LineTo ones)
 
