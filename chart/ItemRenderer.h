@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 #include <array>
 #include <cstdint>
 
@@ -125,7 +126,7 @@ private:
     // The largest block of the index at point i that can stand for its points, put into the
     // polyline; the point after it, or i when none can.
     template <typename TSource, typename TConvert>
-    int AddBlock(const TSource& source, int i, int to, int indexed, TItemRenderState& s,
+    int AddBlock(const TSource& source, int i, int to, int indexed, const QRect& clip, TItemRenderState& s,
                  const TConvert& convert, const TLineIndex& index, const TLayerMapping& m);
     Q_ALWAYS_INLINE void Push(TItemRenderState& s, QPoint p) {
         s.Polyline[s.PolylineCount++] = p;

@@ -135,12 +135,13 @@ int TItemRenderer::AddLineTos(const TSource& source, int i, int to, TItemRenderS
     const int offsetX = FSetup.OffsetX, offsetY = FSetup.OffsetY;
     // blocks are taken whole, and only where a point after them is there to look at
     const int indexed = index && IndexApplies(s) ? std::min(index->Indexed(), to) : 0;
+    const QRect clip = indexed ? FCanvas.ClipRect() : QRect();
     QPoint* polyline = s.Polyline.data();
     int count = s.PolylineCount;
     for (++i; i < to; ++i) {
         if ((i & (TLineIndex::Fanout - 1)) == 0 && i + TLineIndex::Fanout <= indexed) {
             s.PolylineCount = count;
-            const int next = AddBlock(source, i, to, indexed, s, convert, *index, m);
+            const int next = AddBlock(source, i, to, indexed, clip, s, convert, *index, m);
             count = s.PolylineCount;
             if (next != i) {
                 i = next - 1;
@@ -165,14 +166,16 @@ int TItemRenderer::AddLineTos(const TSource& source, int i, int to, TItemRenderS
 }
 
 template <typename TSource, typename TConvert>
-int TItemRenderer::AddBlock(const TSource& source, int i, int to, int indexed, TItemRenderState& s,
-                            const TConvert& convert, const TLineIndex& index, const TLayerMapping& m) {
+int TItemRenderer::AddBlock(const TSource& source, int i, int to, int indexed, const QRect& clip,
+                            TItemRenderState& s, const TConvert& convert, const TLineIndex& index,
+                            const TLayerMapping& m) {
     const int offsetX = FSetup.OffsetX, offsetY = FSetup.OffsetY;
-    auto pixel = [&](const double* xy) {
+    auto pixel = [&](double x, double y) {
+        const double xy[2] = {x, y};
         const QPoint c = convert(xy);
         return QPoint(ClampCoord(c.x()) - offsetX, ClampCoord(c.y()) - offsetY);
     };
-    const QRect clip = FCanvas.ClipRect();
+    constexpr int shift0 = TLineIndex::Shift;
     for (int level = TLineIndex::Levels - 1; level >= 0; --level) {
         const int shift = TLineIndex::LevelShift(level);
         const int end = i + (1 << shift);
@@ -185,17 +188,30 @@ int TItemRenderer::AddBlock(const TSource& source, int i, int to, int indexed, T
         int y0 = ClampCoord(m.Y.ToPixel(b.MinY)) - offsetY, y1 = ClampCoord(m.Y.ToPixel(b.MaxY)) - offsetY;
         if (x0 > x1) std::swap(x0, x1);
         if (y0 > y1) std::swap(y0, y1);
-        if (x1 < clip.left() || x0 > clip.right() || y1 < clip.top() || y0 > clip.bottom()) {
-            Push(s, pixel(source.XY(i)));
-            Push(s, pixel(source.XY(end - 1)));
-            return end;
+        const bool outside = x1 < clip.left() || x0 > clip.right() || y1 < clip.top() || y0 > clip.bottom();
+        if (!outside && (x0 != x1 || end >= to)) continue;
+        const TLineIndex::TEnds& head = index.Ends(i >> shift0);
+        const TLineIndex::TEnds& tail = index.Ends((end >> shift0) - 1);
+        const QPoint last = pixel(tail.LastX, tail.LastY);
+        if (!outside) {
+            // the point after the block: it goes on with the run where its block of level 0 is
+            // valid, and must leave the pixel of the block's last point
+            QPoint next;
+            if (end < index.Indexed() && index.Block(0, end >> shift0).Valid()) {
+                const TLineIndex::TEnds& after = index.Ends(end >> shift0);
+                next = pixel(after.FirstX, after.FirstY);
+            } else {
+                if (!source.Goes(end)) continue;
+                const double* p = source.XY(end);
+                next = pixel(p[0], p[1]);
+            }
+            if (next == last) continue;
         }
-        if (x0 != x1 || end >= to || !source.Goes(end)) continue;
-        const QPoint last = pixel(source.XY(end - 1));
-        if (pixel(source.XY(end)) == last) continue;
-        Push(s, pixel(source.XY(i)));
-        Push(s, QPoint(x0, y0));
-        Push(s, QPoint(x0, y1));
+        Push(s, pixel(head.FirstX, head.FirstY));
+        if (!outside) {
+            Push(s, QPoint(x0, y0));
+            Push(s, QPoint(x0, y1));
+        }
         Push(s, last);
         return end;
     }

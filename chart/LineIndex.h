@@ -14,6 +14,8 @@
 // The index follows a list that grows and shrinks at its end: Extend indexes the points added
 // since, rebuilding only the blocks that held the old end; Truncate forgets the points past a
 // count. A block's bounds are those of the points it holds; the renderer takes only whole blocks.
+// It holds 32 bytes of bounds and 32 of end points per 16 points, and 2 % more for the levels
+// above: about 4.1 bytes a point.
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +34,12 @@ public:
         bool Valid() const { return MinX == MinX; }  // an invalid block holds NaN
     };
 
+    // The first and the last point of a block of level 0: the renderer takes the points around a
+    // block from here rather than from the list, whose items lie far apart in the memory.
+    struct TEnds {
+        double FirstX, FirstY, LastX, LastY;
+    };
+
     // log2 of the points in a block of level `level`
     static constexpr int LevelShift(int level) { return Shift * (level + 1); }
 
@@ -39,11 +47,12 @@ public:
     const TBounds& Block(int level, int block) const {
         return FLevels[std::size_t(level)][std::size_t(block)];
     }
+    const TEnds& Ends(int block) const { return FEnds[std::size_t(block)]; }
     // bytes of memory held
     std::size_t Bytes() const {
         std::size_t n = 0;
         for (const auto& l : FLevels) n += l.capacity() * sizeof(TBounds);
-        return n;
+        return n + FEnds.capacity() * sizeof(TEnds);
     }
 
     // Only the first `count` points stay indexed.
@@ -52,12 +61,14 @@ public:
     }
     void Clear() {
         for (auto& l : FLevels) std::vector<TBounds>().swap(l);
+        std::vector<TEnds>().swap(FEnds);
         FIndexed = 0;
     }
     // Room for `count` points without growing (a series that knows its size).
     void Reserve(int count) {
         for (int level = 0; level < Levels; ++level)
             FLevels[std::size_t(level)].reserve(std::size_t(Blocks(count, level)));
+        FEnds.reserve(std::size_t(Blocks(count, 0)));
     }
 
     // Indexes points [Indexed(), count). xy(k) gives the address of point k's x, its y after it;
@@ -72,8 +83,11 @@ public:
         // level 0 from the points
         std::vector<TBounds>& first = FLevels[0];
         first.resize(std::size_t(Blocks(count, 0)));
+        FEnds.resize(first.size());
         for (int b = from >> Shift; b < Blocks(count, 0); ++b) {
             const int end = std::min(count, (b + 1) << Shift);
+            const double *head = xy(b << Shift), *tail = xy(end - 1);
+            FEnds[std::size_t(b)] = TEnds{head[0], head[1], tail[0], tail[1]};
             TBounds bounds = Invalid();
             bool ok = true;
             for (int k = b << Shift; k < end; ++k) {
@@ -131,5 +145,6 @@ private:
         return TBounds{nan, nan, nan, nan};
     }
     std::vector<TBounds> FLevels[Levels];
+    std::vector<TEnds> FEnds;  // per block of level 0
     int FIndexed = 0;
 };
