@@ -85,7 +85,7 @@ public:
         first.resize(std::size_t(Blocks(count, 0)));
         FEnds.resize(first.size());
         for (int b = from >> Shift; b < Blocks(count, 0); ++b) {
-            const int end = std::min(count, (b + 1) << Shift);
+            const int end = int(std::min<std::int64_t>(count, std::int64_t(b + 1) << Shift));
             const double *head = xy(b << Shift), *tail = xy(end - 1);
             FEnds[std::size_t(b)] = TEnds{head[0], head[1], tail[0], tail[1]};
             TBounds bounds = Invalid();
@@ -116,7 +116,7 @@ public:
             here.resize(std::size_t(blocks));
             const int belowBlocks = int(below.size());
             for (int b = from >> LevelShift(level); b < blocks; ++b) {
-                const int end = std::min(belowBlocks, (b + 1) << Shift);
+                const int end = int(std::min<std::int64_t>(belowBlocks, std::int64_t(b + 1) << Shift));
                 TBounds bounds = below[std::size_t(b << Shift)];
                 for (int c = (b << Shift) + 1; c < end && bounds.Valid(); ++c) {
                     const TBounds& child = below[std::size_t(c)];
