@@ -91,7 +91,7 @@ public:
     /// another are drawn as one polyline.
     void LineTo(double x, double y);
     /// A polyline through the n points (x[k], y[k]), k = 0 .. n-1, kept compactly for big data:
-    /// 16 bytes a point and an index of about 2, where MoveTo and LineTo take 88 bytes an item.
+    /// 16 bytes a point and an index of about 4, where MoveTo and LineTo take 88 bytes an item.
     /// It draws the pixels that MoveTo(x[0], y[0]) and LineTo for each further point draw, and it
     /// counts as those n items: ItemCount grows by n, Item(ItemCount() - n) is the MoveTo and the
     /// others are LineTo items, RemoveLastItem takes its points back one by one from the end. The

@@ -10,9 +10,9 @@
 //
 // Two kinds of storage make up the list, in the order of the items:
 // - records (TDrawItem, 88 bytes), one per item, with an index over their runs of LineTo items
-//   (TLineIndex, about 2 bytes an item), brought up to date when a pass asks for it;
+//   (TLineIndex, about 4 bytes an item), brought up to date when a pass asks for it;
 // - compact series (TCompactSeries): the points of one AddPolyline call, 16 bytes a point plus
-//   their index, about 18 bytes a point in all. A series of n points counts as n items, a MoveTo
+//   their index, about 21 bytes a point in all. A series of n points counts as n items, a MoveTo
 //   and n - 1 LineTo items of the pen, layer and class at the call; reading one of them gives a
 //   record made on the call (see operator[]).
 
