@@ -23,7 +23,11 @@
 // values on a logarithmic axis go to its far end, out of that order: such a block is drawn point
 // by point, and so are blocks holding NaN or infinities (the index leaves them invalid). Only a
 // solid one-pixel pen in copy mode, whose pixels are the union of its segments', takes blocks: a
-// dash pattern goes on from pixel to pixel and a wide pen joins its segments.
+// dash pattern goes on from pixel to pixel and a wide pen joins its segments. The general pixel
+// loop (TCanvas::GeneralLines) never takes blocks: it stays the reference that the tests compare
+// with. The order on a logarithmic axis rests on the C library's extended-precision logarithm
+// growing with its argument, as glibc's does. The points around a block (its first and last, and
+// the one after it) come from the index's end points, not from the list.
 
 #include <cstddef>
 
