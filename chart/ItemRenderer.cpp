@@ -11,6 +11,7 @@
 #include "Rounding.h"
 #include "TCanvas.h"
 #include "TFont.h"
+#include "TItemList.h"
 
 namespace {
 
@@ -114,7 +115,39 @@ void TItemRenderer::PixelAt(const QPoint& p, TColor color) {
     FCanvas.SetPixel(p.x(), p.y(), color);
 }
 
-void TItemRenderer::Render(const TDrawItem* items, int from, int to, TItemRenderState& s) {
+void TItemRenderer::Render(const TItemList& list, int from, int to, TItemRenderState& s) {
+    const TLineIndex* index = &list.RecordIndex();
+    const auto& series = list.Series();
+    if (series.empty()) {
+        Render(list.Data(), from, to, s, index);
+        return;
+    }
+    // the first series that ends after item `from`
+    auto next =
+        std::upper_bound(series.begin(), series.end(), from,
+                         [](int n, const std::unique_ptr<TCompactSeries>& c) { return n < c->End(); });
+    int i = from;
+    while (i < to) {
+        if (next == series.end() || i < (*next)->Start) {
+            // records up to the next series
+            const int stop = next == series.end() ? to : std::min(to, (*next)->Start);
+            const int record =
+                next == series.begin() ? i : (*(next - 1))->Records + (i - (*(next - 1))->End());
+            Render(list.Data(), record, record + (stop - i), s, index);
+            i = stop;
+            continue;
+        }
+        const TCompactSeries& c = **next;
+        const int stop = std::min(to, c.End());
+        RenderSeries(c, i - c.Start, stop - c.Start, s);
+        i = stop;
+        if (i == c.End()) ++next;
+    }
+}
+
+void TItemRenderer::Render(const TDrawItem* items, int from, int to, TItemRenderState& s,
+                           const TLineIndex* index) {
+    FIndex = index;
     const bool* classVisible = FSetup.ClassVisible;
     const bool* layerVisible = FSetup.LayerVisible;
     for (int i = from; i < to; ++i) {

@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -21,6 +22,9 @@
 #include "TDrawItem.h"
 
 class TCanvas;
+class TItemList;
+class TLineIndex;
+struct TCompactSeries;
 
 // What an item pass reads from its chart; fixed for the duration of the pass.
 struct TItemRenderSetup {
@@ -73,7 +77,11 @@ public:
     // The state at the start of a pass: pen at (0, 0), pen and brush in the chart colour, solid.
     void Begin(TItemRenderState& state);
     // Draws items [from, to) of the list.
-    void Render(const TDrawItem* items, int from, int to, TItemRenderState& state);
+    void Render(const TItemList& list, int from, int to, TItemRenderState& state);
+    // Draws records [from, to); index, when given, is the one over these records (TLineIndex):
+    // the pixels are the same with it and without it.
+    void Render(const TDrawItem* items, int from, int to, TItemRenderState& state,
+                const TLineIndex* index = nullptr);
     // Ends a pass: draws the pending polyline and sets the pen width back to 1.
     void End(TItemRenderState& state);
 
@@ -113,8 +121,29 @@ private:
     // the same on a vector canvas: marks as shapes, a line run as one path
     int AddVectorLineRun(const TDrawItem* items, int i, int to, TItemRenderState& s);
     int DrawVectorMarks(const TDrawItem* items, int i, int to);
-    template <typename TConvert>
-    int AddLineTos(const TDrawItem* items, int i, int to, TItemRenderState& s, const TConvert& convert);
+    void AddVectorSeries(const TCompactSeries& series, int from, int to, TItemRenderState& s);
+    // Points [from, to) of a compact series, drawn as its MoveTo and LineTo items would be.
+    void RenderSeries(const TCompactSeries& series, int from, int to, TItemRenderState& s);
+    // The points after i of a run (TSource: records or a compact series), put into the polyline
+    // as AddLineTo does; whole blocks of the index where they fall into one pixel column or
+    // outside the drawing.
+    template <typename TSource, typename TConvert>
+    int AddLineTos(const TSource& source, int i, int to, TItemRenderState& s, const TConvert& convert,
+                   const TLineIndex* index, const TLayerMapping& m);
+    // The largest block of the index at point i that can stand for its points, put into the
+    // polyline; the point after it, or i when none can.
+    template <typename TSource, typename TConvert>
+    int AddBlock(const TSource& source, int i, int to, int indexed, const QRect& clip, TItemRenderState& s,
+                 const TConvert& convert, const TLineIndex& index, const TLayerMapping& m);
+    Q_ALWAYS_INLINE void Push(TItemRenderState& s, QPoint p) {
+        s.Polyline[s.PolylineCount++] = p;
+        if (s.PolylineCount == TItemRenderState::PolylineCapacity) {
+            Flush(s);
+            s.Polyline[s.PolylineCount++] = p;
+        }
+    }
+    // Whether the index may stand for points under the pen of the pass now (ItemRuns.cpp).
+    bool IndexApplies(const TItemRenderState& s) const;
     template <typename TConvert>
     int PaintMarks(const TDrawItem* items, int i, int to, TItemRenderState& s, const TConvert& convert);
     // The list is read once per pass: items are fetched well ahead of the one drawn (the reading
@@ -144,4 +173,6 @@ private:
     // the colour of the last mark, as written into the scan lines
     TColor FMarkColor = 0;
     QRgb FMarkRgb = ColorToRgb(0);
+    // the index over the records of the Render call under way, if any
+    const TLineIndex* FIndex = nullptr;
 };

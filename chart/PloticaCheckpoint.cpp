@@ -97,7 +97,7 @@ void TPloticaPrivate::RenderDataFromCheckpoint() {
         if (stable > cp.Count) {
             TItemRenderer forward(cp.Picture.Canvas(), setup);
             forward.Resume(cp.State);
-            forward.Render(list.Data(), cp.Count, stable, cp.State);
+            forward.Render(list, cp.Count, stable, cp.State);
             forward.Suspend(cp.State);
             cp.Count = stable;
         }
@@ -105,7 +105,7 @@ void TPloticaPrivate::RenderDataFromCheckpoint() {
         state = cp.State;
         TItemRenderer rest(data, setup);
         rest.Resume(state);
-        rest.Render(list.Data(), cp.Count, count, state);
+        rest.Render(list, cp.Count, count, state);
         rest.End(state);
     } else {
         cp.Valid = false;
@@ -115,7 +115,7 @@ void TPloticaPrivate::RenderDataFromCheckpoint() {
         renderer.Begin(state);
         // a short prefix is drawn again sooner than its picture is copied
         const int saved = stable >= TCustomPlotica::CheckpointMinItems ? stable : 0;
-        renderer.Render(list.Data(), 0, saved, state);
+        renderer.Render(list, 0, saved, state);
         if (saved > 0) {
             renderer.Suspend(state);
             cp.Picture.SetSize(DataBmp.Width(), DataBmp.Height(), DataBmp.Scale());
@@ -126,7 +126,7 @@ void TPloticaPrivate::RenderDataFromCheckpoint() {
             cp.Key = std::move(key);
             cp.Valid = true;
         }
-        renderer.Render(list.Data(), saved, count, state);
+        renderer.Render(list, saved, count, state);
         renderer.End(state);
         ItemsDrawn = count;
     }

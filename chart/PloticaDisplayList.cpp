@@ -40,6 +40,20 @@ void TCustomPlotica::LineTo(double x, double y) {
     PropagateItems();
 }
 
+void TCustomPlotica::AddPolyline(const double* x, const double* y, int n) {
+    if (n < 1 || !x || !y) return;
+    TDrawItem pen;
+    std::memset(&pen, 0, sizeof pen);
+    pen.Kind = ikLineTo;
+    pen.Layer = d->CurrentLayer;
+    pen.Class = std::uint8_t(d->ClassDefault);
+    pen.Color = d->DataColor;
+    pen.PenStyle = std::uint8_t(d->PenStyle);
+    pen.LineWidth = d->LineWidth;
+    d->Items->AppendSeries(x, y, n, pen, d->AllocSize);
+    PropagateItems();
+}
+
 void TCustomPlotica::AddLine(double x1, double y1, double x2, double y2) {
     d->NewItem(ikLine, x1, y1, x2, y2);
     PropagateItems();

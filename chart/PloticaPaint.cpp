@@ -113,7 +113,7 @@ void TPloticaPrivate::DrawData(TCanvas& canvas, bool fromCheckpoint) {
         TItemRenderer renderer(*c, setup);
         TItemRenderState state;
         renderer.Begin(state);
-        renderer.Render(Items->Data(), 0, Items->Count(), state);
+        renderer.Render(*Items, 0, Items->Count(), state);
         renderer.End(state);
         if (!c->Vector()) ItemsDrawn = Items->Count();
     }

@@ -93,6 +93,13 @@ public:
     /// A line from the pen's position to (x, y), where the pen then stays. Lines that follow one
     /// another are drawn as one polyline.
     void LineTo(double x, double y);
+    /// A polyline through the n points (x[k], y[k]), k = 0 .. n-1, kept compactly for big data:
+    /// 16 bytes a point and an index of about 4, where MoveTo and LineTo take 88 bytes an item.
+    /// It draws the pixels that MoveTo(x[0], y[0]) and LineTo for each further point draw, and it
+    /// counts as those n items: ItemCount grows by n, Item(ItemCount() - n) is the MoveTo and the
+    /// others are LineTo items, RemoveLastItem takes its points back one by one from the end. The
+    /// arrays are copied; n < 1 adds nothing.
+    void AddPolyline(const double* x, const double* y, int n);
     /// A line from (x1, y1) to (x2, y2); when both ends fall on one pixel, that pixel is set.
     void AddLine(double x1, double y1, double x2, double y2);
     /// A rectangle with the corners (x1, y1) and (x2, y2), both included: outlined in DataColor,
@@ -148,7 +155,9 @@ public:
     /// The capacity the chart reports: it grows in steps of AllocSize and falls back to 0 when the
     /// list is emptied.
     int ItemCapacity() const;
-    /// Item `index` of the list, 0 .. ItemCount-1 (not checked).
+    /// Item `index` of the list, 0 .. ItemCount-1 (not checked). A point of an AddPolyline
+    /// series has no record of its own: its item is made on the call, and the reference stays
+    /// good for the next 15 such calls and until the list changes.
     const TDrawItem& Item(int index) const;
     /// The step by which ItemCapacity grows (1000 as built).
     int AllocSize() const;

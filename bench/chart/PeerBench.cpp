@@ -106,6 +106,30 @@ BENCHMARK(Line_QCustomPlot)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 
+void LineZoom_QCustomPlot(benchmark::State& state) {
+    TPeerPlot peer;
+    peer.AddSeries(int(state.range(0)), true);
+    peer.Plot.xAxis->setRange(247.5, 252.5);
+    peer.FullRenders(state, "line_zoom_qcustomplot");
+}
+BENCHMARK(LineZoom_QCustomPlot)->Arg(1000000)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+// Handing a graph its data of N points from two vectors, as setData does (already sorted).
+void BulkAdd_QCustomPlot(benchmark::State& state) {
+    TPeerPlot peer;
+    const bench::TPoints points = bench::MakeSeries(int(state.range(0)));
+    const QVector<double> x(points.X.begin(), points.X.end()), y(points.Y.begin(), points.Y.end());
+    QCPGraph* graph = peer.Plot.addGraph();
+    for (auto _ : state) {
+        state.PauseTiming();
+        graph->data()->clear();
+        state.ResumeTiming();
+        graph->setData(x, y, true);
+        benchmark::DoNotOptimize(graph->dataCount());
+    }
+}
+BENCHMARK(BulkAdd_QCustomPlot)->Arg(1000000)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
 void LineUnsampled_QCustomPlot(benchmark::State& state) {
     TPeerPlot peer;
     peer.AddSeries(int(state.range(0)), false);

@@ -3,8 +3,10 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <cmath>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "ChartTestSupport.h"
 #include "TBitmap.h"
@@ -511,4 +513,46 @@ TEST(Render, CharacterMarksAreWrittenInTheCanvasFontOfTheirTime) {
         for (int x = 51; x < 260; ++x)
             if (PixelOf(expected, x, y) != clWhite) want.emplace(x, y);
     EXPECT_EQ(Painted(*chart), want);
+}
+
+// A series added in bulk draws the pixels of the same points added as MoveTo and LineTo items, in
+// full renders and from the checkpoint while points are taken back and more are added, and reads
+// back as those items.
+TEST(Render, APolylineAddedInBulkIsItsMoveToAndLineToItems) {
+    std::vector<double> x, y;
+    for (int i = 0; i < 60000; ++i) {
+        x.push_back(i / 600.0);
+        y.push_back(50 + 30 * std::sin(i / 2000.0) + (i * 7919 % 13) - 6);
+    }
+    auto bulk = MakeChart(280, 200), items = MakeChart(280, 200);
+    for (auto* chart : {bulk.get(), items.get()}) {
+        chart->SetLayerRanges(1, 0, 100, 0, 100);
+        chart->SetDataColor(clBlue);
+        chart->AddMark(10, 10, 3);
+    }
+    bulk->AddPolyline(x.data(), y.data(), int(x.size()));
+    items->MoveTo(x[0], y[0]);
+    for (std::size_t i = 1; i < x.size(); ++i) items->LineTo(x[i], y[i]);
+    ASSERT_EQ(bulk->ItemCount(), items->ItemCount());
+    for (int i : {0, 1, 2, 17, 30000, 60000}) {
+        const TDrawItem &a = bulk->Item(i), &b = items->Item(i);
+        EXPECT_EQ(a.Kind, b.Kind) << i;
+        EXPECT_EQ(a.X1, b.X1) << i;
+        EXPECT_EQ(a.Y1, b.Y1) << i;
+        EXPECT_EQ(a.Color, b.Color) << i;
+    }
+    EXPECT_EQ(Shown(bulk), Shown(items));
+    for (int step = 0; step < 3; ++step) {
+        bulk->RemoveLastItem();
+        items->RemoveLastItem();
+        bulk->AddPolyline(x.data() + 100 * step, y.data(), 300);
+        items->MoveTo(x[std::size_t(100 * step)], y[0]);
+        for (int i = 1; i < 300; ++i) items->LineTo(x[std::size_t(100 * step + i)], y[std::size_t(i)]);
+        EXPECT_EQ(Shown(bulk), Shown(items)) << step;
+    }
+    bulk->SetLayerRanges(1, 20, 21, 40, 60);  // zoomed in: blocks span columns
+    items->SetLayerRanges(1, 20, 21, 40, 60);
+    EXPECT_EQ(Shown(bulk), Shown(items));
+    bulk->Paint();
+    EXPECT_GT(Painted(*bulk).size(), 100u);
 }

@@ -10,6 +10,7 @@
 #include <QSvgGenerator>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <vector>
 
 #include "ChartTestSupport.h"
 #include "TNumora.h"
@@ -64,6 +65,11 @@ std::unique_ptr<TPlotica> ChartWithALine(int points) {
 // path of n points, the places are those of the screen picture, and a file is written whole.
 TEST(VectorOutput, TextsStayTextsLinesOnePathAtTheScreensPlaces) {
     auto chart = ChartWithALine(1000);
+    std::vector<double> x(500), y(500);  // and a compact series of 500 points
+    for (int i = 0; i < 500; ++i) x[i] = i / 5.0, y[i] = 30 + i % 11;
+    chart->SetDataColor(clBlue);
+    chart->AddPolyline(x.data(), y.data(), 500);
+    chart->ShowItems();
     QTemporaryDir dir;
     QString error;
     ASSERT_TRUE(chart->SaveSvg(dir.filePath("chart.svg"), &error)) << qPrintable(error);
@@ -71,7 +77,7 @@ TEST(VectorOutput, TextsStayTextsLinesOnePathAtTheScreensPlaces) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const TSvg svg = ReadSvg(file.readAll());
     for (const char* text : {"Energy", "Apogee", "0", "100"}) EXPECT_TRUE(svg.Texts.contains(text)) << text;
-    EXPECT_TRUE(svg.PolylinePoints.contains(1000)) << svg.PolylinePoints.size();
+    EXPECT_TRUE(svg.PolylinePoints.contains(1000) && svg.PolylinePoints.contains(500)) << svg.PolylinePoints.size();
 
     // drawn onto an image, the vectors cover the pixels of the screen picture but for the edges
     // of shapes and texts
