@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "PictureFile.h"
 
+#include <QBackingStore>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -116,10 +117,26 @@ bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& error
     return false;
 }
 
+namespace {
+
+// A window of its own is painted once more where it is shown, and its picture read from there:
+// where the platform keeps it in memory (offscreen), no second picture of the whole window is
+// made. Any other widget, or a platform that keeps it elsewhere, is grabbed.
+QImage WindowPicture(QWidget& window) {
+    QBackingStore* store = window.isWindow() && window.isVisible() ? window.backingStore() : nullptr;
+    if (store) {
+        window.repaint();
+        const auto* shown = dynamic_cast<const QImage*>(store->paintDevice());
+        if (shown && shown->size() == window.size() * window.devicePixelRatio()) return *shown;
+    }
+    return window.grab().toImage();
+}
+
+}  // namespace
+
 bool SaveWindow(QWidget& window, const QString& fileName, QString& error) {
     QByteArray bytes;
-    return PngEncoder::EncodeFast(window.grab().toImage(), bytes, error) &&
-           WriteWhole(fileName, bytes, error);
+    return PngEncoder::EncodeFast(WindowPicture(window), bytes, error) && WriteWhole(fileName, bytes, error);
 }
 
 }  // namespace PictureFile

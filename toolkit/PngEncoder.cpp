@@ -3,11 +3,16 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 
 namespace PngEncoder {
 
 namespace {
+
+// rows converted at once: a strip of a wide window stays well below the size the C library maps
+// afresh from the system
+constexpr int StripRows = 16;
 
 struct TOutput {
     QByteArray* Bytes;
@@ -30,12 +35,20 @@ void Flush(png_structp) {}
 
 void Warn(png_structp, png_const_charp) {}
 
+// rows top to top + height - 1 of the image in the given format
+QImage Converted(const QImage& image, int top, int height, QImage::Format format) {
+    QImage rows(image.constScanLine(top), image.width(), height, image.bytesPerLine(), image.format());
+    rows.setColorTable(image.colorTable());
+    return rows.convertToFormat(format);
+}
+
 }  // namespace
 
 bool EncodeFast(const QImage& image, QByteArray& bytes, QString& error) {
     const bool alpha = image.hasAlphaChannel();
-    const QImage rows = image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    const QImage::Format format = alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888;
     TOutput out{&bytes};
+    QImage strip;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &out, Fail, Warn);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!png || !info) {
@@ -43,21 +56,28 @@ bool EncodeFast(const QImage& image, QByteArray& bytes, QString& error) {
         error = QStringLiteral("out of memory for the picture");
         return false;
     }
-    // nothing with a destructor lives from here to the end: libpng leaves by longjmp
+    // nothing with a destructor is made from here to the end: libpng leaves by longjmp
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
         error = QString::fromUtf8(out.Reason);
         return false;
     }
     png_set_write_fn(png, &out, Append, Flush);
-    png_set_IHDR(png, info, png_uint_32(rows.width()), png_uint_32(rows.height()), 8,
+    png_set_IHDR(png, info, png_uint_32(image.width()), png_uint_32(image.height()), 8,
                  alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     // a row like the one above, as in a window of flat colours, packs to almost nothing
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
     png_set_compression_level(png, 1);
+    // a small match table: less memory to clear and touch, and no larger a file at this level
+    png_set_compression_mem_level(png, 4);
     png_write_info(png, info);
-    for (int y = 0; y < rows.height(); ++y) png_write_row(png, rows.constScanLine(y));
+    // converted a strip of rows at a time: no converted copy of the whole picture to allocate
+    for (int top = 0; top < image.height(); top += StripRows) {
+        const int height = std::min(StripRows, image.height() - top);
+        strip = Converted(image, top, height, format);
+        for (int y = 0; y < height; ++y) png_write_row(png, strip.constScanLine(y));
+    }
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
     return true;

@@ -75,15 +75,20 @@ void TPaintedControl::Render() {
 }
 
 void TPaintedControl::TakePicture(TBitmap& frame) {
-    EnsurePictureSize();
-    FCanvas.Release();
     const QImage& image = frame.Image();
-    if (image.size() == FPicture.size() && image.devicePixelRatio() == FPicture.devicePixelRatio() &&
-        image.format() == FPicture.format()) {
+    // a frame of the picture's size and look is swapped in before any picture is made for it: the
+    // first paint makes no blank picture (touching its memory) only to hand it over
+    const QSize wanted(int(std::floor(std::max(width(), 0) * FDeviceScale)),
+                       int(std::floor(std::max(height(), 0) * FDeviceScale)));
+    FCanvas.Release();
+    if (!image.isNull() && image.size() == wanted && image.devicePixelRatio() == FDeviceScale &&
+        image.format() == PictureFormat()) {
         frame.SwapImage(FPicture);
         FCanvas.SetTarget(&FPicture);
         return;
     }
+    EnsurePictureSize();
+    FCanvas.Release();
     if (!FPicture.isNull() && !image.isNull())
         FCanvas.CopyRect(QRect(0, 0, frame.Width(), frame.Height()), image,
                          QRect(0, 0, frame.Width(), frame.Height()));

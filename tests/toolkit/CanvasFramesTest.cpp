@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Text widths as the canvas remembers them, dash patterns carried across a pause, and frames
-// handed to a painted control without copying.
+// handed to a painted control without copying; pictures encoded as PNG for speed.
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFontMetrics>
+#include <QImageReader>
 
+#include "PngEncoder.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 #include "TFont.h"
@@ -120,4 +123,28 @@ TEST(PaintedControlFrames, AFrameOfTheControlsSizeIsTakenWithoutCopying) {
     EXPECT_EQ(control.Picture().pixel(10, 10), qRgb(255, 0, 0));
     EXPECT_EQ(small.Width(), 10);
     EXPECT_EQ(small.Image().pixel(0, 0), qRgb(0, 255, 0));
+}
+
+TEST(PictureEncoding, AFastPngReadsBackPixelForPixel) {
+    // a window's format, one with alpha and one with a colour table; heights that end within a
+    // strip of rows
+    QImage window(37, 41, QImage::Format_RGB32);
+    for (int y = 0; y < window.height(); ++y)
+        for (int x = 0; x < window.width(); ++x) window.setPixel(x, y, qRgb(x * 7, y * 5, (x ^ y) * 3));
+    QImage translucent = window.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < translucent.height(); ++y) translucent.setPixel(y % 37, y, qRgba(10, 200, 30, y * 6));
+    QImage indexed(9, 17, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(255, 0, 0), qRgb(0, 128, 255)});
+    for (int y = 0; y < indexed.height(); ++y)
+        for (int x = 0; x < indexed.width(); ++x) indexed.setPixel(x, y, uint((x + y) % 2));
+    for (const QImage& image :
+         {window, translucent.convertToFormat(QImage::Format_ARGB32_Premultiplied), indexed}) {
+        SCOPED_TRACE(int(image.format()));
+        QByteArray bytes;
+        QString error;
+        ASSERT_TRUE(PngEncoder::EncodeFast(image, bytes, error)) << error.toStdString();
+        QBuffer file(&bytes);
+        const QImage back = QImageReader(&file, "png").read();
+        EXPECT_EQ(back.convertToFormat(QImage::Format_ARGB32), image.convertToFormat(QImage::Format_ARGB32));
+    }
 }
