@@ -94,7 +94,8 @@ struct TSeriesPoints {
 bool TItemRenderer::IndexApplies(const TItemRenderState& s) const {
     // the general pixel loop stays the reference that draws every segment; a vector path keeps
     // every point
-    return !FCanvas.GeneralLines && !FCanvas.Vector() && s.PenStyle == psSolid && s.PenWidth <= 1 && FCanvas.Pen.Mode == pmCopy;
+    return !FCanvas.GeneralLines && !FCanvas.Vector() && s.PenStyle == psSolid && s.PenWidth <= 1 &&
+           FCanvas.Pen.Mode == pmCopy;
 }
 
 int TItemRenderer::AddLineToRun(const TDrawItem* items, int i, int to, TItemRenderState& s) {

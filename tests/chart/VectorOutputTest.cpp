@@ -77,7 +77,8 @@ TEST(VectorOutput, TextsStayTextsLinesOnePathAtTheScreensPlaces) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const TSvg svg = ReadSvg(file.readAll());
     for (const char* text : {"Energy", "Apogee", "0", "100"}) EXPECT_TRUE(svg.Texts.contains(text)) << text;
-    EXPECT_TRUE(svg.PolylinePoints.contains(1000) && svg.PolylinePoints.contains(500)) << svg.PolylinePoints.size();
+    EXPECT_TRUE(svg.PolylinePoints.contains(1000) && svg.PolylinePoints.contains(500))
+        << svg.PolylinePoints.size();
 
     // drawn onto an image, the vectors cover the pixels of the screen picture but for the edges
     // of shapes and texts
