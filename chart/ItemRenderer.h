@@ -122,6 +122,8 @@ private:
     int AddVectorLineRun(const TDrawItem* items, int i, int to, TItemRenderState& s);
     int DrawVectorMarks(const TDrawItem* items, int i, int to);
     void AddVectorSeries(const TCompactSeries& series, int from, int to, TItemRenderState& s);
+    // the path the points go on: under the item's pen, from the pen's position when new
+    std::vector<QPoint>& VectorPath(const TDrawItem& pen, TItemRenderState& s);
     // Points [from, to) of a compact series, drawn as its MoveTo and LineTo items would be.
     void RenderSeries(const TCompactSeries& series, int from, int to, TItemRenderState& s);
     // The points after i of a run (TSource: records or a compact series), put into the polyline

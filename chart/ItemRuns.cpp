@@ -267,14 +267,19 @@ int TItemRenderer::PaintMarks(const TDrawItem* items, int i, int to, TItemRender
 }
 
 // The run's points join the path that the pen's position or the LineTos before began.
-int TItemRenderer::AddVectorLineRun(const TDrawItem* items, int i, int to, TItemRenderState& s) {
-    const TDrawItem& first = items[i];
-    if (first.Color != s.PenColor || TPenStyle(first.PenStyle) != s.PenStyle) {
+std::vector<QPoint>& TItemRenderer::VectorPath(const TDrawItem& pen, TItemRenderState& s) {
+    if (pen.Color != s.PenColor || TPenStyle(pen.PenStyle) != s.PenStyle) {
         Flush(s);
-        UsePen(s, first.Color, TPenStyle(first.PenStyle));
+        UsePen(s, pen.Color, TPenStyle(pen.PenStyle));
     }
     std::vector<QPoint>& path = s.VectorPolyline;
     if (path.empty()) path.push_back(s.PenPos);
+    return path;
+}
+
+int TItemRenderer::AddVectorLineRun(const TDrawItem* items, int i, int to, TItemRenderState& s) {
+    const TDrawItem& first = items[i];
+    std::vector<QPoint>& path = VectorPath(first, s);
     const bool* classVisible = FSetup.ClassVisible;
     path.push_back(Convert(first, first.X1, first.Y1));
     for (++i; i < to && Continues(items[i], first, classVisible); ++i)
@@ -284,12 +289,7 @@ int TItemRenderer::AddVectorLineRun(const TDrawItem* items, int i, int to, TItem
 
 void TItemRenderer::AddVectorSeries(const TCompactSeries& series, int from, int to, TItemRenderState& s) {
     const TDrawItem& pen = series.Pen;
-    if (pen.Color != s.PenColor || TPenStyle(pen.PenStyle) != s.PenStyle) {
-        Flush(s);
-        UsePen(s, pen.Color, TPenStyle(pen.PenStyle));
-    }
-    std::vector<QPoint>& path = s.VectorPolyline;
-    if (path.empty()) path.push_back(s.PenPos);
+    std::vector<QPoint>& path = VectorPath(pen, s);
     for (int k = from; k < to; ++k) {
         const double* p = series.Point(k);
         path.push_back(Convert(pen, p[0], p[1]));
