@@ -18,6 +18,7 @@
 #include "Classroom.h"
 #include "CommandLine.h"
 #include "HeadlessMode.h"
+#include "HeapPages.h"
 #include "Languages.h"
 #include "Pictures.h"
 #include "Projection.h"
@@ -91,6 +92,7 @@ int Run(TCommandLine& commandLine) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    UseLargeHeapPages();
     TCommandLine commandLine = TCommandLine::Parse(argc, argv);
     if (!commandLine.Error().isEmpty()) {
         std::fprintf(stderr, "gravilo: %s\n%s", commandLine.Error().toLocal8Bit().constData(),

@@ -151,7 +151,7 @@ def main():
             cpu, wall = medians
             startup = (cpu["gravilo"] / cpu["minimal"], cpu["gravilo"], cpu["minimal"])
             wall_note = "; wall %.1f / %.1f ms" % (wall["gravilo"], wall["minimal"])
-    add(5, "start-up: gravilo --screenshot / minimal Qt program", startup, 1.5,
+    add(5, "start-up: gravilo --screenshot / minimal Qt program", startup, 1.3,
         "%.1f ms / %.1f ms" + wall_note)
 
     hosts = run.google("endpoint", "bench_endpoint", "real_time")
