@@ -15,6 +15,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <utility>
+
 #include "BodyLooks.h"
 #include "ClassroomDialogs.h"
 #include "ClassroomFiles.h"
@@ -287,6 +289,17 @@ bool TClassroom::SavePicture(TPicture which, const QString& fileName, QString& r
     return PictureFile::Save(Picture(which), fileName, reason, "png");
 }
 
+bool TClassroom::PictureFormatNamed(const QString& kind, TPictureFormat& format) {
+    static const std::pair<const char*, TPictureFormat> kinds[] = {
+        {"png", pfPng}, {"pdf", pfPdf}, {"svg", pfSvg}};
+    for (const auto& [name, named] : kinds)
+        if (kind == QLatin1String(name)) {
+            format = named;
+            return true;
+        }
+    return false;
+}
+
 void TClassroom::PrintChart() {
     const TKeyboardBack keyboard;
     FForm.PLEnerg->Print(&FForm);
@@ -311,11 +324,8 @@ void TClassroom::SaveInteractively(TPicture which) {
             : AskSaveFile("Save a picture of the energy chart", "gravilo-energy.png",
                           {"PNG pictures (*.png)", "PDF documents (*.pdf)", "SVG pictures (*.svg)"});
     // the kind of file chosen (the name's extension) says how the chart is written
-    const QString suffix = QFileInfo(file).suffix().toLower();
-    const TPictureFormat format = which == cpWindow                ? pfPng
-                                  : suffix == QLatin1String("pdf") ? pfPdf
-                                  : suffix == QLatin1String("svg") ? pfSvg
-                                                                   : pfPng;
+    TPictureFormat format = pfPng;
+    if (which == cpChart) PictureFormatNamed(QFileInfo(file).suffix().toLower(), format);
     QString reason;
     if (!file.isEmpty() && !SavePicture(which, file, reason, format)) ReportFailure(file, reason);
 }

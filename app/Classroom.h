@@ -49,6 +49,8 @@ public:
     enum TPicture { cpWindow, cpChart };
     // how a picture is written: pixels, or (the energy chart only) vectors
     enum TPictureFormat { pfPng, pfPdf, pfSvg };
+    // the format a kind of file is written in: "png", "pdf" or "svg"; false for any other kind
+    static bool PictureFormatNamed(const QString& kind, TPictureFormat& format);
 
     enum TMenuBar { cmShown, cmLeftOut };
     explicit TClassroom(TForm1& form, QSettings* remembered = nullptr, TMenuBar menuBar = cmShown);

@@ -362,12 +362,13 @@ bool TScriptRunner::Export(const QStringList& words, QString& error) {
     const bool csv = words[1] == QLatin1String("csv"), fall = words[1] == QLatin1String("fall");
     if (!WordCount(words, csv || fall ? 3 : 4, csv || fall ? 3 : 4, ExportUsage, error)) return false;
     QString reason;
+    TClassroom::TPictureFormat format = TClassroom::pfPng;
+    const bool picture = TClassroom::PictureFormatNamed(words[1], format);
     if (csv) {
         if (FClassroom->ExportData(words[2], reason)) return true;
     } else if (fall) {
         if (FClassroom->ExportFall(words[2], reason)) return true;
-    } else if (words[1] != QLatin1String("png") && words[1] != QLatin1String("pdf") &&
-               words[1] != QLatin1String("svg")) {
+    } else if (!picture) {
         error = QStringLiteral("\"%1\" is none of csv, fall, png, pdf and svg").arg(words[1]);
         return false;
     } else if (words[2] != QLatin1String("window") && words[2] != QLatin1String("chart")) {
@@ -375,9 +376,6 @@ bool TScriptRunner::Export(const QStringList& words, QString& error) {
         return false;
     } else {
         const auto which = words[2] == QLatin1String("window") ? TClassroom::cpWindow : TClassroom::cpChart;
-        const auto format = words[1] == QLatin1String("pdf")   ? TClassroom::pfPdf
-                            : words[1] == QLatin1String("svg") ? TClassroom::pfSvg
-                                                               : TClassroom::pfPng;
         if (FClassroom->SavePicture(which, words[3], reason, format)) return true;
     }
     error = QStringLiteral("cannot write \"%1\": %2").arg(words.last(), reason);

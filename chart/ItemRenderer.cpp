@@ -131,8 +131,7 @@ void TItemRenderer::Render(const TItemList& list, int from, int to, TItemRenderS
         if (next == series.end() || i < (*next)->Start) {
             // records up to the next series
             const int stop = next == series.end() ? to : std::min(to, (*next)->Start);
-            const int record =
-                next == series.begin() ? i : (*(next - 1))->Records + (i - (*(next - 1))->End());
+            const int record = next == series.begin() ? i : (*(next - 1))->RecordAfter(i);
             Render(list.Data(), record, record + (stop - i), s, index);
             i = stop;
             continue;

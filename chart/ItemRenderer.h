@@ -91,6 +91,17 @@ public:
     void Suspend(TItemRenderState& state) const;
     void Resume(const TItemRenderState& state);
 
+    // The list is read once per pass: items are fetched well ahead of the one drawn (the reading
+    // of a long list waits on the memory, not on the drawing), without displacing the bitmap's
+    // rows from the caches, where the pixels go.
+    static constexpr int PrefetchDistance = 32;
+    Q_ALWAYS_INLINE static void PrefetchAhead(const TDrawItem* items, int i, int to) {
+        if (i + PrefetchDistance >= to) return;
+        const char* ahead = reinterpret_cast<const char*>(&items[i + PrefetchDistance]);
+        __builtin_prefetch(ahead, 0, 0);
+        __builtin_prefetch(ahead + sizeof(TDrawItem) - 1, 0, 0);
+    }
+
 private:
     // pixel of a world point in bitmap coordinates, clamped to +-30000 first
     Q_ALWAYS_INLINE QPoint Convert(const TDrawItem& item, double x, double y) const {
@@ -148,16 +159,6 @@ private:
     bool IndexApplies(const TItemRenderState& s) const;
     template <typename TConvert>
     int PaintMarks(const TDrawItem* items, int i, int to, TItemRenderState& s, const TConvert& convert);
-    // The list is read once per pass: items are fetched well ahead of the one drawn (the reading
-    // of a long list waits on the memory, not on the drawing), without displacing the bitmap's
-    // rows from the caches, where the pixels go.
-    static constexpr int PrefetchDistance = 32;
-    Q_ALWAYS_INLINE static void PrefetchAhead(const TDrawItem* items, int i, int to) {
-        if (i + PrefetchDistance >= to) return;
-        const char* ahead = reinterpret_cast<const char*>(&items[i + PrefetchDistance]);
-        __builtin_prefetch(ahead, 0, 0);
-        __builtin_prefetch(ahead + sizeof(TDrawItem) - 1, 0, 0);
-    }
     void DrawRectangle(const TDrawItem& item, TItemRenderState& s);
     void DrawFramedBox(const TDrawItem& item, TItemRenderState& s);
     void DrawBar3D(const TDrawItem& item, TItemRenderState& s);

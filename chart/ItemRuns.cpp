@@ -71,14 +71,7 @@ struct TRecordPoints {
     const bool* ClassVisible;
     Q_ALWAYS_INLINE const double* XY(int k) const { return &Items[k].X1; }
     Q_ALWAYS_INLINE bool Goes(int k) const { return Continues(Items[k], First, ClassVisible); }
-    // the list is read well ahead of the point drawn (see TItemRenderer::PrefetchAhead)
-    Q_ALWAYS_INLINE void Prefetch(int k, int to) const {
-        constexpr int distance = 32;
-        if (k + distance >= to) return;
-        const char* ahead = reinterpret_cast<const char*>(&Items[k + distance]);
-        __builtin_prefetch(ahead, 0, 0);
-        __builtin_prefetch(ahead + sizeof(TDrawItem) - 1, 0, 0);
-    }
+    Q_ALWAYS_INLINE void Prefetch(int k, int to) const { TItemRenderer::PrefetchAhead(Items, k, to); }
 };
 
 // The points of a compact series: every one goes on with the run.

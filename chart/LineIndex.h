@@ -97,14 +97,10 @@ public:
                     ok = false;
                     break;
                 }
-                if (k == b << Shift) {
+                if (k == b << Shift)
                     bounds = TBounds{x, x, y, y};
-                } else {
-                    bounds.MinX = std::min(bounds.MinX, x);
-                    bounds.MaxX = std::max(bounds.MaxX, x);
-                    bounds.MinY = std::min(bounds.MinY, y);
-                    bounds.MaxY = std::max(bounds.MaxY, y);
-                }
+                else
+                    Include(bounds, TBounds{x, x, y, y});
             }
             first[std::size_t(b)] = ok ? bounds : Invalid();
         }
@@ -124,10 +120,7 @@ public:
                         bounds = Invalid();
                         break;
                     }
-                    bounds.MinX = std::min(bounds.MinX, child.MinX);
-                    bounds.MaxX = std::max(bounds.MaxX, child.MaxX);
-                    bounds.MinY = std::min(bounds.MinY, child.MinY);
-                    bounds.MaxY = std::max(bounds.MaxY, child.MaxY);
+                    Include(bounds, child);
                 }
                 here[std::size_t(b)] = bounds;
             }
@@ -139,6 +132,12 @@ private:
     static int Blocks(int count, int level) {
         const int s = LevelShift(level);
         return int((std::int64_t(count) + (std::int64_t(1) << s) - 1) >> s);
+    }
+    static void Include(TBounds& bounds, const TBounds& more) {
+        bounds.MinX = std::min(bounds.MinX, more.MinX);
+        bounds.MaxX = std::max(bounds.MaxX, more.MaxX);
+        bounds.MinY = std::min(bounds.MinY, more.MinY);
+        bounds.MaxY = std::max(bounds.MaxY, more.MaxY);
     }
     static TBounds Invalid() {
         const double nan = std::nan("");

@@ -43,7 +43,7 @@ const TDrawItem& TItemList::Find(int i) const {
                          [](int n, const std::unique_ptr<TCompactSeries>& s) { return n < s->Start; });
     if (after == FSeries.begin()) return FItems[i];
     const TCompactSeries& s = **(after - 1);
-    if (i >= s.End()) return FItems[s.Records + (i - s.End())];
+    if (i >= s.End()) return FItems[s.RecordAfter(i)];
     TDrawItem& made = FMade[FNextMade];
     FNextMade = (FNextMade + 1) % MadeItems;
     made = s.Pen;

@@ -35,6 +35,8 @@ struct TCompactSeries {
 
     const double* Point(int k) const { return &XY[std::size_t(k) * 2]; }
     int End() const { return Start + Count; }
+    // the record of item i, an item after this series and before the next one
+    int RecordAfter(int i) const { return Records + (i - End()); }
 };
 
 class TItemList {

@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include "TProperties.h"
+
 namespace {
 
 // The parts of an object: the settings objects its object-valued properties lead to. A widget is
@@ -44,12 +46,6 @@ std::vector<TPartSetting> PartSettings(QObject* component) {
     QSet<const QObject*> seen;
     AddParts(component, QString(), QString(), seen, settings);
     return settings;
-}
-
-bool IsColourSetting(const QMetaProperty& setting) {
-    // a colour is a TColor, an unsigned number to Qt: the suite's colours are the unsigned
-    // settings named for one (ChartColor, ColorScale, Color)
-    return setting.metaType().id() == QMetaType::UInt && QByteArray(setting.name()).contains("Color");
 }
 
 QString SettingTip(const QMetaProperty& setting) {

@@ -21,6 +21,3 @@ std::vector<TPartSetting> PartSettings(QObject* component);
 // What the property editor's tip says of a setting: how a colour (TColor) is written, the names of
 // an enumeration's values; empty for others.
 QString SettingTip(const QMetaProperty& setting);
-
-// A colour (TColor) setting: an unsigned number named for a colour.
-bool IsColourSetting(const QMetaProperty& setting);

@@ -26,11 +26,6 @@ QMetaProperty PropertyOnPath(const QObject* component, const QByteArray& path) {
     return index < 0 ? QMetaProperty() : part->metaObject()->property(index);
 }
 
-// a colour is a TColor, an unsigned number to Qt: the settings named for one (as in the designer)
-bool IsColour(const QMetaProperty& p) {
-    return p.isValid() && p.metaType().id() == QMetaType::UInt && QByteArray(p.name()).contains("Color");
-}
-
 }  // namespace
 
 void RequireWidgetApplication() {
@@ -60,7 +55,7 @@ bool QuickComponent::set(const QString& name, const QVariant& value) {
     const QByteArray path = name.toUtf8();
     QVariant v = value;
     const QMetaProperty p = PropertyOnPath(FControl.get(), path);
-    if (IsColour(p)) {
+    if (IsColourSetting(p)) {
         // a QML colour, or a colour's name ("red", "#ff0000"); a number stays the component's
         if (v.metaType().id() == QMetaType::QColor) {
             v = QVariant::fromValue(QColorToColor(v.value<QColor>()));
@@ -94,7 +89,7 @@ QVariant QuickComponent::get(const QString& name) const {
     const QVariant v = GetPropPath(FControl.get(), path);
     if (!v.isValid()) return v;
     const QMetaProperty p = PropertyOnPath(FControl.get(), path);
-    if (IsColour(p)) return ColorToQColor(v.toUInt());
+    if (IsColourSetting(p)) return ColorToQColor(v.toUInt());
     if (p.isEnumType()) {
         const char* key = p.enumerator().valueToKey(v.toInt());
         if (key) return QString::fromLatin1(key);
@@ -224,16 +219,17 @@ void QuickComponent::wheelEvent(QWheelEvent* e) {
     polish();
 }
 
-void QuickComponent::keyPressEvent(QKeyEvent* e) {
+void QuickComponent::ForwardKey(QKeyEvent* e) {
     QKeyEvent key(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(), ushort(e->count()));
     QCoreApplication::sendEvent(FControl.get(), &key);
     e->setAccepted(key.isAccepted());
     polish();
 }
 
+void QuickComponent::keyPressEvent(QKeyEvent* e) {
+    ForwardKey(e);
+}
+
 void QuickComponent::keyReleaseEvent(QKeyEvent* e) {
-    QKeyEvent key(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(), ushort(e->count()));
-    QCoreApplication::sendEvent(FControl.get(), &key);
-    e->setAccepted(key.isAccepted());
-    polish();
+    ForwardKey(e);
 }

@@ -102,6 +102,8 @@ private:
     // hands an event to the widget at the item's position of it; true when the widget took it
     bool Forward(QEvent::Type type, QPointF position, Qt::MouseButton button, Qt::MouseButtons buttons,
                  Qt::KeyboardModifiers modifiers);
+    // hands a key event to the widget; taken when the widget took it
+    void ForwardKey(QKeyEvent* e);
     void FollowCursor();
     void TakePicture();
     std::unique_ptr<TPaintedControl> FControl;

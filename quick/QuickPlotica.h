@@ -121,7 +121,8 @@ public:
     Q_INVOKABLE void moveRel(double dx, double dy);
     Q_INVOKABLE void lineRel(double dx, double dy);
     Q_INVOKABLE void arrow(double x1, double y1, double x2, double y2, int headLength);
-    // a line through the points: [[x, y], ...] or [{x: .., y: ..}, ...] (moveTo, then lineTo)
+    // a line through the points: [[x, y], ...] or [{x: .., y: ..}, ...]; a MoveTo, then LineTos,
+    // kept as one compact series (AddPolyline)
     Q_INVOKABLE void polyline(const QVariantList& points);
     // the mark at each of the points, as polyline takes them
     Q_INVOKABLE void marks(const QVariantList& points, int mark);

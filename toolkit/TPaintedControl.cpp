@@ -78,11 +78,9 @@ void TPaintedControl::TakePicture(TBitmap& frame) {
     const QImage& image = frame.Image();
     // a frame of the picture's size and look is swapped in before any picture is made for it: the
     // first paint makes no blank picture (touching its memory) only to hand it over
-    const QSize wanted(int(std::floor(std::max(width(), 0) * FDeviceScale)),
-                       int(std::floor(std::max(height(), 0) * FDeviceScale)));
     FCanvas.Release();
-    if (!image.isNull() && image.size() == wanted && image.devicePixelRatio() == FDeviceScale &&
-        image.format() == PictureFormat()) {
+    if (!image.isNull() && frame.Width() == std::max(width(), 0) && frame.Height() == std::max(height(), 0) &&
+        frame.Scale() == FDeviceScale && image.format() == PictureFormat()) {
         frame.SwapImage(FPicture);
         FCanvas.SetTarget(&FPicture);
         return;

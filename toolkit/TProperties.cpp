@@ -107,6 +107,10 @@ QVariant GetPropPath(const QObject* object, const QByteArray& path) {
     return GetPropValue(part, setting.constData());
 }
 
+bool IsColourSetting(const QMetaProperty& setting) {
+    return setting.metaType().id() == QMetaType::UInt && QByteArray(setting.name()).contains("Color");
+}
+
 bool SetPropPath(QObject* object, const QByteArray& path, const QVariant& value) {
     QByteArray setting;
     object = PartOnPath(object, path, setting);

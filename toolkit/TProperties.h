@@ -42,6 +42,9 @@ GRAVILO_TOOLKIT_INNER_EXPORT bool SetPropValue(QObject* object, const char* name
 GRAVILO_TOOLKIT_INNER_EXPORT bool SetPropPath(QObject* object, const QByteArray& path, const QVariant& value);
 // The value of such a setting, or an invalid QVariant.
 GRAVILO_TOOLKIT_INNER_EXPORT QVariant GetPropPath(const QObject* object, const QByteArray& path);
+// A colour (TColor) setting: to Qt an unsigned number; the suite's colours are the unsigned
+// settings named for one (ChartColor, ColorScale, Color).
+GRAVILO_TOOLKIT_INNER_EXPORT bool IsColourSetting(const QMetaProperty& setting);
 
 GRAVILO_TOOLKIT_INNER_EXPORT QString GetStrProp(const QObject* object, const char* name);
 GRAVILO_TOOLKIT_INNER_EXPORT bool SetStrProp(QObject* object, const char* name, const QString& value);
